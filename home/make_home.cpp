@@ -1,0 +1,92 @@
+// Builds the home template from its text sources: make_home SOURCE_DIR OUT_DIR.
+// The template is assembled in a temporary folder beside OUT_DIR and then moved over it, so an
+// interrupted build never leaves half a template behind.
+#include <filesystem>
+#include <iostream>
+
+#include "core/history/draw_text_file.h"
+#include "core/io/text_codec.h"
+#include "core/store/draw_database.h"
+
+namespace fs = std::filesystem;
+using namespace p3::core;
+
+namespace {
+
+struct SampleLottery {
+    std::string name, kind, file;
+    std::int64_t id = 0;
+    int digits = 3;
+};
+
+Result<std::vector<SampleLottery>> readLotteries(const fs::path& file) {
+    auto text = readTextFile(file);
+    if (!text) return std::unexpected(text.error());
+    std::vector<SampleLottery> out;
+    for (const auto& line : splitLines(*text)) {
+        if (line.empty() || line[0] == '#') continue;
+        std::vector<std::string> f;
+        std::size_t start = 0;
+        for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
+            f.push_back(line.substr(start, tab - start));
+        f.push_back(line.substr(start));
+        if (f.size() != 5) return fail("bad line in " + file.string() + ": " + line);
+        out.push_back({f[0], f[1], f[4], std::stoll(f[2]), std::stoi(f[3])});
+    }
+    return out;
+}
+
+Status build(const fs::path& src, const fs::path& out) {
+    auto lotteries = readLotteries(src / "lotteries.tsv");
+    if (!lotteries) return std::unexpected(lotteries.error());
+    auto db = DrawDatabase::create(out / "Data" / "MDB.sqlite");
+    if (!db) return std::unexpected(db.error());
+    for (const auto& lottery : *lotteries) {
+        if (auto ok = db->addLottery(lottery.name, lottery.kind, lottery.id, lottery.digits); !ok) return ok;
+        auto parsed = readDrawTextFile((src / "samples" / lottery.file).string(), lottery.digits);
+        if (!parsed) return std::unexpected(parsed.error());
+        if (parsed->error) return std::unexpected(*parsed->error);
+        if (auto ok = db->appendDraws(lottery.kind, lottery.id, parsed->draws); !ok) return ok;
+    }
+    auto publicText = readTextFile(src / "public_numbers.txt");
+    if (!publicText) return std::unexpected(publicText.error());
+    std::vector<std::string> publicNumbers;
+    for (const auto& line : splitLines(*publicText))
+        if (!line.empty() && line[0] != '#') publicNumbers.push_back(line);
+    if (auto ok = db->setPublicNumbers(publicNumbers); !ok) return ok;
+
+    // Settings files of the home are GBK on disk, as every text file the workbench writes.
+    auto settings = readTextFile(src / "Sys_Set.ini");
+    if (!settings) return std::unexpected(settings.error());
+    if (auto ok = writeTextFileGbk(out / "Sys_Set.ini", *settings); !ok) return ok;
+    std::error_code ec;
+    for (const char* folder : {"Qiu", "Qiu/GuoLv", "Image", "Skin"}) fs::create_directories(out / folder, ec);
+    return {};
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: make_home SOURCE_DIR OUT_DIR\n";
+        return 2;
+    }
+    const fs::path src = argv[1];
+    const fs::path out = fs::absolute(argv[2]);
+    const fs::path staging = out.parent_path() / (out.filename().string() + ".new");
+    std::error_code ec;
+    fs::remove_all(staging, ec);
+    fs::create_directories(staging, ec);
+    if (auto ok = build(src, staging); !ok) {
+        std::cerr << ok.error().message << '\n';
+        fs::remove_all(staging, ec);
+        return 1;
+    }
+    fs::remove_all(out, ec);
+    fs::rename(staging, out, ec);
+    if (ec) {
+        std::cerr << "cannot move the template into place: " << ec.message() << '\n';
+        return 1;
+    }
+    return 0;
+}

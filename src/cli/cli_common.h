@@ -1,0 +1,67 @@
+#pragma once
+/// What every pick3 subcommand shares: the home folder, the database and the history to work on.
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/common/error.h"
+#include "core/history/draw_list.h"
+#include "core/store/draw_database.h"
+
+namespace p3::cli {
+
+/// Thrown by a command to end with the system's message on stderr and exit status 2.
+struct CommandError {
+    std::string message;
+};
+
+/// Options given before or after the subcommand name.
+struct GlobalOptions {
+    std::optional<std::string> home;
+};
+
+/// The home folder, made from the template when it does not exist yet.
+std::filesystem::path homeFolder(const GlobalOptions& global);
+
+/// The home's draw database, opened.
+core::DrawDatabase openDatabase(const GlobalOptions& global);
+
+/// Where a command reads its history from: a draw file or a lottery of the database.
+struct HistoryOptions {
+    std::optional<std::string> drawsFile;
+    std::optional<std::string> lottery;
+    std::optional<std::string> publicFile;
+    std::optional<int> digits;
+};
+
+/// A history ready for the engines.
+struct History {
+    core::CurrentLottery lottery;
+    core::DrawList draws;
+    std::vector<std::string> publicNumbers;
+    int digitCount = 3;
+};
+
+void addHistoryOptions(CLI::App* command, HistoryOptions& options, bool withPublic = true, bool withDigits = false);
+History loadHistory(const GlobalOptions& global, const HistoryOptions& options);
+
+/// Unwraps a core result or ends the command with its message.
+template <typename T>
+T take(core::Result<T> result) {
+    if (!result) throw CommandError{result.error().message};
+    return std::move(*result);
+}
+inline void take(core::Status status) {
+    if (!status) throw CommandError{status.error().message};
+}
+
+/// Writes one TSV record: fields joined by TAB, LF at the end.
+void printRecord(const std::vector<std::string>& fields);
+
+// Subcommand registration; each lives in its own file.
+void registerTrackCommand(CLI::App& app, const GlobalOptions& global);
+void registerLotteryCommand(CLI::App& app, const GlobalOptions& global);
+
+} // namespace p3::cli

@@ -1,0 +1,348 @@
+#include "core/store/draw_database.h"
+
+#include <SQLiteCpp/SQLiteCpp.h>
+
+#include "core/store/schema_sql.h"
+
+namespace p3::core {
+namespace {
+
+constexpr std::string_view kFuCaiTable = "FuCai_Table";
+constexpr std::string_view kTiCaiTable = "TiCai_Table";
+
+Error dbError(const std::filesystem::path& file, const std::exception& e) {
+    return Error{"数据库操作失败 (" + file.string() + "): " + e.what()};
+}
+
+Result<std::string_view> tableFor(std::string_view kind) {
+    if (auto table = drawTableOf(kind)) return *table;
+    return fail("未知的彩票类别: " + std::string(kind));
+}
+
+Result<std::int64_t> periodValue(std::string_view period) {
+    if (auto value = parsePeriod(period)) return *value;
+    return fail("期号必须是数字: " + std::string(period));
+}
+
+// Runs a change and turns a database exception into an error naming the file.
+template <typename F>
+Status guarded(const std::filesystem::path& file, F&& body) {
+    try {
+        return body();
+    } catch (const std::exception& e) {
+        return std::unexpected(dbError(file, e));
+    }
+}
+
+} // namespace
+
+std::optional<std::string_view> drawTableOf(std::string_view kind) {
+    if (kind == kKindFuCai) return kFuCaiTable;
+    if (kind == kKindTiCai) return kTiCaiTable;
+    return std::nullopt;
+}
+
+std::string_view drawDatabaseSchema() { return kSchemaSql; }
+
+DrawDatabase::DrawDatabase(std::filesystem::path file, std::unique_ptr<SQLite::Database> db)
+    : m_file(std::move(file)), m_db(std::move(db)) {}
+DrawDatabase::DrawDatabase(DrawDatabase&&) noexcept = default;
+DrawDatabase& DrawDatabase::operator=(DrawDatabase&&) noexcept = default;
+DrawDatabase::~DrawDatabase() = default;
+
+Result<DrawDatabase> DrawDatabase::open(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec))
+        return fail("找不到数据库文件: " + file.string());
+    try {
+        auto db = std::make_unique<SQLite::Database>(file.string(), SQLite::OPEN_READWRITE);
+        db->setBusyTimeout(5000);
+        // Opening is lazy: reading the schema is what finds a file that is not a database.
+        for (std::string_view table :
+             {"Table_LeiBie", "FuCai_Table", "TiCai_Table", "Delault_Table", "TuBiao_Table"}) {
+            if (!db->tableExists(std::string(table)))
+                return fail("数据库文件缺少表 " + std::string(table) + ": " + file.string());
+        }
+        return DrawDatabase(file, std::move(db));
+    } catch (const std::exception& e) {
+        return fail("数据库文件无法打开或已损坏 (" + file.string() + "): " + e.what());
+    }
+}
+
+Result<DrawDatabase> DrawDatabase::create(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec)) return fail("数据库文件已存在: " + file.string());
+    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
+    try {
+        auto db = std::make_unique<SQLite::Database>(file.string(),
+                                                     SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        db->exec(std::string(drawDatabaseSchema()));
+        return DrawDatabase(file, std::move(db));
+    } catch (const std::exception& e) {
+        return fail("无法创建数据库文件 (" + file.string() + "): " + e.what());
+    }
+}
+
+Result<std::vector<LotteryInfo>> DrawDatabase::listLotteries() {
+    try {
+        SQLite::Statement q(*m_db, "select Cp_name,Cp_LeiBie,Cp_only_ID,Cp_hmGeshu from Table_LeiBie "
+                                   "order by rowid");
+        std::vector<LotteryInfo> out;
+        while (q.executeStep()) {
+            out.push_back({q.getColumn(0).getString(), q.getColumn(1).getString(),
+                           q.getColumn(2).getInt64(), q.getColumn(3).getInt()});
+        }
+        return out;
+    } catch (const std::exception& e) {
+        return std::unexpected(dbError(m_file, e));
+    }
+}
+
+Result<std::optional<LotteryInfo>> DrawDatabase::findLottery(std::string_view name) {
+    try {
+        SQLite::Statement q(*m_db,
+                            "select Cp_LeiBie,Cp_only_ID,Cp_hmGeshu from Table_LeiBie where Cp_name=?");
+        q.bind(1, std::string(name));
+        if (!q.executeStep()) return std::optional<LotteryInfo>{};
+        return std::optional<LotteryInfo>{LotteryInfo{std::string(name), q.getColumn(0).getString(),
+                                                      q.getColumn(1).getInt64(), q.getColumn(2).getInt()}};
+    } catch (const std::exception& e) {
+        return std::unexpected(dbError(m_file, e));
+    }
+}
+
+Result<bool> DrawDatabase::lotteryIdExists(std::int64_t id) {
+    try {
+        SQLite::Statement q(*m_db, "select 1 from Table_LeiBie where Cp_only_ID=?");
+        q.bind(1, id);
+        return q.executeStep();
+    } catch (const std::exception& e) {
+        return std::unexpected(dbError(m_file, e));
+    }
+}
+
+Status DrawDatabase::addLottery(std::string_view name, std::string_view kind, std::int64_t id,
+                                std::optional<int> digitCount) {
+    if (!drawTableOf(kind)) return fail("未知的彩票类别: " + std::string(kind));
+    return guarded(m_file, [&]() -> Status {
+        SQLite::Statement q(*m_db, digitCount ? "INSERT INTO Table_LeiBie (Cp_name, Cp_LeiBie, Cp_only_ID, "
+                                                "Cp_hmGeshu) VALUES (?, ?, ?, ?)"
+                                              : "INSERT INTO Table_LeiBie (Cp_name, Cp_LeiBie, Cp_only_ID) "
+                                                "VALUES (?, ?, ?)");
+        q.bind(1, std::string(name));
+        q.bind(2, std::string(kind));
+        q.bind(3, id);
+        if (digitCount) q.bind(4, *digitCount);
+        q.exec();
+        return {};
+    });
+}
+
+Status DrawDatabase::deleteLottery(std::string_view name) {
+    return guarded(m_file, [&]() -> Status {
+        SQLite::Transaction tx(*m_db);
+        SQLite::Statement find(*m_db, "select Cp_LeiBie,Cp_only_ID from Table_LeiBie where Cp_name=?");
+        find.bind(1, std::string(name));
+        std::vector<std::pair<std::string, std::int64_t>> rows;
+        while (find.executeStep()) rows.emplace_back(find.getColumn(0).getString(), find.getColumn(1).getInt64());
+        find.reset();
+        SQLite::Statement del(*m_db, "delete from Table_LeiBie where Cp_name=?");
+        del.bind(1, std::string(name));
+        del.exec();
+        for (const auto& [kind, id] : rows) {
+            if (auto table = drawTableOf(kind)) {
+                SQLite::Statement draws(*m_db, "delete from " + std::string(*table) + " where Cp_only_ID=?");
+                draws.bind(1, id);
+                draws.exec();
+            }
+        }
+        tx.commit();
+        return {};
+    });
+}
+
+Status DrawDatabase::setDigitCount(std::int64_t id, int digitCount) {
+    return guarded(m_file, [&]() -> Status {
+        SQLite::Statement q(*m_db, "update Table_LeiBie set Cp_hmGeshu=? where Cp_only_ID=?");
+        q.bind(1, digitCount);
+        q.bind(2, id);
+        q.exec();
+        return {};
+    });
+}
+
+Result<DrawList> DrawDatabase::loadDraws(std::string_view kind, std::int64_t id) {
+    auto table = drawTableOf(kind);
+    if (!table) return DrawList{}; // an unknown lottery has no draws
+    try {
+        SQLite::Statement q(*m_db, "select Cp_QHao, Cp_Hm from " + std::string(*table) +
+                                       " where Cp_only_ID=? order by Cp_QHao, rowid");
+        q.bind(1, id);
+        DrawList out;
+        while (q.executeStep()) {
+            out.push_back({q.getColumn(0).getString(), q.getColumn(1).getString()});
+        }
+        return out;
+    } catch (const std::exception& e) {
+        return std::unexpected(dbError(m_file, e));
+    }
+}
+
+Result<std::int64_t> DrawDatabase::countDraws(std::string_view kind, std::int64_t id) {
+    auto table = drawTableOf(kind);
+    if (!table) return 0;
+    try {
+        SQLite::Statement q(*m_db, "select count(*) from " + std::string(*table) + " where Cp_only_ID=?");
+        q.bind(1, id);
+        q.executeStep();
+        return q.getColumn(0).getInt64();
+    } catch (const std::exception& e) {
+        return std::unexpected(dbError(m_file, e));
+    }
+}
+
+Status DrawDatabase::insertDraw(std::string_view kind, std::int64_t id, std::string_view period,
+                                std::string_view digits) {
+    return appendDraws(kind, id, DrawList{{std::string(period), std::string(digits)}});
+}
+
+Status DrawDatabase::updateDraw(std::string_view kind, std::int64_t id, std::string_view period,
+                                std::string_view oldDigits, std::string_view newPeriod,
+                                std::string_view newDigits) {
+    auto table = tableFor(kind);
+    if (!table) return std::unexpected(table.error());
+    auto oldValue = periodValue(period);
+    if (!oldValue) return std::unexpected(oldValue.error());
+    auto newValue = periodValue(newPeriod);
+    if (!newValue) return std::unexpected(newValue.error());
+    return guarded(m_file, [&]() -> Status {
+        SQLite::Statement q(*m_db, "update " + std::string(*table) +
+                                       " set Cp_QHao=?, Cp_Hm=? where (Cp_only_ID=?) and (Cp_QHao=?) and "
+                                       "(Cp_Hm=?)");
+        q.bind(1, *newValue);
+        q.bind(2, std::string(newDigits));
+        q.bind(3, id);
+        q.bind(4, *oldValue);
+        q.bind(5, std::string(oldDigits));
+        if (q.exec() == 0) return fail("找不到要修改的开奖记录: 第" + std::string(period) + "期");
+        return {};
+    });
+}
+
+Status DrawDatabase::deleteAllDraws(std::string_view kind, std::int64_t id) {
+    auto table = tableFor(kind);
+    if (!table) return std::unexpected(table.error());
+    return guarded(m_file, [&]() -> Status {
+        SQLite::Statement q(*m_db, "delete from " + std::string(*table) + " where Cp_only_ID=?");
+        q.bind(1, id);
+        q.exec();
+        return {};
+    });
+}
+
+Status DrawDatabase::deleteDraw(std::string_view kind, std::int64_t id, std::string_view period,
+                                std::string_view digits) {
+    auto table = tableFor(kind);
+    if (!table) return std::unexpected(table.error());
+    auto value = periodValue(period);
+    if (!value) return std::unexpected(value.error());
+    return guarded(m_file, [&]() -> Status {
+        SQLite::Statement q(*m_db, "delete from " + std::string(*table) +
+                                       " where (Cp_only_ID=?) and (Cp_QHao=?) and (Cp_Hm=?)");
+        q.bind(1, id);
+        q.bind(2, *value);
+        q.bind(3, std::string(digits));
+        q.exec();
+        return {};
+    });
+}
+
+Status DrawDatabase::appendWithin(std::string_view table, std::int64_t id, const DrawList& draws) {
+    SQLite::Statement q(*m_db, "insert into " + std::string(table) + " (Cp_QHao, Cp_Hm, Cp_only_ID) values (?, ?, ?)");
+    for (const Draw& draw : draws) {
+        auto value = periodValue(draw.period);
+        if (!value) return std::unexpected(value.error());
+        q.bind(1, *value);
+        q.bind(2, draw.digits);
+        q.bind(3, id);
+        q.exec();
+        q.reset();
+    }
+    return {};
+}
+
+Status DrawDatabase::appendDraws(std::string_view kind, std::int64_t id, const DrawList& draws) {
+    auto table = tableFor(kind);
+    if (!table) return std::unexpected(table.error());
+    return guarded(m_file, [&]() -> Status {
+        SQLite::Transaction tx(*m_db);
+        if (auto done = appendWithin(*table, id, draws); !done) return done; // rolled back by tx
+        tx.commit();
+        return {};
+    });
+}
+
+Status DrawDatabase::replaceDraws(std::string_view kind, std::int64_t id, const DrawList& draws) {
+    auto table = tableFor(kind);
+    if (!table) return std::unexpected(table.error());
+    return guarded(m_file, [&]() -> Status {
+        SQLite::Transaction tx(*m_db);
+        SQLite::Statement del(*m_db, "delete from " + std::string(*table) + " where Cp_only_ID=?");
+        del.bind(1, id);
+        del.exec();
+        if (auto done = appendWithin(*table, id, draws); !done) return done;
+        tx.commit();
+        return {};
+    });
+}
+
+Result<std::vector<std::string>> DrawDatabase::publicNumbers() {
+    try {
+        SQLite::Statement q(*m_db, "select Public_Hm from Delault_Table order by rowid");
+        std::vector<std::string> out;
+        while (q.executeStep()) out.push_back(q.getColumn(0).getString());
+        return out;
+    } catch (const std::exception& e) {
+        return std::unexpected(dbError(m_file, e));
+    }
+}
+
+Status DrawDatabase::setPublicNumbers(const std::vector<std::string>& numbers) {
+    return guarded(m_file, [&]() -> Status {
+        SQLite::Transaction tx(*m_db);
+        m_db->exec("delete from Delault_Table");
+        SQLite::Statement q(*m_db, "insert into Delault_Table (Public_Hm) values (?)");
+        for (const auto& number : numbers) {
+            q.bind(1, number);
+            q.exec();
+            q.reset();
+        }
+        tx.commit();
+        return {};
+    });
+}
+
+Result<std::vector<ChartHelp>> DrawDatabase::chartHelp() {
+    try {
+        SQLite::Statement q(*m_db, "select Cmd_name, Cmd_title, Cmd_help from TuBiao_Table order by rowid");
+        std::vector<ChartHelp> out;
+        while (q.executeStep())
+            out.push_back({q.getColumn(0).getString(), q.getColumn(1).getString(), q.getColumn(2).getString()});
+        return out;
+    } catch (const std::exception& e) {
+        return std::unexpected(dbError(m_file, e));
+    }
+}
+
+Status DrawDatabase::addChartHelp(const ChartHelp& help) {
+    return guarded(m_file, [&]() -> Status {
+        SQLite::Statement q(*m_db, "insert into TuBiao_Table (Cmd_name, Cmd_title, Cmd_help) values (?, ?, ?)");
+        q.bind(1, help.name);
+        q.bind(2, help.title);
+        q.bind(3, help.help);
+        q.exec();
+        return {};
+    });
+}
+
+} // namespace p3::core

@@ -1,0 +1,239 @@
+#include "core/io/ini_file.h"
+
+#include <fstream>
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "common/temp_dir.h"
+#include "core/io/settings.h"
+#include "core/io/text_codec.h"
+
+namespace p3::core {
+namespace {
+
+namespace fs = std::filesystem;
+using p3::test::TempDir;
+using Names = std::vector<std::string>;
+
+void writeRaw(const fs::path& file, std::string_view bytes) {
+    std::ofstream out(file, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string readRaw(const fs::path& file) {
+    return readFileBytes(file).value_or("<unreadable>");
+}
+
+const std::string kSysSet = "; 星轨缩水 设置\r\n"
+                            "\r\n"
+                            "[DangQianCp]\r\n"
+                            "Cpname=福彩3D\r\n"
+                            "\r\n"
+                            "; 版本信息, 勿改\r\n"
+                            "[软件版本号]\r\n"
+                            "软件编号=P3-0001\r\n"
+                            "# 安装的版本\r\n"
+                            "版本号=2.15\r\n"
+                            "\r\n"
+                            "[print_param]\r\n"
+                            "title=福彩3D 第2024101 期投注结果\r\n"
+                            "Zhushu=36\r\n"
+                            "; 文件末尾的说明\r\n";
+
+TEST(IoIniFile, SaveKeepsEverythingElseAndWritesGbk) {
+    TempDir dir;
+    const fs::path file = dir / "Sys_Set.ini";
+    writeRaw(file, utf8ToGbk(kSysSet).value());
+
+    auto ini = IniFile::load(file);
+    ASSERT_TRUE(ini) << ini.error().message;
+    EXPECT_EQ(ini->getString("DangQianCp", "Cpname"), "福彩3D");
+    ini->setString("DangQianCp", "Cpname", "体彩排列3");
+    ini->setString("软件版本号", "新键", "值");
+    ASSERT_TRUE(ini->save());
+
+    const std::string raw = readRaw(file);
+    EXPECT_FALSE(isValidUtf8(raw));
+    auto saved = gbkToUtf8(raw);
+    ASSERT_TRUE(saved) << "the saved file is not GBK";
+    for (const char* comment : {"; 星轨缩水 设置", "; 版本信息, 勿改", "# 安装的版本", "; 文件末尾的说明"}) {
+        EXPECT_NE(saved->find(comment), std::string::npos) << comment;
+    }
+    EXPECT_NE(saved->find("Cpname=体彩排列3\r\n"), std::string::npos);
+    EXPECT_EQ(saved->find("福彩3D\r\n"), std::string::npos);
+    EXPECT_EQ(saved->find("\r\r"), std::string::npos);
+    EXPECT_EQ(saved->find('\n'), saved->find("\r\n") + 1); // line breaks stay "\r\n"
+
+    auto reloaded = IniFile::load(file);
+    ASSERT_TRUE(reloaded);
+    EXPECT_EQ(reloaded->sections(), (Names{"DangQianCp", "软件版本号", "print_param"}));
+    EXPECT_EQ(reloaded->keys("软件版本号"), (Names{"软件编号", "版本号", "新键"}));
+    EXPECT_EQ(reloaded->getString("软件版本号", "版本号"), "2.15");
+    EXPECT_EQ(reloaded->getString("print_param", "title"), "福彩3D 第2024101 期投注结果");
+    EXPECT_EQ(reloaded->getInt("print_param", "Zhushu"), 36);
+    // A second save changes nothing: comments neither vanish nor pile up.
+    EXPECT_EQ(reloaded->toText(), *saved);
+    EXPECT_EQ(IniFile::fromText(reloaded->toText()).toText(), *saved);
+}
+
+TEST(IoIniFile, ReadsChineseNamesFromUtf8AndGbk) {
+    const std::string text = "[软件版本号]\n软件编号 = 12\n版本号=2.1\n[DangQianCp]\nCpname=体彩排列3\n";
+    const IniFile fromUtf8 = IniFile::fromText(text);
+    const IniFile fromGbk = IniFile::fromText(utf8ToGbk(text).value());
+    for (const IniFile* ini : {&fromUtf8, &fromGbk}) {
+        EXPECT_EQ(ini->getString("软件版本号", "软件编号"), "12");
+        EXPECT_EQ(ini->getString("软件版本号", "版本号"), "2.1");
+        EXPECT_EQ(ini->getString("DangQianCp", "Cpname"), "体彩排列3");
+        EXPECT_EQ(ini->getString("软件版本号", "缺少", "默认"), "默认");
+        EXPECT_EQ(ini->getString("缺少", "版本号", "默认"), "默认");
+        EXPECT_TRUE(ini->hasKey("软件版本号", "版本号"));
+        EXPECT_FALSE(ini->hasKey("软件版本号", "版本"));
+        EXPECT_EQ(ini->sections(), (Names{"软件版本号", "DangQianCp"}));
+    }
+    // A file with "\n" line breaks keeps them.
+    EXPECT_EQ(fromUtf8.toText().find('\r'), std::string::npos);
+}
+
+TEST(IoIniFile, GetIntFallsBackOnAnythingButAnInteger) {
+    IniFile ini =
+        IniFile::fromText("[n]\nplain=12\nneg=-3\nplus=+7\nspaced=  5  \nword=abc\ntail=12abc\nempty=\n"
+                          "huge=99999999999999999999\nhex=0x10\nsigns=+-4\nfraction=1.5\n");
+    EXPECT_EQ(ini.getInt("n", "plain", -1), 12);
+    EXPECT_EQ(ini.getInt("n", "neg", -1), -3);
+    EXPECT_EQ(ini.getInt("n", "plus", -1), 7);
+    EXPECT_EQ(ini.getInt("n", "spaced", -1), 5);
+    for (const char* key : {"word", "tail", "empty", "huge", "hex", "signs", "fraction", "absent"}) {
+        EXPECT_EQ(ini.getInt("n", key, -1), -1) << key;
+    }
+    ini.setInt("n", "written", -42);
+    EXPECT_EQ(ini.getString("n", "written"), "-42");
+    EXPECT_EQ(ini.getInt("n", "written"), -42);
+}
+
+TEST(IoIniFile, MissingFileStartsEmptyAndIsCreatedOnSave) {
+    TempDir dir;
+    const fs::path file = dir / "YiLouCanShu.ini";
+    auto ini = IniFile::load(file);
+    ASSERT_TRUE(ini);
+    EXPECT_TRUE(ini->sections().empty());
+    EXPECT_EQ(ini->path(), file);
+    EXPECT_FALSE(fs::exists(file));
+
+    ini->setString("和值", "10", "63");
+    // A value is one line: a line break in it must not smuggle in another key.
+    ini->setString("print_param", "title", "第一行\r\n注入=1");
+    ASSERT_TRUE(ini->save());
+    auto reloaded = IniFile::load(file);
+    ASSERT_TRUE(reloaded);
+    EXPECT_EQ(reloaded->getInt("和值", "10"), 63);
+    EXPECT_EQ(reloaded->keys("print_param"), Names{"title"});
+    EXPECT_EQ(reloaded->getString("print_param", "title"), "第一行  注入=1");
+    EXPECT_NE(readRaw(file).find("\r\n"), std::string::npos); // a new file gets Windows line breaks
+
+    EXPECT_TRUE(reloaded->removeKey("和值", "10"));
+    EXPECT_FALSE(reloaded->hasKey("和值", "10"));
+    EXPECT_FALSE(IniFile::fromText("[a]\nk=1\n").save()); // no file to save to
+}
+
+TEST(IoIniFile, RefusesWhatIsNoTextFile) {
+    TempDir dir;
+    auto onFolder = IniFile::load(dir.path());
+    ASSERT_FALSE(onFolder);
+    EXPECT_NE(onFolder.error().message.find(dir.path().string()), std::string::npos);
+
+    // Saving a binary file back as INI would destroy it, so it is not taken as one.
+    const fs::path binary = dir / "Sys_Set.ini";
+    const std::string bytes("[a]\nk=1\n\0\x01\x02\n[b]\nz=2\n", 20);
+    writeRaw(binary, bytes);
+    auto loaded = IniFile::load(binary);
+    ASSERT_FALSE(loaded);
+    EXPECT_NE(loaded.error().message.find("Sys_Set.ini"), std::string::npos);
+    EXPECT_EQ(readRaw(binary), bytes);
+
+    // Text with a NUL is still read in full.
+    const IniFile text = IniFile::fromText(bytes);
+    EXPECT_EQ(text.getString("b", "z"), "2");
+}
+
+/// Same sections, keys and values.
+void expectSameEntries(const IniFile& a, const IniFile& b) {
+    ASSERT_EQ(a.sections(), b.sections());
+    Names sections = a.sections();
+    sections.emplace_back(); // keys before the first section
+    for (const std::string& section : sections) {
+        ASSERT_EQ(a.keys(section), b.keys(section)) << section;
+        for (const std::string& key : a.keys(section))
+            EXPECT_EQ(a.getString(section, key), b.getString(section, key));
+    }
+}
+
+TEST(IoIniFile, SurvivesGarbageAndSavesItStably) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 300; ++round) {
+        std::string garbage(50 + random() % 400, '\0');
+        for (char& c : garbage) {
+            // Weighted towards the characters that mean something to the parser.
+            static constexpr std::string_view kSpecial = "[]=;#\r\n \t\"<";
+            c = (random() % 2 == 0) ? kSpecial[random() % kSpecial.size()]
+                                    : static_cast<char>(random() & 0xFF);
+        }
+        const IniFile ini = IniFile::fromText(garbage);
+        const std::string text = ini.toText();
+        ASSERT_TRUE(isValidUtf8(text));
+        // What was read is what a save writes. The first save may still move blank lines around a comment
+        // of a nameless section "[]"; from then on a save changes nothing.
+        const IniFile again = IniFile::fromText(text);
+        expectSameEntries(ini, again);
+        const std::string second = again.toText();
+        ASSERT_EQ(IniFile::fromText(second).toText(), second) << "input: " << garbage;
+    }
+    // A header without its closing bracket is skipped, and does not become the section of what follows.
+    const IniFile broken = IniFile::fromText("[ok]\na=1\n[broken\nb=2\n");
+    EXPECT_EQ(broken.getString("ok", "b"), "2");
+    EXPECT_EQ(broken.sections(), Names{"ok"});
+    // An indented comment line does not cut off the comment lines above it.
+    EXPECT_NE(IniFile::fromText("; one\n  ; two\n[s]\nk=1\n").toText().find("; one"), std::string::npos);
+}
+
+TEST(IoSettings, ReadsDefaultsAndWritesThrough) {
+    TempDir dir;
+    auto settings = Settings::open(dir.path());
+    ASSERT_TRUE(settings);
+    EXPECT_EQ(settings->currentLottery(), "体彩排列3");
+    EXPECT_EQ(settings->softwareNumber(), "");
+    EXPECT_EQ(settings->installedVersion(), "");
+    EXPECT_EQ(settings->updateUrl(), "");
+    EXPECT_EQ(settings->dataUrl(), "");
+
+    ASSERT_TRUE(settings->setCurrentLottery("福彩3D"));
+    ASSERT_TRUE(settings->setPrintParams({"福彩3D 第2024102 期投注结果", 120}));
+    // Each change is on disk at once, in GBK.
+    auto onDisk = gbkToUtf8(readRaw(dir / "Sys_Set.ini"));
+    ASSERT_TRUE(onDisk);
+    EXPECT_NE(onDisk->find("[DangQianCp]\r\nCpname=福彩3D"), std::string::npos);
+
+    auto reopened = Settings::open(dir.path());
+    ASSERT_TRUE(reopened);
+    EXPECT_EQ(reopened->currentLottery(), "福彩3D");
+    EXPECT_EQ(reopened->printParams().title, "福彩3D 第2024102 期投注结果");
+    EXPECT_EQ(reopened->printParams().count, 120);
+}
+
+TEST(IoSettings, ReadsVersionAndServerEntries) {
+    TempDir dir;
+    writeRaw(dir / "Sys_Set.ini",
+             utf8ToGbk("[DangQianCp]\r\nCpname=\r\n[软件版本号]\r\n软件编号=A7\r\n版本号=3.0\r\n"
+                       "[Server]\r\nUpdateUrl= http://127.0.0.1:8080/ \r\nDataUrl=\r\n")
+                 .value());
+    auto settings = Settings::open(dir.path());
+    ASSERT_TRUE(settings);
+    EXPECT_EQ(settings->currentLottery(), "体彩排列3"); // an empty entry names no lottery
+    EXPECT_EQ(settings->softwareNumber(), "A7");
+    EXPECT_EQ(settings->installedVersion(), "3.0");
+    EXPECT_EQ(settings->updateUrl(), "http://127.0.0.1:8080");
+    EXPECT_EQ(settings->dataUrl(), "");
+}
+
+} // namespace
+} // namespace p3::core
