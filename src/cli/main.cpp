@@ -15,9 +15,12 @@ int main(int argc, char** argv) {
                "Examples:\n"
                "  pick3 lottery list\n"
                "  pick3 track --lottery 福彩3D --table\n"
-               "  pick3 track --draws draws.txt --public public.txt --digits 3");
+               "  pick3 track --draws draws.txt --public public.txt --digits 3\n"
+               "  pick3 stats --lottery 福彩3D --last 100 --kinds 和值,跨度\n"
+               "  pick3 chart 1 --lottery 福彩3D --last 30");
     registerTrackCommand(app, global);
     registerLotteryCommand(app, global);
+    registerStatsCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
