@@ -5,7 +5,9 @@
 #include <iostream>
 
 #include "core/history/draw_text_file.h"
+#include "core/io/ini_file.h"
 #include "core/io/text_codec.h"
+#include "core/stats/statistic_kinds.h"
 #include "core/store/draw_database.h"
 
 namespace fs = std::filesystem;
@@ -36,6 +38,23 @@ Result<std::vector<SampleLottery>> readLotteries(const fs::path& file) {
     return out;
 }
 
+/// The chart help texts: leaf name, title and help per line, "\n" standing for a line break of the help.
+Status addChartHelp(DrawDatabase& db, const fs::path& file) {
+    auto text = readTextFile(file);
+    if (!text) return std::unexpected(text.error());
+    for (const auto& line : splitLines(*text)) {
+        if (line.empty() || line[0] == '#') continue;
+        const auto tab1 = line.find('\t');
+        const auto tab2 = tab1 == std::string::npos ? tab1 : line.find('\t', tab1 + 1);
+        if (tab2 == std::string::npos) return fail("bad line in " + file.string() + ": " + line);
+        std::string help = line.substr(tab2 + 1);
+        for (std::size_t at; (at = help.find("\\n")) != std::string::npos;) help.replace(at, 2, "\n");
+        if (auto ok = db.addChartHelp({line.substr(0, tab1), line.substr(tab1 + 1, tab2 - tab1 - 1), help}); !ok)
+            return ok;
+    }
+    return {};
+}
+
 Status build(const fs::path& src, const fs::path& out) {
     auto lotteries = readLotteries(src / "lotteries.tsv");
     if (!lotteries) return std::unexpected(lotteries.error());
@@ -54,6 +73,12 @@ Status build(const fs::path& src, const fs::path& out) {
     for (const auto& line : splitLines(*publicText))
         if (!line.empty() && line[0] != '#') publicNumbers.push_back(line);
     if (auto ok = db->setPublicNumbers(publicNumbers); !ok) return ok;
+    if (auto ok = addChartHelp(*db, src / "text" / "chart_help.tsv"); !ok) return ok;
+
+    // The theoretical counts of the statistics, counted over the 1000 numbers.
+    IniFile directCounts = makeDirectCountIni();
+    directCounts.setPath(out / "YiLouCanShu.ini");
+    if (auto ok = directCounts.save(); !ok) return ok;
 
     // Settings files of the home are GBK on disk, as every text file the workbench writes.
     auto settings = readTextFile(src / "Sys_Set.ini");

@@ -20,11 +20,14 @@ int main(int argc, char** argv) {
                "  pick3 lottery delete 体彩排列4\n"
                "  pick3 draws add --lottery 福彩3D 2024001 027\n"
                "  pick3 export --lottery 福彩3D draws.txt\n"
-               "  pick3 import --lottery 福彩3D --merge new.txt");
+               "  pick3 import --lottery 福彩3D --merge new.txt\n"
+               "  pick3 stats --lottery 福彩3D --last 100 --kinds 和值,跨度\n"
+               "  pick3 chart 1 --lottery 福彩3D --last 30");
     registerTrackCommand(app, global);
     registerLotteryCommand(app, global);
     registerDrawsCommand(app, global);
     registerImportExportCommands(app, global);
+    registerStatsCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
