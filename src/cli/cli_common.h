@@ -69,5 +69,6 @@ void registerTrackCommand(CLI::App& app, const GlobalOptions& global);
 void registerLotteryCommand(CLI::App& app, const GlobalOptions& global);
 void registerDrawsCommand(CLI::App& app, const GlobalOptions& global);
 void registerImportExportCommands(CLI::App& app, const GlobalOptions& global);
+void registerUpdateCommands(CLI::App& app, const GlobalOptions& global);
 
 } // namespace p3::cli
