@@ -70,5 +70,6 @@ void registerLotteryCommand(CLI::App& app, const GlobalOptions& global);
 void registerDrawsCommand(CLI::App& app, const GlobalOptions& global);
 void registerImportExportCommands(CLI::App& app, const GlobalOptions& global);
 void registerUpdateCommands(CLI::App& app, const GlobalOptions& global);
+void registerSetsCommand(CLI::App& app, const GlobalOptions& global);
 
 } // namespace p3::cli

@@ -22,12 +22,15 @@ int main(int argc, char** argv) {
                "  pick3 export --lottery 福彩3D draws.txt\n"
                "  pick3 import --lottery 福彩3D --merge new.txt\n"
                "  pick3 update --lottery 福彩3D --url http://127.0.0.1:8080\n"
-               "  pick3 version --url http://127.0.0.1:8080");
+               "  pick3 version --url http://127.0.0.1:8080\n"
+               "  pick3 sets intersect --tolerate c --tolerance 1-1 a.txt b.txt c.txt\n"
+               "  pick3 sets union lists.SGL");
     registerTrackCommand(app, global);
     registerLotteryCommand(app, global);
     registerDrawsCommand(app, global);
     registerImportExportCommands(app, global);
     registerUpdateCommands(app, global);
+    registerSetsCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
