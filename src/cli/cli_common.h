@@ -71,5 +71,6 @@ void registerDrawsCommand(CLI::App& app, const GlobalOptions& global);
 void registerImportExportCommands(CLI::App& app, const GlobalOptions& global);
 void registerUpdateCommands(CLI::App& app, const GlobalOptions& global);
 void registerSetsCommand(CLI::App& app, const GlobalOptions& global);
+void registerBetPlanCommand(CLI::App& app, const GlobalOptions& global);
 
 } // namespace p3::cli

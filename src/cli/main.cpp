@@ -24,13 +24,15 @@ int main(int argc, char** argv) {
                "  pick3 update --lottery 福彩3D --url http://127.0.0.1:8080\n"
                "  pick3 version --url http://127.0.0.1:8080\n"
                "  pick3 sets intersect --tolerate c --tolerance 1-1 a.txt b.txt c.txt\n"
-               "  pick3 sets union lists.SGL");
+               "  pick3 sets union lists.SGL\n"
+               "  pick3 betplan --cost 2 --prize 160 --start 1 --periods 15 --rate 10 --xlsx plan.xlsx");
     registerTrackCommand(app, global);
     registerLotteryCommand(app, global);
     registerDrawsCommand(app, global);
     registerImportExportCommands(app, global);
     registerUpdateCommands(app, global);
     registerSetsCommand(app, global);
+    registerBetPlanCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
