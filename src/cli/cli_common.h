@@ -72,5 +72,6 @@ void registerImportExportCommands(CLI::App& app, const GlobalOptions& global);
 void registerUpdateCommands(CLI::App& app, const GlobalOptions& global);
 void registerSetsCommand(CLI::App& app, const GlobalOptions& global);
 void registerBetPlanCommand(CLI::App& app, const GlobalOptions& global);
+void registerPrintLayoutCommand(CLI::App& app, const GlobalOptions& global);
 
 } // namespace p3::cli

@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
                "  pick3 version --url http://127.0.0.1:8080\n"
                "  pick3 sets intersect --tolerate c --tolerance 1-1 a.txt b.txt c.txt\n"
                "  pick3 sets union lists.SGL\n"
-               "  pick3 betplan --cost 2 --prize 160 --start 1 --periods 15 --rate 10 --xlsx plan.xlsx");
+               "  pick3 betplan --cost 2 --prize 160 --start 1 --periods 15 --rate 10 --xlsx plan.xlsx\n"
+               "  pick3 print-layout --sep - --columns 6 --seq --title 我的投注 < numbers.txt");
     registerTrackCommand(app, global);
     registerLotteryCommand(app, global);
     registerDrawsCommand(app, global);
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
     registerUpdateCommands(app, global);
     registerSetsCommand(app, global);
     registerBetPlanCommand(app, global);
+    registerPrintLayoutCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
