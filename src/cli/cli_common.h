@@ -71,5 +71,9 @@ void registerDrawsCommand(CLI::App& app, const GlobalOptions& global);
 void registerImportExportCommands(CLI::App& app, const GlobalOptions& global);
 void registerStatsCommand(CLI::App& app, const GlobalOptions& global);
 void registerChartCommand(CLI::App& app, const GlobalOptions& global);
+void registerUpdateCommands(CLI::App& app, const GlobalOptions& global);
+void registerSetsCommand(CLI::App& app, const GlobalOptions& global);
+void registerBetPlanCommand(CLI::App& app, const GlobalOptions& global);
+void registerPrintLayoutCommand(CLI::App& app, const GlobalOptions& global);
 
 } // namespace p3::cli

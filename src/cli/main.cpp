@@ -22,12 +22,22 @@ int main(int argc, char** argv) {
                "  pick3 export --lottery 福彩3D draws.txt\n"
                "  pick3 import --lottery 福彩3D --merge new.txt\n"
                "  pick3 stats --lottery 福彩3D --last 100 --kinds 和值,跨度\n"
-               "  pick3 chart 1 --lottery 福彩3D --last 30");
+               "  pick3 chart 1 --lottery 福彩3D --last 30\n"
+               "  pick3 update --lottery 福彩3D --url http://127.0.0.1:8080\n"
+               "  pick3 version --url http://127.0.0.1:8080\n"
+               "  pick3 sets intersect --tolerate c --tolerance 1-1 a.txt b.txt c.txt\n"
+               "  pick3 sets union lists.SGL\n"
+               "  pick3 betplan --cost 2 --prize 160 --start 1 --periods 15 --rate 10 --xlsx plan.xlsx\n"
+               "  pick3 print-layout --sep - --columns 6 --seq --title 我的投注 < numbers.txt");
     registerTrackCommand(app, global);
     registerLotteryCommand(app, global);
     registerDrawsCommand(app, global);
     registerImportExportCommands(app, global);
     registerStatsCommand(app, global);
+    registerUpdateCommands(app, global);
+    registerSetsCommand(app, global);
+    registerBetPlanCommand(app, global);
+    registerPrintLayoutCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

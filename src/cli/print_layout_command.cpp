@@ -1,0 +1,54 @@
+// pick3 print-layout: the print hand-off — lays numbers out, leaves them for the print program.
+#include <iostream>
+#include <iterator>
+
+#include "cli/cli_common.h"
+#include "core/io/settings.h"
+#include "core/tools/print_layout.h"
+#include "core/tools/set_tool.h"
+
+namespace p3::cli {
+namespace {
+
+struct PrintLayoutOptions {
+    core::PrintLayout layout;
+    std::optional<std::string> title;
+};
+
+void runPrintLayout(const GlobalOptions& global, const PrintLayoutOptions& o) {
+    const std::string input{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
+    const auto numbers = core::parseNumberListText(input);
+    const auto home = homeFolder(global);
+    std::string title;
+    if (o.title) {
+        title = *o.title;
+    } else {
+        // The window's proposal: the current lottery and the period after its newest draw.
+        auto db = openDatabase(global);
+        const auto name = take(core::Settings::open(home)).currentLottery();
+        std::string newest;
+        if (auto found = take(db.findLottery(name))) {
+            auto draws = take(db.loadDraws(found->kind, found->id));
+            if (!draws.empty()) newest = draws.back().period;
+        }
+        title = core::proposedPrintTitle(name, newest);
+    }
+    for (const auto& line : take(core::writePrintHandoff(home, numbers, o.layout, title))) printRecord({line});
+}
+
+} // namespace
+
+void registerPrintLayoutCommand(CLI::App& app, const GlobalOptions& global) {
+    auto o = std::make_shared<PrintLayoutOptions>();
+    auto* cmd = app.add_subcommand("print-layout", "lay numbers from stdin out for printing: writes print_data.txt "
+                                                   "and print_param of Sys_Set.ini in the home, prints the lines");
+    cmd->footer("example: printf '027 123 456\\n' | pick3 print-layout --sep - --columns 6 --seq --title 我的投注");
+    cmd->add_option("--sep", o->layout.separator, "号码分隔符: - , or a blank")->capture_default_str();
+    cmd->add_option("--columns", o->layout.columns, "列数: numbers a line, 1..10")->capture_default_str();
+    cmd->add_option("--blank", o->layout.blankInterval, "空行间隔: 5, 10, 15, 20 or 1000")->capture_default_str();
+    cmd->add_flag("--seq", o->layout.sequence, "标记序号: number the entries");
+    cmd->add_option("--title", o->title, "标题 (default: lottery + next period + 期投注结果)");
+    cmd->callback([&global, o] { runPrintLayout(global, *o); });
+}
+
+} // namespace p3::cli

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "common/temp_dir.h"
+#include "core/io/text_codec.h"
+#include "core/tools/set_tool.h"
+
+using namespace p3::core;
+using Numbers = std::vector<std::string>;
+
+namespace {
+
+SetList listOf(std::initializer_list<NumberSet> sets) {
+    SetList list;
+    for (const auto& s : sets) list.add(s);
+    return list;
+}
+
+} // namespace
+
+TEST(ToolsNumberListText, GathersPiecesIntoThreeCharacterNumbers) {
+    EXPECT_EQ(parseNumberListText("123 456"), (Numbers{"123", "456"}));
+    EXPECT_EQ(parseNumberListText("1 2 3 4 5 6"), (Numbers{"123", "456"}));
+    EXPECT_EQ(parseNumberListText("12 3\r\n\r\n  027\t999"), (Numbers{"123", "027", "999"}));
+    // Too long: the piece alone counts when it has three characters, and the gathering starts afresh.
+    EXPECT_EQ(parseNumberListText("12 345 6 78"), (Numbers{"345", "678"}));
+    EXPECT_EQ(parseNumberListText("1234 5 6 7"), (Numbers{"567"}));
+    EXPECT_EQ(parseNumberListText("abc"), (Numbers{"abc"}));
+    EXPECT_TRUE(parseNumberListText("12\n").empty());
+    EXPECT_EQ(printableNumbers("123 456 78\n9999 027"), (Numbers{"123", "456", "027"}));
+    EXPECT_EQ(formatSetResult({"1", "2", "3", "4", "5"}, 2), "1 2\n3 4\n5\n");
+    EXPECT_EQ(setResultCaption(12), "共: (12)");
+}
+
+TEST(ToolsSetList, IntersectionHonoursKeepAndTolerance) {
+    SetList two = listOf({{"A", {"123", "456"}}, {"B", {"456", "789"}}});
+    EXPECT_EQ(two.intersect(std::nullopt).value(), (Numbers{"456"}));
+    two.flip(1, SetFlag::Keep);
+    EXPECT_EQ(two.intersect(std::nullopt).value(), (Numbers{"123"}));
+
+    // The third set tolerates: with 1..1 only the numbers that miss exactly it are kept.
+    SetList three = listOf({{"A", {"123", "456", "789"}}, {"B", {"123", "456", "789"}}, {"C", {"456"}, true, true, true}});
+    EXPECT_EQ(three.intersect(SetTolerance{1, 1}).value(), (Numbers{"123", "789"}));
+    EXPECT_EQ(three.intersect(SetTolerance{0, 0}).value(), (Numbers{"456"}));
+    EXPECT_EQ(three.intersect(SetTolerance{0, 1}).value(), (Numbers{"123", "456", "789"}));
+    EXPECT_EQ(three.intersect(std::nullopt).value(), (Numbers{"456"}));
+    EXPECT_TRUE(three.intersect(SetTolerance{1, 0}).value().empty());
+
+    three.flip(2, SetFlag::TakePart);
+    EXPECT_EQ(three.intersect(std::nullopt).value(), (Numbers{"123", "456", "789"}));
+    three.flip(0, SetFlag::TakePart);
+    three.flip(1, SetFlag::TakePart);
+    EXPECT_EQ(three.intersect(std::nullopt).error().message, "请选择要交集的组合");
+    EXPECT_EQ(SetList().intersect(std::nullopt).error().message, "集合列表中没有数据!");
+    EXPECT_EQ(SetList().unite().error().message, "集合列表中没有数据!");
+}
+
+TEST(ToolsSetList, UnionKeepsFirstAppearanceAndFindNamesTheSets) {
+    SetList list = listOf({{"A", {"555", "333"}}, {"B", {"333", "111"}}, {"C", {"333"}, false}});
+    EXPECT_EQ(list.unite().value(), (Numbers{"555", "333", "111"}));
+    EXPECT_EQ(list.find("333").value(), (Numbers{"A", "B"}));
+    EXPECT_EQ(list.findText("333").value(), "您要查找的号码：333\n\n存在于下列集合中：\n\n[A], [B]");
+    EXPECT_EQ(list.findText("000").error().message, "您要查找的号码 000 在集合列表中没有找到!");
+    EXPECT_EQ(list.find("33").error().message, "请正确输入要查询的号码!");
+    EXPECT_EQ(SetList().find("333").error().message, "请限定交集数据!");
+}
+
+TEST(ToolsSetList, AddingNamesSetsAndRefusesBadInput) {
+    p3::test::TempDir dir;
+    {
+        std::ofstream(dir / "大底.txt") << "123 456\n7 8 9\n";
+        std::ofstream(dir / "empty.txt") << "12\n";
+    }
+    SetList list;
+    EXPECT_EQ(list.addFromFile(dir / "大底.txt").value(), "大底");
+    EXPECT_EQ(list.addFromFile(dir / "大底.txt").value(), "大底(1)");
+    EXPECT_EQ(list.addFromFile(dir / "大底.txt").value(), "大底(2)");
+    EXPECT_EQ(list.sets()[0].numbers, (Numbers{"123", "456", "789"}));
+    EXPECT_EQ(list.addFromFile(dir / "empty.txt").error().message, "文件为空 或 数据格式不正确!");
+    EXPECT_FALSE(list.addFromFile(dir / "missing.txt"));
+    EXPECT_EQ(list.addTyped("", "123").error().message, "请输入集合名称!");
+    EXPECT_EQ(list.addTyped("大底", "123").error().message, "集合名称重复!");
+    EXPECT_EQ(list.addTyped("手工", "1 2").error().message, "输入错误 输入的号码不够组成正确号码!");
+    ASSERT_TRUE(list.addTyped("手工", "1 2 3"));
+    EXPECT_EQ(list.sets().size(), 4u);
+    list.remove(0);
+    EXPECT_EQ(list.sets().front().name, "大底(1)");
+    const NumberSet& fresh = list.sets().back();
+    EXPECT_TRUE(fresh.takePart && fresh.keep && !fresh.tolerate);
+}
+
+TEST(ToolsSetListFile, WritesTenToALineAndReadsBackEverything) {
+    Numbers twelve;
+    for (int i = 0; i < 12; ++i) twelve.push_back(std::string(3, static_cast<char>('0' + i % 10)));
+    SetList list = listOf({{"A", twelve, true, true, false}, {"B,逗号", {"027"}, false, false, true}, {"空", {}}});
+    EXPECT_EQ(list.toSgl(),
+              "{1,A,1,0}\r\n000 111 222 333 444 555 666 777 888 999\r\n000 111 \r\n"
+              "{0,B,逗号,0,1}\r\n027 \r\n{1,空,1,0}\r\n");
+    auto back = SetList::fromSgl(list.toSgl());
+    ASSERT_TRUE(back) << back.error().message;
+    EXPECT_EQ(back->sets(), list.sets());
+
+    p3::test::TempDir dir;
+    auto saved = list.save(dir / "sets");
+    ASSERT_TRUE(saved);
+    // The folder's name has a dot, and a dot anywhere in the path means no extension is added.
+    auto loaded = SetList::load(*saved);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->sets(), list.sets());
+    EXPECT_EQ(SetList().save(dir / "x.SGL").error().message, "集合列表没有可保存的记录");
+
+    // Lines before the first header and blank lines are skipped; a bad header is refused.
+    auto lenient = SetList::fromSgl("junk 123\n\n{1,X,0,1}\n123  456\n\n789\n");
+    ASSERT_TRUE(lenient);
+    ASSERT_EQ(lenient->sets().size(), 1u);
+    EXPECT_EQ(lenient->sets()[0], (NumberSet{"X", {"123", "456", "789"}, true, false, true}));
+    EXPECT_FALSE(SetList::fromSgl("{1,X}\n123\n"));
+    std::ofstream(dir / "bin.SGL", std::ios::binary) << std::string("{1,a,1,0}\n\0\0", 12);
+    EXPECT_FALSE(SetList::load(dir / "bin.SGL"));
+}
+
+TEST(ToolsSetResult, SavesWithTxtOnce) {
+    p3::test::TempDir dir;
+    auto a = saveSetResult("123 456\n789", dir / "result");
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->filename(), "result.txt");
+    EXPECT_EQ(*readTextFile(*a), "123 456\r\n789\r\n");
+    EXPECT_EQ(saveSetResult("1", dir / "r.TXT")->filename(), "r.TXT");
+}

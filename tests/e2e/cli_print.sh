@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# pick3 print-layout, and pick3-print --pdf on what it left when the print program is built.
+source "$(dirname "$0")/lib.bash"
+
+printf '027 123 456\n789\n' > "$WORK/numbers.txt"
+run print-layout --sep - --columns 2 --seq --title '测试 "标题"' < "$WORK/numbers.txt"
+check "status" 0 "$RC"
+check "lines" $'     1: 0-2-7     2: 1-2-3\n     3: 4-5-6     4: 7-8-9' "$OUT"
+check "file" $'     1: 0-2-7     2: 1-2-3\r\n     3: 4-5-6     4: 7-8-9\r' "$(cat "$PICK3_HOME/print_data.txt")"
+run print-layout --sep ';' < "$WORK/numbers.txt"
+check "bad separator status" 2 "$RC"
+run print-layout --blank 7 < "$WORK/numbers.txt"
+check "bad interval status" 2 "$RC"
+
+PRINT="${PICK3%/cli/pick3}/print/pick3-print"
+if [ -x "$PRINT" ]; then
+  set +e
+  QT_QPA_PLATFORM=offscreen "$PRINT" --home "$PICK3_HOME" --pdf "$WORK/out.pdf" 2>"$WORK/print.err"
+  RC=$?
+  set -e
+  check "pdf status" 0 "$RC"
+  check "pdf magic" "%PDF" "$(head -c 4 "$WORK/out.pdf")"
+  if command -v pdftotext >/dev/null; then
+    TEXT=$(pdftotext "$WORK/out.pdf" - 2>/dev/null)
+    for want in '测试 "标题"' '0-2-7' '7-8-9' '4'; do
+      case "$TEXT" in *"$want"*) ;; *) echo "FAIL: pdf lacks $want"; fails=$((fails + 1));; esac
+    done
+  fi
+  rm -f "$PICK3_HOME/print_data.txt"
+  set +e
+  QT_QPA_PLATFORM=offscreen "$PRINT" --home "$PICK3_HOME" --pdf "$WORK/none.pdf" 2>/dev/null
+  RC=$?
+  set -e
+  check "missing data status" 2 "$RC"
+fi
+finish
