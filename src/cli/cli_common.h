@@ -63,5 +63,6 @@ void printRecord(const std::vector<std::string>& fields);
 // Subcommand registration; each lives in its own file.
 void registerTrackCommand(CLI::App& app, const GlobalOptions& global);
 void registerLotteryCommand(CLI::App& app, const GlobalOptions& global);
+void registerFilterCommand(CLI::App& app, const GlobalOptions& global);
 
 } // namespace p3::cli

@@ -15,9 +15,11 @@ int main(int argc, char** argv) {
                "Examples:\n"
                "  pick3 lottery list\n"
                "  pick3 track --lottery 福彩3D --table\n"
-               "  pick3 track --draws draws.txt --public public.txt --digits 3");
+               "  pick3 track --draws draws.txt --public public.txt --digits 3\n"
+               "  pick3 filter --conditions plan.ag --pick 0123456789/13579/02468 --total-tolerance 0-1");
     registerTrackCommand(app, global);
     registerLotteryCommand(app, global);
+    registerFilterCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
