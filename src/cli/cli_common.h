@@ -64,5 +64,8 @@ void printRecord(const std::vector<std::string>& fields);
 void registerTrackCommand(CLI::App& app, const GlobalOptions& global);
 void registerLotteryCommand(CLI::App& app, const GlobalOptions& global);
 void registerFilterCommand(CLI::App& app, const GlobalOptions& global);
+void registerIntersectCommand(CLI::App& app, const GlobalOptions& global);
+void registerConvertCommand(CLI::App& app, const GlobalOptions& global);
+void registerBacktestCommand(CLI::App& app, const GlobalOptions& global);
 
 } // namespace p3::cli
