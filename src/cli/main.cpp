@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     registerFilterCommand(app, global);
     registerIntersectCommand(app, global);
     registerConvertCommand(app, global);
+    registerBacktestCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
