@@ -71,6 +71,17 @@ Result<ConditionList> readConditionFile(const std::filesystem::path& file) {
     return parseConditionFile(*text);
 }
 
+Result<ConditionList> loadAutoConditionList(const std::filesystem::path& home) {
+    const auto file = home / std::string(kAutoConditionFile);
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec)) return ConditionList{};
+    return readConditionFile(file);
+}
+
+Status saveAutoConditionList(const std::filesystem::path& home, const ConditionList& lines) {
+    return writeConditionFile(home / std::string(kAutoConditionFile), lines);
+}
+
 std::filesystem::path conditionFileName(const std::filesystem::path& chosen) {
     if (chosen.filename().string().find('.') != std::string::npos) return chosen;
     auto out = chosen;

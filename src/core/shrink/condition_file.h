@@ -28,6 +28,12 @@ inline constexpr std::string_view kAutoConditionFile = "~tmp_tj.ag";
 /// Reads a condition file written in GBK or UTF-8.
 [[nodiscard]] Result<ConditionList> readConditionFile(const std::filesystem::path& file);
 
+/// The list kept across runs: "~tmp_tj.ag" of the home when it exists; no file gives an empty list.
+[[nodiscard]] Result<ConditionList> loadAutoConditionList(const std::filesystem::path& home);
+
+/// Saves the list as "~tmp_tj.ag" in the home (at shut-down).
+[[nodiscard]] Status saveAutoConditionList(const std::filesystem::path& home, const ConditionList& lines);
+
 /// The name a save dialog's choice is stored under: ".ag" appended when the name has no ".".
 [[nodiscard]] std::filesystem::path conditionFileName(const std::filesystem::path& chosen);
 

@@ -73,3 +73,15 @@ TEST(ConditionFile, HugeSingleLineDoesNotHang) {
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0].content.size(), 50u * 1024 * 1024);
 }
+
+TEST(ConditionFile, AutomaticCopyInTheHome) {
+    p3::test::TempDir dir;
+    auto empty = loadAutoConditionList(dir.path());
+    ASSERT_TRUE(empty);
+    EXPECT_TRUE(empty->empty());
+    ASSERT_TRUE(saveAutoConditionList(dir.path(), sampleList()));
+    EXPECT_TRUE(std::filesystem::exists(dir / "~tmp_tj.ag"));
+    auto loaded = loadAutoConditionList(dir.path());
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->size(), 2u);
+}

@@ -116,7 +116,20 @@ public:
         l.content = core::buildContent(records, ref);
         if (kind == 25) l.content += "%0";
         if (chance(30) && !l.content.empty() && l.content.back() == '&') l.content.pop_back();
+        if (chance(8)) mutate(l.content);
         return l;
+    }
+
+    /// A hand edit: a separator inserted or an ASCII character dropped somewhere.
+    void mutate(std::string& content) {
+        static const std::string separators = "&~^%/ -";
+        if (content.empty()) return;
+        std::size_t at = static_cast<std::size_t>(below(static_cast<int>(content.size())));
+        if (chance(50)) {
+            content.insert(at, 1, separators[static_cast<std::size_t>(below(static_cast<int>(separators.size())))]);
+        } else if (static_cast<unsigned char>(content[at]) < 0x80) {
+            content.erase(at, 1);
+        }
     }
 
 private:
