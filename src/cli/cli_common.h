@@ -75,5 +75,9 @@ void registerUpdateCommands(CLI::App& app, const GlobalOptions& global);
 void registerSetsCommand(CLI::App& app, const GlobalOptions& global);
 void registerBetPlanCommand(CLI::App& app, const GlobalOptions& global);
 void registerPrintLayoutCommand(CLI::App& app, const GlobalOptions& global);
+void registerFilterCommand(CLI::App& app, const GlobalOptions& global);
+void registerIntersectCommand(CLI::App& app, const GlobalOptions& global);
+void registerConvertCommand(CLI::App& app, const GlobalOptions& global);
+void registerBacktestCommand(CLI::App& app, const GlobalOptions& global);
 
 } // namespace p3::cli

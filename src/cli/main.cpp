@@ -38,6 +38,16 @@ int main(int argc, char** argv) {
     registerSetsCommand(app, global);
     registerBetPlanCommand(app, global);
     registerPrintLayoutCommand(app, global);
+               "  pick3 filter --conditions plan.ag --pick 0123456789/13579/02468 --total-tolerance 0-1\n"
+               "  pick3 intersect --entry a.txt --entry b.txt,series=3,tolerant --total-tolerance 0-1\n"
+               "  pick3 convert 组变单 --input groups.txt\n"
+               "  pick3 backtest --conditions plan.ag --lottery 福彩3D --last 100");
+    registerTrackCommand(app, global);
+    registerLotteryCommand(app, global);
+    registerFilterCommand(app, global);
+    registerIntersectCommand(app, global);
+    registerConvertCommand(app, global);
+    registerBacktestCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

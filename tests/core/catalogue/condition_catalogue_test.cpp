@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include "core/catalogue/condition_catalogue.h"
+#include "core/catalogue/condition_editor.h"
+
+using namespace p3::core;
+
+TEST(ConditionCatalogue, EveryKindHasItsKeywordRecordsAndTests) {
+    const auto& catalogue = conditionCatalogue();
+    ASSERT_EQ(catalogue.size(), 25u);
+    for (int k = 1; k <= 25; ++k) {
+        const KindSpec& spec = catalogue[static_cast<std::size_t>(k - 1)];
+        EXPECT_EQ(spec.kind, k);
+        EXPECT_EQ(KindOfKeyword(spec.keyword), k);
+        ASSERT_FALSE(spec.records.empty()) << k;
+        for (const auto& r : spec.records) {
+            EXPECT_NE(r.test, RecordTest::None) << spec.keyword << " " << r.name;
+            EXPECT_EQ(findRecordSpec(k, r.name), &r);
+            if (r.input == RecordInput::Options || r.input == RecordInput::RadioPair) {
+                EXPECT_FALSE(r.options.empty()) << spec.keyword << " " << r.name;
+            }
+        }
+    }
+    EXPECT_EQ(kindSpec(0), nullptr);
+    EXPECT_EQ(recordTestOf(2, "最怪号"), RecordTest::None);
+    EXPECT_EQ(kindSpec(18)->records[2].name, "冷码个数");
+    EXPECT_EQ(kindSpec(17)->records[4].options[1], "B.2邻1孤");
+    EXPECT_EQ(kindSpec(5)->records[1].options[4], "5.合质质");
+    EXPECT_EQ(kindSpec(25)->records[0].excludeByDefault, true);
+    EXPECT_FALSE(kindSpec(6)->levelTolerance);
+    EXPECT_FALSE(kindSpec(13)->levelTolerance);
+    EXPECT_TRUE(kindSpec(23)->levelTolerance);
+    EXPECT_EQ(kindSpec(21)->reference, ReferenceUse::WhenReferenceRecords);
+}
+
+TEST(ConditionCatalogue, OptionTokensAndPositionPatterns) {
+    EXPECT_EQ(OptionToken("A.300"), "300");
+    EXPECT_EQ(OptionToken("0.豹子"), "豹子");
+    EXPECT_EQ(OptionToken("＆.222"), "222");
+    EXPECT_EQ(OptionToken("W.偏假"), "偏假");
+    EXPECT_EQ(OptionToken("(C)顺子"), "顺子");
+    EXPECT_EQ(OptionToken("0号"), "0号");
+    EXPECT_EQ(OptionToken("大"), "大");
+    const auto patterns = positionPatternOptions("小", "中", "大");
+    ASSERT_EQ(patterns.size(), 27u);
+    EXPECT_EQ(patterns[0], "a.小小小");
+    EXPECT_EQ(patterns[3], "d.小中小");
+    EXPECT_EQ(patterns[25], "z.大大中");
+    EXPECT_EQ(patterns[26], "＆.大大大");
+    EXPECT_EQ(OptionToken(kindSpec(14)->records[4].options[5]), "012");
+}
+
+TEST(ConditionEditor, AddFlowRefusalsInOrder) {
+    PanelState panel = defaultPanelState(2);
+    EXPECT_EQ(BuildConditionLine(panel, {}, -1).error().message, "请选择条件");
+    panel.records[0] = {true, "0 1 ", true, true};
+    panel.records[2] = {true, "", true, true};
+    panel.levelTolerance = true;
+    panel.levelEnd = 3;
+    EXPECT_EQ(BuildConditionLine(panel, {}, -1).error().message,
+              "请检查您设置的本级容错,容错最大值为: 3个  允许容错的条件为：2 个");
+    panel.levelEnd = 2;
+    EXPECT_EQ(BuildConditionLine(panel, {}, -1).error().message, "请限定 最大号 条件值");
+    panel.records[2].value = "9 ";
+    const auto line = BuildConditionLine(panel, {}, -1);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->counts, "2|2|0-2");
+    EXPECT_EQ(line->content, "最小号~0 1~1~1&最大号~9~1~1&");
+    EXPECT_EQ(line->keyword, "顺序排序");
+    EXPECT_EQ(line->tolerant, "0");
+    // Count lists need both values and counts.
+    PanelState k19 = defaultPanelState(19);
+    k19.records[3] = {true, "7 11^^1", true, false};
+    EXPECT_EQ(BuildConditionLine(k19, {}, -1).error().message, "条件 任意两码和 限定不合法");
+    k19.records[3].value = "7 11^1 2 ^1";
+    EXPECT_EQ(BuildConditionLine(k19, {}, -1)->content, "任意两码和~7 11^1 2 ^1~1~0&");
+}
+
+TEST(ConditionEditor, SeriesKindsAndSingleRecordColumns) {
+    const ConditionList list{{"1", "已出号码", "1|0|无设置", "1", "0", "已出号码~30^0~0~0&%0"}};
+    PanelState hot = defaultPanelState(18);
+    hot.records[3] = {true, "a b ", true, false};
+    hot.series = 2;
+    hot.sets = {"124", "356", "0789", std::nullopt};
+    EXPECT_EQ(BuildConditionLine(hot, list, -1).error().message,
+              "您的过滤条件区已经存在其它星轨参数  条件序号1 为正常号码");
+    hot.series = 0;
+    EXPECT_EQ(BuildConditionLine(hot, list, -1)->content, "形态~a b~1~0&124^356^0789%0");
+    hot.series = 9;
+    EXPECT_EQ(BuildConditionLine(hot, {}, -1).error().message, "星轨参数只支持 星轨1..星轨6");
+    // 任意位合 without a 复隔中 record carries no series and is not checked.
+    PanelState k21 = defaultPanelState(21);
+    k21.records[1] = {true, "12 ", true, false};
+    k21.series = 3;
+    k21.sets = {"035", "128", "4679", std::nullopt};
+    EXPECT_EQ(BuildConditionLine(k21, list, -1)->content, "任意位合二码~12~1~0&035^128^4679");
+    // 已出号码: excluded by default, the series after the record, the 容错 box into the column.
+    PanelState drawn = defaultPanelState(25);
+    drawn.records[0].ticked = true;
+    drawn.records[0].value = "3x";
+    EXPECT_EQ(BuildConditionLine(drawn, {}, -1).error().message, "请输入正确的期数");
+    drawn.records[0].value = "30";
+    drawn.records[0].tolerant = true;
+    const auto line = BuildConditionLine(drawn, {}, -1);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->content, "已出号码~30^0~0~1&%0");
+    EXPECT_EQ(line->counts, "1|0|无设置");
+    EXPECT_EQ(line->tolerant, "1");
+}
+
+TEST(ConditionEditor, LoadLineRestoresThePanel) {
+    const ConditionLine k14{"0", "012路", "2|1|1-1", "0", "0", "组选排列~300 111~1~0&2路个数~1 2~0~1"};
+    const PanelState panel = LoadPanelState(k14);
+    EXPECT_TRUE(panel.records[3].ticked);
+    EXPECT_EQ(MarkOptions(kindSpec(14)->records[3], panel.records[3].value),
+              (std::vector<bool>{true, false, false, false, true, false, false, false, false, false}));
+    EXPECT_TRUE(panel.records[2].ticked);
+    EXPECT_FALSE(panel.records[2].keep);
+    EXPECT_TRUE(panel.records[2].tolerant);
+    EXPECT_FALSE(panel.records[0].ticked);
+    EXPECT_TRUE(panel.levelTolerance);
+    EXPECT_EQ(panel.levelBegin, 1);
+    EXPECT_EQ(panel.levelEnd, 1);
+    // Saving again rewrites 使用 and 保留 as "1".
+    const auto again = BuildConditionLine(panel, {}, 0);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->use, "1");
+    EXPECT_EQ(again->keep, "1");
+    EXPECT_EQ(again->content, "2路个数~1 2~0~1&组选排列~300 111~1~0&");
+    // 连号 takes its 容错 from the column; history kinds their series and lists.
+    const PanelState k13 = LoadPanelState({"1", "连号", "1|0|无设置", "1", "1", "连号~豹子~0~0&"});
+    EXPECT_TRUE(k13.records[0].tolerant);
+    EXPECT_FALSE(k13.records[0].keep);
+    const PanelState k16 = LoadPanelState({"1", "复隔中", "1|0|无设置", "1", "0", "形态~a~1~0&035^128^4679%4"});
+    EXPECT_EQ(k16.series, 4);
+    EXPECT_EQ(k16.sets.set2, "128");
+    EXPECT_TRUE(k16.records[3].ticked);
+    const PanelState k25 = LoadPanelState({"1", "已出号码", "1|0|无设置", "1", "0", "已出号码~30^2~0~0&%2"});
+    EXPECT_EQ(k25.records[0].value, "30");
+    EXPECT_EQ(k25.series, 2);
+    const PanelState k8 = LoadPanelState({"1", "定位复式", "2|0|无设置", "1", "0", "按位复式~1^0/1/2^3~1~0&按位复式~0^3/4/5^1~1~0"});
+    ASSERT_EQ(k8.records.size(), 2u);
+    EXPECT_EQ(UpdateConditionCount(k8).conditions, 1);
+}
+
+TEST(ConditionEditor, CollectedValues) {
+    EXPECT_EQ(groupTypeValue(false, true, true, false, false, true, true, true), "组三_连 ");
+    EXPECT_EQ(groupTypeValue(true, false, true, true, true, true, false, true), "豹子号 顺子 杂六 ");
+    const RecordSpec& arrangement = kindSpec(14)->records[3];
+    std::vector<bool> ticked(10, false);
+    ticked[0] = ticked[1] = ticked[4] = true;
+    EXPECT_EQ(CollectOptions(arrangement, ticked), "300 210 111 ");
+}

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include "core/shrink/backtest.h"
+#include "core/shrink/series_history.h"
+
+using namespace p3::core;
+
+namespace {
+DrawList drawsOf(std::initializer_list<const char*> numbers) {
+    DrawList draws;
+    int period = 2024001;
+    for (const char* n : numbers) draws.push_back({std::to_string(period++), n});
+    return draws;
+}
+} // namespace
+
+TEST(Backtest, EachPeriodSeesOnlyTheHistoryBeforeIt) {
+    const auto draws = drawsOf({"123", "456", "789", "456", "000", "123"});
+    const TrackTable table;
+    // Exclude the numbers drawn in the last 2 periods.
+    const ConditionList list{{"1", "已出号码", "1|0|无设置", "1", "0", "已出号码~2^0~0~0&%0"}};
+    auto report = Backtest(list, draws, table, 4, {});
+    ASSERT_TRUE(report) << report.error().message;
+    ASSERT_EQ(report->periods.size(), 4u);
+    // 789 (2 before: 123 456): survives; 456 (456 789): rejected; 000: survives; 123 (456 000): survives.
+    EXPECT_EQ(report->periods[0].draw, "789");
+    EXPECT_TRUE(report->periods[0].survived);
+    EXPECT_FALSE(report->periods[1].survived);
+    EXPECT_EQ(report->periods[1].failedRows, std::vector<int>{1});
+    EXPECT_TRUE(report->periods[3].survived);
+    EXPECT_EQ(report->periods[0].count, 998u);
+    EXPECT_EQ(report->hits, 3u);
+    EXPECT_DOUBLE_EQ(report->hitRate, 0.75);
+    EXPECT_DOUBLE_EQ(report->meanSize, 998.0);
+    EXPECT_DOUBLE_EQ(report->randomHitRate, 0.998);
+    ASSERT_EQ(report->lines.size(), 1u);
+    EXPECT_EQ(report->lines[0].rejected, 1u);
+    EXPECT_DOUBLE_EQ(report->lines[0].shareKept, 0.998);
+    EXPECT_NEAR(report->lines[0].lift, 0.75 / 0.998, 1e-12);
+}
+
+TEST(Backtest, ReferenceSetsAreMadeAgainPerPeriod) {
+    const auto draws = drawsOf({"128", "305", "305", "999"});
+    // Keep numbers made only of 复码 of the period before: stored sets say otherwise and must not count.
+    const ConditionList list{{"1", "复隔中", "1|0|无设置", "1", "0", "组选排列~3复~1~0&789^^%0"}};
+    const SeriesHistory upToSecond{&draws, nullptr, 2};
+    EXPECT_EQ(refreshReferenceContent(16, list[0].content, upToSecond), "组选排列~3复~1~0&035^128^4679%0");
+    EXPECT_EQ(refreshReferenceContent(21, "任意位合~1^1 ^1~1~0&1^2^3", upToSecond), "任意位合~1^1 ^1~1~0&1^2^3");
+    EXPECT_EQ(refreshReferenceContent(16, "形态~a~1~0&1^2^3%9", upToSecond), "形态~a~1~0&1^2^3%9");
+    auto report = Backtest(list, draws, TrackTable{}, 2, {});
+    ASSERT_TRUE(report);
+    EXPECT_TRUE(report->periods[0].survived);  // 305 after 305: all 复
+    EXPECT_EQ(report->periods[0].count, 27u);  // 3 digits 0 3 5: 27 numbers
+    EXPECT_FALSE(report->periods[1].survived); // 999 after 305
+}
+
+TEST(Backtest, Refusals) {
+    const auto draws = drawsOf({"123"});
+    EXPECT_EQ(Backtest({}, draws, TrackTable{}, 1, {}).error().message, "没有可供过滤的条件");
+    const ConditionList unused{{"0", "和值", "1|0|无设置", "1", "0", "和值~1~1~0"}};
+    EXPECT_EQ(Backtest(unused, draws, TrackTable{}, 1, {}).error().message, "请选择条件");
+    const ConditionList list{{"1", "和值", "1|0|无设置", "1", "0", "和值~6~1~0"}};
+    EXPECT_FALSE(Backtest(list, {}, TrackTable{}, 1, {}));
+    auto one = Backtest(list, draws, TrackTable{}, 50, {});
+    ASSERT_TRUE(one);
+    EXPECT_EQ(one->periods.size(), 1u);
+    EXPECT_TRUE(one->periods[0].survived);
+}
