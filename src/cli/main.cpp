@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     registerTrackCommand(app, global);
     registerLotteryCommand(app, global);
     registerStatsCommand(app, global);
+    registerChartCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
