@@ -17,7 +17,8 @@ DrawList makeDraws(std::size_t n) {
     draws.reserve(n);
     for (std::size_t i = 0; i < n; ++i) {
         std::string s;
-        for (int k = 0; k < 5; ++k) s += static_cast<char>('0' + rng() % 10);
+        for (int k = 0; k < 5; ++k)
+            s += static_cast<char>('0' + rng() % 10);
         draws.push_back({std::to_string(2000000 + i), s});
     }
     return draws;
@@ -33,11 +34,12 @@ using GroupText = std::string (*)(const DigitArray&);
 
 /// The straightforward chart: a text grid filled cell by cell, each cell marked when its header is a word
 /// of the group's value text, then the statistics walk of every column.
-std::vector<std::vector<std::string>> plainChart(const ChartGrid& layout, const std::vector<GroupText>& groupTexts,
+std::vector<std::vector<std::string>> plainChart(const ChartGrid& layout,
+                                                 const std::vector<GroupText>& groupTexts,
                                                  const std::vector<int>& groupOfColumn) {
     const auto& draws = draws10k();
-    std::vector<std::vector<std::string>> cells(draws.size() + 10,
-                                                std::vector<std::string>(static_cast<std::size_t>(layout.columnCount())));
+    std::vector<std::vector<std::string>> cells(
+        draws.size() + 10, std::vector<std::string>(static_cast<std::size_t>(layout.columnCount())));
     for (std::size_t i = 0; i < draws.size(); ++i) {
         const DigitArray d = toDigits(draws[i].digits.substr(0, 3));
         auto& row = cells[i + 2];
@@ -50,7 +52,8 @@ std::vector<std::vector<std::string>> plainChart(const ChartGrid& layout, const 
             const int g = groupOfColumn[static_cast<std::size_t>(c)];
             const std::string& header = layout.column(c).header;
             if (g < 0 || header.empty()) continue;
-            if (Get_Fun_Class::ContainsWord(header, groupTexts[static_cast<std::size_t>(g)](d))) row[static_cast<std::size_t>(c)] = header;
+            if (Get_Fun_Class::ContainsWord(header, groupTexts[static_cast<std::size_t>(g)](d)))
+                row[static_cast<std::size_t>(c)] = header;
         }
     }
     const std::size_t n = draws.size();
@@ -59,8 +62,10 @@ std::vector<std::vector<std::string>> plainChart(const ChartGrid& layout, const 
         for (std::size_t r = 2; r < n + 2; ++r) {
             if (!cells[r][static_cast<std::size_t>(c)].empty()) {
                 ++hits, maxGap = std::max(maxGap, gap), gap = 0;
-                if (r > 2 && !cells[r - 1][static_cast<std::size_t>(c)].empty()) maxRun = std::max(maxRun, ++run);
-                else run = 1;
+                if (r > 2 && !cells[r - 1][static_cast<std::size_t>(c)].empty())
+                    maxRun = std::max(maxRun, ++run);
+                else
+                    run = 1;
             } else {
                 ++gap;
             }
@@ -78,13 +83,16 @@ std::vector<int> groupColumns(const ChartGrid& layout) {
     int g = 0;
     for (const auto& span : layout.groups()) {
         if (span.first < 5) continue;
-        for (int c = span.first; c <= span.last; ++c) groupOf[static_cast<std::size_t>(c)] = g;
+        for (int c = span.first; c <= span.last; ++c)
+            groupOf[static_cast<std::size_t>(c)] = g;
         ++g;
     }
     return groupOf;
 }
 
-std::string digitText(int v) { return std::to_string(v); }
+std::string digitText(int v) {
+    return std::to_string(v);
+}
 
 const std::vector<GroupText> kRegularTexts{
     [](const DigitArray& d) { return digitText(d[0]); }, [](const DigitArray& d) { return digitText(d[1]); },
@@ -96,7 +104,11 @@ const std::vector<GroupText> kRegularTexts{
     },
     [](const DigitArray& d) {
         const auto type = Get_Fun_Class::GetGroupTypeText(d);
-        return std::string(type == "豹子" ? "A" : type == "组三" ? "B" : type == "顺子" ? "C" : type == "半顺" ? "D" : "E");
+        return std::string(type == "豹子"   ? "A"
+                           : type == "组三" ? "B"
+                           : type == "顺子" ? "C"
+                           : type == "半顺" ? "D"
+                                            : "E");
     }};
 
 const std::vector<GroupText> kGroupTexts{
@@ -117,22 +129,26 @@ const std::vector<GroupText> kSumTexts{
 void BM_Chart(benchmark::State& state) {
     const int kind = static_cast<int>(state.range(0));
     const auto& draws = draws10k();
-    for (auto _ : state) benchmark::DoNotOptimize(BuildChart(kind, draws));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BuildChart(kind, draws));
 }
-BENCHMARK(BM_Chart)
-    ->DenseRange(1, 28)
-    ->DenseRange(30, 36)
-    ->DenseRange(38, 41)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Chart)->DenseRange(1, 28)->DenseRange(30, 36)->DenseRange(38, 41)->Unit(benchmark::kMillisecond);
 
 void runPlain(benchmark::State& state, int kind, const std::vector<GroupText>& texts) {
     const ChartGrid layout = *BuildChart(kind, DrawList{});
     const auto groupOf = groupColumns(layout);
-    for (auto _ : state) benchmark::DoNotOptimize(plainChart(layout, texts, groupOf));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(plainChart(layout, texts, groupOf));
 }
-void BM_ChartPlain1(benchmark::State& state) { runPlain(state, 1, kRegularTexts); }
-void BM_ChartPlain2(benchmark::State& state) { runPlain(state, 2, kGroupTexts); }
-void BM_ChartPlain6(benchmark::State& state) { runPlain(state, 6, kSumTexts); }
+void BM_ChartPlain1(benchmark::State& state) {
+    runPlain(state, 1, kRegularTexts);
+}
+void BM_ChartPlain2(benchmark::State& state) {
+    runPlain(state, 2, kGroupTexts);
+}
+void BM_ChartPlain6(benchmark::State& state) {
+    runPlain(state, 6, kSumTexts);
+}
 BENCHMARK(BM_ChartPlain1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChartPlain2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChartPlain6)->Unit(benchmark::kMillisecond);

@@ -18,7 +18,8 @@ void runChart(const GlobalOptions& global, const ChartOptions& options) {
     const core::StatisticsRange range = chooseRange(h.draws, options.range);
     const std::span<const core::Draw> draws(h.draws.data() + range.begin(), range.size());
     const core::ChartGrid grid = take(core::BuildChart(options.kind, draws));
-    for (int row = 0; row < grid.rowCount(); ++row) printRecord(grid.rowTexts(row));
+    for (int row = 0; row < grid.rowCount(); ++row)
+        printRecord(grid.rowTexts(row));
 }
 
 } // namespace

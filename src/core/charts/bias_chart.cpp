@@ -35,8 +35,8 @@ constexpr std::string_view kCodeLetters = "AXDCGOJUSHZYWVPBVEFDXJOZHMNQITKRV";
 
 /// The bias classes in the order of the columns 22..37.
 constexpr std::array<std::string_view, 16> kClassColumns{
-    "三重偏", "两重偏", "偏大", "偏小", "偏奇", "偏偶", "偏质", "偏合",
-    "假质", "假合", "假对子05", "假对子16", "假对子27", "假对子38", "假对子49", "真正"};
+    "三重偏", "两重偏", "偏大",     "偏小",     "偏奇",     "偏偶",     "偏质",     "偏合",
+    "假质",   "假合",   "假对子05", "假对子16", "假对子27", "假对子38", "假对子49", "真正"};
 
 constexpr std::string_view kGroups = "5 8,9 12,13 16,17 18,19 21,22 37";
 
@@ -55,7 +55,8 @@ ChartGrid buildBiasChart(std::span<const Draw> draws) {
     }
     for (std::size_t i = 0; i < kBiasColumns.size(); ++i) {
         ChartColumn c;
-        for (auto line : kBiasColumns[i].lines) c.header += line;
+        for (auto line : kBiasColumns[i].lines)
+            c.header += line;
         c.band = kBiasColumns[i].band;
         c.image = "LanSe_";
         c.hasStatistics = true;
@@ -76,16 +77,18 @@ ChartGrid buildBiasChart(std::span<const Draw> draws) {
     grid.setChoiceGroups(parseColumnRanges(kGroups));
 
     const int last = grid.rowCount() - 1;
-    for (ChartGroupSpan span : {ChartGroupSpan{"号码表", 0, 4, 0}, ChartGroupSpan{"基 本 形 态 细 分 分 布", 5, 16, 0},
-                                ChartGroupSpan{"二分", 17, 18, 0}, ChartGroupSpan{"三细分", 19, 21, 0},
-                                ChartGroupSpan{"偏态细分分布图", 22, 37, 0}}) {
+    for (ChartGroupSpan span :
+         {ChartGroupSpan{"号码表", 0, 4, 0}, ChartGroupSpan{"基 本 形 态 细 分 分 布", 5, 16, 0},
+          ChartGroupSpan{"二分", 17, 18, 0}, ChartGroupSpan{"三细分", 19, 21, 0},
+          ChartGroupSpan{"偏态细分分布图", 22, 37, 0}}) {
         grid.setText(0, span.first, span.title);
         grid.setText(last, span.first, span.title);
         grid.addGroup(std::move(span));
     }
     for (std::size_t i = 0; i < kBiasColumns.size(); ++i)
         for (int line = 0; line < 3; ++line)
-            grid.setText(1 + line, 5 + static_cast<int>(i), std::string(kBiasColumns[i].lines[static_cast<std::size_t>(line)]));
+            grid.setText(1 + line, 5 + static_cast<int>(i),
+                         std::string(kBiasColumns[i].lines[static_cast<std::size_t>(line)]));
     for (ChartGroupSpan span : {ChartGroupSpan{"一 重 偏", 24, 29, 1}, ChartGroupSpan{"假偏", 30, 31, 1},
                                 ChartGroupSpan{"假 对 子", 32, 36, 1}}) {
         grid.setText(1, span.first, span.title);

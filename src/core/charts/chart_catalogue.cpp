@@ -79,7 +79,8 @@ ChartGrid buildMainChart(const MainChartSpec& spec, std::span<const Draw> draws)
     }
     const int n = static_cast<int>(draws.size());
     ChartGrid grid(spec.kind, std::move(columns), mainRows(draws.size()));
-    for (auto& span : spans) grid.addGroup(std::move(span));
+    for (auto& span : spans)
+        grid.addGroup(std::move(span));
     grid.setLineGroups(parseColumnRanges(spec.lineGroups));
     grid.setChoiceGroups(parseColumnRanges(spec.choiceGroups));
 
@@ -98,7 +99,8 @@ ChartGrid buildMainChart(const MainChartSpec& spec, std::span<const Draw> draws)
 
     std::vector<int> numbers;
     numbers.reserve(draws.size());
-    for (const auto& draw : draws) numbers.push_back(analysedNumber(draw.digits));
+    for (const auto& draw : draws)
+        numbers.push_back(analysedNumber(draw.digits));
     for (int i = 0; i < n; ++i) {
         const int row = 2 + i;
         writeDrawColumns(grid, row, draws[static_cast<std::size_t>(i)]);

@@ -97,7 +97,13 @@ bool ChartGrid::clickPrediction(int col) {
 
 void ChartGrid::finish() {
     computeWaitingCounts();
-    computeFooterStatistics();
+    ColumnFooterStatistics();
+}
+
+std::string ChartGrid::predictionHint(int row, int col) const {
+    if (m_kind < 39 || row != m_predictionRow || col <= 14 || col >= columnCount() || text(row, col).empty())
+        return {};
+    return " " + column(col).header + "= " + text(row, col);
 }
 
 void ChartGrid::computeWaitingCounts() {
@@ -115,7 +121,7 @@ void ChartGrid::computeWaitingCounts() {
     }
 }
 
-void ChartGrid::computeFooterStatistics() {
+void ChartGrid::ColumnFooterStatistics() {
     std::vector<int> footer;
     for (int r = 0; r < rowCount(); ++r)
         if (rowRole(r) == ChartRowRole::Statistics) footer.push_back(r);
@@ -134,8 +140,10 @@ void ChartGrid::computeFooterStatistics() {
                 maxGap = std::max(maxGap, gap);
                 gap = 0;
                 if (r != m_firstDrawRow) {
-                    if (previousHit) maxRun = std::max(maxRun, ++run);
-                    else run = 1;
+                    if (previousHit)
+                        maxRun = std::max(maxRun, ++run);
+                    else
+                        run = 1;
                 }
             } else {
                 ++gap;

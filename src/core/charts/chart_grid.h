@@ -51,11 +51,11 @@ struct ChartGroupSpan {
 
 /// How one column is painted and counted.
 struct ChartColumn {
-    std::string header;   ///< row 1 text; empty for a spacer
-    int width = 20;       ///< pixels
-    bool spacer = false;  ///< no marks, ball, waiting count or statistics
-    int band = -1;        ///< colour band of draw and prediction cells, -1 for none
-    std::string image;    ///< ball picture: a prefix ending in "_" (+ the cell text) or a complete name
+    std::string header;         ///< row 1 text; empty for a spacer
+    int width = 20;             ///< pixels
+    bool spacer = false;        ///< no marks, ball, waiting count or statistics
+    int band = -1;              ///< colour band of draw and prediction cells, -1 for none
+    std::string image;          ///< ball picture: a prefix ending in "_" (+ the cell text) or a complete name
     bool redForRepeats = false; ///< "Red_" for a value the draw has more than once, else the image prefix
     bool textCell = false;      ///< shows its text (复码 …) instead of a ball
     bool multiChoice = false;   ///< the prediction row toggles it freely
@@ -100,7 +100,9 @@ public:
     /// The ball picture of a cell with ".bmp", or "" when the cell shows none.
     std::string ballImage(int row, int column) const;
     /// The waiting count an empty draw cell shows, or -1.
-    int waitingCount(int row, int column) const { return m_waiting.empty() ? -1 : m_waiting[index(row, column)]; }
+    int waitingCount(int row, int column) const {
+        return m_waiting.empty() ? -1 : m_waiting[index(row, column)];
+    }
 
     const std::vector<ColumnRange>& lineGroups() const noexcept { return m_lineGroups; }
     const std::vector<ColumnRange>& choiceGroups() const noexcept { return m_choiceGroups; }
@@ -119,9 +121,16 @@ public:
     /// A click on a prediction cell (M_GridMouseDown); true when a cell changed.
     bool clickPrediction(int column);
 
-    /// Writes the five statistics rows of every counted column (ColumnFooterStatistics) and the waiting
-    /// counts of the draw rows. Called once the marks are written.
+    /// Writes the waiting counts of the draw rows and the statistics rows. Called once the marks are written.
     void finish();
+
+    /// Writes the five statistics rows of every counted column from the marks of the draw rows (predictions
+    /// are not counted).
+    void ColumnFooterStatistics();
+
+    /// The slant charts' hint for a prediction cell right of column 14: a blank, the header, "= " and the
+    /// candidate list; "" for any other cell.
+    std::string predictionHint(int row, int column) const;
 
     /// Every cell of a row, as the CLI prints it.
     std::vector<std::string> rowTexts(int row) const;
@@ -130,7 +139,6 @@ private:
     std::size_t index(int row, int column) const {
         return static_cast<std::size_t>(row) * m_columns.size() + static_cast<std::size_t>(column);
     }
-    void computeFooterStatistics();
     void computeWaitingCounts();
 
     int m_kind = 0;

@@ -31,9 +31,7 @@ struct RowContext {
     int x = 0, y = 0, z = 0;      ///< sorted
 
     /// The analysed number k draws back, or -1 before the range.
-    int before(std::size_t k) const {
-        return k <= index ? numbers[index - k] : -1;
-    }
+    int before(std::size_t k) const { return k <= index ? numbers[index - k] : -1; }
 };
 
 /// Writes the marks of one draw row.

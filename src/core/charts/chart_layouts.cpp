@@ -1,7 +1,6 @@
 // The layouts of the main-grid charts 1..36: one entry per kind, groups in column order from column 5.
 #include "core/charts/chart_layout.h"
 
-
 namespace p3::core::charts {
 
 namespace {
@@ -85,8 +84,8 @@ std::vector<GroupSpec> pairSumLayout(std::string_view title) {
             {"012路", "0,1,2", "BlueD_", 2}};
 }
 
-std::vector<GroupSpec> fourDistributions(std::string_view first, std::string_view second, std::string_view third,
-                                         std::string_view fourth) {
+std::vector<GroupSpec> fourDistributions(std::string_view first, std::string_view second,
+                                         std::string_view third, std::string_view fourth) {
     GroupSpec all{first, kDigits, "Red_/BlueD_", 0, {}, true};
     return {all, {second, kDigits, "BlueD_", 1}, {third, kDigits, "Green_", 2}, {fourth, kDigits, "Qin_", 3}};
 }
@@ -100,7 +99,8 @@ constexpr std::string_view kLines2 = "15 24,25 34,35 44";
 
 std::vector<MainChartSpec> makeSpecs() {
     std::vector<MainChartSpec> specs;
-    auto add = [&](int kind, std::vector<GroupSpec> groups, std::string_view lines, std::string_view choices) {
+    auto add = [&](int kind, std::vector<GroupSpec> groups, std::string_view lines,
+                   std::string_view choices) {
         specs.push_back({kind, std::move(groups), lines, choices, markFunction(kind)});
     };
     add(1,
@@ -110,7 +110,8 @@ std::vector<MainChartSpec> makeSpecs() {
          {"类型(三)细分", "A,,B,,C", "LanSe_", 3},
          {"类型(五)细分", "A,B,C,D,E", "LanSe_", 3}},
         "5 14,15 24,25 34,35 39,40 44", "5 14,15 24,25 34,35 39,40 44");
-    add(2, fourDistributions("(0-9)组选分布图", "最小号分布图", "中间号分布图", "最大号分布图"), kLines2, kLines2);
+    add(2, fourDistributions("(0-9)组选分布图", "最小号分布图", "中间号分布图", "最大号分布图"), kLines2,
+        kLines2);
     add(3, twoWayLayout(",大,,小,", "qin_d/qin_x", "大小直选细分"), "6 8,11 13,16 18,20 23,24 31",
         "5 9,10 14,15 19,20 23,24 31");
     add(4, twoWayLayout(",奇,,偶,", "qin_Dm/qin_S", "奇偶直选细分"), "6 8,11 13,16 18,20 23,24 31",
@@ -124,7 +125,11 @@ std::vector<MainChartSpec> makeSpecs() {
         "5 32,34 36,39 41", "5 32,33 37,39 41");
     add(7, tailLayout("合值"), "5 14,16 18,21 23,26 28,30 32,33 35", "5 14,16 18,21 23,26 28,30 32,33 35");
     add(8, tailLayout("跨度"), "5 14,16 18,21 23,26 28,30 32,33 35", "5 14,16 18,21 23,26 28,30 32,33 35");
-    add(9, {kDistribution, {"豹", "0", "Qin_", 1}, {"组六细分", "1,2,3,4,5,6", "Qin_", 2}, {"组三细分", "7,8,9", "Qin_", 3}},
+    add(9,
+        {kDistribution,
+         {"豹", "0", "Qin_", 1},
+         {"组六细分", "1,2,3,4,5,6", "Qin_", 2},
+         {"组三细分", "7,8,9", "Qin_", 3}},
         "15 24", "15 24");
     add(10, {kDistribution, {"连号细分图", kDigits, "Qin_", 1}}, "15 24", "15 24");
     // The choice groups keep 形态 and 组选 apart, as the line groups do.
@@ -148,14 +153,17 @@ std::vector<MainChartSpec> makeSpecs() {
          {"分类形态", ",a,b,c,", "LanSe_", 2},
          {"大中小组选形态", kLetters10, "Qinx_", 3}},
         "5 7,8 10,11 13,14 17,18 21,22 25,27 29,31 40", "5 7,8 10,11 13,14 17,18 21,22 25,27 29,31 40");
-    add(13, historyLayout("复码个数", "隔码个数", "中码个数", "复隔中号码", "复码,隔码,中码", "32,32,60", "复隔中形态",
-                          "复隔中组选形态"),
+    add(13,
+        historyLayout("复码个数", "隔码个数", "中码个数", "复隔中号码", "复码,隔码,中码", "32,32,60",
+                      "复隔中形态", "复隔中组选形态"),
         kLines13, kLines13);
-    add(14, historyLayout("邻码个数", "孤码个数", "传码个数", "邻孤传号码", "邻码,孤码,传码", "50,50,32", "邻孤传形态",
-                          "邻孤传组选形态"),
+    add(14,
+        historyLayout("邻码个数", "孤码个数", "传码个数", "邻孤传号码", "邻码,孤码,传码", "50,50,32",
+                      "邻孤传形态", "邻孤传组选形态"),
         kLines13, kLines13);
-    add(15, historyLayout("热码个数", "温码个数", "冷码个数", "热温冷号码", "热码,温码,冷码", "50,50,50", "热温冷形态",
-                          "热温冷组选形态"),
+    add(15,
+        historyLayout("热码个数", "温码个数", "冷码个数", "热温冷号码", "热码,温码,冷码", "50,50,50",
+                      "热温冷形态", "热温冷组选形态"),
         kLines13, kLines13);
     add(16,
         {kDistribution,
@@ -171,14 +179,17 @@ std::vector<MainChartSpec> makeSpecs() {
          {"个位数", "大,中,小", "qin_d/qin_zh/qin_x", 1},
          {"大中小直选细分图", kLetters27, "LanSe_", 2}},
         kLines16, kLines16);
-    add(18, historyDirectLayout("复,隔,中", "Qin_fu/qin_ge/qin_zh", "复隔中号码", "复码,隔码,中码", "32,32,60",
-                                "复隔中直选细分图"),
+    add(18,
+        historyDirectLayout("复,隔,中", "Qin_fu/qin_ge/qin_zh", "复隔中号码", "复码,隔码,中码", "32,32,60",
+                            "复隔中直选细分图"),
         kLines18, kLines18);
-    add(19, historyDirectLayout("邻,孤,传", "Qin_Lin/Qin_Gu/Qin_Chuan", "邻孤传号码", "邻码,孤码,传码", "50,50,32",
-                                "邻孤传直选细分图"),
+    add(19,
+        historyDirectLayout("邻,孤,传", "Qin_Lin/Qin_Gu/Qin_Chuan", "邻孤传号码", "邻码,孤码,传码",
+                            "50,50,32", "邻孤传直选细分图"),
         kLines18, kLines18);
-    add(20, historyDirectLayout("热,温,冷", "Qin_Re/qin_Weng/Qin_Leng", "热温冷号码", "热码,温码,冷码", "50,50,50",
-                                "热温冷直选细分图"),
+    add(20,
+        historyDirectLayout("热,温,冷", "Qin_Re/qin_Weng/Qin_Leng", "热温冷号码", "热码,温码,冷码",
+                            "50,50,50", "热温冷直选细分图"),
         kLines18, kLines18);
     add(21,
         {{"位和分布图", kSums18, "B_GreenD_", 0, {}, true},
@@ -189,8 +200,10 @@ std::vector<MainChartSpec> makeSpecs() {
     add(22, pairSumLayout("（百位＋十位）位和分布图"), kLines22, kLines22);
     add(23, pairSumLayout("（百位＋个位）位和分布图"), kLines22, kLines22);
     add(24, pairSumLayout("（十位＋个位）位和分布图"), kLines22, kLines22);
-    add(25, fourDistributions("位合分布图", "（百＋十）位合分布图", "（百＋个）位合分布图", "（十＋个）位合分布图"), kLines2,
-        kLines2);
+    add(25,
+        fourDistributions("位合分布图", "（百＋十）位合分布图", "（百＋个）位合分布图",
+                          "（十＋个）位合分布图"),
+        kLines2, kLines2);
     add(26, valueClassLayout("（百＋十）位合"), kLines26, kLines26);
     add(27, valueClassLayout("（百＋个）位合"), kLines26, kLines26);
     add(28, valueClassLayout("（十＋个）位合"), kLines26, kLines26);

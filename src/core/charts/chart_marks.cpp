@@ -42,9 +42,11 @@ Classes repeatGapMiddle(int last, int beforeLast) {
     Classes c;
     c.fill(2);
     if (beforeLast >= 0)
-        for (int d : digitsOf(beforeLast)) c[static_cast<std::size_t>(d)] = 1;
+        for (int d : digitsOf(beforeLast))
+            c[static_cast<std::size_t>(d)] = 1;
     if (last >= 0)
-        for (int d : digitsOf(last)) c[static_cast<std::size_t>(d)] = 0;
+        for (int d : digitsOf(last))
+            c[static_cast<std::size_t>(d)] = 0;
     return c;
 }
 
@@ -57,7 +59,8 @@ Classes adjacentIsolatedTransmitted(int last) {
         c[static_cast<std::size_t>((d + 1) % 10)] = 0;
         c[static_cast<std::size_t>((d + 9) % 10)] = 0;
     }
-    for (int d : digitsOf(last)) c[static_cast<std::size_t>(d)] = 2;
+    for (int d : digitsOf(last))
+        c[static_cast<std::size_t>(d)] = 2;
     return c;
 }
 
@@ -65,9 +68,11 @@ Classes adjacentIsolatedTransmitted(int last) {
 Classes hotWarmCold(const RowContext& row) {
     std::array<int, 10> count{};
     for (std::size_t k = 1; k <= 7; ++k)
-        for (int d : digitsOf(row.before(k))) ++count[static_cast<std::size_t>(d)];
+        for (int d : digitsOf(row.before(k)))
+            ++count[static_cast<std::size_t>(d)];
     Classes c;
-    for (std::size_t d = 0; d < 10; ++d) c[d] = count[d] >= 3 ? 0 : (count[d] == 2 ? 1 : 2);
+    for (std::size_t d = 0; d < 10; ++d)
+        c[d] = count[d] >= 3 ? 0 : (count[d] == 2 ? 1 : 2);
     return c;
 }
 
@@ -75,8 +80,12 @@ Classes hotWarmCold(const RowContext& row) {
 /// the eighth draw).
 bool historyClasses(int family, const RowContext& row, Classes& classes) {
     switch (family) {
-    case 0: classes = repeatGapMiddle(row.before(1), row.before(2)); return true;
-    case 1: classes = adjacentIsolatedTransmitted(row.before(1)); return true;
+    case 0:
+        classes = repeatGapMiddle(row.before(1), row.before(2));
+        return true;
+    case 1:
+        classes = adjacentIsolatedTransmitted(row.before(1));
+        return true;
     default:
         if (row.index < 7) return false;
         classes = hotWarmCold(row);
@@ -107,8 +116,7 @@ void kind2(const RowContext& r, RowWriter& w) {
 }
 
 /// Kinds 3..5: the true word in the first, the false word in the second marked column of each position.
-template <BinaryMode Mode>
-void twoWay(const RowContext& r, RowWriter& w) {
+template <BinaryMode Mode> void twoWay(const RowContext& r, RowWriter& w) {
     // 直选 columns in the order FFF, FFT, FTF, TFF, FTT, TFT, TTF, TTT, by the bits 百 十 个.
     constexpr std::array<int, 8> directColumn{0, 1, 2, 4, 3, 5, 6, 7};
     const std::array<int, 3> d{r.h, r.t, r.u};
@@ -140,8 +148,12 @@ void valueClasses7(int v, RowWriter& w) {
     w.mark(33 + v % 3);
 }
 
-void kind7(const RowContext& r, RowWriter& w) { valueClasses7((r.h + r.t + r.u) % 10, w); }
-void kind8(const RowContext& r, RowWriter& w) { valueClasses7(r.z - r.x, w); }
+void kind7(const RowContext& r, RowWriter& w) {
+    valueClasses7((r.h + r.t + r.u) % 10, w);
+}
+void kind8(const RowContext& r, RowWriter& w) {
+    valueClasses7(r.z - r.x, w);
+}
 
 void kind9(const RowContext& r, RowWriter& w) {
     markDistribution(r, w, 5);
@@ -156,7 +168,8 @@ void kind10(const RowContext& r, RowWriter& w) {
 void kind11(const RowContext& r, RowWriter& w) {
     w.mark(5 + r.h % 3), w.mark(8 + r.t % 3), w.mark(11 + r.u % 3);
     std::array<int, 3> counts{};
-    for (int d : {r.h, r.t, r.u}) ++counts[static_cast<std::size_t>(d % 3)];
+    for (int d : {r.h, r.t, r.u})
+        ++counts[static_cast<std::size_t>(d % 3)];
     w.mark(14 + counts[0]), w.mark(18 + counts[1]), w.mark(22 + counts[2]);
     w.mark(26 + shapeLetterIndex(counts));
     w.mark(29 + (Get_Fun_Class::GetRouteLetter({r.h, r.t, r.u})[0] - 'A'));
@@ -180,15 +193,17 @@ void kind12(const RowContext& r, RowWriter& w) {
 void historyGroupMarks(const Classes& classes, const std::array<int, 3>& values, RowWriter& w, int countFirst,
                        int textFirst, int shapeFirst, int letterFirst) {
     std::array<int, 3> counts{};
-    for (int v : values) ++counts[static_cast<std::size_t>(classes[static_cast<std::size_t>(v)])];
-    for (int c = 0; c < 3; ++c) w.mark(countFirst + 4 * c + counts[static_cast<std::size_t>(c)]);
-    for (int c = 0; c < 3; ++c) w.put(textFirst + c, classDigits(classes, c));
+    for (int v : values)
+        ++counts[static_cast<std::size_t>(classes[static_cast<std::size_t>(v)])];
+    for (int c = 0; c < 3; ++c)
+        w.mark(countFirst + 4 * c + counts[static_cast<std::size_t>(c)]);
+    for (int c = 0; c < 3; ++c)
+        w.put(textFirst + c, classDigits(classes, c));
     w.mark(shapeFirst + shapeLetterIndex(counts));
     w.mark(letterFirst + countPatternIndex(counts[0], counts[1], counts[2]));
 }
 
-template <int Family>
-void historyGroup(const RowContext& r, RowWriter& w) {
+template <int Family> void historyGroup(const RowContext& r, RowWriter& w) {
     markDistribution(r, w, 5);
     Classes classes;
     if (!historyClasses(Family, r, classes)) return;
@@ -214,8 +229,7 @@ void kind17(const RowContext& r, RowWriter& w) {
     w.mark(24 + code);
 }
 
-template <int Family>
-void historyDirect(const RowContext& r, RowWriter& w) {
+template <int Family> void historyDirect(const RowContext& r, RowWriter& w) {
     markDistribution(r, w, 5);
     Classes classes;
     if (!historyClasses(Family, r, classes)) return;
@@ -226,7 +240,8 @@ void historyDirect(const RowContext& r, RowWriter& w) {
         w.mark(15 + 3 * p + cls);
         code = code * 3 + cls;
     }
-    for (int c = 0; c < 3; ++c) w.put(24 + c, classDigits(classes, c));
+    for (int c = 0; c < 3; ++c)
+        w.put(24 + c, classDigits(classes, c));
     w.mark(27 + code);
 }
 
@@ -236,8 +251,7 @@ void kind21(const RowContext& r, RowWriter& w) {
     w.mark(24 + a), w.mark(43 + b), w.mark(62 + c);
 }
 
-template <int P, int Q>
-void pairSum(const RowContext& r, RowWriter& w) {
+template <int P, int Q> void pairSum(const RowContext& r, RowWriter& w) {
     const std::array<int, 3> d{r.h, r.t, r.u};
     const int s = d[P] + d[Q];
     w.mark(5 + s);
@@ -251,7 +265,8 @@ std::array<int, 3> tails(const RowContext& r) {
 
 void kind25(const RowContext& r, RowWriter& w) {
     const auto v = tails(r);
-    for (int x : v) w.mark(5 + x);
+    for (int x : v)
+        w.mark(5 + x);
     w.mark(15 + v[0]), w.mark(25 + v[1]), w.mark(35 + v[2]);
 }
 
@@ -265,8 +280,9 @@ void valueClasses26(int v, RowWriter& w) {
     w.mark(36 + v % 3);
 }
 
-template <int I>
-void tailClasses(const RowContext& r, RowWriter& w) { valueClasses26(tails(r)[I], w); }
+template <int I> void tailClasses(const RowContext& r, RowWriter& w) {
+    valueClasses26(tails(r)[I], w);
+}
 
 std::string tailText(const std::array<int, 3>& v) {
     return {static_cast<char>('0' + v[0]), static_cast<char>('0' + v[1]), static_cast<char>('0' + v[2])};
@@ -306,11 +322,13 @@ void kind30(const RowContext& r, RowWriter& w) {
 void kind31(const RowContext& r, RowWriter& w) {
     const auto v = tails(r);
     w.put(5, tailText(v));
-    for (int x : v) w.mark(6 + x);
+    for (int x : v)
+        w.mark(6 + x);
     // 复隔中 of the tails against the tails of the two draws before.
     auto tailsOf = [](int number) {
-        return number < 0 ? -1 : ((number / 100 + number / 10) % 10) * 100 + ((number / 100 + number) % 10) * 10 +
-                                     (number / 10 + number) % 10;
+        return number < 0 ? -1
+                          : ((number / 100 + number / 10) % 10) * 100 + ((number / 100 + number) % 10) * 10 +
+                                (number / 10 + number) % 10;
     };
     const Classes classes = repeatGapMiddle(tailsOf(r.before(1)), tailsOf(r.before(2)));
     historyGroupMarks(classes, v, w, 16, 28, 32, 36);
@@ -326,36 +344,55 @@ std::array<int, 3> absDifferences(const RowContext& r) {
 
 void kind33(const RowContext& r, RowWriter& w) {
     const auto v = absDifferences(r);
-    for (int x : v) w.mark(5 + x);
+    for (int x : v)
+        w.mark(5 + x);
     w.mark(15 + v[0]), w.mark(25 + v[1]), w.mark(35 + v[2]);
 }
 
-template <int I>
-void differenceClasses(const RowContext& r, RowWriter& w) { valueClasses26(absDifferences(r)[I], w); }
+template <int I> void differenceClasses(const RowContext& r, RowWriter& w) {
+    valueClasses26(absDifferences(r)[I], w);
+}
 
 } // namespace
 
 MarkFunction markFunction(int kind) {
-    static constexpr std::array<MarkFunction, 37> functions{
-        nullptr,           kind1,
-        kind2,             twoWay<BinaryMode::Big>,
-        twoWay<BinaryMode::Odd>, twoWay<BinaryMode::Prime>,
-        kind6,             kind7,
-        kind8,             kind9,
-        kind10,            kind11,
-        kind12,            historyGroup<0>,
-        historyGroup<1>,   historyGroup<2>,
-        kind16,            kind17,
-        historyDirect<0>,  historyDirect<1>,
-        historyDirect<2>,  kind21,
-        pairSum<0, 1>,     pairSum<0, 2>,
-        pairSum<1, 2>,     kind25,
-        tailClasses<0>,    tailClasses<1>,
-        tailClasses<2>,    nullptr,
-        kind30,            kind31,
-        kind32,            kind33,
-        differenceClasses<0>, differenceClasses<1>,
-        differenceClasses<2>};
+    static constexpr std::array<MarkFunction, 37> functions{nullptr,
+                                                            kind1,
+                                                            kind2,
+                                                            twoWay<BinaryMode::Big>,
+                                                            twoWay<BinaryMode::Odd>,
+                                                            twoWay<BinaryMode::Prime>,
+                                                            kind6,
+                                                            kind7,
+                                                            kind8,
+                                                            kind9,
+                                                            kind10,
+                                                            kind11,
+                                                            kind12,
+                                                            historyGroup<0>,
+                                                            historyGroup<1>,
+                                                            historyGroup<2>,
+                                                            kind16,
+                                                            kind17,
+                                                            historyDirect<0>,
+                                                            historyDirect<1>,
+                                                            historyDirect<2>,
+                                                            kind21,
+                                                            pairSum<0, 1>,
+                                                            pairSum<0, 2>,
+                                                            pairSum<1, 2>,
+                                                            kind25,
+                                                            tailClasses<0>,
+                                                            tailClasses<1>,
+                                                            tailClasses<2>,
+                                                            nullptr,
+                                                            kind30,
+                                                            kind31,
+                                                            kind32,
+                                                            kind33,
+                                                            differenceClasses<0>,
+                                                            differenceClasses<1>,
+                                                            differenceClasses<2>};
     return kind >= 0 && kind < static_cast<int>(functions.size()) ? functions[static_cast<std::size_t>(kind)]
                                                                   : nullptr;
 }

@@ -10,9 +10,9 @@ namespace p3::core {
 
 namespace {
 
-constexpr std::string_view kSlantColumns =
-    "期号,百,十,个,四,五,百,十,个,四,五,字,连,单,合值,五,四,三,二,一,5L,4L,32L,3L,22L,2L,0L,4L,3L,22L,2L,0L,3L,2L,"
-    "0L,3L,2L,0L,2L,0L,2L,0L,0L,0,1,2,3,4,5,0,1,2,3,4,5,6,7,8,9";
+constexpr std::string_view kSlantColumns = "期号,百,十,个,四,五,百,十,个,四,五,字,连,单,合值,五,四,三,二,一,"
+                                           "5L,4L,32L,3L,22L,2L,0L,4L,3L,22L,2L,0L,3L,2L,"
+                                           "0L,3L,2L,0L,2L,0L,2L,0L,0L,0,1,2,3,4,5,0,1,2,3,4,5,6,7,8,9";
 
 constexpr std::array<std::string_view, 5> kCountWords{"一", "二", "三", "四", "五"};
 constexpr std::array<std::string_view, 3> kPositionWords{"百", "十", "个"};
@@ -32,11 +32,16 @@ struct Diagonal {
 /// The run-key columns for k different digits and the repeated-digit count.
 ColumnRange runRange(int k, int repeated) {
     switch (k) {
-    case 5: return {20, 26};
-    case 4: return {27, 31};
-    case 3: return repeated == 1 ? ColumnRange{32, 34} : ColumnRange{35, 37};
-    case 2: return repeated == 1 ? ColumnRange{38, 39} : ColumnRange{40, 41};
-    default: return {42, 42};
+    case 5:
+        return {20, 26};
+    case 4:
+        return {27, 31};
+    case 3:
+        return repeated == 1 ? ColumnRange{32, 34} : ColumnRange{35, 37};
+    case 2:
+        return repeated == 1 ? ColumnRange{38, 39} : ColumnRange{40, 41};
+    default:
+        return {42, 42};
     }
 }
 
@@ -83,8 +88,10 @@ std::vector<ChartColumn> slantColumns() {
         // Header text width: about 12 pixels a Chinese character, 7 a letter or digit; plus 6, at least 22.
         int textWidth = 0;
         for (unsigned char ch : c.header)
-            if (ch < 0x80) textWidth += 7;
-            else if (ch >= 0xC0) textWidth += 12;
+            if (ch < 0x80)
+                textWidth += 7;
+            else if (ch >= 0xC0)
+                textWidth += 12;
         c.width = i == 0 ? 60 : std::max(22, textWidth + 6);
         c.textCell = i < 15;
         if (i >= 15) {
@@ -114,13 +121,15 @@ ChartGrid buildSlantChart(int kind, std::span<const Draw> draws) {
          {ChartGroupSpan{"常规排列", 1, 5, 0}, ChartGroupSpan{word + "斜线排列图", 6, 10, 0},
           ChartGroupSpan{word + "位斜线参数", 11, 14, 0}, ChartGroupSpan{"斜线字型细分图", 15, 19, 0},
           ChartGroupSpan{"五字型连号细分", 20, 26, 0}, ChartGroupSpan{"四字型连号细分", 27, 31, 0},
-          ChartGroupSpan{"三字型T", 32, 34, 0}, ChartGroupSpan{"三字2B", 35, 37, 0}, ChartGroupSpan{"二4T", 38, 39, 0},
-          ChartGroupSpan{"二TB", 40, 41, 0}, ChartGroupSpan{"一", 42, 42, 0}, ChartGroupSpan{"单数个数", 43, 48, 0},
+          ChartGroupSpan{"三字型T", 32, 34, 0}, ChartGroupSpan{"三字2B", 35, 37, 0},
+          ChartGroupSpan{"二4T", 38, 39, 0}, ChartGroupSpan{"二TB", 40, 41, 0},
+          ChartGroupSpan{"一", 42, 42, 0}, ChartGroupSpan{"单数个数", 43, 48, 0},
           ChartGroupSpan{"百位斜线合值", 49, 58, 0}}) {
         grid.setText(0, span.first, span.title);
         grid.addGroup(std::move(span));
     }
-    for (int c = 0; c < grid.columnCount(); ++c) grid.setText(1, c, grid.column(c).header);
+    for (int c = 0; c < grid.columnCount(); ++c)
+        grid.setText(1, c, grid.column(c).header);
 
     const auto& shift = kShifts[position];
     for (int i = 0; i < n; ++i) {

@@ -10,13 +10,15 @@ namespace {
 DrawList drawsOf(std::initializer_list<const char*> numbers) {
     DrawList draws;
     int period = 2020001;
-    for (const char* n : numbers) draws.push_back({std::to_string(period++), n});
+    for (const char* n : numbers)
+        draws.push_back({std::to_string(period++), n});
     return draws;
 }
 
 int marksIn(const ChartGrid& grid, int row, int first, int last) {
     int marks = 0;
-    for (int c = first; c <= last; ++c) marks += !grid.text(row, c).empty();
+    for (int c = first; c <= last; ++c)
+        marks += !grid.text(row, c).empty();
     return marks;
 }
 
@@ -83,7 +85,8 @@ TEST(SlantChart, DiagonalsAndTheirClasses) {
     EXPECT_EQ(grid.text(2, 11), "一");
     EXPECT_EQ(grid.text(2, 42), "0L");
     const int row = 6; // draw 10000
-    EXPECT_EQ(grid.text(row, 6) + grid.text(row, 7) + grid.text(row, 8) + grid.text(row, 9) + grid.text(row, 10),
+    EXPECT_EQ(grid.text(row, 6) + grid.text(row, 7) + grid.text(row, 8) + grid.text(row, 9) +
+                  grid.text(row, 10),
               "12345");
     EXPECT_EQ(grid.text(row, 11), "五");
     EXPECT_EQ(grid.text(row, 15), "五");
@@ -102,14 +105,19 @@ TEST(SlantChart, DiagonalsAndTheirClasses) {
     EXPECT_EQ(grid.ballImage(row, 46), "BlueD_3.bmp");
     EXPECT_EQ(grid.ballImage(row, 12), "");
     EXPECT_FALSE(grid.clickPrediction(20));
+    EXPECT_EQ(grid.predictionHint(8, 49 + 3), " 3= " + grid.text(8, 52));
+    EXPECT_EQ(grid.predictionHint(8, 12), "");
+    EXPECT_EQ(grid.predictionHint(row, 20), "");
 
     // Each candidate falls into exactly one 字型 column; 单数个数 cells list the candidates by parity.
     std::string all;
-    for (int c = 15; c <= 19; ++c) all += grid.text(8, c);
+    for (int c = 15; c <= 19; ++c)
+        all += grid.text(8, c);
     std::sort(all.begin(), all.end());
     EXPECT_EQ(all, "0123456789");
     std::string odd;
-    for (int c = 43; c <= 48; ++c) odd += grid.text(8, c);
+    for (int c = 43; c <= 48; ++c)
+        odd += grid.text(8, c);
     EXPECT_EQ(odd.size(), 10u);
     // The rows after the prediction row hold the diagonal digits of the last draws.
     EXPECT_EQ(grid.rowRole(9), ChartRowRole::Diagonal);
@@ -131,5 +139,6 @@ TEST(SlantChart, RepeatedDigitsChooseTheThreeAndTwoDigitColumns) {
     EXPECT_EQ(units.text(3, 7) + units.text(3, 8) + units.text(3, 9), "284");
     EXPECT_EQ(units.text(0, 11), "个位斜线参数");
     // Lines stay among the draw rows.
-    for (const auto& line : units.connectingLines()) EXPECT_LE(line.lowerRow, 3);
+    for (const auto& line : units.connectingLines())
+        EXPECT_LE(line.lowerRow, 3);
 }

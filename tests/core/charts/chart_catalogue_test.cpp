@@ -13,7 +13,8 @@ namespace {
 DrawList drawsOf(std::initializer_list<const char*> numbers) {
     DrawList draws;
     int period = 2020001;
-    for (const char* n : numbers) draws.push_back({std::to_string(period++), n});
+    for (const char* n : numbers)
+        draws.push_back({std::to_string(period++), n});
     return draws;
 }
 
@@ -37,7 +38,7 @@ TEST(ChartLayout, ColumnDefinitionsAndGridShape) {
     EXPECT_EQ(chartColumnDefinition(1),
               ",,,,,0,1,2,3,4,5,6,7,8,9,0,1,2,3,4,5,6,7,8,9,0,1,2,3,4,5,6,7,8,9,A,,B,,C,A,B,C,D,E");
     // Every catalogue column range of the line and choice groups matches the layout width.
-    const std::vector<std::pair<int, int>> widths{{1, 45}, {2, 45}, {3, 32}, {6, 43}, {7, 36}, {9, 25},
+    const std::vector<std::pair<int, int>> widths{{1, 45},  {2, 45},  {3, 32},  {6, 43},  {7, 36},  {9, 25},
                                                   {11, 39}, {12, 41}, {13, 45}, {16, 51}, {18, 54}, {21, 81},
                                                   {22, 32}, {26, 40}, {30, 71}, {31, 46}, {32, 62}, {34, 40}};
     const auto draws = drawsOf({"123", "456"});
@@ -45,8 +46,10 @@ TEST(ChartLayout, ColumnDefinitionsAndGridShape) {
         const ChartGrid grid = build(kind, draws);
         EXPECT_EQ(grid.columnCount(), columns) << kind;
         EXPECT_EQ(grid.rowCount(), 12) << kind;
-        for (const auto& range : grid.lineGroups()) EXPECT_LT(range.last, columns) << kind;
-        for (const auto& range : grid.choiceGroups()) EXPECT_LT(range.last, columns) << kind;
+        for (const auto& range : grid.lineGroups())
+            EXPECT_LT(range.last, columns) << kind;
+        for (const auto& range : grid.choiceGroups())
+            EXPECT_LT(range.last, columns) << kind;
     }
     EXPECT_FALSE(BuildChart(29, draws).has_value());
     EXPECT_FALSE(BuildChart(37, draws).has_value());
@@ -86,8 +89,8 @@ TEST(ChartMarks, RegularAndGroupCharts) {
     EXPECT_EQ(size.ballImage(2, 6), "qin_d.bmp");
     EXPECT_EQ(size.text(2, 13), "小");
     EXPECT_EQ(size.ballImage(2, 13), "qin_x.bmp");
-    EXPECT_EQ(size.text(2, 22), "c");   // 2大1小
-    EXPECT_EQ(size.text(2, 29), "6");   // 大小大 is the sixth pattern
+    EXPECT_EQ(size.text(2, 22), "c"); // 2大1小
+    EXPECT_EQ(size.text(2, 29), "6"); // 大小大 is the sixth pattern
     const ChartGrid parity = build(4, drawsOf({"124"}));
     EXPECT_EQ(parity.text(2, 27), "4"); // 124 is 奇偶偶, the fourth direct pattern
     EXPECT_EQ(parity.text(2, 25), "");
@@ -113,7 +116,8 @@ TEST(ChartMarks, ClassificationCharts) {
     const ChartGrid pairs = build(30, drawsOf({"235"}));
     EXPECT_EQ(pairs.text(2, 5), "578");
     int pairMarks = 0;
-    for (int c = 26; c <= 70; ++c) pairMarks += !pairs.text(2, c).empty();
+    for (int c = 26; c <= 70; ++c)
+        pairMarks += !pairs.text(2, c).empty();
     EXPECT_EQ(pairMarks, 3);
     EXPECT_EQ(pairs.text(2, 26 + 10 + 23), "87"); // the column headed 87 holds the pair 7, 8
 }
@@ -127,40 +131,41 @@ TEST(ChartMarks, HistoryChartsAgainstTheDrawsBefore) {
     EXPECT_EQ(rgm.text(4, 27), "378");
     EXPECT_EQ(rgm.text(4, 28), "125");
     EXPECT_EQ(rgm.text(4, 29), "0469");
-    EXPECT_EQ(rgm.text(4, 15 + 0), "0");  // 112 against 378 and 125: no 复
-    EXPECT_EQ(rgm.text(4, 19 + 3), "3");  // three 隔
-    EXPECT_EQ(rgm.text(4, 35 + 6), "G");  // 3隔
-    EXPECT_EQ(rgm.text(5, 35 + 8), "I");  // 390 against 112, 378: 1隔2中
+    EXPECT_EQ(rgm.text(4, 15 + 0), "0"); // 112 against 378 and 125: no 复
+    EXPECT_EQ(rgm.text(4, 19 + 3), "3"); // three 隔
+    EXPECT_EQ(rgm.text(4, 35 + 6), "G"); // 3隔
+    EXPECT_EQ(rgm.text(5, 35 + 8), "I"); // 390 against 112, 378: 1隔2中
 
     const ChartGrid ait = build(19, drawsOf({"457", "456"}));
     EXPECT_EQ(ait.text(2, 15 + 1), "孤");
     EXPECT_EQ(ait.text(3, 15 + 2), "传");
     EXPECT_EQ(ait.text(3, 21 + 0), "邻"); // 6 neighbours 5 and 7
-    EXPECT_EQ(ait.text(3, 24), "368");   // 邻码
-    EXPECT_EQ(ait.text(3, 26), "457");   // 传码
+    EXPECT_EQ(ait.text(3, 24), "368");    // 邻码
+    EXPECT_EQ(ait.text(3, 26), "457");    // 传码
 
     DrawList nine = drawsOf({"111", "222", "345", "678", "900", "456", "789", "123", "000"});
     const ChartGrid hwc = build(15, nine);
     for (int row = 2; row <= 8; ++row)
-        for (int c = 15; c < hwc.columnCount(); ++c) EXPECT_EQ(hwc.text(row, c), "") << row << " " << c;
-    EXPECT_EQ(hwc.text(9, 35 + 2), "C");   // 123 after the seven draws: 热热冷 → 2热1冷
-    EXPECT_EQ(hwc.text(9, 6), "1");        // the distribution is marked from the first draw on
+        for (int c = 15; c < hwc.columnCount(); ++c)
+            EXPECT_EQ(hwc.text(row, c), "") << row << " " << c;
+    EXPECT_EQ(hwc.text(9, 35 + 2), "C"); // 123 after the seven draws: 热热冷 → 2热1冷
+    EXPECT_EQ(hwc.text(9, 6), "1");      // the distribution is marked from the first draw on
     EXPECT_EQ(hwc.text(2, 6), "1");
 }
 
 TEST(ChartGrid, WaitingCountsAndFooterStatistics) {
     const ChartGrid grid = build(1, drawsOf({"123", "456", "789", "103"}));
-    EXPECT_EQ(grid.waitingCount(2, 5), 1);  // first row, nothing above
+    EXPECT_EQ(grid.waitingCount(2, 5), 1); // first row, nothing above
     EXPECT_EQ(grid.waitingCount(4, 5), 3);
-    EXPECT_EQ(grid.waitingCount(5, 9), 2);  // the last 4 two rows up
-    EXPECT_EQ(grid.waitingCount(4, 6), 2);  // 1 in rows 2 and 5
-    EXPECT_EQ(grid.waitingCount(2, 6), -1); // a mark shows no count
+    EXPECT_EQ(grid.waitingCount(5, 9), 2);   // the last 4 two rows up
+    EXPECT_EQ(grid.waitingCount(4, 6), 2);   // 1 in rows 2 and 5
+    EXPECT_EQ(grid.waitingCount(2, 6), -1);  // a mark shows no count
     EXPECT_EQ(grid.waitingCount(2, 36), -1); // a spacer never does
     EXPECT_EQ(grid.text(8, 36), "");         // nor statistics
     // Column 6 (百 1): hits in rows 2 and 5, n = 4.
     EXPECT_EQ(grid.text(8, 6), "2");
     EXPECT_EQ(grid.text(9, 6), "0");
-    EXPECT_EQ(grid.text(10, 6), "2");  // (n − 1) / 2 = 1.5 → 2
+    EXPECT_EQ(grid.text(10, 6), "2"); // (n − 1) / 2 = 1.5 → 2
     EXPECT_EQ(grid.text(11, 6), "2");
     EXPECT_EQ(grid.text(12, 6), "1");
     // A column that never hits: 0, n, 0, 0, 1.
@@ -180,7 +185,7 @@ TEST(ChartGrid, PredictionRowChoices) {
     EXPECT_EQ(grid.text(p, 7), "");
     EXPECT_EQ(grid.text(p, 9), "4");
     EXPECT_TRUE(grid.clickPrediction(20));
-    EXPECT_EQ(grid.text(p, 9), "4"); // another group keeps its own
+    EXPECT_EQ(grid.text(p, 9), "4");        // another group keeps its own
     EXPECT_FALSE(grid.clickPrediction(36)); // a spacer
     EXPECT_FALSE(grid.clickPrediction(2));
     EXPECT_EQ(grid.text(6, 9), "1"); // the prediction is not counted, only the draw 456
@@ -193,6 +198,13 @@ TEST(ChartGrid, PredictionRowChoices) {
     EXPECT_EQ(group.text(3, 6), "1"); // multi-choice: both stay
     EXPECT_TRUE(group.clickPrediction(5));
     EXPECT_EQ(group.text(3, 5), ""); // a second click clears
+
+    // 形态 and the 组选 letters of kind 11 are separate choice groups.
+    ChartGrid route = build(11, drawsOf({"123"}));
+    EXPECT_TRUE(route.clickPrediction(27));
+    EXPECT_TRUE(route.clickPrediction(30));
+    EXPECT_EQ(route.text(3, 27), "b");
+    EXPECT_EQ(route.text(3, 30), "B");
 
     ChartGrid pairs = build(30, drawsOf({"123"}));
     EXPECT_FALSE(pairs.clickPrediction(5)); // the tails text column
@@ -207,7 +219,8 @@ TEST(ChartGrid, ConnectingLines) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), LinePair{2, 6, 3, 9}), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), LinePair{2, 17, 3, 20}), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), LinePair{2, 28, 3, 31}), lines.end());
-    for (const auto& line : lines) EXPECT_EQ(line.upperRow, 2); // 456 twice: no line between equal marks
+    for (const auto& line : lines)
+        EXPECT_EQ(line.upperRow, 2); // 456 twice: no line between equal marks
     ASSERT_TRUE(grid.clickPrediction(5));
     const auto withPrediction = grid.connectingLines(4, 4);
     ASSERT_EQ(withPrediction.size(), 1u);
@@ -236,14 +249,16 @@ TEST(ChartCatalogue, EveryKindOverTheSampleHistoryMarksOnlyInsideItsGroups) {
             }
             for (const auto& range : grid.choiceGroups()) {
                 int marks = 0;
-                for (int c = range.first; c <= range.last; ++c) marks += grid.isMark(r, c);
+                for (int c = range.first; c <= range.last; ++c)
+                    marks += grid.isMark(r, c);
                 EXPECT_LE(marks, 1) << kind << " row " << r << " group " << range.first;
             }
         }
         // Footer statistics equal a count made here; q = n − 1 (main) or n + 1 (bias).
         const int q = kind == 38 ? n + 1 : n - 1;
         int footer = 0;
-        while (footer < grid.rowCount() && grid.rowRole(footer) != ChartRowRole::Statistics) ++footer;
+        while (footer < grid.rowCount() && grid.rowRole(footer) != ChartRowRole::Statistics)
+            ++footer;
         for (int c = 5; c < grid.columnCount() && kind < 39; ++c) {
             if (!grid.column(c).hasStatistics) continue;
             int hits = 0, lastHit = -1, maxGap = 0, run = 0, maxRun = 1;
@@ -268,7 +283,8 @@ TEST(ChartCatalogue, EveryKindOverTheSampleHistoryMarksOnlyInsideItsGroups) {
             for (const auto& range : grid.lineGroups()) {
                 bool used = false;
                 for (int r = 2; r < 2 + n && !used; ++r)
-                    for (int c = range.first; c <= range.last; ++c) used = used || grid.isMark(r, c);
+                    for (int c = range.first; c <= range.last; ++c)
+                        used = used || grid.isMark(r, c);
                 EXPECT_TRUE(used) << kind << " " << range.first;
             }
         }
@@ -288,5 +304,6 @@ TEST(ChartTree, GroupsLeavesAndPictures) {
     EXPECT_EQ(chartKindOf("和值-对照表"), 0);
     EXPECT_EQ(chartName(38), "偏态细分");
     EXPECT_EQ(fixedChartPicture("和值-对照表"), "Image/和值-对照表.jpg");
-    for (int kind = 1; kind <= 41; ++kind) EXPECT_EQ(chartKindOf(chartName(kind)), isChartKind(kind) ? kind : 0);
+    for (int kind = 1; kind <= 41; ++kind)
+        EXPECT_EQ(chartKindOf(chartName(kind)), isChartKind(kind) ? kind : 0);
 }
