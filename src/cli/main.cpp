@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
     registerIntersectCommand(app, global);
     registerConvertCommand(app, global);
     registerBacktestCommand(app, global);
+    registerChartCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -74,28 +74,45 @@ std::vector<int> analysedNumbers(const DrawList& draws, std::size_t begin, std::
     if (draws.empty() || begin > end) return numbers;
     end = std::min(end, draws.size() - 1);
     numbers.reserve(end - begin + 1);
-    for (std::size_t i = begin; i <= end; ++i) numbers.push_back(analysedNumber(draws[i].digits));
+    for (std::size_t i = begin; i <= end; ++i)
+        numbers.push_back(analysedNumber(draws[i].digits));
     return numbers;
 }
 
 std::string Tj_Inf::cell(std::size_t i, int column) const {
     switch (column) {
-    case 0: return values[i];
-    case 1: return std::to_string(counts[i]);
-    case 2: return probability[i];
-    case 3: return theoreticalProbability[i];
-    case 4: return deviation[i];
-    case 5: return theoreticalPeriod[i];
-    case 6: return averagePeriod[i];
-    case 7: return std::to_string(maximumOmission[i]);
-    case 8: return std::to_string(currentOmission[i]);
-    case 9: return std::to_string(lastOmission[i]);
-    case 10: return std::to_string(secondLastOmission[i]);
-    case 11: return std::to_string(thirdLastOmission[i]);
-    case 12: return std::to_string(maximumRun[i]);
-    case 13: return investmentValue[i];
-    case 14: return std::to_string(directCount[i]) + "注";
-    default: return {};
+    case 0:
+        return values[i];
+    case 1:
+        return std::to_string(counts[i]);
+    case 2:
+        return probability[i];
+    case 3:
+        return theoreticalProbability[i];
+    case 4:
+        return deviation[i];
+    case 5:
+        return theoreticalPeriod[i];
+    case 6:
+        return averagePeriod[i];
+    case 7:
+        return std::to_string(maximumOmission[i]);
+    case 8:
+        return std::to_string(currentOmission[i]);
+    case 9:
+        return std::to_string(lastOmission[i]);
+    case 10:
+        return std::to_string(secondLastOmission[i]);
+    case 11:
+        return std::to_string(thirdLastOmission[i]);
+    case 12:
+        return std::to_string(maximumRun[i]);
+    case 13:
+        return investmentValue[i];
+    case 14:
+        return std::to_string(directCount[i]) + "注";
+    default:
+        return {};
     }
 }
 
@@ -164,7 +181,8 @@ Tj_Inf ComputeKindStatistics(int kind, std::span<const int> workList, const IniF
 
     // Stable by count, largest first: equal counts keep the most-recent-appearance order.
     std::vector<std::size_t> sorted(m);
-    for (std::size_t i = 0; i < m; ++i) sorted[i] = i;
+    for (std::size_t i = 0; i < m; ++i)
+        sorted[i] = i;
     std::stable_sort(sorted.begin(), sorted.end(), [&](auto a, auto b) { return count[a] > count[b]; });
 
     const std::int64_t n = rows;

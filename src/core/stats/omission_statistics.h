@@ -16,7 +16,7 @@ class IniFile;
 
 /// The fifteen column titles of the statistics table.
 inline constexpr std::array<std::string_view, 15> kStatisticColumnTitles{
-    "名称",     "出现次数", "出现概率", "理论概率",     "概率偏差", "理论周期", "平均周期",  "最大遗漏",
+    "名称",     "出现次数", "出现概率",   "理论概率",     "概率偏差", "理论周期", "平均周期", "最大遗漏",
     "本期遗漏", "上期遗漏", "上上期遗漏", "上上上期遗漏", "最大连出", "投资价值", "直选注数"};
 
 /// The result record of one kind; entry i of every list belongs to value i.

@@ -57,8 +57,8 @@ std::vector<std::string> combinations(int n) {
 }
 
 const std::vector<std::string>& combinationsOf(int n) {
-    static const std::array<std::vector<std::string>, 5> all{combinations(4), combinations(5), combinations(6),
-                                                             combinations(7), combinations(8)};
+    static const std::array<std::vector<std::string>, 5> all{
+        combinations(4), combinations(5), combinations(6), combinations(7), combinations(8)};
     return all[static_cast<std::size_t>(n - 4)];
 }
 
@@ -79,7 +79,8 @@ std::span<const StatisticPage> statisticPages() noexcept {
 std::vector<int> statisticKindsInBoxOrder() {
     std::vector<int> kinds;
     for (const auto& page : statisticPages())
-        for (auto k : page.kinds) kinds.push_back(k);
+        for (auto k : page.kinds)
+            kinds.push_back(k);
     return kinds;
 }
 
@@ -108,30 +109,49 @@ std::vector<std::string> statisticValueTokens(int kind, int number) {
     };
     const int bias = biasClassIndex(h, t, u);
     switch (kind) {
-    case 1: return num(h);
-    case 2: return num(t);
-    case 3: return num(u);
-    case 4: return num(x);
-    case 5: return num(y);
-    case 6: return num(z);
-    case 7: return one(binaryText(d, 1, kBigSmallWords, false));
-    case 8: return one(binaryText(d, 1, kBigSmallWords, true));
-    case 9: return one(binaryText(d, 2, kOddEvenWords, false));
-    case 10: return one(binaryText(d, 2, kOddEvenWords, true));
-    case 11: return one(binaryText(d, 3, kPrimeCompositeWords, false));
-    case 12: return one(binaryText(d, 3, kPrimeCompositeWords, true));
-    case 13: return num(h + t + u);
-    case 14: return num((h + t + u) % 10);
-    case 15: return num(z - x);
-    case 16: return one(Get_Fun_Class::GetOrderShapeText(d));
-    case 17: return one(kShapeStatisticLabels[static_cast<std::size_t>(Get_Fun_Class::GetShapeCode(d))]);
+    case 1:
+        return num(h);
+    case 2:
+        return num(t);
+    case 3:
+        return num(u);
+    case 4:
+        return num(x);
+    case 5:
+        return num(y);
+    case 6:
+        return num(z);
+    case 7:
+        return one(binaryText(d, 1, kBigSmallWords, false));
+    case 8:
+        return one(binaryText(d, 1, kBigSmallWords, true));
+    case 9:
+        return one(binaryText(d, 2, kOddEvenWords, false));
+    case 10:
+        return one(binaryText(d, 2, kOddEvenWords, true));
+    case 11:
+        return one(binaryText(d, 3, kPrimeCompositeWords, false));
+    case 12:
+        return one(binaryText(d, 3, kPrimeCompositeWords, true));
+    case 13:
+        return num(h + t + u);
+    case 14:
+        return num((h + t + u) % 10);
+    case 15:
+        return num(z - x);
+    case 16:
+        return one(Get_Fun_Class::GetOrderShapeText(d));
+    case 17:
+        return one(kShapeStatisticLabels[static_cast<std::size_t>(Get_Fun_Class::GetShapeCode(d))]);
     case 18: {
         const std::string text = toNumberText(d);
         std::string code;
-        for (auto set : kRouteDigits) code += std::to_string(Get_Fun_Class::CountDigitsInSet(text, set));
+        for (auto set : kRouteDigits)
+            code += std::to_string(Get_Fun_Class::CountDigitsInSet(text, set));
         return one(code);
     }
-    case 19: return one(std::to_string(h % 3) + std::to_string(t % 3) + std::to_string(u % 3));
+    case 19:
+        return one(std::to_string(h % 3) + std::to_string(t % 3) + std::to_string(u % 3));
     case 20: {
         const std::string text = toNumberText(d);
         const int big = Get_Fun_Class::CountDigitsInSet(text, "789");
@@ -139,32 +159,58 @@ std::vector<std::string> statisticValueTokens(int kind, int number) {
         const int small = Get_Fun_Class::CountDigitsInSet(text, "012");
         return one(patternWord(kBigMidSmallFamily, big, mid, small));
     }
-    case 21: return one(Get_Fun_Class::GetBigMidSmallText(d));
-    case 22: return three(h + t, h + u, t + u);
-    case 23: return num(h + t);
-    case 24: return num(h + u);
-    case 25: return num(t + u);
-    case 26: return three((h + t) % 10, (h + u) % 10, (t + u) % 10);
-    case 27: return num((h + t) % 10);
-    case 28: return num((h + u) % 10);
-    case 29: return num((t + u) % 10);
-    case 31: return three(h - t, h - u, t - u);
-    case 32: return num(h - t);
-    case 33: return num(h - u);
-    case 34: return num(t - u);
-    case 35: return three(std::abs(h - t), std::abs(h - u), std::abs(t - u));
-    case 36: return num(std::abs(h - t));
-    case 37: return num(std::abs(h - u));
-    case 38: return num(std::abs(t - u));
-    case 39: return one(biasTwoWayWord(bias));
-    case 40: return one(biasThreeWayWord(bias));
-    case 41: return one(biasClassName(bias));
-    case 42: return one(pairText(h, t));
-    case 43: return one(pairText(h, u));
-    case 44: return one(pairText(t, u));
-    case 45: return {pairText(x, y), pairText(x, z), pairText(y, z)};
-    case 46: return one(toNumberText(d));
-    default: break;
+    case 21:
+        return one(Get_Fun_Class::GetBigMidSmallText(d));
+    case 22:
+        return three(h + t, h + u, t + u);
+    case 23:
+        return num(h + t);
+    case 24:
+        return num(h + u);
+    case 25:
+        return num(t + u);
+    case 26:
+        return three((h + t) % 10, (h + u) % 10, (t + u) % 10);
+    case 27:
+        return num((h + t) % 10);
+    case 28:
+        return num((h + u) % 10);
+    case 29:
+        return num((t + u) % 10);
+    case 31:
+        return three(h - t, h - u, t - u);
+    case 32:
+        return num(h - t);
+    case 33:
+        return num(h - u);
+    case 34:
+        return num(t - u);
+    case 35:
+        return three(std::abs(h - t), std::abs(h - u), std::abs(t - u));
+    case 36:
+        return num(std::abs(h - t));
+    case 37:
+        return num(std::abs(h - u));
+    case 38:
+        return num(std::abs(t - u));
+    case 39:
+        return one(biasTwoWayWord(bias));
+    case 40:
+        return one(biasThreeWayWord(bias));
+    case 41:
+        return one(biasClassName(bias));
+    case 42:
+        return one(pairText(h, t));
+    case 43:
+        return one(pairText(h, u));
+    case 44:
+        return one(pairText(t, u));
+    case 45:
+        return {pairText(x, y), pairText(x, z), pairText(y, z)};
+    case 46:
+        return one(toNumberText(d));
+    default:
+        break;
     }
     if (kind < 47 || kind > 61) return {};
     const bool allDifferent = x != y && y != z;
@@ -185,7 +231,8 @@ std::string statisticValueText(int kind, int number) {
     const auto tokens = statisticValueTokens(kind, number);
     std::string text;
     if (kind >= 47 && kind <= 61) {
-        for (const auto& token : tokens) text += token + ' ';
+        for (const auto& token : tokens)
+            text += token + ' ';
         return text;
     }
     for (std::size_t i = 0; i < tokens.size(); ++i) {
@@ -223,7 +270,8 @@ std::vector<int> countNumbersPerValue(int kind) {
     const auto& table = kindValueTable(kind);
     std::vector<int> counts(table.values.size(), 0);
     for (int number = 0; number < 1000; ++number)
-        for (auto id : table.idsOf(number)) ++counts[id];
+        for (auto id : table.idsOf(number))
+            ++counts[id];
     return counts;
 }
 
@@ -234,14 +282,16 @@ IniFile makeDirectCountIni() {
         const auto& table = kindValueTable(kind);
         const auto counts = countNumbersPerValue(kind);
         const std::string section(kStatisticKindNames[static_cast<std::size_t>(kind - 1)]);
-        for (std::size_t i = 0; i < table.values.size(); ++i) ini.setInt(section, table.values[i], counts[i]);
+        for (std::size_t i = 0; i < table.values.size(); ++i)
+            ini.setInt(section, table.values[i], counts[i]);
     }
     return ini;
 }
 
 int directCount(int kind, std::string_view value, const IniFile& ini) {
     if (kind >= 1 && kind <= 41)
-        return static_cast<int>(ini.getInt(kStatisticKindNames[static_cast<std::size_t>(kind - 1)], value, 0));
+        return static_cast<int>(
+            ini.getInt(kStatisticKindNames[static_cast<std::size_t>(kind - 1)], value, 0));
     if (kind >= 42 && kind <= 44) return 10;
     if (kind == 45) return value.size() == 2 && value[0] == value[1] ? 28 : 54;
     if (kind == 46) return 1;

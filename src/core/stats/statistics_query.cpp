@@ -79,7 +79,8 @@ Status OmissionQuery::query(const std::vector<std::string>& names, const std::fu
     }
     std::vector<Record> shown;
     for (std::size_t i = 0; i < kinds.size(); ++i) {
-        auto cached = std::find_if(m_cache.begin(), m_cache.end(), [&](const Record& r) { return r->kind == kinds[i]; });
+        auto cached = std::find_if(m_cache.begin(), m_cache.end(),
+                                   [&](const Record& r) { return r->kind == kinds[i]; });
         if (cached != m_cache.end())
             shown.push_back(*cached);
         else
@@ -96,7 +97,8 @@ Status OmissionQuery::query(const std::vector<std::string>& names, const std::fu
     m_displayed = std::move(shown);
     m_rowCount = counter;
     for (const auto& record : m_displayed)
-        if (std::none_of(m_cache.begin(), m_cache.end(), [&](const Record& r) { return r->kind == record->kind; }))
+        if (std::none_of(m_cache.begin(), m_cache.end(),
+                         [&](const Record& r) { return r->kind == record->kind; }))
             m_cache.push_back(record);
     return {};
 }
@@ -124,7 +126,8 @@ std::vector<std::string> OmissionQuery::rowCells(int row) const {
     if (offset == 0) {
         cells[0] = "(" + (*record)->name + ") 遗漏统计";
     } else if (offset == 1) {
-        for (std::size_t c = 0; c < cells.size(); ++c) cells[c] = std::string(kStatisticColumnTitles[c]);
+        for (std::size_t c = 0; c < cells.size(); ++c)
+            cells[c] = std::string(kStatisticColumnTitles[c]);
     } else {
         for (std::size_t c = 0; c < cells.size(); ++c)
             cells[c] = (*record)->cell(static_cast<std::size_t>(offset - 2), static_cast<int>(c));
@@ -145,14 +148,17 @@ bool OmissionQuery::sortByColumn(int row, int column) {
     int offset = 0;
     Tj_Inf& info = **blockOf(row, offset);
     std::vector<double> keys(info.size());
-    for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = statisticSortKey(info, i, column);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        keys[i] = statisticSortKey(info, i, column);
     // A stable insertion sort that carries every column: equal keys keep their order.
     for (std::size_t i = 1; i < keys.size(); ++i) {
         std::size_t j = i;
-        while (j > 0 && (m_ascending ? keys[j - 1] > keys[i] : keys[j - 1] < keys[i])) --j;
+        while (j > 0 && (m_ascending ? keys[j - 1] > keys[i] : keys[j - 1] < keys[i]))
+            --j;
         if (j != i) {
             info.moveValue(i, j);
-            std::rotate(keys.begin() + static_cast<std::ptrdiff_t>(j), keys.begin() + static_cast<std::ptrdiff_t>(i),
+            std::rotate(keys.begin() + static_cast<std::ptrdiff_t>(j),
+                        keys.begin() + static_cast<std::ptrdiff_t>(i),
                         keys.begin() + static_cast<std::ptrdiff_t>(i) + 1);
         }
     }
@@ -162,15 +168,24 @@ bool OmissionQuery::sortByColumn(int row, int column) {
 
 double statisticSortKey(const Tj_Inf& info, std::size_t i, int column) {
     switch (column) {
-    case 1: return info.counts[i];
-    case 7: return info.maximumOmission[i];
-    case 8: return info.currentOmission[i];
-    case 9: return info.lastOmission[i];
-    case 10: return info.secondLastOmission[i];
-    case 11: return info.thirdLastOmission[i];
-    case 12: return info.maximumRun[i];
-    case 14: return info.directCount[i];
-    default: break;
+    case 1:
+        return info.counts[i];
+    case 7:
+        return info.maximumOmission[i];
+    case 8:
+        return info.currentOmission[i];
+    case 9:
+        return info.lastOmission[i];
+    case 10:
+        return info.secondLastOmission[i];
+    case 11:
+        return info.thirdLastOmission[i];
+    case 12:
+        return info.maximumRun[i];
+    case 14:
+        return info.directCount[i];
+    default:
+        break;
     }
     std::string text = info.cell(i, column);
     if (column == 0 && info.kind == 17) return parseNumber(std::string_view(text).substr(0, 1));

@@ -14,8 +14,8 @@
 namespace p3::core {
 
 /// The choices of the "近 … 期" list; the default is "1000".
-inline constexpr std::array<std::string_view, 11> kJinQshuChoices{"全部期数", "20",  "30",   "60",  "80",  "100",
-                                                                  "200",      "300", "500", "1000", "2000"};
+inline constexpr std::array<std::string_view, 11> kJinQshuChoices{
+    "全部期数", "20", "30", "60", "80", "100", "200", "300", "500", "1000", "2000"};
 
 /// The two range lists over the periods of the draw list: the range is every draw from begin to end.
 class StatisticsRange {
@@ -28,8 +28,8 @@ public:
     /// n, the number of draws in the range.
     std::size_t size() const noexcept { return m_end - m_begin + 1; }
 
-    /// A choice of the "近 … 期" list ("全部期数" or a count): begin moves back from the last draw, end to it;
-    /// then the range changes as with changeRange.
+    /// A choice of the "近 … 期" list ("全部期数" or a count): begin moves back from the last draw, end to
+    /// it; then the range changes as with changeRange.
     [[nodiscard]] Status chooseRecent(std::string_view choice);
     /// The newest `count` draws (all when there are fewer).
     [[nodiscard]] Status chooseLast(std::size_t count);

@@ -32,8 +32,10 @@ Plain plainCounters(const std::vector<std::string>& texts, const std::string& va
             p.maxGap = std::max(p.maxGap, p.current);
             p.current = -1;
             if (r > 0) {
-                if (occurs(r - 1)) p.maxRun = std::max(p.maxRun, ++run);
-                else run = 1;
+                if (occurs(r - 1))
+                    p.maxRun = std::max(p.maxRun, ++run);
+                else
+                    run = 1;
             }
         }
         ++p.current;
@@ -69,17 +71,17 @@ TEST(OmissionStatistics, CountersOmissionsAndRuns) {
     EXPECT_EQ(info.values, (std::vector<std::string>{"1", "3", "5", "4", "2"}));
     const auto one = indexOf(info, "1"), three = indexOf(info, "3"), five = indexOf(info, "5"),
                four = indexOf(info, "4"), two = indexOf(info, "2");
-    EXPECT_EQ(info.currentOmission[one], 0);          // in the newest draw
-    EXPECT_EQ(info.currentOmission[five], 8);         // only in the two oldest draws
+    EXPECT_EQ(info.currentOmission[one], 0);  // in the newest draw
+    EXPECT_EQ(info.currentOmission[five], 8); // only in the two oldest draws
     EXPECT_EQ(info.maximumOmission[five], 0);
-    EXPECT_EQ(info.maximumRun[five], 2);              // a run starting with the oldest draw
+    EXPECT_EQ(info.maximumRun[five], 2); // a run starting with the oldest draw
     EXPECT_EQ(info.maximumRun[three], 3);
-    EXPECT_EQ(info.maximumOmission[three], 5);        // first comes out in the sixth draw
-    EXPECT_EQ(info.maximumOmission[one], 4);          // rows 4 → 9
-    EXPECT_EQ(info.lastOmission[one], 4);             // between rows 4 and 9
-    EXPECT_EQ(info.secondLastOmission[one], 1);       // between rows 2 and 4
-    EXPECT_EQ(info.thirdLastOmission[one], 2);        // rows before row 2
-    EXPECT_EQ(info.lastOmission[two], 3);             // occurred once, in row 3
+    EXPECT_EQ(info.maximumOmission[three], 5);  // first comes out in the sixth draw
+    EXPECT_EQ(info.maximumOmission[one], 4);    // rows 4 → 9
+    EXPECT_EQ(info.lastOmission[one], 4);       // between rows 4 and 9
+    EXPECT_EQ(info.secondLastOmission[one], 1); // between rows 2 and 4
+    EXPECT_EQ(info.thirdLastOmission[one], 2);  // rows before row 2
+    EXPECT_EQ(info.lastOmission[two], 3);       // occurred once, in row 3
     EXPECT_EQ(info.secondLastOmission[two], 0);
     EXPECT_EQ(info.lastOmission[four], 8);
     EXPECT_EQ(info.cell(one, 2), "30%");
@@ -94,7 +96,8 @@ TEST(OmissionStatistics, CountersOmissionsAndRuns) {
 TEST(OmissionStatistics, ProbabilitiesAndMissingDirectCounts) {
     // 100 draws, 和值 12 come out 12 times.
     std::vector<int> work(100, 0);
-    for (int i = 0; i < 12; ++i) work[static_cast<std::size_t>(i * 8)] = 390;
+    for (int i = 0; i < 12; ++i)
+        work[static_cast<std::size_t>(i * 8)] = 390;
     IniFile ini;
     ini.setInt("和值", "0", 10);
     const Tj_Inf info = ComputeKindStatistics(13, work, ini);
@@ -111,7 +114,8 @@ TEST(OmissionStatistics, ProbabilitiesAndMissingDirectCounts) {
 
     // Probability 0.5% against a direct count of 10: deviation -0.5%.
     std::vector<int> many(1000, 111);
-    for (int i = 0; i < 5; ++i) many[static_cast<std::size_t>(i)] = 12;
+    for (int i = 0; i < 5; ++i)
+        many[static_cast<std::size_t>(i)] = 12;
     const Tj_Inf pairs = ComputeKindStatistics(42, many, ini);
     EXPECT_EQ(pairs.cell(indexOf(pairs, "01"), 2), "0.5%");
     EXPECT_EQ(pairs.cell(indexOf(pairs, "01"), 4), "-0.5%");
@@ -142,7 +146,8 @@ TEST(OmissionStatistics, AgreesWithThePlainTextWalkOverTheSampleHistory) {
         if (kind == kUncomputedKind) continue;
         const Tj_Inf info = ComputeKindStatistics(kind, work, ini);
         std::vector<std::string> texts;
-        for (int number : work) texts.push_back(statisticValueText(kind, number));
+        for (int number : work)
+            texts.push_back(statisticValueText(kind, number));
         const bool multi = isMultiValuedKind(kind);
         int total = 0;
         for (std::size_t i = 0; i < info.size(); ++i) {

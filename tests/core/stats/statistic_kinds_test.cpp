@@ -92,7 +92,8 @@ TEST(StatisticKinds, GeneratedDirectCountsAddUp) {
         if (kind == kUncomputedKind) continue;
         const std::string section(kStatisticKindNames[static_cast<std::size_t>(kind - 1)]);
         long total = 0;
-        for (const auto& key : ini.keys(section)) total += ini.getInt(section, key);
+        for (const auto& key : ini.keys(section))
+            total += ini.getInt(section, key);
         if (!isMultiValuedKind(kind)) {
             EXPECT_EQ(total, 1000) << section;
         } else {

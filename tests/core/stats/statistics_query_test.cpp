@@ -100,9 +100,9 @@ TEST(OmissionQuery, ColumnSortSharesOneDirection) {
 TEST(OmissionQuery, SortKeysOfTextColumns) {
     const IniFile ini = makeDirectCountIni();
     const Tj_Inf shape = ComputeKindStatistics(17, std::vector<int>{112, 123, 135}, ini);
-    EXPECT_EQ(statisticSortKey(shape, 0, 0), 5);  // "5.奇点杂六" by its shape digit
+    EXPECT_EQ(statisticSortKey(shape, 0, 0), 5); // "5.奇点杂六" by its shape digit
     const Tj_Inf group = ComputeKindStatistics(16, std::vector<int>{123}, ini);
-    EXPECT_EQ(statisticSortKey(group, 0, 0), 1);  // "1号"
+    EXPECT_EQ(statisticSortKey(group, 0, 0), 1); // "1号"
     EXPECT_EQ(statisticSortKey(group, 0, 14), 120);
     EXPECT_EQ(statisticSortKey(group, 0, 2), 100); // "100%"
 }

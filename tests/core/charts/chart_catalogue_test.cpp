@@ -1,0 +1,309 @@
+// The main-grid charts: layout, marks, waiting counts, footer statistics, prediction row and lines.
+#include <gtest/gtest.h>
+
+#include "core/charts/chart_catalogue.h"
+#include "core/charts/chart_tree.h"
+#include "core/history/draw_text_file.h"
+#include "core/stats/omission_statistics.h"
+
+using namespace p3::core;
+
+namespace {
+
+DrawList drawsOf(std::initializer_list<const char*> numbers) {
+    DrawList draws;
+    int period = 2020001;
+    for (const char* n : numbers)
+        draws.push_back({std::to_string(period++), n});
+    return draws;
+}
+
+ChartGrid build(int kind, const DrawList& draws) {
+    auto grid = BuildChart(kind, draws);
+    EXPECT_TRUE(grid.has_value());
+    return grid ? std::move(*grid) : ChartGrid{};
+}
+
+DrawList sample(const char* file, std::size_t count) {
+    auto parsed = readDrawTextFile(std::string(P3_SAMPLES_DIR) + "/" + file, 0);
+    EXPECT_TRUE(parsed.has_value());
+    DrawList draws = parsed->draws;
+    draws.erase(draws.begin(), draws.end() - static_cast<std::ptrdiff_t>(count));
+    return draws;
+}
+
+} // namespace
+
+TEST(ChartLayout, ColumnDefinitionsAndGridShape) {
+    EXPECT_EQ(chartColumnDefinition(1),
+              ",,,,,0,1,2,3,4,5,6,7,8,9,0,1,2,3,4,5,6,7,8,9,0,1,2,3,4,5,6,7,8,9,A,,B,,C,A,B,C,D,E");
+    // Every catalogue column range of the line and choice groups matches the layout width.
+    const std::vector<std::pair<int, int>> widths{{1, 45},  {2, 45},  {3, 32},  {6, 43},  {7, 36},  {9, 25},
+                                                  {11, 39}, {12, 41}, {13, 45}, {16, 51}, {18, 54}, {21, 81},
+                                                  {22, 32}, {26, 40}, {30, 71}, {31, 46}, {32, 62}, {34, 40}};
+    const auto draws = drawsOf({"123", "456"});
+    for (auto [kind, columns] : widths) {
+        const ChartGrid grid = build(kind, draws);
+        EXPECT_EQ(grid.columnCount(), columns) << kind;
+        EXPECT_EQ(grid.rowCount(), 12) << kind;
+        for (const auto& range : grid.lineGroups())
+            EXPECT_LT(range.last, columns) << kind;
+        for (const auto& range : grid.choiceGroups())
+            EXPECT_LT(range.last, columns) << kind;
+    }
+    EXPECT_FALSE(BuildChart(29, draws).has_value());
+    EXPECT_FALSE(BuildChart(37, draws).has_value());
+    EXPECT_EQ(BuildChart(37, draws).error().message, "没有这个图表: 37");
+    const ChartGrid kind1 = build(1, draws);
+    EXPECT_EQ(kind1.rowTexts(1)[0], "期号");
+    EXPECT_EQ(kind1.text(0, 0), "号码表");
+    EXPECT_EQ(kind1.text(0, 5), "百位号分布图");
+    EXPECT_EQ(kind1.text(11, 35), "类型(三)细分");
+    EXPECT_EQ(kind1.text(4, 0), "预测行");
+    EXPECT_EQ(kind1.text(6, 0), "出现总次数");
+    EXPECT_EQ(kind1.text(3, 2), "1号");
+}
+
+TEST(ChartMarks, RegularAndGroupCharts) {
+    const ChartGrid regular = build(1, drawsOf({"555", "556", "019"}));
+    EXPECT_EQ(regular.text(2, 35), "A");
+    EXPECT_EQ(regular.text(2, 40), "A");
+    EXPECT_EQ(regular.text(3, 37), "B");
+    EXPECT_EQ(regular.text(3, 41), "B");
+    EXPECT_EQ(regular.text(4, 39), "C");
+    EXPECT_EQ(regular.text(4, 42), "C"); // 0-1-9 wraps round: 顺子
+    EXPECT_EQ(regular.ballImage(2, 10), "B_GreenD_5.bmp");
+    EXPECT_EQ(regular.ballImage(2, 35), "LanSe_A.bmp");
+
+    const ChartGrid group = build(2, drawsOf({"112"}));
+    EXPECT_EQ(group.text(2, 6), "1");
+    EXPECT_EQ(group.text(2, 7), "2");
+    EXPECT_EQ(group.ballImage(2, 6), "Red_1.bmp"); // 1 occurs twice
+    EXPECT_EQ(group.ballImage(2, 7), "BlueD_2.bmp");
+    EXPECT_EQ(group.text(2, 16), "1");
+    EXPECT_EQ(group.text(2, 26), "1");
+    EXPECT_EQ(group.text(2, 37), "2");
+
+    const ChartGrid size = build(3, drawsOf({"528"}));
+    EXPECT_EQ(size.text(2, 6), "大");
+    EXPECT_EQ(size.ballImage(2, 6), "qin_d.bmp");
+    EXPECT_EQ(size.text(2, 13), "小");
+    EXPECT_EQ(size.ballImage(2, 13), "qin_x.bmp");
+    EXPECT_EQ(size.text(2, 22), "c"); // 2大1小
+    EXPECT_EQ(size.text(2, 29), "6"); // 大小大 is the sixth pattern
+    const ChartGrid parity = build(4, drawsOf({"124"}));
+    EXPECT_EQ(parity.text(2, 27), "4"); // 124 is 奇偶偶, the fourth direct pattern
+    EXPECT_EQ(parity.text(2, 25), "");
+}
+
+TEST(ChartMarks, ClassificationCharts) {
+    const ChartGrid route = build(11, drawsOf({"036", "147"}));
+    EXPECT_EQ(route.text(2, 17), "3"); // three digits in route 0
+    EXPECT_EQ(route.text(2, 26), "a");
+    EXPECT_EQ(route.text(2, 29), "A");
+    EXPECT_EQ(route.text(3, 35), "G");
+    const ChartGrid sizes = build(12, drawsOf({"012", "789", "357"}));
+    EXPECT_EQ(sizes.text(2, 31), "A"); // 003 → A
+    EXPECT_EQ(sizes.text(3, 40), "J"); // 300 → J
+    EXPECT_EQ(sizes.text(4, 37), "G"); // 357: one 大, two 中: "120" → G
+    const ChartGrid direct = build(16, drawsOf({"222", "000"}));
+    EXPECT_EQ(direct.text(2, 50), "#");
+    EXPECT_EQ(direct.text(3, 24), "A");
+    const ChartGrid diffs = build(32, drawsOf({"090"}));
+    EXPECT_EQ(diffs.text(2, 5), "-9");
+    EXPECT_EQ(diffs.text(2, 24 + 9), "0");
+    EXPECT_EQ(diffs.text(2, 43 + 18), "9");
+    const ChartGrid pairs = build(30, drawsOf({"235"}));
+    EXPECT_EQ(pairs.text(2, 5), "578");
+    int pairMarks = 0;
+    for (int c = 26; c <= 70; ++c)
+        pairMarks += !pairs.text(2, c).empty();
+    EXPECT_EQ(pairMarks, 3);
+    EXPECT_EQ(pairs.text(2, 26 + 10 + 23), "87"); // the column headed 87 holds the pair 7, 8
+}
+
+TEST(ChartMarks, HistoryChartsAgainstTheDrawsBefore) {
+    const ChartGrid rgm = build(13, drawsOf({"125", "378", "112", "390"}));
+    EXPECT_EQ(rgm.text(2, 44), "J"); // the first draw counts as 3中
+    EXPECT_EQ(rgm.text(2, 29), "0123456789");
+    EXPECT_EQ(rgm.text(3, 27), "125"); // 复码: the digits of the draw before
+    EXPECT_EQ(rgm.text(3, 28), "");
+    EXPECT_EQ(rgm.text(4, 27), "378");
+    EXPECT_EQ(rgm.text(4, 28), "125");
+    EXPECT_EQ(rgm.text(4, 29), "0469");
+    EXPECT_EQ(rgm.text(4, 15 + 0), "0"); // 112 against 378 and 125: no 复
+    EXPECT_EQ(rgm.text(4, 19 + 3), "3"); // three 隔
+    EXPECT_EQ(rgm.text(4, 35 + 6), "G"); // 3隔
+    EXPECT_EQ(rgm.text(5, 35 + 8), "I"); // 390 against 112, 378: 1隔2中
+
+    const ChartGrid ait = build(19, drawsOf({"457", "456"}));
+    EXPECT_EQ(ait.text(2, 15 + 1), "孤");
+    EXPECT_EQ(ait.text(3, 15 + 2), "传");
+    EXPECT_EQ(ait.text(3, 21 + 0), "邻"); // 6 neighbours 5 and 7
+    EXPECT_EQ(ait.text(3, 24), "368");    // 邻码
+    EXPECT_EQ(ait.text(3, 26), "457");    // 传码
+
+    DrawList nine = drawsOf({"111", "222", "345", "678", "900", "456", "789", "123", "000"});
+    const ChartGrid hwc = build(15, nine);
+    for (int row = 2; row <= 8; ++row)
+        for (int c = 15; c < hwc.columnCount(); ++c)
+            EXPECT_EQ(hwc.text(row, c), "") << row << " " << c;
+    EXPECT_EQ(hwc.text(9, 35 + 2), "C"); // 123 after the seven draws: 热热冷 → 2热1冷
+    EXPECT_EQ(hwc.text(9, 6), "1");      // the distribution is marked from the first draw on
+    EXPECT_EQ(hwc.text(2, 6), "1");
+}
+
+TEST(ChartGrid, WaitingCountsAndFooterStatistics) {
+    const ChartGrid grid = build(1, drawsOf({"123", "456", "789", "103"}));
+    EXPECT_EQ(grid.waitingCount(2, 5), 1); // first row, nothing above
+    EXPECT_EQ(grid.waitingCount(4, 5), 3);
+    EXPECT_EQ(grid.waitingCount(5, 9), 2);   // the last 4 two rows up
+    EXPECT_EQ(grid.waitingCount(4, 6), 2);   // 1 in rows 2 and 5
+    EXPECT_EQ(grid.waitingCount(2, 6), -1);  // a mark shows no count
+    EXPECT_EQ(grid.waitingCount(2, 36), -1); // a spacer never does
+    EXPECT_EQ(grid.text(8, 36), "");         // nor statistics
+    // Column 6 (百 1): hits in rows 2 and 5, n = 4.
+    EXPECT_EQ(grid.text(8, 6), "2");
+    EXPECT_EQ(grid.text(9, 6), "0");
+    EXPECT_EQ(grid.text(10, 6), "2"); // (n − 1) / 2 = 1.5 → 2
+    EXPECT_EQ(grid.text(11, 6), "2");
+    EXPECT_EQ(grid.text(12, 6), "1");
+    // A column that never hits: 0, n, 0, 0, 1.
+    EXPECT_EQ(grid.text(8, 5), "0");
+    EXPECT_EQ(grid.text(9, 5), "4");
+    EXPECT_EQ(grid.text(10, 5), "0");
+    EXPECT_EQ(grid.text(12, 5), "1");
+}
+
+TEST(ChartGrid, PredictionRowChoices) {
+    ChartGrid grid = build(1, drawsOf({"123", "456"}));
+    const int p = grid.predictionRow();
+    EXPECT_EQ(p, 4);
+    EXPECT_TRUE(grid.clickPrediction(7));
+    EXPECT_EQ(grid.text(p, 7), "2");
+    EXPECT_TRUE(grid.clickPrediction(9)); // same group: the prediction moves
+    EXPECT_EQ(grid.text(p, 7), "");
+    EXPECT_EQ(grid.text(p, 9), "4");
+    EXPECT_TRUE(grid.clickPrediction(20));
+    EXPECT_EQ(grid.text(p, 9), "4");        // another group keeps its own
+    EXPECT_FALSE(grid.clickPrediction(36)); // a spacer
+    EXPECT_FALSE(grid.clickPrediction(2));
+    EXPECT_EQ(grid.text(6, 9), "1"); // the prediction is not counted, only the draw 456
+    EXPECT_EQ(grid.ballImage(p, 9), "B_GreenD_4.bmp");
+
+    ChartGrid group = build(2, drawsOf({"123"}));
+    EXPECT_TRUE(group.clickPrediction(5));
+    EXPECT_TRUE(group.clickPrediction(6));
+    EXPECT_EQ(group.text(3, 5), "0");
+    EXPECT_EQ(group.text(3, 6), "1"); // multi-choice: both stay
+    EXPECT_TRUE(group.clickPrediction(5));
+    EXPECT_EQ(group.text(3, 5), ""); // a second click clears
+
+    // 形态 and the 组选 letters of kind 11 are separate choice groups.
+    ChartGrid route = build(11, drawsOf({"123"}));
+    EXPECT_TRUE(route.clickPrediction(27));
+    EXPECT_TRUE(route.clickPrediction(30));
+    EXPECT_EQ(route.text(3, 27), "b");
+    EXPECT_EQ(route.text(3, 30), "B");
+
+    ChartGrid pairs = build(30, drawsOf({"123"}));
+    EXPECT_FALSE(pairs.clickPrediction(5)); // the tails text column
+    EXPECT_TRUE(pairs.clickPrediction(40));
+    EXPECT_TRUE(pairs.clickPrediction(41));
+    EXPECT_EQ(pairs.text(3, 40), "O9");
+}
+
+TEST(ChartGrid, ConnectingLines) {
+    ChartGrid grid = build(1, drawsOf({"123", "456", "456"}));
+    const auto lines = grid.connectingLines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), LinePair{2, 6, 3, 9}), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), LinePair{2, 17, 3, 20}), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), LinePair{2, 28, 3, 31}), lines.end());
+    for (const auto& line : lines)
+        EXPECT_EQ(line.upperRow, 2); // 456 twice: no line between equal marks
+    ASSERT_TRUE(grid.clickPrediction(5));
+    const auto withPrediction = grid.connectingLines(4, 4);
+    ASSERT_EQ(withPrediction.size(), 1u);
+    EXPECT_EQ(withPrediction.front(), (LinePair{4, 9, 5, 5}));
+    // Kind 30 has no line groups.
+    EXPECT_TRUE(build(30, drawsOf({"123", "456"})).connectingLines().empty());
+}
+
+TEST(ChartCatalogue, EveryKindOverTheSampleHistoryMarksOnlyInsideItsGroups) {
+    const DrawList three = sample("fc3d.txt", 300);
+    const DrawList five = sample("pl5.txt", 120);
+    for (int kind = 1; kind <= 41; ++kind) {
+        if (!isChartKind(kind)) continue;
+        const ChartGrid grid = build(kind, kind >= 39 ? five : three);
+        const int n = kind >= 39 ? 120 : 300;
+        ASSERT_EQ(grid.drawCount(), n) << kind;
+        for (int r = grid.firstDrawRow(); r < grid.firstDrawRow() + n; ++r) {
+            for (int c = 5; c < grid.columnCount(); ++c) {
+                const auto& column = grid.column(c);
+                if (column.spacer) {
+                    EXPECT_EQ(grid.text(r, c), "") << kind << " " << c;
+                }
+                if (kind < 38 && grid.isMark(r, c)) {
+                    EXPECT_EQ(grid.text(r, c), column.header) << kind;
+                }
+            }
+            for (const auto& range : grid.choiceGroups()) {
+                int marks = 0;
+                for (int c = range.first; c <= range.last; ++c)
+                    marks += grid.isMark(r, c);
+                EXPECT_LE(marks, 1) << kind << " row " << r << " group " << range.first;
+            }
+        }
+        // Footer statistics equal a count made here; q = n − 1 (main) or n + 1 (bias).
+        const int q = kind == 38 ? n + 1 : n - 1;
+        int footer = 0;
+        while (footer < grid.rowCount() && grid.rowRole(footer) != ChartRowRole::Statistics)
+            ++footer;
+        for (int c = 5; c < grid.columnCount() && kind < 39; ++c) {
+            if (!grid.column(c).hasStatistics) continue;
+            int hits = 0, lastHit = -1, maxGap = 0, run = 0, maxRun = 1;
+            for (int i = 0; i < n; ++i) {
+                if (grid.text(grid.firstDrawRow() + i, c).empty()) {
+                    run = 0;
+                    continue;
+                }
+                ++hits;
+                maxGap = std::max(maxGap, i - lastHit - 1);
+                lastHit = i;
+                maxRun = std::max(maxRun, ++run);
+            }
+            EXPECT_EQ(grid.text(footer, c), std::to_string(hits)) << kind << " " << c;
+            EXPECT_EQ(grid.text(footer + 1, c), std::to_string(n - 1 - lastHit)) << kind << " " << c;
+            EXPECT_EQ(grid.text(footer + 2, c), hits ? std::to_string(roundHalfEven(q, hits)) : "0");
+            EXPECT_EQ(grid.text(footer + 3, c), std::to_string(maxGap)) << kind << " " << c;
+            EXPECT_EQ(grid.text(footer + 4, c), std::to_string(maxRun)) << kind << " " << c;
+        }
+        if (kind < 38) {
+            // Each line group is used somewhere over 300 draws.
+            for (const auto& range : grid.lineGroups()) {
+                bool used = false;
+                for (int r = 2; r < 2 + n && !used; ++r)
+                    for (int c = range.first; c <= range.last; ++c)
+                        used = used || grid.isMark(r, c);
+                EXPECT_TRUE(used) << kind << " " << range.first;
+            }
+        }
+    }
+}
+
+TEST(ChartTree, GroupsLeavesAndPictures) {
+    const auto three = chartTree(3);
+    ASSERT_EQ(three.size(), 5u);
+    EXPECT_EQ(three[0].name, "常用参数分析");
+    ASSERT_EQ(three[3].leaves.size(), 1u);
+    EXPECT_EQ(three[3].leaves[0].name, "偏态细分");
+    EXPECT_EQ(chartTree(5)[3].leaves.size(), 4u);
+    EXPECT_EQ(three[2].leaves.size(), 15u);
+    EXPECT_EQ(three[4].leaves.size(), 15u);
+    EXPECT_EQ(chartKindOf("任意位合（二码组合）参数"), 30);
+    EXPECT_EQ(chartKindOf("和值-对照表"), 0);
+    EXPECT_EQ(chartName(38), "偏态细分");
+    EXPECT_EQ(fixedChartPicture("和值-对照表"), "Image/和值-对照表.jpg");
+    for (int kind = 1; kind <= 41; ++kind)
+        EXPECT_EQ(chartKindOf(chartName(kind)), isChartKind(kind) ? kind : 0);
+}
