@@ -172,8 +172,9 @@ QVariant MainGridModel::data(const QModelIndex& index, int role) const {
 Qt::ItemFlags MainGridModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
     const CellKind kind = kindOf(index.row(), index.column());
-    // Only draw cells and the prediction row can be selected; headers and footers are fixed cells.
-    if (kind == Period || kind == Digit || kind == Prediction || kind == PredictionLabel)
+    // Only draw cells and the prediction row can be selected; headers and footers are fixed cells, and
+    // without draws there is nothing to predict from.
+    if (kind == Period || kind == Digit || ((kind == Prediction || kind == PredictionLabel) && drawCount() > 0))
         return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     return Qt::ItemIsEnabled;
 }
