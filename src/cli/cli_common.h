@@ -57,11 +57,18 @@ inline void take(core::Status status) {
     if (!status) throw CommandError{status.error().message};
 }
 
+/// The lottery of that name in the home database, or the current one of Sys_Set.ini; unknown is an error.
+core::LotteryInfo requireLottery(core::DrawDatabase& db, const GlobalOptions& global,
+                                 const std::optional<std::string>& name);
+
 /// Writes one TSV record: fields joined by TAB, LF at the end.
 void printRecord(const std::vector<std::string>& fields);
 
 // Subcommand registration; each lives in its own file.
 void registerTrackCommand(CLI::App& app, const GlobalOptions& global);
 void registerLotteryCommand(CLI::App& app, const GlobalOptions& global);
+void registerDrawsCommand(CLI::App& app, const GlobalOptions& global);
+void registerImportExportCommands(CLI::App& app, const GlobalOptions& global);
+void registerUpdateCommands(CLI::App& app, const GlobalOptions& global);
 
 } // namespace p3::cli

@@ -1,5 +1,6 @@
 // pick3 lottery: the lotteries of the home database.
 #include "cli/cli_common.h"
+#include "core/data/lottery_types.h"
 
 namespace p3::cli {
 
@@ -15,6 +16,31 @@ void registerLotteryCommand(CLI::App& app, const GlobalOptions& global) {
             printRecord({lottery.name, lottery.kind, std::to_string(lottery.id), std::to_string(lottery.digitCount),
                          std::to_string(count)});
         }
+    });
+
+    struct AddOptions {
+        std::string name;
+        std::string kind;
+        std::optional<int> digits;
+    };
+    auto o = std::make_shared<AddOptions>();
+    auto* add = cmd->add_subcommand("add", "add a lottery; prints name, kind, id, digit count");
+    add->footer("example: pick3 lottery add 体彩排列4 --kind 体彩 --digits 4");
+    add->add_option("NAME", o->name)->required();
+    add->add_option("--kind", o->kind, "福彩 or 体彩")->required();
+    add->add_option("--digits", o->digits, "digit count 3..5 (default 3)");
+    add->callback([&global, o] {
+        auto db = openDatabase(global);
+        auto added = take(core::addLotteryType(db, o->name, o->kind, o->digits));
+        printRecord({added.name, added.kind, std::to_string(added.id), std::to_string(added.digitCount)});
+    });
+
+    auto* del = cmd->add_subcommand("delete", "delete a lottery and its draws");
+    del->footer("example: pick3 lottery delete 体彩排列4");
+    del->add_option("NAME", o->name)->required();
+    del->callback([&global, o] {
+        auto db = openDatabase(global);
+        take(core::deleteLotteryType(db, o->name));
     });
 }
 

@@ -15,9 +15,19 @@ int main(int argc, char** argv) {
                "Examples:\n"
                "  pick3 lottery list\n"
                "  pick3 track --lottery 福彩3D --table\n"
-               "  pick3 track --draws draws.txt --public public.txt --digits 3");
+               "  pick3 track --draws draws.txt --public public.txt --digits 3\n"
+               "  pick3 lottery add 体彩排列4 --kind 体彩 --digits 4\n"
+               "  pick3 lottery delete 体彩排列4\n"
+               "  pick3 draws add --lottery 福彩3D 2024001 027\n"
+               "  pick3 export --lottery 福彩3D draws.txt\n"
+               "  pick3 import --lottery 福彩3D --merge new.txt\n"
+               "  pick3 update --lottery 福彩3D --url http://127.0.0.1:8080\n"
+               "  pick3 version --url http://127.0.0.1:8080");
     registerTrackCommand(app, global);
     registerLotteryCommand(app, global);
+    registerDrawsCommand(app, global);
+    registerImportExportCommands(app, global);
+    registerUpdateCommands(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

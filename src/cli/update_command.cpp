@@ -1,0 +1,49 @@
+// pick3 update and pick3 version: the on-demand download of new draws and the version check.
+#include "cli/cli_common.h"
+#include "core/io/settings.h"
+#include "core/net/online_update.h"
+#include "core/net/version_check.h"
+
+namespace p3::cli {
+namespace {
+
+struct UpdateOptions {
+    std::optional<std::string> lottery;
+    std::optional<std::string> url;
+};
+
+} // namespace
+
+void registerUpdateCommands(CLI::App& app, const GlobalOptions& global) {
+    auto o = std::make_shared<UpdateOptions>();
+    auto* update = app.add_subcommand("update", "download the lottery's new draws and merge them (网上更新); "
+                                                "prints 更新成功 and the number of draws added");
+    update->footer("example: pick3 update --lottery 福彩3D --url http://127.0.0.1:8080");
+    update->add_option("--lottery", o->lottery, "the lottery (default: the current one)");
+    update->add_option("--url", o->url, "base address of the data server (default: DataUrl of Sys_Set.ini)");
+    update->callback([&global, o] {
+        const auto home = homeFolder(global);
+        auto db = openDatabase(global);
+        auto lottery = requireLottery(db, global, o->lottery);
+        std::string base = o->url ? *o->url : take(core::Settings::open(home)).dataUrl();
+        const std::string url = base.empty() ? std::string() : core::drawFileUrl(base, lottery.name);
+        auto current = take(db.loadDraws(lottery.kind, lottery.id));
+        auto out = take(core::updateOnDemand(db, lottery, current, url, home));
+        printRecord({out.message, std::to_string(out.import.added)});
+    });
+
+    auto* version = app.add_subcommand("version", "ask the update server for the current version; prints "
+                                                  "new or same and the answer (nothing when the check is off "
+                                                  "or fails)");
+    version->footer("example: pick3 version --url http://127.0.0.1:8080");
+    version->add_option("--url", o->url, "base address of the update server (default: UpdateUrl of Sys_Set.ini)");
+    version->callback([&global, o] {
+        auto settings = take(core::Settings::open(homeFolder(global)));
+        if (o->url) settings.ini().setString(core::settings_keys::kServerSection, core::settings_keys::kUpdateUrl, *o->url);
+        auto found = core::checkVersion(settings);
+        if (found.answer.empty()) return;
+        printRecord({found.newVersion ? "new" : "same", found.answer});
+    });
+}
+
+} // namespace p3::cli

@@ -1,0 +1,120 @@
+#include "core/net/online_update.h"
+
+#include "core/data/draw_editor.h"
+#include "core/history/draw_text_file.h"
+#include "core/io/text_codec.h"
+
+namespace p3::core {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string trimmed(std::string_view s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && isBlank(s[b])) ++b;
+    while (e > b && isBlank(s[e - 1])) --e;
+    return std::string(s.substr(b, e - b));
+}
+
+std::string_view firstPiece(std::string_view line) {
+    std::size_t e = 0;
+    while (e < line.size() && !isBlank(line[e])) ++e;
+    return line.substr(0, e);
+}
+
+} // namespace
+
+std::string drawFileUrl(std::string_view baseUrl, std::string_view lotteryName) {
+    std::string base(baseUrl);
+    while (!base.empty() && base.back() == '/') base.pop_back();
+    return base + "/down/" + percentEncode(lotteryName) + ".txt";
+}
+
+std::int64_t latestStoredPeriod(const DrawList& draws) {
+    if (draws.empty()) return 0;
+    return parsePeriod(draws.back().period).value_or(0);
+}
+
+std::vector<std::string> SelectNewDraws(const std::vector<std::string>& lines, std::int64_t latestPeriod) {
+    std::vector<std::string> out;
+    if (latestPeriod == 0) {
+        for (const auto& line : lines)
+            if (auto t = trimmed(line); !t.empty()) out.push_back(std::move(t));
+        return out;
+    }
+    for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
+        std::string t = trimmed(*it);
+        if (t.empty()) continue;
+        // A first piece that is no number reads as 0, as an integer conversion of garbage would.
+        if (parsePeriod(firstPiece(t)).value_or(0) <= latestPeriod) break;
+        out.push_back(std::move(t));
+    }
+    return {out.rbegin(), out.rend()};
+}
+
+Result<std::string> downloadDrawFile(const std::string& url, const std::filesystem::path& home,
+                                     const HttpOptions& http) {
+    if (url.empty()) return fail(std::string(update_messages::kNoDataServer));
+    auto body = httpGet(url, http);
+    if (!body) return std::unexpected(body.error());
+    if (auto ok = writeFileAtomic(home / kDownloadFileName, *body); !ok) return std::unexpected(ok.error());
+    return decodeText(*body);
+}
+
+AutoUpdateResult runAutoUpdate(const AutoUpdateRequest& request) {
+    AutoUpdateResult result{request.lottery.name, {}};
+    if (request.url.empty()) return result;
+    Result<std::string> text = fail("");
+    for (int attempt = 0; attempt < request.attempts; ++attempt) {
+        text = downloadDrawFile(request.url, request.home, request.http);
+        if (text) break;
+    }
+    if (!text) return result;
+
+    DrawList fresh;
+    for (const std::string& line : SelectNewDraws(splitLines(*text), request.latestPeriod)) {
+        DrawTextParse one = parseDrawText(line, request.lottery.digitCount);
+        if (!one.error && one.draws.size() == 1) fresh.push_back(std::move(one.draws.front()));
+    }
+    if (fresh.empty()) return result;
+
+    auto db = DrawDatabase::open(request.databaseFile);
+    if (!db) return result;
+    // What was stored while the download ran (a second update, a hand entry) is not stored twice.
+    DrawList toStore;
+    for (Draw& d : fresh) {
+        auto stored = periodStored(*db, request.lottery, d.period);
+        if (stored && !*stored) toStore.push_back(std::move(d));
+    }
+    if (toStore.empty() || !db->appendDraws(request.lottery.kind, request.lottery.id, toStore)) return result;
+    result.added = std::move(toStore);
+    return result;
+}
+
+AutoUpdater::AutoUpdater(AutoUpdateRequest request, Callback done)
+    : m_worker([request = std::move(request), done = std::move(done)] {
+          AutoUpdateResult result = runAutoUpdate(request);
+          if (done) done(result);
+      }) {}
+
+AutoUpdater::~AutoUpdater() { wait(); }
+
+void AutoUpdater::wait() {
+    if (m_worker.joinable()) m_worker.join();
+}
+
+Result<OnDemandOutcome> updateOnDemand(DrawDatabase& db, const LotteryInfo& lottery, const DrawList& current,
+                                       const std::string& url, const std::filesystem::path& home,
+                                       const HttpOptions& http) {
+    if (url.empty()) return fail(std::string(update_messages::kNoDataServer));
+    auto text = downloadDrawFile(url, home, http);
+    if (!text) return fail(std::string(update_messages::kCannotConnect));
+    const std::vector<std::string> fresh = SelectNewDraws(splitLines(*text), latestStoredPeriod(current));
+    const std::filesystem::path file = home / kDownloadFileName;
+    if (auto ok = writeTextFileGbk(file, joinLines(fresh)); !ok) return std::unexpected(ok.error());
+    auto imported = ImportDraws(db, lottery, current, file, ImportMode::Merge);
+    if (!imported) return std::unexpected(imported.error());
+    return OnDemandOutcome{std::move(*imported), std::string(update_messages::kUpdated)};
+}
+
+} // namespace p3::core

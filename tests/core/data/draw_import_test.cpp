@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+
+#include "core/data/draw_import.h"
+#include "core/io/text_codec.h"
+#include "data_fixture.h"
+
+using namespace p3::core;
+
+namespace {
+
+DrawList draws(std::initializer_list<Draw> list) { return DrawList(list); }
+
+void writeBytes(const std::filesystem::path& file, std::string_view bytes) {
+    std::ofstream out(file, std::ios::binary);
+    out << bytes;
+}
+
+} // namespace
+
+TEST(DataImportDraws, ReplaceJoinsPiecesAndKeepsFileOrder) {
+    p3::test::DataFixture f;
+    ASSERT_TRUE(f.db.appendDraws(f.ti.kind, f.ti.id, draws({{"1999001", "555"}})));
+    writeBytes(f.dir / "in.txt", "2007123 0 2 7\r\n\r\n  2007124\t027  \n2007125 1  23\n");
+    auto out = ImportDraws(f.db, f.ti, f.stored(f.ti), f.dir / "in.txt", ImportMode::Replace);
+    ASSERT_TRUE(out) << out.error().message;
+    const DrawList expected = draws({{"2007123", "027"}, {"2007124", "027"}, {"2007125", "123"}});
+    EXPECT_EQ(out->rows, expected);
+    EXPECT_EQ(out->added, 3u);
+    EXPECT_EQ(f.stored(f.ti), expected);
+}
+
+TEST(DataImportDraws, ABadLineRefusesTheWholeFileAndKeepsTheHistory) {
+    p3::test::DataFixture f;
+    const DrawList before = draws({{"1999001", "555"}, {"1999002", "666"}});
+    ASSERT_TRUE(f.db.appendDraws(f.ti.kind, f.ti.id, before));
+    writeBytes(f.dir / "bad.txt", "2007001 123\n2007002 456\n2007003 78\n2007004 999\n");
+    for (ImportMode mode : {ImportMode::Replace, ImportMode::Merge}) {
+        auto out = ImportDraws(f.db, f.ti, before, f.dir / "bad.txt", mode);
+        ASSERT_FALSE(out);
+        EXPECT_EQ(out.error().message, "第2007003期 奖号格式有问题");
+        EXPECT_EQ(f.stored(f.ti), before);
+    }
+    // Letters where digits belong, a period that is no number, binary bytes, an empty file.
+    writeBytes(f.dir / "letters.txt", "2007001 12x\n");
+    EXPECT_EQ(ImportDraws(f.db, f.ti, before, f.dir / "letters.txt", ImportMode::Replace).error().message,
+              "第2007001期 奖号格式有问题");
+    writeBytes(f.dir / "period.txt", "2007001 123\n20o7002 456\n");
+    EXPECT_FALSE(ImportDraws(f.db, f.ti, before, f.dir / "period.txt", ImportMode::Replace));
+    writeBytes(f.dir / "binary.bin", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    EXPECT_FALSE(ImportDraws(f.db, f.ti, before, f.dir / "binary.bin", ImportMode::Replace));
+    writeBytes(f.dir / "gbk.txt", "\xb5\xda 123\n");
+    EXPECT_EQ(ImportDraws(f.db, f.ti, before, f.dir / "gbk.txt", ImportMode::Replace).error().message,
+              "期号必须是数字: 第"); // GBK read as such
+    writeBytes(f.dir / "empty.txt", "\n\n");
+    EXPECT_FALSE(ImportDraws(f.db, f.ti, before, f.dir / "empty.txt", ImportMode::Replace));
+    EXPECT_FALSE(ImportDraws(f.db, f.ti, before, f.dir / "missing.txt", ImportMode::Replace));
+    EXPECT_EQ(f.stored(f.ti), before);
+}
+
+TEST(DataImportDraws, MergeAddsOnlyPeriodsNotStoredYet) {
+    p3::test::DataFixture f;
+    const DrawList before = draws({{"2007001", "111"}, {"2007002", "222"}});
+    ASSERT_TRUE(f.db.appendDraws(f.ti.kind, f.ti.id, before));
+    writeBytes(f.dir / "more.txt", "2007002 222\n2007003 333\n2007003 334\n2007004 444\n");
+    auto out = ImportDraws(f.db, f.ti, before, f.dir / "more.txt", ImportMode::Merge);
+    ASSERT_TRUE(out) << out.error().message;
+    const DrawList expected = draws({{"2007001", "111"}, {"2007002", "222"}, {"2007003", "333"}, {"2007004", "444"}});
+    EXPECT_EQ(out->added, 2u);
+    EXPECT_EQ(out->rows, expected);
+    EXPECT_EQ(f.stored(f.ti), expected);
+    EXPECT_TRUE(f.stored(f.fu).empty());
+}
+
+TEST(DataImportDraws, UtfAndGbkFilesAndAHundredThousandLinesQuickly) {
+    p3::test::DataFixture f;
+    std::string text = "\xEF\xBB\xBF";
+    for (int i = 0; i < 100000; ++i) {
+        text += std::to_string(1000000 + i) + ' ' + std::to_string(i % 10) + std::to_string((i / 10) % 10) +
+                std::to_string((i / 100) % 10) + "\r\n";
+    }
+    writeBytes(f.dir / "big.txt", text);
+    const auto start = std::chrono::steady_clock::now();
+    auto out = ImportDraws(f.db, f.ti, {}, f.dir / "big.txt", ImportMode::Replace);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    ASSERT_TRUE(out) << out.error().message;
+    EXPECT_EQ(out->rows.size(), 100000u);
+    EXPECT_EQ(out->rows.back(), (Draw{"1099999", "999"}));
+    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 1500);
+    EXPECT_EQ(f.db.countDraws(f.ti.kind, f.ti.id).value(), 100000);
+}
+
+TEST(DataExportDraws, AddsTxtOnlyWhenThePathHoldsNoDot) {
+    p3::test::DataFixture f;
+    const DrawList list = draws({{"2007001", "027"}, {"2007002", "999"}});
+    EXPECT_EQ(exportPathFor("/home/u/data"), std::filesystem::path("/home/u/data.txt"));
+    EXPECT_EQ(exportPathFor("/home/u/data.csv"), std::filesystem::path("/home/u/data.csv"));
+    EXPECT_EQ(exportPathFor("/a.b/data"), std::filesystem::path("/a.b/data")); // folders count too
+    auto plain = exportDraws(list, f.dir / "data.csv");
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->filename(), "data.csv");
+    EXPECT_EQ(*readTextFile(*plain), "2007001 027\r\n2007002 999\r\n");
+    EXPECT_FALSE(exportDraws(list, ""));
+    // What is exported imports back unchanged.
+    auto back = ImportDraws(f.db, f.fu, {}, *plain, ImportMode::Replace);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->rows, list);
+}
