@@ -7,7 +7,6 @@
 #include "gui/app/login_pic.h"
 #include "gui/app/main_window.h"
 #include "gui/app/prompter.h"
-#include "gui/app/version_check.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -30,7 +29,6 @@ int main(int argc, char* argv[]) {
 
     p3::gui::QtPrompter prompter;
     p3::gui::MainWindow window(home, prompter);
-    p3::gui::installVersionCheck(window);
 
     // The splash paints before the long-lived windows are made.
     auto* splash = new p3::gui::LoginPic(home);

@@ -14,9 +14,11 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QThread>
+#include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "core/net/version_check.h"
 #include "core/store/load_lottery.h"
 #include "gui/app/digit_picker.h"
 #include "gui/app/prompter.h"
@@ -50,6 +52,12 @@ MainWindow::MainWindow(fs::path home, Prompter& prompter, QWidget* parent)
     setWindowTitle(QStringLiteral("pick3bench 星轨分析"));
     buildWidgets();
     buildCommands();
+    buildUpdateNotice();
+    // The version check asks the update server of the settings; it reads them itself, on its thread.
+    m_versionFetcher = [home = m_home]() -> std::string {
+        auto settings = core::Settings::open(home);
+        return settings ? core::checkVersion(*settings).answer : std::string();
+    };
     // Until a lottery is loaded the grid shows its empty frame.
     BuildMainGrid();
 }
@@ -57,6 +65,7 @@ MainWindow::MainWindow(fs::path home, Prompter& prompter, QWidget* parent)
 MainWindow::~MainWindow() {
     // A version check still running holds no pointer to this window, but the thread object must end first.
     if (m_versionThread) m_versionThread->wait();
+    m_updaters.clear();
 }
 
 void MainWindow::buildWidgets() {
@@ -131,6 +140,30 @@ void MainWindow::buildWidgets() {
 }
 
 void MainWindow::buildCommands() {
+    auto* bar = addToolBar(QStringLiteral("命令"));
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    struct Command {
+        const char* name;
+        const char* caption;
+        void (MainWindow::*slot)();
+    };
+    const Command commands[] = {
+        {"bsSkinSpeedButton1", "选择彩票", &MainWindow::bsSkinSpeedButton1Click},
+        {"bsSkinSpeedButton2", "数据管理", &MainWindow::bsSkinSpeedButton2Click},
+        {"bsSkinSpeedButton4", "新增奖号", &MainWindow::bsSkinSpeedButton4Click},
+    };
+    for (const Command& command : commands) {
+        QAction* action = bar->addAction(QString::fromUtf8(command.caption));
+        action->setObjectName(QString::fromLatin1(command.name));
+        connect(action, &QAction::triggered, this, command.slot);
+    }
+    bar->addSeparator();
+    QAction* exit = bar->addAction(QStringLiteral("退出    ").trimmed());
+    exit->setObjectName(QStringLiteral("bsSkinSpeedButton5"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
     QMenu* system = menuBar()->addMenu(QStringLiteral("系统"));
     QAction* quit = system->addAction(QStringLiteral("退出系统"));
     quit->setObjectName(QStringLiteral("N16"));
@@ -227,8 +260,9 @@ void MainWindow::runVersionCheck() {
 
 void MainWindow::finishStartup(const std::string& serverVersion) {
     const std::string installed = m_settings ? m_settings->installedVersion() : std::string();
-    if (!serverVersion.empty() && serverVersion != installed) {
-        m_prompter.information(this, QStringLiteral("软件有新版本,准备为您更新!"));
+    if (core::isNewVersion(serverVersion, installed)) {
+        m_prompter.information(this, QString::fromUtf8(core::kNewVersionMessage.data(),
+                                                        static_cast<qsizetype>(core::kNewVersionMessage.size())));
         startHomeProgram(QStringLiteral("Update"));
         if (m_splash) m_splash->close();
         m_startupDone = true;
@@ -242,6 +276,7 @@ void MainWindow::finishStartup(const std::string& serverVersion) {
         m_splash->deleteLater();
     }
     m_startupDone = true;
+    startBackgroundUpdate();
     emit startupFinished(true);
 }
 

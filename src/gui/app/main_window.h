@@ -15,13 +15,17 @@
 #include "core/history/draw_list.h"
 #include "core/history/track_table.h"
 #include "core/io/settings.h"
+#include "core/net/online_update.h"
 #include "core/store/draw_database.h"
 #include "gui/app/main_grid_model.h"
 #include "gui/widgets/ball_image_cache.h"
 
+class QDialog;
+class QFrame;
 class QLabel;
 class QProgressBar;
 class QThread;
+class QTimer;
 class QAction;
 class QToolButton;
 
@@ -31,6 +35,8 @@ class Prompter;
 class DigitPicker;
 class FrozenHeaderTable;
 class FullScreenHost;
+class DataManageDialog;
+class LotterySelectDialog;
 
 /// What a click on a group's "图表　遗漏" header asks the chart window to show.
 struct ChartRequest {
@@ -80,6 +86,13 @@ public:
     Prompter& prompter() { return m_prompter; }
     /// The digit count the grid uses: the lottery's, or 3 when it has none.
     int digitCount() const;
+    /// The current lottery as a row of the lottery table; nothing when no lottery of that name exists.
+    std::optional<core::LotteryInfo> currentLotteryInfo() const;
+    int periodColumnWidth() const;
+
+    /// Runs a modal dialog of this window (tests answer it in place of the user).
+    int runDialog(QDialog& dialog);
+    void setDialogRunner(std::function<int(QDialog&)> runner) { m_dialogRunner = std::move(runner); }
 
     MainGridModel* gridModel() const { return m_model; }
     FrozenHeaderTable* grid() const { return m_grid; }
@@ -96,6 +109,19 @@ public:
 
     /// Starts a program or opens a file of the home by name; false when there is none.
     bool startHomeProgram(const QString& name);
+
+    // ---- Commands ----
+    /// "选择彩票": the lottery choice; a chosen lottery is loaded and updated in the background.
+    void bsSkinSpeedButton1Click();
+    /// "数据管理": data management; after a change the grid is rebuilt from its rows.
+    void bsSkinSpeedButton2Click();
+    /// "新增奖号": one draw added directly.
+    void bsSkinSpeedButton4Click();
+    /// `Auto_update_Data`: downloads the current lottery's new draws on a worker thread.
+    void startBackgroundUpdate();
+    /// Waits until every background update has ended (their results are still handed over).
+    void waitForBackgroundUpdates();
+    QFrame* updateNotice() const { return m_notice; }
 
 public slots:
     /// The picker's digit for the selected prediction-row cell.
@@ -123,6 +149,9 @@ private:
     void runVersionCheck();
     void finishStartup(const std::string& serverVersion);
     void resetSpans();
+    void buildUpdateNotice();
+    void autoUpdateDone(int updater, const core::AutoUpdateResult& result);
+    void Shi_Shi_Updata_DataTimer();
     /// The block (1..6) and position (1..5) of the selected prediction-row cell, if one is selected.
     std::optional<std::pair<int, int>> selectedPredictionCell() const;
 
@@ -147,6 +176,15 @@ private:
     QProgressBar* m_gauge = nullptr;
     QAction* m_fullScreenAction = nullptr;
     std::unique_ptr<FullScreenHost> m_fullScreen;
+
+    DataManageDialog* m_dataDialog = nullptr;
+    LotterySelectDialog* m_selectDialog = nullptr;
+    QFrame* m_notice = nullptr;
+    QTimer* m_updateTimer = nullptr;
+    QTimer* m_noticeTimer = nullptr;
+    std::vector<std::pair<int, std::unique_ptr<core::AutoUpdater>>> m_updaters;
+    int m_nextUpdater = 0;
+    std::function<int(QDialog&)> m_dialogRunner;
 
     QPointer<QWidget> m_splash;
     QPointer<QThread> m_versionThread;
