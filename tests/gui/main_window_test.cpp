@@ -311,6 +311,35 @@ private slots:
         QCOMPARE(QString::fromStdString(savedTo.string()), QString::fromStdString((home.home / "~tmp_tj.ag").string()));
     }
 
+    void paintedWindowShowsPickerAndHighlight() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        w.resize(820, 640);
+        QTest::qWait(20);
+        const int row = w.gridModel()->predictionRow();
+        selectCell(w, row, 12);
+        clickPickerDigit(w, 7);
+        QTest::mouseMove(w.grid()->headerView()->viewport(), headerPoint(w, 0, 11));
+        const QImage shot = w.grab().toImage();
+        shot.save(QStringLiteral(P3_TEST_TMP "/../main-window-picker.png"));
+        // The marked ball is red, the header's active part is drawn in 192,78,59.
+        const QRect picker(w.picker()->mapTo(&w, QPoint(0, 0)), w.picker()->size());
+        auto countColour = [&](const QRect& area, auto&& match) {
+            int count = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    if (match(shot.pixelColor(x, y))) ++count;
+            return count;
+        };
+        const int red = countColour(picker, [](const QColor& c) { return c.red() > 180 && c.green() < 90 && c.blue() < 90; });
+        QVERIFY2(red > 40, qPrintable(QString::number(red)));
+        const QRect strip(w.grid()->headerView()->mapTo(&w, QPoint(0, 0)), QSize(w.grid()->width(), 20));
+        const int active = countColour(strip, [](const QColor& c) {
+            return std::abs(c.red() - 192) < 30 && std::abs(c.green() - 78) < 30 && std::abs(c.blue() - 59) < 30;
+        });
+        QVERIFY2(active > 10, qPrintable(QString::number(active)));
+    }
+
     void missingDatabaseIsReported() {
         test::GuiHome home;
         std::filesystem::remove(home.home / "Data" / "MDB.sqlite");
