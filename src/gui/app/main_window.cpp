@@ -1,0 +1,456 @@
+#include "gui/app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QThread>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "core/net/version_check.h"
+#include "core/store/load_lottery.h"
+#include "gui/app/digit_picker.h"
+#include "gui/app/prompter.h"
+#include "gui/widgets/frozen_header_table.h"
+#include "gui/widgets/full_screen.h"
+#include "gui/widgets/grid_delegate.h"
+
+namespace p3::gui {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr int kCellSize = 20;
+constexpr int kPeriodColumnWidth = 60;
+
+QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
+/// The grid font: 宋体 where it is installed, else a CJK font that is.
+QFont gridFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("Noto Serif CJK SC"),
+                      QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")});
+    font.setPixelSize(12);
+    return font;
+}
+
+} // namespace
+
+MainWindow::MainWindow(fs::path home, Prompter& prompter, QWidget* parent)
+    : QMainWindow(parent), m_home(std::move(home)), m_prompter(prompter), m_fun(m_home) {
+    setObjectName(QStringLiteral("TF_Main"));
+    setWindowTitle(QStringLiteral("pick3bench 星轨分析"));
+    buildWidgets();
+    buildCommands();
+    buildUpdateNotice();
+    // The version check asks the update server of the settings; it reads them itself, on its thread.
+    m_versionFetcher = [home = m_home]() -> std::string {
+        auto settings = core::Settings::open(home);
+        return settings ? core::checkVersion(*settings).answer : std::string();
+    };
+    // Until a lottery is loaded the grid shows its empty frame.
+    BuildMainGrid();
+}
+
+MainWindow::~MainWindow() {
+    // A version check still running holds no pointer to this window, but the thread object must end first.
+    if (m_versionThread) m_versionThread->wait();
+    m_updaters.clear();
+}
+
+void MainWindow::buildWidgets() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
+
+    m_title = new QLabel(central);
+    m_title->setObjectName(QStringLiteral("Title_main"));
+    m_title->hide();
+    layout->addWidget(m_title);
+
+    m_gridPanel = new QWidget(central);
+    m_gridPanel->setObjectName(QStringLiteral("Panel_Grid"));
+    auto* gridLayout = new QVBoxLayout(m_gridPanel);
+    gridLayout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_gridPanel, 1);
+
+    m_model = new MainGridModel(this);
+    m_grid = new FrozenHeaderTable(m_gridPanel);
+    m_grid->setObjectName(QStringLiteral("M_Grid"));
+    m_grid->setFont(gridFont());
+    m_grid->headerView()->setFont(gridFont());
+    m_grid->setModel(m_model);
+    auto* delegate = new GridDelegate({MainGridModel::KindRole, MainGridModel::ActivePartRole, MainGridModel::SpanRole},
+                                      {MainGridModel::Prediction, MainGridModel::PredictionLabel, MainGridModel::GroupTitle},
+                                      MainGridModel::ChartStrip, m_grid);
+    m_grid->setItemDelegate(delegate);
+    m_grid->headerView()->setItemDelegate(delegate);
+    m_grid->setRowHeights(kCellSize);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    for (int column = 0; column < kGridColumns; ++column)
+        m_grid->setColumnWidthBoth(column, column == 0 ? kPeriodColumnWidth : kCellSize);
+    gridLayout->addWidget(m_grid);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { M_GridSelectCell(current); });
+    connect(m_grid, &FrozenHeaderTable::headerHovered, this, &MainWindow::M_GridHeaderHover);
+    connect(m_grid, &FrozenHeaderTable::headerClicked, this, &MainWindow::M_GridHeaderClick);
+    connect(m_grid, &QWidget::customContextMenuRequested, this, &MainWindow::gridContextMenu);
+    connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { placePicker(); });
+    connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { placePicker(); });
+
+    // The picker lives on the grid, so that it goes along when the grid is shown full screen.
+    m_picker = new DigitPicker(&m_balls, m_grid);
+    connect(m_picker, &DigitPicker::digitPicked, this, &MainWindow::pickPredictionDigit);
+    connect(m_picker, &DigitPicker::clearRequested, this, &MainWindow::clearPredictionPosition);
+
+    setCentralWidget(central);
+
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    const int widths[3] = {160, 200, 120};
+    for (int panel = 0; panel < 3; ++panel) {
+        m_panels[panel] = new QLabel(bar);
+        m_panels[panel]->setObjectName(QStringLiteral("StatusPanel%1").arg(panel));
+        m_panels[panel]->setMinimumWidth(widths[panel]);
+        bar->addWidget(m_panels[panel]);
+    }
+    m_gauge = new QProgressBar(bar);
+    m_gauge->setObjectName(QStringLiteral("Gauge"));
+    m_gauge->setRange(0, 100);
+    m_gauge->setMaximumWidth(200);
+    m_gauge->hide();
+    bar->addPermanentWidget(m_gauge);
+    setStatusBar(bar);
+
+    // Wide enough for all 36 columns without a horizontal scroll bar.
+    resize(kPeriodColumnWidth + 35 * kCellSize + 40, 720);
+}
+
+void MainWindow::buildCommands() {
+    auto* bar = addToolBar(QStringLiteral("命令"));
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    struct Command {
+        const char* name;
+        const char* caption;
+        void (MainWindow::*slot)();
+    };
+    const Command commands[] = {
+        {"bsSkinSpeedButton1", "选择彩票", &MainWindow::bsSkinSpeedButton1Click},
+        {"bsSkinSpeedButton2", "数据管理", &MainWindow::bsSkinSpeedButton2Click},
+        {"bsSkinSpeedButton4", "新增奖号", &MainWindow::bsSkinSpeedButton4Click},
+    };
+    for (const Command& command : commands) {
+        QAction* action = bar->addAction(QString::fromUtf8(command.caption));
+        action->setObjectName(QString::fromLatin1(command.name));
+        connect(action, &QAction::triggered, this, command.slot);
+    }
+    bar->addSeparator();
+    QAction* exit = bar->addAction(QStringLiteral("退出    ").trimmed());
+    exit->setObjectName(QStringLiteral("bsSkinSpeedButton5"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* system = menuBar()->addMenu(QStringLiteral("系统"));
+    QAction* quit = system->addAction(QStringLiteral("退出系统"));
+    quit->setObjectName(QStringLiteral("N16"));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("工具"));
+    QAction* calc = tools->addAction(QStringLiteral("计算器"));
+    calc->setObjectName(QStringLiteral("N19"));
+    connect(calc, &QAction::triggered, this, [this] { startHomeProgram(QStringLiteral("Calc")); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
+    QAction* helpFile = help->addAction(QStringLiteral("软件帮助"));
+    helpFile->setObjectName(QStringLiteral("N9"));
+    connect(helpFile, &QAction::triggered, this, [this] { startHomeProgram(QStringLiteral("Help.chm")); });
+
+    m_fullScreenAction = new QAction(QStringLiteral("全屏显示"), this);
+    m_fullScreenAction->setObjectName(QStringLiteral("N17"));
+    connect(m_fullScreenAction, &QAction::triggered, this, [this] { ShowFullScreen(m_grid); });
+}
+
+int MainWindow::digitCount() const {
+    return m_lottery.digitCount >= 3 && m_lottery.digitCount <= 5 ? m_lottery.digitCount : 3;
+}
+
+QString MainWindow::statusText(int panel) const {
+    return panel >= 0 && panel < 3 ? m_panels[panel]->text() : QString();
+}
+
+void MainWindow::setStatusText(int panel, const QString& text) {
+    if (panel >= 0 && panel < 3) m_panels[panel]->setText(text);
+}
+
+// ---- Start-up ----
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void MainWindow::FormShow() {
+    m_shown = true;
+    auto settings = core::Settings::open(m_home);
+    if (settings) {
+        m_settings = std::make_unique<core::Settings>(std::move(*settings));
+    } else {
+        m_prompter.information(this, fromStd(settings.error().message));
+    }
+    const QString titlePicture = QString::fromStdString((m_home / "Skin" / "Title_main.bmp").string());
+    if (QFileInfo::exists(titlePicture)) {
+        m_title->setPixmap(QPixmap(titlePicture));
+        m_title->setVisible(!m_title->pixmap().isNull());
+    }
+    m_balls.fill(m_home);
+    openDatabase();
+    const std::string remembered =
+        m_settings ? m_settings->currentLottery() : std::string(core::settings_keys::kDefaultLottery);
+    LoadLottery(fromStd(remembered));
+    runVersionCheck();
+}
+
+void MainWindow::openDatabase() {
+    auto db = core::DrawDatabase::open(m_home / "Data" / "MDB.sqlite");
+    if (!db) {
+        m_prompter.information(this, fromStd(db.error().message));
+        return;
+    }
+    m_db = std::make_unique<core::DrawDatabase>(std::move(*db));
+    auto numbers = m_db->publicNumbers();
+    if (numbers) {
+        m_public = std::move(*numbers);
+    } else {
+        m_prompter.information(this, fromStd(numbers.error().message));
+    }
+}
+
+void MainWindow::runVersionCheck() {
+    if (!m_versionFetcher) {
+        finishStartup({});
+        return;
+    }
+    // The request may take up to its time-out; the window stays responsive meanwhile.
+    auto answer = std::make_shared<std::string>();
+    QThread* thread = QThread::create([fetcher = m_versionFetcher, answer] { *answer = fetcher(); });
+    m_versionThread = thread;
+    connect(thread, &QThread::finished, this, [this, answer, thread] {
+        thread->deleteLater();
+        finishStartup(*answer);
+    });
+    thread->start();
+}
+
+void MainWindow::finishStartup(const std::string& serverVersion) {
+    const std::string installed = m_settings ? m_settings->installedVersion() : std::string();
+    if (core::isNewVersion(serverVersion, installed)) {
+        m_prompter.information(this, QString::fromUtf8(core::kNewVersionMessage.data(),
+                                                        static_cast<qsizetype>(core::kNewVersionMessage.size())));
+        startHomeProgram(QStringLiteral("Update"));
+        if (m_splash) m_splash->close();
+        m_startupDone = true;
+        emit startupFinished(false);
+        close();
+        return;
+    }
+    startHomeProgram(QStringLiteral("Ad"));
+    if (m_splash) {
+        m_splash->close();
+        m_splash->deleteLater();
+    }
+    m_startupDone = true;
+    startBackgroundUpdate();
+    emit startupFinished(true);
+}
+
+bool MainWindow::startHomeProgram(const QString& name) {
+    const QString path = QString::fromStdString((m_home / name.toStdString()).string());
+    const QFileInfo info(path);
+    // A missing program or file is skipped silently, like a missing picture.
+    if (!info.exists()) return false;
+    if (info.isExecutable() && info.isFile() && !name.contains(QLatin1Char('.')))
+        return QProcess::startDetached(path, {}, QString::fromStdString(m_home.string()));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+// ---- The lottery and the grid ----
+
+bool MainWindow::LoadLottery(const QString& name, const std::optional<core::LotteryInfo>& known) {
+    if (!m_db) return false;
+    auto loaded = core::LoadLottery(*m_db, name.toStdString(), known);
+    if (!loaded) {
+        m_prompter.information(this, fromStd(loaded.error().message));
+        return false;
+    }
+    m_draws = std::move(loaded->draws);
+    for (int panel = 0; panel < 3; ++panel) setStatusText(panel, fromStd(loaded->statusTexts[panel]));
+    m_lottery = std::move(loaded->lottery);
+    setWindowTitle(QStringLiteral("pick3bench 星轨分析 - %1").arg(name));
+    BuildMainGrid();
+    if (m_settings) {
+        if (auto saved = m_settings->setCurrentLottery(m_lottery.name); !saved)
+            m_prompter.information(this, fromStd(saved.error().message));
+    }
+    emit lotteryLoaded();
+    return true;
+}
+
+void MainWindow::BuildMainGrid() {
+    m_picker->hide();
+    m_prediction.clear();
+    m_table = core::TrackTable::ComputeTrackTable(m_draws, m_public, digitCount());
+    m_model->rebuild(&m_draws, &m_table, &m_prediction, digitCount());
+    m_grid->setFrozenRows(kHeaderRows);
+    resetSpans();
+    const int n = static_cast<int>(m_draws.size());
+    if (n > 0) {
+        const QModelIndex last = m_model->index(kHeaderRows + n - 1, 0);
+        m_grid->selectionModel()->setCurrentIndex(last, QItemSelectionModel::ClearAndSelect);
+    }
+    m_grid->scrollToBottom();
+}
+
+void MainWindow::resetSpans() {
+    const int n = static_cast<int>(m_draws.size());
+    QTableView* header = m_grid->headerView();
+    header->clearSpans();
+    m_grid->clearSpans();
+    header->setSpan(0, 0, kHeaderRows, 1);
+    m_grid->setSpan(n + 4, 0, 2, 1);
+    for (int group = 0; group < kGroupCount; ++group) {
+        const int first = group * 5 + 1;
+        header->setSpan(0, first, 1, 5);
+        header->setSpan(1, first, 1, 5);
+        m_grid->setSpan(n + 5, first, 1, 5);
+    }
+}
+
+std::optional<std::pair<int, int>> MainWindow::selectedPredictionCell() const {
+    const QModelIndex current = m_grid->currentIndex();
+    if (!current.isValid() || m_draws.empty() || current.row() != m_model->predictionRow()) return std::nullopt;
+    const int block = groupOfColumn(current.column());
+    if (block < 1) return std::nullopt;
+    return std::make_pair(block, positionOfColumn(current.column()));
+}
+
+void MainWindow::M_GridSelectCell(const QModelIndex&) {
+    const auto cell = selectedPredictionCell();
+    if (!cell || cell->second > m_lottery.digitCount) {
+        m_picker->hide();
+        return;
+    }
+    m_picker->setMarked(m_prediction.cell(cell->first, cell->second - 1));
+    m_picker->show();
+    m_picker->raise();
+    placePicker();
+}
+
+void MainWindow::placePicker() {
+    if (!m_picker->isVisible()) return;
+    const QRect cell = m_grid->visualRect(m_grid->currentIndex()).translated(m_grid->viewport()->pos());
+    const QSize size = m_picker->sizeHint();
+    // Centred on the cell's left edge plus 10 pixels, 6 pixels below it; above it when the grid has no
+    // room below, and always inside the grid.
+    int x = cell.left() + 10 - size.width() / 2;
+    int y = cell.bottom() + 6;
+    if (y + size.height() > m_grid->height()) y = cell.top() - 6 - size.height();
+    x = std::clamp(x, 0, std::max(0, m_grid->width() - size.width()));
+    y = std::clamp(y, 0, std::max(0, m_grid->height() - size.height()));
+    m_picker->setGeometry(QRect(QPoint(x, y), size));
+}
+
+void MainWindow::pickPredictionDigit(int digit) {
+    const auto cell = selectedPredictionCell();
+    if (!cell || digit < 0 || digit > 9) return;
+    m_picker->setMarked(digit);
+    m_prediction.PropagatePrediction(m_table, cell->first, cell->second - 1, digit);
+    m_model->predictionChanged(cell->second - 1);
+}
+
+void MainWindow::clearPredictionPosition() {
+    const auto cell = selectedPredictionCell();
+    if (!cell) return;
+    m_picker->setMarked(-1);
+    m_prediction.clearPosition(cell->second - 1);
+    m_model->predictionChanged(cell->second - 1);
+}
+
+void MainWindow::M_GridHeaderHover(int row, int column) {
+    const HeaderPart part = row == 0 ? headerPartOfColumn(column) : HeaderPart::None;
+    m_model->setActiveHeader(groupOfColumn(column), part);
+    m_grid->headerView()->viewport()->setCursor(part == HeaderPart::None ? Qt::ArrowCursor : Qt::PointingHandCursor);
+}
+
+void MainWindow::M_GridHeaderClick(int row, int column) {
+    const HeaderPart part = row == 0 ? headerPartOfColumn(column) : HeaderPart::None;
+    if (part == HeaderPart::None) return;
+    if (fullScreenShown()) {
+        m_prompter.information(this, QStringLiteral("请退出全屏后 再调用!"));
+        return;
+    }
+    const int group = groupOfColumn(column);
+    ChartRequest request;
+    request.title = group == 0 ? QStringLiteral("开奖号码") : QStringLiteral("星轨%1").arg(group);
+    request.firstColumn = group * 5 + 1;
+    request.lotteryName = fromStd(m_lottery.name);
+    request.view = part;
+    // The chart window is not part of this build yet; the hook stays empty until it is.
+    if (m_chartHook) m_chartHook(request);
+}
+
+void MainWindow::gridContextMenu(const QPoint& at) {
+    QMenu menu(this);
+    menu.addAction(m_fullScreenAction);
+    m_fullScreenAction->setEnabled(!fullScreenShown());
+    menu.exec(m_grid->mapToGlobal(at));
+}
+
+// ---- Full screen ----
+
+void MainWindow::ShowFullScreen(QWidget* control) {
+    if (fullScreenShown() || !control) return;
+    m_fullScreen = std::make_unique<FullScreenHost>(control);
+    m_fullScreenAction->setEnabled(false);
+    connect(m_fullScreen.get(), &FullScreenHost::exited, this, [this] {
+        m_fullScreenAction->setEnabled(true);
+        placePicker();
+        // Destroyed later: the host is inside its own signal now.
+        QMetaObject::invokeMethod(this, [this] { m_fullScreen.reset(); }, Qt::QueuedConnection);
+    });
+    placePicker();
+}
+
+bool MainWindow::fullScreenShown() const { return m_fullScreen && m_fullScreen->active(); }
+
+// ---- Shut-down ----
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_fullScreen) m_fullScreen->exitFullScreen();
+    if (!m_closed && m_conditionSaver) {
+        // Without a shrink workspace there is no list, and an existing file is left as it is.
+        if (auto saved = m_conditionSaver(m_home / "~tmp_tj.ag"); !saved)
+            m_prompter.information(this, fromStd(saved.error().message));
+    }
+    m_closed = true;
+    m_balls.clear();
+    event->accept();
+}
+
+} // namespace p3::gui

@@ -1,0 +1,49 @@
+#pragma once
+/// A prompter that answers from a script and records what was asked: the tests' stand-in for the user.
+#include <QList>
+#include <QString>
+#include <deque>
+#include <optional>
+
+#include "gui/app/prompter.h"
+
+namespace p3::gui {
+
+class ScriptedPrompter final : public Prompter {
+public:
+    /// What one question showed.
+    struct Shown {
+        QString kind; ///< "information", "confirm", "open", "save", "input", "choose"
+        QString text;
+        QString caption;
+    };
+
+    void answerConfirm(bool ok) { m_confirms.push_back(ok); }
+    void answerFile(const QString& path) { m_files.push_back(path); }
+    /// An empty optional answers as a cancelled box.
+    void answerText(std::optional<QString> text) { m_texts.push_back(std::move(text)); }
+
+    const QList<Shown>& shown() const { return m_shown; }
+    /// The texts of the information boxes, in order.
+    QStringList messages() const;
+    QString lastMessage() const;
+    void clear() { m_shown.clear(); }
+
+    void information(QWidget* parent, const QString& text, const QString& caption) override;
+    bool confirm(QWidget* parent, const QString& text, const QString& caption) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    std::optional<QString> inputText(QWidget* parent, const QString& title, const QString& label,
+                                     const QString& initial) override;
+    std::optional<QString> chooseItem(QWidget* parent, const QString& title, const QString& label,
+                                      const QStringList& items, int current) override;
+
+private:
+    QList<Shown> m_shown;
+    // An unscripted question is answered as the user cancelling it.
+    std::deque<bool> m_confirms;
+    std::deque<QString> m_files;
+    std::deque<std::optional<QString>> m_texts;
+};
+
+} // namespace p3::gui

@@ -1,0 +1,241 @@
+#include "gui/data/data_manage_dialog.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "core/data/draw_import.h"
+#include "core/net/online_update.h"
+#include "gui/app/main_window.h"
+#include "gui/app/prompter.h"
+#include "gui/data/draw_add_dialog.h"
+#include "gui/data/draw_rows_model.h"
+
+namespace p3::gui {
+namespace {
+
+const QString kTextFilter = QStringLiteral("*.txt (*.txt)");
+
+} // namespace
+
+DataManageDialog::DataManageDialog(MainWindow& main) : QDialog(&main), m_main(main) {
+    setObjectName(QStringLiteral("TF_DataGL"));
+    setWindowTitle(QStringLiteral("数据管理"));
+    m_model = new DrawRowsModel(this);
+    m_grid = new QTableView(this);
+    m_grid->setObjectName(QStringLiteral("View_SG"));
+    m_grid->setModel(m_model);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->verticalHeader()->setDefaultSectionSize(20);
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->setColumnWidth(0, 80);
+    connect(m_grid, &QTableView::doubleClicked, this, &DataManageDialog::bsSkinSpeedButton1Click);
+
+    struct Command {
+        const char* name;
+        const char* caption;
+        void (DataManageDialog::*slot)();
+    };
+    const Command commands[] = {
+        {"SpeedButton1", "新增", &DataManageDialog::SpeedButton1Click},
+        {"Edit_Data_Sou", "插入一期", &DataManageDialog::Edit_Data_SouClick},
+        {"bsSkinSpeedButton1", "修改", &DataManageDialog::bsSkinSpeedButton1Click},
+        {"SpeedButton2", "删除", &DataManageDialog::SpeedButton2Click},
+        {"bsSkinSpeedButton2", "清空", &DataManageDialog::bsSkinSpeedButton2Click},
+        {"Save_File", "导出", &DataManageDialog::Save_FileClick},
+        {"Open_File", "导入", &DataManageDialog::Open_FileClick},
+        {"Update_Data", "网上更新", &DataManageDialog::Update_DataClick},
+    };
+    auto* buttons = new QVBoxLayout;
+    for (const Command& command : commands) {
+        auto* button = new QPushButton(QString::fromUtf8(command.caption), this);
+        button->setObjectName(QString::fromLatin1(command.name));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, command.slot);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    auto* close = new QPushButton(QStringLiteral("关闭"), this);
+    close->setObjectName(QStringLiteral("SpeedButton3"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    buttons->addWidget(close);
+
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("Label_Count"));
+    m_wait = new QLabel(QStringLiteral("请稍等......"), this);
+    m_wait->setObjectName(QStringLiteral("Label_Wait"));
+    m_wait->hide();
+    m_gauge = new QProgressBar(this);
+    m_gauge->setObjectName(QStringLiteral("Gauge"));
+    m_gauge->hide();
+    auto* status = new QHBoxLayout;
+    status->addWidget(m_count);
+    status->addWidget(m_wait);
+    status->addWidget(m_gauge, 1);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_grid, 1);
+    top->addLayout(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(status);
+    resize(340, 480);
+}
+
+DataManageDialog::~DataManageDialog() = default;
+
+const core::DrawList& DataManageDialog::rows() const { return m_editor ? m_editor->rows() : m_empty; }
+
+QString DataManageDialog::countText() const { return m_count->text(); }
+
+void DataManageDialog::prepare() {
+    m_model->setRows(nullptr);
+    m_editor.reset();
+    if (auto info = m_main.currentLotteryInfo(); info && m_main.database())
+        m_editor = std::make_unique<core::DrawEditor>(*m_main.database(), *info, m_main.drawList());
+    m_model->setRows(m_editor ? &m_editor->rows() : &m_empty);
+    m_grid->setColumnWidth(0, m_main.periodColumnWidth());
+    refresh(static_cast<int>(rows().size()) - 1);
+}
+
+void DataManageDialog::refresh(int selectRow) {
+    m_model->refresh();
+    m_count->setText(QString::fromStdString(m_editor ? m_editor->countText() : std::string("共: 0 期")));
+    selectGridRow(selectRow);
+}
+
+void DataManageDialog::selectGridRow(int row) {
+    if (row < 0 || row >= m_model->rowCount()) return;
+    m_grid->setCurrentIndex(m_model->index(row, 0));
+    m_grid->scrollTo(m_model->index(row, 0));
+}
+
+std::optional<std::size_t> DataManageDialog::selectedDraw() const {
+    const QModelIndex current = m_grid->currentIndex();
+    if (!current.isValid() || !m_grid->selectionModel()->isSelected(current)) return std::nullopt;
+    const int draw = m_model->drawIndexOf(current.row());
+    if (draw < 0) return std::nullopt;
+    return static_cast<std::size_t>(draw);
+}
+
+void DataManageDialog::showMessage(const std::string& text) { m_main.prompter().information(this, QString::fromStdString(text)); }
+
+void DataManageDialog::SpeedButton1Click() {
+    if (!m_editor) return;
+    core::DrawEditor& editor = *m_editor;
+    DrawAddDialog dialog(core::DrawEditMode::Add,
+                         [&editor](const std::string& p, const std::string& d) { return editor.add(p, d); },
+                         m_main.prompter(), this);
+    dialog.setEntry(QString::fromStdString(editor.proposedAddPeriod()));
+    dialog.setOnSaved([this](const std::string&, const std::string&) { refresh(static_cast<int>(rows().size()) - 1); });
+    m_main.runDialog(dialog);
+}
+
+void DataManageDialog::Edit_Data_SouClick() {
+    const auto draw = selectedDraw();
+    if (!m_editor || !draw) return;
+    core::DrawEditor& editor = *m_editor;
+    const std::size_t at = *draw;
+    // The empty row shows where the draw goes while the editor is open.
+    m_model->setPendingRow(static_cast<int>(at));
+    selectGridRow(static_cast<int>(at));
+    DrawAddDialog dialog(core::DrawEditMode::Insert,
+                         [&editor, at](const std::string& p, const std::string& d) { return editor.insertBefore(at, p, d); },
+                         m_main.prompter(), this);
+    dialog.setEntry(QString::fromStdString(editor.proposedInsertPeriod(at)));
+    m_main.runDialog(dialog);
+    m_model->setPendingRow(-1);
+    refresh(static_cast<int>(at));
+}
+
+void DataManageDialog::bsSkinSpeedButton1Click() {
+    const auto draw = selectedDraw();
+    if (!m_editor || !draw) return;
+    core::DrawEditor& editor = *m_editor;
+    const std::size_t at = *draw;
+    DrawAddDialog dialog(core::DrawEditMode::Modify,
+                         [&editor, at](const std::string&, const std::string& d) { return editor.modify(at, d); },
+                         m_main.prompter(), this);
+    const core::Draw& shown = editor.rows()[at];
+    dialog.setEntry(QString::fromStdString(shown.period), QString::fromStdString(shown.digits));
+    m_main.runDialog(dialog);
+    refresh(static_cast<int>(at));
+}
+
+void DataManageDialog::SpeedButton2Click() {
+    const auto draw = selectedDraw();
+    if (!m_editor || !draw) return;
+    if (auto removed = m_editor->remove(*draw); !removed) {
+        showMessage(removed.error().message);
+        return;
+    }
+    refresh(std::min(static_cast<int>(*draw), static_cast<int>(rows().size()) - 1));
+}
+
+void DataManageDialog::bsSkinSpeedButton2Click() {
+    if (!m_editor || rows().empty()) return;
+    if (auto cleared = m_editor->clear(); !cleared) showMessage(cleared.error().message);
+    refresh(0);
+}
+
+void DataManageDialog::Save_FileClick() {
+    const QString chosen = m_main.prompter().saveFileName(this, QStringLiteral("导出"), kTextFilter);
+    if (chosen.isEmpty()) return;
+    if (auto written = core::exportDraws(rows(), chosen.toStdString()); !written) showMessage(written.error().message);
+}
+
+void DataManageDialog::Open_FileClick() {
+    if (!m_editor) return;
+    const QString chosen = m_main.prompter().openFileName(this, QStringLiteral("导入"), kTextFilter);
+    if (chosen.isEmpty()) return;
+    if (!m_main.prompter().confirm(this, QStringLiteral("本次导入将覆盖当前数据 确定吗?"))) return;
+    // The file is checked whole before anything is written; the label and gauge show that work is going on.
+    m_wait->show();
+    m_gauge->setRange(0, 0);
+    m_gauge->show();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    auto imported = core::ImportDraws(*m_main.database(), m_editor->lottery(), rows(), chosen.toStdString(),
+                                      core::ImportMode::Replace);
+    m_wait->hide();
+    m_gauge->hide();
+    if (!imported) {
+        showMessage(imported.error().message);
+        return;
+    }
+    m_editor->setRows(std::move(imported->rows), true);
+    refresh(static_cast<int>(rows().size()) - 1);
+}
+
+void DataManageDialog::Update_DataClick() {
+    if (!m_editor) return;
+    const std::string base = m_main.settings() ? m_main.settings()->dataUrl() : std::string();
+    if (base.empty()) {
+        showMessage(std::string(core::update_messages::kNoDataServer));
+        return;
+    }
+    m_wait->show();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    auto outcome = core::updateOnDemand(*m_main.database(), m_editor->lottery(), rows(),
+                                        core::drawFileUrl(base, m_editor->lottery().name), m_main.home());
+    m_wait->hide();
+    if (!outcome) {
+        showMessage(outcome.error().message);
+        return;
+    }
+    const bool added = outcome->import.added > 0;
+    m_editor->setRows(std::move(outcome->import.rows), added);
+    refresh(static_cast<int>(rows().size()) - 1);
+    showMessage(outcome->message);
+}
+
+} // namespace p3::gui

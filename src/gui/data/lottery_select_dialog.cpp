@@ -1,0 +1,186 @@
+#include "gui/data/lottery_select_dialog.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "core/data/lottery_types.h"
+#include "gui/app/main_window.h"
+#include "gui/app/prompter.h"
+
+namespace p3::gui {
+namespace {
+
+enum Column { NumberColumn, NameColumn, KindColumn, IdColumn, DigitsColumn };
+
+QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+LotteryAddDialog::LotteryAddDialog(MainWindow& main, QStringList listedNames, QWidget* parent)
+    : QDialog(parent), m_main(main), m_listed(std::move(listedNames)) {
+    setObjectName(QStringLiteral("TF_Cpadd"));
+    setWindowTitle(QStringLiteral("新增彩票"));
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("Cp_Name"));
+    m_kind = new QComboBox(this);
+    m_kind->setObjectName(QStringLiteral("Cp_LeiBie"));
+    m_kind->addItems({QStringLiteral("体彩"), QStringLiteral("福彩")});
+    m_digits = new QComboBox(this);
+    m_digits->setObjectName(QStringLiteral("Cp_hmGeshu"));
+    m_digits->addItems({QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
+    auto* ok = makeButton(this, "Tou_Zhu_Btn", "确定");
+    auto* cancel = makeButton(this, "bsSkinSpeedButton1", "取消");
+    connect(ok, &QPushButton::clicked, this, &LotteryAddDialog::Tou_Zhu_BtnClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("彩票名称"), m_name);
+    form->addRow(QStringLiteral("类别"), m_kind);
+    form->addRow(QStringLiteral("号码个数"), m_digits);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+}
+
+void LotteryAddDialog::Tou_Zhu_BtnClick() {
+    const QString name = m_name->text();
+    if (name.isEmpty()) {
+        m_main.prompter().information(this, QString::fromUtf8(core::lottery_messages::kEmptyName.data(),
+                                                              core::lottery_messages::kEmptyName.size()));
+        return;
+    }
+    // A plain comparison with the names listed, as the list shows them.
+    if (m_listed.contains(name)) {
+        m_main.prompter().information(this, QString::fromUtf8(core::lottery_messages::kDuplicateName.data(),
+                                                              core::lottery_messages::kDuplicateName.size()));
+        return;
+    }
+    if (!m_main.database()) return;
+    auto added = core::addLotteryType(*m_main.database(), name.toStdString(), m_kind->currentText().toStdString(),
+                                      m_digits->currentText().toInt());
+    if (!added) {
+        m_main.prompter().information(this, QString::fromStdString(added.error().message));
+        return;
+    }
+    m_added = *added;
+    accept();
+}
+
+LotterySelectDialog::LotterySelectDialog(MainWindow& main) : QDialog(&main), m_main(main) {
+    setObjectName(QStringLiteral("TF_SelectCP"));
+    setWindowTitle(QStringLiteral("彩票选择"));
+    m_list = new QTreeWidget(this);
+    m_list->setObjectName(QStringLiteral("ListView_Tj"));
+    m_list->setRootIsDecorated(false);
+    m_list->setColumnCount(5);
+    m_list->setHeaderLabels({QStringLiteral("序号"), QStringLiteral("彩票名称"), QStringLiteral("类别"),
+                             QStringLiteral("唯1标识码"), QStringLiteral("号码个数")});
+    // Id and digit count ride along hidden for the confirm step.
+    m_list->setColumnHidden(IdColumn, true);
+    m_list->setColumnHidden(DigitsColumn, true);
+    m_list->setColumnWidth(NumberColumn, 50);
+    m_list->setColumnWidth(NameColumn, 140);
+    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &LotterySelectDialog::Ret_okClick);
+
+    auto* ok = makeButton(this, "Ret_ok", "确认");
+    auto* add = makeButton(this, "Add_Btn", "新增");
+    auto* del = makeButton(this, "Del_Btn", "删除");
+    auto* close = makeButton(this, "Close_Frm", "取消");
+    connect(ok, &QPushButton::clicked, this, &LotterySelectDialog::Ret_okClick);
+    connect(add, &QPushButton::clicked, this, &LotterySelectDialog::Add_BtnClick);
+    connect(del, &QPushButton::clicked, this, &LotterySelectDialog::Del_BtnClick);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {ok, add, del, close}) buttons->addWidget(button);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(buttons);
+    resize(340, 300);
+}
+
+void LotterySelectDialog::addItem(const core::LotteryInfo& info) {
+    auto* item = new QTreeWidgetItem(m_list);
+    item->setText(NumberColumn, QString::number(m_list->topLevelItemCount()));
+    item->setText(NameColumn, QString::fromStdString(info.name));
+    item->setText(KindColumn, QString::fromStdString(info.kind));
+    item->setText(IdColumn, QString::number(info.id));
+    item->setText(DigitsColumn, QString::number(info.digitCount));
+}
+
+QStringList LotterySelectDialog::listedNames() const {
+    QStringList names;
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i) names << m_list->topLevelItem(i)->text(NameColumn);
+    return names;
+}
+
+void LotterySelectDialog::prepare() {
+    m_chosen.reset();
+    m_list->clear();
+    if (!m_main.database()) return;
+    auto listed = m_main.database()->listLotteries();
+    if (!listed) {
+        m_main.prompter().information(this, QString::fromStdString(listed.error().message));
+        return;
+    }
+    const QString current = QString::fromStdString(m_main.currentLottery().name);
+    for (const auto& info : *listed) {
+        addItem(info);
+        if (QString::fromStdString(info.name) == current) m_list->setCurrentItem(m_list->topLevelItem(m_list->topLevelItemCount() - 1));
+    }
+}
+
+void LotterySelectDialog::Ret_okClick() {
+    QTreeWidgetItem* item = m_list->currentItem();
+    if (!item || !item->isSelected()) {
+        m_main.prompter().information(this, QString::fromUtf8(core::lottery_messages::kNoneToLoad.data(),
+                                                              core::lottery_messages::kNoneToLoad.size()));
+        return;
+    }
+    core::LotteryInfo info;
+    info.name = item->text(NameColumn).toStdString();
+    info.kind = item->text(KindColumn).toStdString();
+    info.id = item->text(IdColumn).toLongLong();
+    info.digitCount = item->text(DigitsColumn).toInt();
+    m_chosen = info;
+    accept();
+}
+
+void LotterySelectDialog::Add_BtnClick() {
+    LotteryAddDialog dialog(m_main, listedNames(), this);
+    m_main.runDialog(dialog);
+    if (dialog.added()) addItem(*dialog.added());
+}
+
+void LotterySelectDialog::Del_BtnClick() {
+    QTreeWidgetItem* item = m_list->currentItem();
+    if (!item || !item->isSelected()) {
+        m_main.prompter().information(this, QString::fromUtf8(core::lottery_messages::kNothingSelected.data(),
+                                                              core::lottery_messages::kNothingSelected.size()));
+        return;
+    }
+    if (!m_main.prompter().confirm(this, QString::fromUtf8(core::lottery_messages::kConfirmDelete.data(),
+                                                           core::lottery_messages::kConfirmDelete.size())))
+        return;
+    if (auto deleted = core::deleteLotteryType(*m_main.database(), item->text(NameColumn).toStdString()); !deleted) {
+        m_main.prompter().information(this, QString::fromStdString(deleted.error().message));
+        return;
+    }
+    // The current lottery stays loaded even when it was the one deleted.
+    delete item;
+}
+
+} // namespace p3::gui

@@ -1,0 +1,63 @@
+#pragma once
+/// The lottery choice TF_SelectCP ("彩票选择") and its add dialog TF_Cpadd ("新增彩票").
+#include <QDialog>
+#include <optional>
+
+#include "core/store/draw_database.h"
+
+class QComboBox;
+class QLineEdit;
+class QTreeWidget;
+
+namespace p3::gui {
+
+class MainWindow;
+
+/// TF_Cpadd: name, kind ("体彩" or "福彩") and digit count (3, 4 or 5) of a new lottery.
+class LotteryAddDialog final : public QDialog {
+    Q_OBJECT
+public:
+    LotteryAddDialog(MainWindow& main, QStringList listedNames, QWidget* parent);
+    /// The lottery added, once "确定" succeeded.
+    const std::optional<core::LotteryInfo>& added() const { return m_added; }
+    QLineEdit* nameEdit() const { return m_name; }
+    QComboBox* kindBox() const { return m_kind; }
+    QComboBox* digitsBox() const { return m_digits; }
+
+public slots:
+    void Tou_Zhu_BtnClick(); ///< "确定"
+
+private:
+    MainWindow& m_main;
+    QStringList m_listed;
+    QLineEdit* m_name = nullptr;
+    QComboBox* m_kind = nullptr;
+    QComboBox* m_digits = nullptr;
+    std::optional<core::LotteryInfo> m_added;
+};
+
+class LotterySelectDialog final : public QDialog {
+    Q_OBJECT
+public:
+    explicit LotterySelectDialog(MainWindow& main);
+    /// Lists the lotteries and selects the current one.
+    void prepare();
+    /// The lottery "确认" chose.
+    const std::optional<core::LotteryInfo>& chosen() const { return m_chosen; }
+    QTreeWidget* list() const { return m_list; }
+
+public slots:
+    void Ret_okClick();  ///< "确认"
+    void Add_BtnClick(); ///< "新增"
+    void Del_BtnClick(); ///< "删除"
+
+private:
+    void addItem(const core::LotteryInfo& info);
+    QStringList listedNames() const;
+
+    MainWindow& m_main;
+    QTreeWidget* m_list = nullptr;
+    std::optional<core::LotteryInfo> m_chosen;
+};
+
+} // namespace p3::gui

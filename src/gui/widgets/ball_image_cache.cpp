@@ -1,0 +1,149 @@
+#include "gui/widgets/ball_image_cache.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QRadialGradient>
+#include <array>
+#include <system_error>
+
+namespace p3::gui {
+namespace fs = std::filesystem;
+namespace {
+
+/// A family of ball names: the name prefix and the body colour it stands for.
+struct BallFamily {
+    const char* prefix;
+    QRgb colour;
+};
+
+// Longer prefixes first, so that "BlueD_" wins over "B".
+constexpr std::array<BallFamily, 16> kFamilies{{
+    {"BlueD_", 0x1f5fbf},
+    {"LanSe_", 0x2a6fd6},
+    {"HongSe_", 0xd42a2a},
+    {"RedD_", 0xd42a2a},
+    {"LvSe_", 0x2e9e3e},
+    {"GreenD_", 0x2e9e3e},
+    {"HuangSe_", 0xe0a010},
+    {"ZiSe_", 0x8a3fb5},
+    {"HuiSe_", 0x8c8c8c},
+    {"qin_", 0x16a5b8},
+    {"Qin_", 0x16a5b8},
+    {"fen_", 0xe0609a},
+    {"cheng_", 0xf07a1a},
+    {"hei_", 0x303030},
+    {"Y", 0xd42a2a},
+    {"N", 0xe8edf3},
+}};
+
+// A name outside the families gets a colour of its own, stable across runs.
+constexpr std::array<QRgb, 6> kFallbackColours{{0x2a6fd6, 0xd42a2a, 0x2e9e3e, 0xe0a010, 0x8a3fb5, 0x16a5b8}};
+
+QString textAfterPrefix(const QString& name, qsizetype prefixLength) {
+    QString rest = name.mid(prefixLength);
+    const qsizetype underscore = rest.lastIndexOf(QLatin1Char('_'));
+    if (underscore >= 0) rest = rest.mid(underscore + 1);
+    return rest;
+}
+
+} // namespace
+
+BallLook ballLookOf(const QString& name) {
+    BallLook look;
+    for (const auto& family : kFamilies) {
+        const QString prefix = QString::fromLatin1(family.prefix);
+        // A one-letter family ("Y3", "N3") only applies when a digit or letter code follows directly.
+        if (!name.startsWith(prefix)) continue;
+        if (prefix.size() == 1 && (name.size() < 2 || name.contains(QLatin1Char('_')))) continue;
+        look.colour = QColor(family.colour);
+        look.text = textAfterPrefix(name, prefix.size());
+        look.flat = prefix == QLatin1String("N");
+        look.textColour = look.flat ? QColor(51, 51, 153) : QColor(Qt::white);
+        return look;
+    }
+    const qsizetype underscore = name.lastIndexOf(QLatin1Char('_'));
+    look.text = underscore >= 0 ? name.mid(underscore + 1) : name.right(1);
+    look.colour = QColor(kFallbackColours[qHash(name) % kFallbackColours.size()]);
+    look.textColour = Qt::white;
+    return look;
+}
+
+QPixmap BallImageCache::drawBall(const QString& name, int size, qreal devicePixelRatio) {
+    const BallLook look = ballLookOf(name);
+    QPixmap pixmap(QSize(size, size) * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const QRectF body(1, 1, size - 2, size - 2);
+    if (look.flat) {
+        painter.setPen(QPen(QColor(160, 172, 190), 1));
+        painter.setBrush(look.colour);
+    } else {
+        // Light from the upper left: a bright spot fading into the body colour and a darker rim.
+        QRadialGradient gradient(body.left() + body.width() * 0.35, body.top() + body.height() * 0.3, body.width() * 0.75);
+        gradient.setColorAt(0.0, look.colour.lighter(185));
+        gradient.setColorAt(0.45, look.colour);
+        gradient.setColorAt(1.0, look.colour.darker(170));
+        painter.setPen(QPen(look.colour.darker(200), 0.8));
+        painter.setBrush(gradient);
+    }
+    painter.drawEllipse(body);
+    if (!look.text.isEmpty()) {
+        QFont font = QGuiApplication::font();
+        font.setBold(true);
+        font.setPixelSize(std::max(7, static_cast<int>(size * (look.text.size() > 1 ? 0.45 : 0.6))));
+        painter.setFont(font);
+        painter.setPen(look.textColour);
+        painter.drawText(body, Qt::AlignCenter, look.text);
+    }
+    return pixmap;
+}
+
+void BallImageCache::scanFolder(const fs::path& folder) {
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) return;
+    for (const auto& entry : fs::directory_iterator(folder, ec)) {
+        if (!entry.is_regular_file(ec)) continue;
+        const QString file = QString::fromStdString(entry.path().string());
+        const QString stem = QString::fromStdString(entry.path().stem().string());
+        if (!QString::fromStdString(entry.path().extension().string()).endsWith(QLatin1String("bmp"), Qt::CaseInsensitive))
+            continue;
+        QPixmap picture(file);
+        // An unreadable picture is skipped: the drawn ball stands in for it.
+        if (!picture.isNull() && !m_files.contains(stem)) m_files.insert(stem, picture);
+    }
+}
+
+void BallImageCache::fill(const fs::path& home) {
+    clear();
+    m_home = home;
+    // The picker pictures of Qiu/GuoLv/ take precedence over a same-named file in Qiu/.
+    scanFolder(home / "Qiu" / "GuoLv");
+    scanFolder(home / "Qiu");
+}
+
+void BallImageCache::clear() {
+    m_files.clear();
+    m_sized.clear();
+}
+
+bool BallImageCache::hasFile(const QString& name) const { return m_files.contains(name); }
+
+QPixmap BallImageCache::image(const QString& name, int size) const {
+    const QString key = name + QLatin1Char('@') + QString::number(size);
+    if (auto it = m_sized.constFind(key); it != m_sized.constEnd()) return *it;
+    QPixmap out;
+    if (auto file = m_files.constFind(name); file != m_files.constEnd()) {
+        out = file->scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    } else {
+        const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+        out = drawBall(name, size, ratio);
+    }
+    m_sized.insert(key, out);
+    return out;
+}
+
+} // namespace p3::gui

@@ -1,0 +1,102 @@
+#include "gui/widgets/frozen_header_table.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace p3::gui {
+
+FrozenHeaderTable::FrozenHeaderTable(QWidget* parent) : QTableView(parent), m_header(new QTableView(this)) {
+    for (QTableView* view : {static_cast<QTableView*>(this), m_header}) {
+        view->horizontalHeader()->hide();
+        view->verticalHeader()->hide();
+        view->setShowGrid(false);
+        view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        view->horizontalHeader()->setMinimumSectionSize(4);
+        view->verticalHeader()->setMinimumSectionSize(4);
+        view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    }
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    m_header->setObjectName(QStringLiteral("HeaderRows"));
+    m_header->setFocusPolicy(Qt::NoFocus);
+    m_header->setSelectionMode(QAbstractItemView::NoSelection);
+    m_header->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_header->setFrameShape(QFrame::NoFrame);
+    m_header->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_header->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_header->setMouseTracking(true);
+    m_header->viewport()->setMouseTracking(true);
+    m_header->viewport()->installEventFilter(this);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_header->horizontalScrollBar(), &QScrollBar::setValue);
+}
+
+void FrozenHeaderTable::setModel(QAbstractItemModel* model) {
+    QTableView::setModel(model);
+    m_header->setModel(model);
+}
+
+void FrozenHeaderTable::setFrozenRows(int rows) {
+    m_frozenRows = rows;
+    for (int r = 0; r < rows && model() && r < model()->rowCount(); ++r) setRowHidden(r, true);
+    setViewportMargins(0, frozenHeight(), 0, 0);
+    m_header->verticalScrollBar()->setValue(0);
+    layoutHeader();
+}
+
+void FrozenHeaderTable::setColumnWidthBoth(int column, int width) {
+    setColumnWidth(column, width);
+    m_header->setColumnWidth(column, width);
+}
+
+void FrozenHeaderTable::setRowHeights(int height) {
+    verticalHeader()->setDefaultSectionSize(height);
+    m_header->verticalHeader()->setDefaultSectionSize(height);
+    setViewportMargins(0, frozenHeight(), 0, 0);
+    layoutHeader();
+}
+
+int FrozenHeaderTable::frozenHeight() const {
+    return m_frozenRows * m_header->verticalHeader()->defaultSectionSize();
+}
+
+void FrozenHeaderTable::layoutHeader() {
+    const QRect area = viewport()->geometry();
+    m_header->setGeometry(area.left(), area.top() - frozenHeight(), area.width(), frozenHeight());
+    m_header->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+}
+
+void FrozenHeaderTable::updateGeometries() {
+    QTableView::updateGeometries();
+    // The base class sets the margins for its own (hidden) headers; the fixed rows take the top one.
+    if (viewportMargins().top() != frozenHeight()) setViewportMargins(0, frozenHeight(), 0, 0);
+    layoutHeader();
+}
+
+bool FrozenHeaderTable::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_header->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseMove: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const QPoint at = mouse->position().toPoint();
+            emit headerHovered(m_header->rowAt(at.y()), m_header->columnAt(at.x()));
+            break;
+        }
+        case QEvent::Leave: emit headerHovered(-1, -1); break;
+        case QEvent::MouseButtonPress: {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton) {
+                const QPoint at = mouse->position().toPoint();
+                emit headerClicked(m_header->rowAt(at.y()), m_header->columnAt(at.x()));
+                return true;
+            }
+            break;
+        }
+        default: break;
+        }
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+} // namespace p3::gui

@@ -1,0 +1,378 @@
+// Lottery choice, data management and the direct add, driven through scripted dialogs and prompts;
+// the background update against a loopback data server.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTreeWidget>
+#include <fstream>
+#include <sstream>
+
+#include "core/net/loopback_server.h"
+#include "core/store/load_lottery.h"
+#include "gui/data/data_manage_dialog.h"
+#include "gui/data/draw_add_dialog.h"
+#include "gui/data/draw_rows_model.h"
+#include "gui/data/lottery_select_dialog.h"
+#include "gui/widgets/frozen_header_table.h"
+#include "gui_fixture.h"
+
+// Checks inside the dialog scripts, which return a dialog result and so cannot use QVERIFY's return.
+#define CHECK(cond)                                                                                                \
+    do {                                                                                                           \
+        if (!(cond)) QTest::qFail(#cond, __FILE__, __LINE__);                                                      \
+    } while (0)
+#define CHECK_EQ(actual, expected)                                                                                 \
+    do {                                                                                                           \
+        const auto a_ = (actual);                                                                                  \
+        const auto e_ = (expected);                                                                                \
+        if (!(a_ == e_)) {                                                                                         \
+            qWarning() << "actual:" << a_ << "expected:" << e_;                                                    \
+            QTest::qFail(#actual " == " #expected, __FILE__, __LINE__);                                            \
+        }                                                                                                          \
+    } while (0)
+
+using namespace p3;
+
+namespace {
+
+/// Answers the window's modal dialogs: one script per dialog object name, taken in order.
+struct DialogScript {
+    std::map<QString, std::deque<std::function<int(QDialog&)>>> steps;
+    void on(const QString& name, std::function<int(QDialog&)> step) { steps[name].push_back(std::move(step)); }
+    void install(gui::MainWindow& w) {
+        w.setDialogRunner([this](QDialog& dialog) {
+            auto& queue = steps[dialog.objectName()];
+            if (queue.empty()) qFatal("unscripted dialog %s", qPrintable(dialog.objectName()));
+            auto step = std::move(queue.front());
+            queue.pop_front();
+            return step(dialog);
+        });
+    }
+};
+
+void click(QWidget& in, const char* name) {
+    auto* button = in.findChild<QPushButton*>(QString::fromLatin1(name));
+    if (!button) qFatal("no button %s", name);
+    button->click();
+}
+
+/// Types digits into the draw editor and presses "确定"; returns whether it closed.
+bool enter(QDialog& editor, const QString& digits, const QString& period = {}) {
+    if (!period.isEmpty()) editor.findChild<QLineEdit*>(QStringLiteral("Qhao"))->setText(period);
+    editor.findChild<QLineEdit*>(QStringLiteral("K_Haom"))->setText(digits);
+    click(editor, "Btn_OK");
+    return editor.result() == QDialog::Accepted;
+}
+
+QString periodOf(const QDialog& editor) { return editor.findChild<QLineEdit*>(QStringLiteral("Qhao"))->text(); }
+
+} // namespace
+
+class DataDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void directAddAppendsTheDraw() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        DialogScript script;
+        script.install(w);
+        const int n = static_cast<int>(w.drawList().size());
+        const QString next = QString::fromStdString(core::NextPeriodText(w.drawList().back().period));
+        QString proposed;
+        script.on(QStringLiteral("TF_DataAdd"), [&](QDialog& editor) {
+            proposed = periodOf(editor);
+            if (enter(editor, QStringLiteral("12"))) return int(QDialog::Accepted);
+            CHECK_EQ(home.prompter.lastMessage(), QStringLiteral("奖号位数不正确!"));
+            enter(editor, QStringLiteral("0a9"));
+            CHECK_EQ(home.prompter.messages().size(), 2);
+            enter(editor, QStringLiteral("709"));
+            return editor.result();
+        });
+        // Select a prediction cell first: the rebuild must empty the row and hide the picker.
+        w.grid()->setCurrentIndex(w.gridModel()->index(w.gridModel()->predictionRow(), 6));
+        w.pickPredictionDigit(4);
+        w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton4"))->trigger();
+        QCOMPARE(proposed, next);
+        QCOMPARE(static_cast<int>(w.drawList().size()), n + 1);
+        QCOMPARE(test::cellText(w, n + 3, 0), next);
+        QCOMPARE(test::cellText(w, n + 3, 1) + test::cellText(w, n + 3, 2) + test::cellText(w, n + 3, 3), QStringLiteral("709"));
+        QCOMPARE(w.grid()->currentIndex().row(), n + 3);
+        for (int column = 1; column < 36; ++column) QVERIFY(test::cellText(w, n + 4, column).isEmpty());
+        QCOMPARE(w.statusText(1), QStringLiteral("第%1期 709").arg(next));
+        QCOMPARE(w.statusText(2), QStringLiteral("共: %1 期").arg(n + 1));
+        // Stored: a fresh load holds it too.
+        auto loaded = core::LoadLottery(*w.database(), "体彩排列3");
+        QVERIFY(loaded.has_value());
+        QCOMPARE(QString::fromStdString(loaded->draws.back().line()), next + QStringLiteral(" 709"));
+
+        // Cancelling stores nothing and leaves the grid alone.
+        script.on(QStringLiteral("TF_DataAdd"), [](QDialog&) { return int(QDialog::Rejected); });
+        w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton4"))->trigger();
+        QCOMPARE(static_cast<int>(w.drawList().size()), n + 1);
+    }
+
+    void lotteryAddChooseAndDelete() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        DialogScript script;
+        script.install(w);
+        QAction* choose = w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton1"));
+
+        script.on(QStringLiteral("TF_SelectCP"), [&](QDialog& dialog) {
+            auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("ListView_Tj"));
+            CHECK_EQ(list->topLevelItemCount(), 3);
+            // The current lottery is selected, numbered from 1, with id and digit count hidden.
+            CHECK_EQ(list->currentItem()->text(1), QStringLiteral("体彩排列3"));
+            CHECK_EQ(list->topLevelItem(2)->text(0), QStringLiteral("3"));
+            CHECK(list->isColumnHidden(3) && list->isColumnHidden(4));
+            click(dialog, "Add_Btn");
+            CHECK_EQ(list->topLevelItemCount(), 4);
+            auto* added = list->topLevelItem(3);
+            CHECK_EQ(added->text(0), QStringLiteral("4"));
+            CHECK_EQ(added->text(2), QStringLiteral("福彩"));
+            CHECK_EQ(added->text(3), QStringLiteral("3"));
+            CHECK_EQ(added->text(4), QStringLiteral("4"));
+            list->clearSelection();
+            click(dialog, "Ret_ok");
+            CHECK_EQ(home.prompter.lastMessage(), QStringLiteral("请选择 要调出的彩种!"));
+            list->setCurrentItem(added);
+            click(dialog, "Ret_ok");
+            return dialog.result();
+        });
+        script.on(QStringLiteral("TF_Cpadd"), [&](QDialog& dialog) {
+            auto* kinds = dialog.findChild<QComboBox*>(QStringLiteral("Cp_LeiBie"));
+            CHECK_EQ(kinds->currentText(), QStringLiteral("体彩"));
+            CHECK_EQ(kinds->count(), 2);
+            click(dialog, "Tou_Zhu_Btn");
+            CHECK_EQ(home.prompter.lastMessage(), QStringLiteral("请输入 彩票名称!"));
+            dialog.findChild<QLineEdit*>(QStringLiteral("Cp_Name"))->setText(QStringLiteral("福彩3D"));
+            click(dialog, "Tou_Zhu_Btn");
+            CHECK_EQ(home.prompter.lastMessage(), QStringLiteral("彩票名称 有重复!"));
+            CHECK_EQ(dialog.result(), int(QDialog::Rejected));
+            dialog.findChild<QLineEdit*>(QStringLiteral("Cp_Name"))->setText(QStringLiteral("四星彩"));
+            kinds->setCurrentText(QStringLiteral("福彩"));
+            dialog.findChild<QComboBox*>(QStringLiteral("Cp_hmGeshu"))->setCurrentText(QStringLiteral("4"));
+            click(dialog, "Tou_Zhu_Btn");
+            return dialog.result();
+        });
+        choose->trigger();
+        QCOMPARE(w.currentLottery().name, std::string("四星彩"));
+        QCOMPARE(w.currentLottery().digitCount, 4);
+        QCOMPARE(w.gridModel()->rowCount(), 6);
+        QCOMPARE(w.statusText(0), QStringLiteral("四星彩"));
+
+        // Deleting asks first; cancelled, nothing goes; confirmed, the lottery and its draws go.
+        QVERIFY(w.database()->insertDraw("福彩", 3, "1", "1234").has_value());
+        home.prompter.answerConfirm(false);
+        home.prompter.answerConfirm(true);
+        script.on(QStringLiteral("TF_SelectCP"), [&](QDialog& dialog) {
+            auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("ListView_Tj"));
+            list->clearSelection();
+            click(dialog, "Del_Btn");
+            CHECK_EQ(home.prompter.lastMessage(), QStringLiteral("没有选择任何 需要删除的数据"));
+            list->setCurrentItem(list->topLevelItem(3));
+            click(dialog, "Del_Btn");
+            CHECK_EQ(list->topLevelItemCount(), 4);
+            click(dialog, "Del_Btn");
+            CHECK_EQ(list->topLevelItemCount(), 3);
+            click(dialog, "Close_Frm");
+            return dialog.result();
+        });
+        choose->trigger();
+        auto found = w.database()->findLottery("四星彩");
+        QVERIFY(found.has_value() && !found->has_value());
+        QCOMPARE(*w.database()->countDraws("福彩", 3), 0);
+        QVERIFY(*w.database()->countDraws("福彩", 1) > 0);
+        // The current lottery is not reloaded by the delete.
+        QCOMPARE(w.currentLottery().name, std::string("四星彩"));
+    }
+
+    void dataManagementCommands() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        DialogScript script;
+        script.install(w);
+        const core::DrawList original = w.drawList();
+        const int n = static_cast<int>(original.size());
+        const std::filesystem::path exported = home.dir.path() / "export";
+        const std::filesystem::path badFile = home.dir.path() / "bad.txt";
+        const std::filesystem::path goodFile = home.dir.path() / "good.txt";
+        std::ofstream(badFile) << "1001 123\n1002 4 5 6\n1003 78\n";
+        std::ofstream(goodFile) << "2001 123\n\n2002 4 5 6\n2003 789\n";
+
+        script.on(QStringLiteral("TF_DataGL"), [&](QDialog& dialog) {
+            auto& data = static_cast<gui::DataManageDialog&>(dialog);
+            QTableView* grid = data.grid();
+            CHECK_EQ(data.countText(), QStringLiteral("共: %1 期").arg(n));
+            CHECK_EQ(grid->currentIndex().row(), n - 1);
+            CHECK(!data.DataChanged());
+
+            // 新增 twice: the editor stays open and proposes the next period each time.
+            script.on(QStringLiteral("TF_DataAdd"), [&](QDialog& editor) {
+                CHECK_EQ(periodOf(editor), QString::fromStdString(core::NextPeriodText(original.back().period)));
+                CHECK(!enter(editor, QStringLiteral("555")));
+                CHECK_EQ(data.countText(), QStringLiteral("共: %1 期").arg(n + 1));
+                CHECK(!enter(editor, QStringLiteral("666")));
+                return int(QDialog::Rejected);
+            });
+            click(dialog, "SpeedButton1");
+            CHECK_EQ(static_cast<int>(data.rows().size()), n + 2);
+            CHECK_EQ(QString::fromStdString(data.rows().back().digits), QStringLiteral("666"));
+            CHECK(data.DataChanged());
+
+            // 插入一期 before the first row, cancelled: an empty row shows meanwhile, then goes.
+            grid->setCurrentIndex(data.rowsModel()->index(0, 0));
+            script.on(QStringLiteral("TF_DataAdd"), [&](QDialog& editor) {
+                CHECK_EQ(data.rowsModel()->pendingRow(), 0);
+                CHECK_EQ(data.rowsModel()->rowCount(), n + 3);
+                CHECK_EQ(data.rowsModel()->index(0, 0).data().toString(), QString());
+                CHECK_EQ(periodOf(editor), QString::fromStdString(core::PreviousPeriodText(original.front().period)));
+                return int(QDialog::Rejected);
+            });
+            click(dialog, "Edit_Data_Sou");
+            CHECK_EQ(data.rowsModel()->rowCount(), n + 2);
+            CHECK(data.rows().front() == original.front());
+
+            // 修改 the last row: the period is fixed, the digits change.
+            grid->setCurrentIndex(data.rowsModel()->index(n + 1, 0));
+            script.on(QStringLiteral("TF_DataAdd"), [&](QDialog& editor) {
+                CHECK(!editor.findChild<QLineEdit*>(QStringLiteral("Qhao"))->isEnabled());
+                CHECK_EQ(editor.findChild<QLineEdit*>(QStringLiteral("K_Haom"))->text(), QStringLiteral("666"));
+                CHECK(enter(editor, QStringLiteral("999")));
+                return editor.result();
+            });
+            click(dialog, "bsSkinSpeedButton1");
+            CHECK_EQ(QString::fromStdString(data.rows().back().digits), QStringLiteral("999"));
+
+            // 删除 the selected row, no question asked.
+            grid->setCurrentIndex(data.rowsModel()->index(n + 1, 0));
+            click(dialog, "SpeedButton2");
+            CHECK_EQ(static_cast<int>(data.rows().size()), n + 1);
+
+            // 导出 to a name without "." adds ".txt".
+            home.prompter.answerFile(QString::fromStdString(exported.string()));
+            click(dialog, "Save_File");
+            std::ifstream in(exported.string() + ".txt");
+            std::stringstream text;
+            text << in.rdbuf();
+            CHECK(text.str().starts_with(original.front().line() + "\n") || text.str().starts_with(original.front().line() + "\r\n"));
+
+            // 导入 of a file with a bad third line changes nothing and names the period.
+            home.prompter.answerFile(QString::fromStdString(badFile.string()));
+            home.prompter.answerConfirm(true);
+            click(dialog, "Open_File");
+            CHECK_EQ(home.prompter.lastMessage(), QStringLiteral("第1003期 奖号格式有问题"));
+            CHECK_EQ(static_cast<int>(data.rows().size()), n + 1);
+            // Declined at the question: nothing happens.
+            home.prompter.answerFile(QString::fromStdString(goodFile.string()));
+            home.prompter.answerConfirm(false);
+            click(dialog, "Open_File");
+            CHECK_EQ(static_cast<int>(data.rows().size()), n + 1);
+            const auto asked = home.prompter.shown().back();
+            CHECK_EQ(asked.text, QStringLiteral("本次导入将覆盖当前数据 确定吗?"));
+            // Confirmed: the file replaces the history.
+            home.prompter.answerFile(QString::fromStdString(goodFile.string()));
+            home.prompter.answerConfirm(true);
+            click(dialog, "Open_File");
+            CHECK_EQ(static_cast<int>(data.rows().size()), 3);
+            CHECK_EQ(QString::fromStdString(data.rows()[1].line()), QStringLiteral("2002 456"));
+            CHECK_EQ(data.countText(), QStringLiteral("共: 3 期"));
+            click(dialog, "SpeedButton3");
+            return dialog.result();
+        });
+        w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton2"))->trigger();
+        QCOMPARE(static_cast<int>(w.drawList().size()), 3);
+        QCOMPARE(w.gridModel()->rowCount(), 9);
+        QCOMPARE(w.statusText(1), QStringLiteral("第2003期 789"));
+        QCOMPARE(w.statusText(2), QStringLiteral("共: 3 期"));
+
+        // 清空, then closing: the main grid shows no draws.
+        script.on(QStringLiteral("TF_DataGL"), [&](QDialog& dialog) {
+            auto& data = static_cast<gui::DataManageDialog&>(dialog);
+            click(dialog, "bsSkinSpeedButton2");
+            CHECK_EQ(data.rowsModel()->rowCount(), 1);
+            CHECK_EQ(data.countText(), QStringLiteral("共: 0 期"));
+            // Delete and insert do nothing on the empty row.
+            data.grid()->setCurrentIndex(data.rowsModel()->index(0, 0));
+            click(dialog, "SpeedButton2");
+            click(dialog, "Edit_Data_Sou");
+            // 新增 into the empty history proposes no period and fills row 1.
+            script.on(QStringLiteral("TF_DataAdd"), [&](QDialog& editor) {
+                CHECK_EQ(periodOf(editor), QString());
+                enter(editor, QStringLiteral("321"), QStringLiteral("5001"));
+                return int(QDialog::Rejected);
+            });
+            click(dialog, "SpeedButton1");
+            CHECK_EQ(data.rowsModel()->index(0, 0).data().toString(), QStringLiteral("5001"));
+            click(dialog, "SpeedButton2");
+            return int(QDialog::Accepted);
+        });
+        w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton2"))->trigger();
+        QCOMPARE(w.gridModel()->rowCount(), 6);
+        QCOMPARE(w.statusText(2), QStringLiteral("共: 0 期"));
+        QCOMPARE(*w.database()->countDraws("体彩", 0), 0);
+    }
+
+    void backgroundUpdateShowsTheNotice() {
+        test::GuiHome home;
+        test::LoopbackServer http;
+        std::string served;
+        http.server().Get(R"(/down/(.+)\.txt)", [&](const httplib::Request&, httplib::Response& res) {
+            res.set_content(served, "text/plain");
+        });
+        http.start();
+        {
+            auto settings = core::Settings::open(home.home);
+            CHECK(settings.has_value());
+            settings->ini().setString("Server", "DataUrl", http.base());
+            CHECK(settings->ini().save().has_value());
+        }
+        // The server knows the stored history plus two newer draws.
+        auto db = core::DrawDatabase::open(home.home / "Data" / "MDB.sqlite");
+        QVERIFY(db.has_value());
+        auto stored = core::LoadLottery(*db, "体彩排列3");
+        QVERIFY(stored.has_value());
+        const core::Draw last = stored->draws.back();
+        const std::string next1 = core::NextPeriodText(last.period);
+        const std::string next2 = core::NextPeriodText(next1);
+        for (std::size_t i = stored->draws.size() - 5; i < stored->draws.size(); ++i) served += stored->draws[i].line() + "\n";
+        served += next1 + " 135\n" + next2 + " 2 4 6\n";
+
+        gui::MainWindow& w = home.start();
+        const int n = static_cast<int>(stored->draws.size());
+        w.waitForBackgroundUpdates();
+        QTRY_VERIFY(w.updateNotice()->isVisible());
+        QCOMPARE(static_cast<int>(w.drawList().size()), n + 2);
+        QCOMPARE(w.gridModel()->rowCount(), n + 8);
+        QCOMPARE(w.statusText(1), QStringLiteral("第%1期 246").arg(QString::fromStdString(next2)));
+        QCOMPARE(w.updateNotice()->findChild<QLabel*>(QStringLiteral("Label_Text"))->text(), QStringLiteral("最新数据已更新"));
+        QCOMPARE(w.updateNotice()->findChild<QLabel*>(QStringLiteral("Label_Title"))->text(), QStringLiteral("自动更新提示"));
+        emit w.updateNotice()->findChild<QLabel*>(QStringLiteral("Label_Close"))->linkActivated(QStringLiteral("close"));
+        QVERIFY(!w.updateNotice()->isVisible());
+
+        // Nothing newer: no notice. "网上更新" in data management still says "更新成功".
+        w.startBackgroundUpdate();
+        w.waitForBackgroundUpdates();
+        QTest::qWait(300);
+        QVERIFY(!w.updateNotice()->isVisible());
+        served += NextPeriodLine(next2);
+        DialogScript script;
+        script.install(w);
+        script.on(QStringLiteral("TF_DataGL"), [&](QDialog& dialog) {
+            click(dialog, "Update_Data");
+            CHECK_EQ(home.prompter.lastMessage(), QStringLiteral("更新成功"));
+            CHECK_EQ(static_cast<int>(static_cast<gui::DataManageDialog&>(dialog).rows().size()), n + 3);
+            return int(QDialog::Accepted);
+        });
+        w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton2"))->trigger();
+        QCOMPARE(static_cast<int>(w.drawList().size()), n + 3);
+    }
+
+private:
+    static std::string NextPeriodLine(const std::string& period) { return core::NextPeriodText(period) + " 777\n"; }
+};
+
+QTEST_MAIN(DataDialogsTest)
+#include "data_dialogs_test.moc"
