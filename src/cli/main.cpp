@@ -21,6 +21,10 @@ int main(int argc, char** argv) {
                "  pick3 draws add --lottery 福彩3D 2024001 027\n"
                "  pick3 export --lottery 福彩3D draws.txt\n"
                "  pick3 import --lottery 福彩3D --merge new.txt\n"
+               "  pick3 filter --conditions plan.ag --pick 0123456789/13579/02468 --total-tolerance 0-1\n"
+               "  pick3 intersect --entry a.txt --entry b.txt,series=3,tolerant --total-tolerance 0-1\n"
+               "  pick3 convert 组变单 --input groups.txt\n"
+               "  pick3 backtest --conditions plan.ag --lottery 福彩3D --last 100\n"
                "  pick3 stats --lottery 福彩3D --last 100 --kinds 和值,跨度\n"
                "  pick3 chart 1 --lottery 福彩3D --last 30\n"
                "  pick3 update --lottery 福彩3D --url http://127.0.0.1:8080\n"
@@ -33,22 +37,16 @@ int main(int argc, char** argv) {
     registerLotteryCommand(app, global);
     registerDrawsCommand(app, global);
     registerImportExportCommands(app, global);
-    registerStatsCommand(app, global);
-    registerUpdateCommands(app, global);
-    registerSetsCommand(app, global);
-    registerBetPlanCommand(app, global);
-    registerPrintLayoutCommand(app, global);
-               "  pick3 filter --conditions plan.ag --pick 0123456789/13579/02468 --total-tolerance 0-1\n"
-               "  pick3 intersect --entry a.txt --entry b.txt,series=3,tolerant --total-tolerance 0-1\n"
-               "  pick3 convert 组变单 --input groups.txt\n"
-               "  pick3 backtest --conditions plan.ag --lottery 福彩3D --last 100");
-    registerTrackCommand(app, global);
-    registerLotteryCommand(app, global);
     registerFilterCommand(app, global);
     registerIntersectCommand(app, global);
     registerConvertCommand(app, global);
     registerBacktestCommand(app, global);
+    registerStatsCommand(app, global);
     registerChartCommand(app, global);
+    registerUpdateCommands(app, global);
+    registerSetsCommand(app, global);
+    registerBetPlanCommand(app, global);
+    registerPrintLayoutCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
