@@ -87,6 +87,15 @@ const std::vector<std::string>& intersectionNameChoices() {
     return names;
 }
 
+EntryProposal proposeIntersectionEntry(const ConditionList& conditions) {
+    const SeriesIndex found = FindListSeries(conditions, -1).series;
+    const auto& names = intersectionNameChoices();
+    const SeriesIndex series = found < 0 || found > kMaxSelectableSeries ? 0 : found;
+    return {series, names[static_cast<std::size_t>(series)]};
+}
+
+std::string stagedTransferMessage(std::size_t count) { return "共转入 " + std::to_string(count) + " 个奖号大底"; }
+
 std::vector<IntersectionEntry> stagedToIntersection(const std::vector<StagedList>& staged) {
     std::vector<IntersectionEntry> out;
     for (const auto& s : staged)

@@ -52,6 +52,17 @@ struct StagedList {
 /// The names the entry dialog offers: "D0" … "D18", then eleven named tables.
 [[nodiscard]] const std::vector<std::string>& intersectionNameChoices();
 
+/// The entry dialog's proposal for "加入交集区": the condition list's series (开奖号码 when it has none)
+/// and the name choice with the same index (D0, D3 …).
+struct EntryProposal {
+    SeriesIndex series = 0;
+    std::string name;
+};
+[[nodiscard]] EntryProposal proposeIntersectionEntry(const ConditionList& conditions);
+
+/// "共转入 " n " 个奖号大底".
+[[nodiscard]] std::string stagedTransferMessage(std::size_t count);
+
 /// The staged rows with 使用 "1" as intersection entries (series 开奖号码, 保留 "1", 容错 "0").
 [[nodiscard]] std::vector<IntersectionEntry> stagedToIntersection(const std::vector<StagedList>& staged);
 

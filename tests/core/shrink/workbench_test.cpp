@@ -94,3 +94,13 @@ TEST(DrawNumberConversions, GroupDirectAndTrack) {
     EXPECT_EQ(*seriesKey(TrackTable{}, 0), "000");
     EXPECT_FALSE(seriesKey(TrackTable{}, 2)); // no predictions without a history
 }
+
+TEST(Staging, EntryProposalFollowsTheConditionList) {
+    EXPECT_EQ(proposeIntersectionEntry({}).name, "D0");
+    const ConditionList list{{"1", "和值", "1|0|无设置", "1", "0", "和值~1~1~0"},
+                             {"1", "邻孤传", "1|0|无设置", "1", "0", "形态~a~1~0&1^2^3%3"}};
+    const auto proposal = proposeIntersectionEntry(list);
+    EXPECT_EQ(proposal.series, 3);
+    EXPECT_EQ(proposal.name, "D3");
+    EXPECT_EQ(stagedTransferMessage(2), "共转入 2 个奖号大底");
+}
