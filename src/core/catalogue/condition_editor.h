@@ -28,8 +28,8 @@ struct PanelState {
     bool levelTolerance = false; ///< 本级容错 ticked (only where the kind shows it)
     int levelBegin = 0;
     int levelEnd = 0;
-    SeriesIndex series = 0;      ///< the series selector (16, 17, 18, 21, 25)
-    ReferenceElement sets;       ///< the code lists shown (16, 17, 18, 21)
+    SeriesIndex series = 0; ///< the series selector (16, 17, 18, 21, 25)
+    ReferenceElement sets;  ///< the code lists shown (16, 17, 18, 21)
 };
 
 /// A fresh panel of a kind with the catalogue's defaults (nothing ticked, 排除 where the kind starts
@@ -49,8 +49,8 @@ struct ConditionCount {
 /// line as the editor writes it. `modifyRow` is the zero-based row being rewritten, -1 when adding.
 /// A series the track table does not provide is refused with kUnsupportedSeriesMessage; a 已出号码
 /// period count that is not a whole number is refused with "请输入正确的期数".
-[[nodiscard]] Result<ConditionLine> BuildConditionLine(const PanelState& panel, std::span<const ConditionLine> list,
-                                                       int modifyRow);
+[[nodiscard]] Result<ConditionLine> BuildConditionLine(const PanelState& panel,
+                                                       std::span<const ConditionLine> list, int modifyRow);
 
 /// `LoadLine`: a line read back into its panel (records by name, unknown names skipped; flags; level
 /// tolerance from the counts field; the stored series and code lists).
@@ -63,7 +63,7 @@ struct ConditionCount {
 [[nodiscard]] std::vector<bool> MarkOptions(const RecordSpec& record, std::string_view value);
 
 /// The 组选类型 value from its boxes, in the editor's order.
-[[nodiscard]] std::string groupTypeValue(bool triple, bool pair, bool pairConnected, bool pairUnconnected, bool six,
-                                         bool straight, bool halfStraight, bool mixed);
+[[nodiscard]] std::string groupTypeValue(bool triple, bool pair, bool pairConnected, bool pairUnconnected,
+                                         bool six, bool straight, bool halfStraight, bool mixed);
 
 } // namespace p3::core

@@ -41,7 +41,8 @@ struct StagedList {
 /// number 000..999 accepted when its membership matches every entry's 保留, tolerant mismatches
 /// counted against the total tolerance when it is enabled. "请选择要交集的组合" without a used entry.
 [[nodiscard]] Result<std::vector<std::string>> Intersect(const std::vector<IntersectionEntry>& entries,
-                                                         const TotalTolerance& tolerance, const TrackTable& table);
+                                                         const TotalTolerance& tolerance,
+                                                         const TrackTable& table);
 
 /// "交集结果为开奖号码 (共:" n "注)".
 [[nodiscard]] std::string intersectionCaption(std::size_t count);
@@ -76,6 +77,7 @@ struct EntryProposal {
 
 /// The track converter: every bet list number plus the key digit by digit, sorted ascending,
 /// duplicates kept. Rows that are not three digits are left out.
-[[nodiscard]] std::vector<std::string> TrackConvert(const std::vector<std::string>& betList, std::string_view key);
+[[nodiscard]] std::vector<std::string> TrackConvert(const std::vector<std::string>& betList,
+                                                    std::string_view key);
 
 } // namespace p3::core

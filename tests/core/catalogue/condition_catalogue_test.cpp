@@ -131,14 +131,16 @@ TEST(ConditionEditor, LoadLineRestoresThePanel) {
     const PanelState k13 = LoadPanelState({"1", "连号", "1|0|无设置", "1", "1", "连号~豹子~0~0&"});
     EXPECT_TRUE(k13.records[0].tolerant);
     EXPECT_FALSE(k13.records[0].keep);
-    const PanelState k16 = LoadPanelState({"1", "复隔中", "1|0|无设置", "1", "0", "形态~a~1~0&035^128^4679%4"});
+    const PanelState k16 =
+        LoadPanelState({"1", "复隔中", "1|0|无设置", "1", "0", "形态~a~1~0&035^128^4679%4"});
     EXPECT_EQ(k16.series, 4);
     EXPECT_EQ(k16.sets.set2, "128");
     EXPECT_TRUE(k16.records[3].ticked);
     const PanelState k25 = LoadPanelState({"1", "已出号码", "1|0|无设置", "1", "0", "已出号码~30^2~0~0&%2"});
     EXPECT_EQ(k25.records[0].value, "30");
     EXPECT_EQ(k25.series, 2);
-    const PanelState k8 = LoadPanelState({"1", "定位复式", "2|0|无设置", "1", "0", "按位复式~1^0/1/2^3~1~0&按位复式~0^3/4/5^1~1~0"});
+    const PanelState k8 = LoadPanelState(
+        {"1", "定位复式", "2|0|无设置", "1", "0", "按位复式~1^0/1/2^3~1~0&按位复式~0^3/4/5^1~1~0"});
     ASSERT_EQ(k8.records.size(), 2u);
     EXPECT_EQ(UpdateConditionCount(k8).conditions, 1);
 }

@@ -15,7 +15,9 @@ const std::vector<std::string>& all() {
 ConditionLine sumLine(std::string sums, std::string keep = "1", std::string tolerant = "0") {
     return {"1", "和值", "1|0|无设置", std::move(keep), std::move(tolerant), "和值~" + sums + "~1~0&"};
 }
-std::vector<std::string> run(const ConditionList& list, TotalTolerance t = {}) { return FilterBetList(all(), list, t, {})->kept; }
+std::vector<std::string> run(const ConditionList& list, TotalTolerance t = {}) {
+    return FilterBetList(all(), list, t, {})->kept;
+}
 } // namespace
 
 TEST(FilterRun, KeepAndExcludeSplitTheBase) {
@@ -23,7 +25,8 @@ TEST(FilterRun, KeepAndExcludeSplitTheBase) {
     const auto excluded = run({sumLine("10", "0")});
     EXPECT_EQ(kept.size(), 63u);
     EXPECT_EQ(kept.size() + excluded.size(), 1000u);
-    for (const auto& n : kept) EXPECT_EQ(std::count(excluded.begin(), excluded.end(), n), 0);
+    for (const auto& n : kept)
+        EXPECT_EQ(std::count(excluded.begin(), excluded.end(), n), 0);
     // An unused line has no effect; all unused is refused; an empty list is refused.
     ConditionList withUnused{sumLine("10"), sumLine("0")};
     withUnused[1].use = "0";
