@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/attributes/get_fun_class.h"
+
 namespace p3::core {
 namespace {
 
@@ -193,6 +195,70 @@ std::string groupTypeValue(bool triple, bool pair, bool pairConnected, bool pair
     if (six && straight) out += "顺子 ";
     if (six && halfStraight) out += "半顺 ";
     if (six && mixed) out += "杂六 ";
+    return out;
+}
+
+std::vector<int> sumPresetValues(std::string_view preset) {
+    std::vector<int> sums;
+    for (int v = 0; v <= 27; ++v) {
+        const bool chosen = preset == "奇数"   ? v % 2 == 1
+                            : preset == "偶数" ? v % 2 == 0
+                            : preset == "0路"  ? v % 3 == 0
+                            : preset == "1路"  ? v % 3 == 1
+                            : preset == "2路"  ? v % 3 == 2
+                                               : false;
+        if (chosen) sums.push_back(v);
+    }
+    return sums;
+}
+
+namespace {
+/// The digit characters of a text, ascending and distinct, as a grid collects them.
+std::string gridDigits(std::string_view text) {
+    std::string out;
+    for (char c = '0'; c <= '9'; ++c)
+        if (text.find(c) != std::string_view::npos) out += c;
+    return out;
+}
+} // namespace
+
+Result<std::string> positionRowValue(bool use, const std::array<std::string, 3>& positions,
+                                     std::string_view counts) {
+    std::string sets;
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        const std::string digits = gridDigits(positions[i]);
+        if (digits.empty()) return fail("复式输入格式不正确!");
+        sets += (i ? "/" : "") + digits;
+    }
+    std::string hits;
+    for (char c = '0'; c <= '3'; ++c)
+        if (counts.find(c) != std::string_view::npos) hits += c;
+    if (hits.empty()) return fail("请设置中出位置!");
+    return std::string(use ? "1" : "0") + "^" + sets + "^" + hits;
+}
+
+Result<std::string> groupRowValue(bool use, std::string_view group, std::string_view counts, bool once) {
+    const std::string digits = gridDigits(group);
+    std::string hits;
+    for (char c = '0'; c <= '3'; ++c)
+        if (counts.find(c) != std::string_view::npos) hits += c;
+    if (digits.empty() || hits.empty()) return fail("号码组输入格式不正确!");
+    return std::string(use ? "1" : "0") + "^" + digits + "^" + hits + "^" + (once ? "1" : "0");
+}
+
+std::vector<PickerChoice> SetupChoices(const PickerChoices& choices, std::string_view currentText) {
+    std::vector<PickerChoice> out;
+    const auto add = [&](std::string text) {
+        const bool ticked = Get_Fun_Class::ContainsWord(text, currentText);
+        out.push_back({std::move(text), ticked});
+    };
+    if (!choices.words.empty()) {
+        for (auto& word : splitPieces(choices.words, ' '))
+            add(std::move(word));
+        return out;
+    }
+    for (int v = choices.low; v <= choices.high; ++v)
+        add(choices.twoDigit && v >= 0 && v < 10 ? "0" + std::to_string(v) : std::to_string(v));
     return out;
 }
 

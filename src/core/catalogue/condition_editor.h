@@ -1,6 +1,7 @@
 #pragma once
 /// The editors' rules without their windows: a panel's state turned into a condition line (with the
 /// refusals of the add/modify flow), and a line read back into a panel's state.
+#include <array>
 #include <span>
 #include <string>
 #include <vector>
@@ -65,5 +66,27 @@ struct ConditionCount {
 /// The 组选类型 value from its boxes, in the editor's order.
 [[nodiscard]] std::string groupTypeValue(bool triple, bool pair, bool pairConnected, bool pairUnconnected,
                                          bool six, bool straight, bool halfStraight, bool mixed);
+
+/// The 和值 preset combo: "奇数", "偶数", "0路", "1路", "2路" choose exactly those sums of 0..27.
+[[nodiscard]] std::vector<int> sumPresetValues(std::string_view preset);
+
+/// A 定位复式 row: "use^hundreds/tens/units^counts". A position without digits is refused with
+/// "复式输入格式不正确!", no hit count with "请设置中出位置!".
+[[nodiscard]] Result<std::string> positionRowValue(bool use, const std::array<std::string, 3>& positions,
+                                                   std::string_view counts);
+
+/// A 号码组 row: "use^group^counts^once"; an empty group or count set is refused with
+/// "号码组输入格式不正确!".
+[[nodiscard]] Result<std::string> groupRowValue(bool use, std::string_view group, std::string_view counts,
+                                                bool once);
+
+/// `SetupChoices`: the picker's choices, the word list's words or low..high (two-digit texts when
+/// asked), each with whether the current text holds it as a whole word.
+struct PickerChoice {
+    std::string text;
+    bool ticked = false;
+};
+[[nodiscard]] std::vector<PickerChoice> SetupChoices(const PickerChoices& choices,
+                                                     std::string_view currentText);
 
 } // namespace p3::core
