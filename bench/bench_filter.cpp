@@ -41,12 +41,16 @@ struct Fixture {
             {"连号", "连号~豹子~0~0&"},
             {"012路", "组选排列~300 030 003~0~1&直选排列~012 120 201~1~1&"},
             {"大中小", "大数个数~0 1 2~1~1&形态~b c~1~1&"},
-            {"复隔中", "组选排列~2复1隔 1复2隔 1复1隔1中 2隔1中~1~1&形态~b c~1~1&" "035^128^4679%0"},
-            {"邻孤传", "邻码个数~0 1 2~1~1&" "18^234567^09%0"},
-            {"热温冷", "热码个数~0 1 2~1~1&" "124^356^0789%0"},
+            {"复隔中", "组选排列~2复1隔 1复2隔 1复1隔1中 2隔1中~1~1&形态~b c~1~1&"
+                       "035^128^4679%0"},
+            {"邻孤传", "邻码个数~0 1 2~1~1&"
+                       "18^234567^09%0"},
+            {"热温冷", "热码个数~0 1 2~1~1&"
+                       "124^356^0789%0"},
             {"位和", "百+十~3 4 5 6 7 8 9 10 11 12 13 14~1~1&任意两码和~7 8 9 10^1 2 ^1~1~1&"},
             {"位合", "百+十(位合)~0 1 2 3 4 5 6~1~1&"},
-            {"任意位合", "任意位合~1 3 5^1 2 ^1~1~1&复隔中~2复1隔 1复1隔1中~0~1&" "358^09^12467%0"},
+            {"任意位合", "任意位合~1 3 5^1 2 ^1~1~1&复隔中~2复1隔 1复1隔1中~0~1&"
+                         "358^09^12467%0"},
             {"位差", "任意位差~1 2 3^1 2 ^0~1~1&百-十(绝对值)~9~0~1&"},
             {"偏态", "三细分~偏态 真正~1~1&"},
             {"二码过滤", "任意二码~00 11 22 33~0~1&"},
@@ -65,19 +69,22 @@ const Fixture& fixture() {
 
 void BM_FilterCompiled(benchmark::State& state) {
     const auto& f = fixture();
-    for (auto _ : state) benchmark::DoNotOptimize(FilterBetList(f.base, f.list, f.tolerance, f.view()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FilterBetList(f.base, f.list, f.tolerance, f.view()));
 }
 BENCHMARK(BM_FilterCompiled)->Unit(benchmark::kMicrosecond);
 
 void BM_FilterReferenceWalk(benchmark::State& state) {
     const auto& f = fixture();
-    for (auto _ : state) benchmark::DoNotOptimize(p3::test::referenceFilterWalk(f.base, f.list, f.tolerance, f.view()));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(p3::test::referenceFilterWalk(f.base, f.list, f.tolerance, f.view()));
 }
 BENCHMARK(BM_FilterReferenceWalk)->Unit(benchmark::kMicrosecond);
 
 void BM_Backtest1000Periods(benchmark::State& state) {
     const auto& f = fixture();
-    for (auto _ : state) benchmark::DoNotOptimize(Backtest(f.list, f.draws, f.table, 1000, f.tolerance));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Backtest(f.list, f.draws, f.table, 1000, f.tolerance));
 }
 BENCHMARK(BM_Backtest1000Periods)->Unit(benchmark::kMillisecond);
 

@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 2) return 0;
     const ConditionKind kind = data[0] % 27; // 0 and 26 are unknown kinds
     const int b = data[1] & 3, e = data[1] >> 2 & 3;
-    const std::string tolerance = data[1] & 0x80 ? std::string(kNoTolerance) : std::to_string(b) + "-" + std::to_string(e);
+    const std::string tolerance =
+        data[1] & 0x80 ? std::string(kNoTolerance) : std::to_string(b) + "-" + std::to_string(e);
     const std::string content(reinterpret_cast<const char*>(data + 2), size - 2);
     (void)parseContent(kind, content);
     DrawList draws{{"1", "123"}, {"2", "456"}, {"3", "789"}};
@@ -20,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const NumberSet table = evaluateLineTable(kind, tolerance, content, history);
     for (int n : {0, 123, 456, 505, 789, 999}) {
         const CandidateDigits d{n / 100, n / 10 % 10, n % 10};
-        if (EvaluateLine(kind, d, tolerance, content, history) != table[static_cast<std::size_t>(n)]) std::abort();
+        if (EvaluateLine(kind, d, tolerance, content, history) != table[static_cast<std::size_t>(n)])
+            std::abort();
     }
     return 0;
 }

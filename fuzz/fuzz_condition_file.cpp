@@ -9,7 +9,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace p3::core;
-    const auto list = parseConditionFile(decodeText(std::string_view(reinterpret_cast<const char*>(data), size)));
+    const auto list =
+        parseConditionFile(decodeText(std::string_view(reinterpret_cast<const char*>(data), size)));
     // Only lines the writer accepts round-trip; the reader is lenient, the writer strict.
     for (const auto& line : list)
         for (const auto* field : {&line.use, &line.keyword, &line.counts, &line.keep, &line.tolerant})
@@ -17,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto again = parseConditionFile(formatConditionFile(list));
     if (again.size() != list.size()) std::abort();
     for (std::size_t i = 0; i < list.size(); ++i)
-        if (again[i].keyword != list[i].keyword || again[i].counts != list[i].counts || again[i].use != list[i].use)
+        if (again[i].keyword != list[i].keyword || again[i].counts != list[i].counts ||
+            again[i].use != list[i].use)
             std::abort();
     return 0;
 }

@@ -24,7 +24,8 @@ std::string fixed(double v) {
 
 std::string joinRows(const std::vector<int>& rows) {
     std::string out;
-    for (std::size_t i = 0; i < rows.size(); ++i) out += (i ? "," : "") + std::to_string(rows[i]);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        out += (i ? "," : "") + std::to_string(rows[i]);
     return out;
 }
 
@@ -36,13 +37,15 @@ void runBacktest(const GlobalOptions& global, const BacktestOptions& o) {
     warnUnknownRows(report.unknownRows);
     printRecord({"period", "draw", "survived", "count", "failed_lines"});
     for (const auto& p : report.periods)
-        printRecord({p.period, p.draw, p.survived ? "1" : "0", std::to_string(p.count), joinRows(p.failedRows)});
+        printRecord(
+            {p.period, p.draw, p.survived ? "1" : "0", std::to_string(p.count), joinRows(p.failedRows)});
     printRecord({"periods", "hits", "hit_rate", "mean_size", "random_hit_rate"});
     printRecord({std::to_string(report.periods.size()), std::to_string(report.hits), fixed(report.hitRate),
                  fixed(report.meanSize), fixed(report.randomHitRate)});
     printRecord({"line", "name", "share_kept", "rejected", "lift"});
     for (const auto& l : report.lines)
-        printRecord({std::to_string(l.row), l.keyword, fixed(l.shareKept), std::to_string(l.rejected), fixed(l.lift)});
+        printRecord({std::to_string(l.row), l.keyword, fixed(l.shareKept), std::to_string(l.rejected),
+                     fixed(l.lift)});
 }
 
 } // namespace
@@ -50,9 +53,10 @@ void runBacktest(const GlobalOptions& global, const BacktestOptions& o) {
 void registerBacktestCommand(CLI::App& app, const GlobalOptions& global) {
     auto o = std::make_shared<BacktestOptions>();
     auto* cmd = app.add_subcommand("backtest", "run a condition list against each of the last N draws");
-    cmd->footer("example: pick3 backtest --conditions plan.ag --lottery 福彩3D --last 365\n"
-                "Prints three TSV blocks, each with a header line: one row per period (failed_lines = the used\n"
-                "lines the real draw does not pass), the totals, and one row per used line.");
+    cmd->footer(
+        "example: pick3 backtest --conditions plan.ag --lottery 福彩3D --last 365\n"
+        "Prints three TSV blocks, each with a header line: one row per period (failed_lines = the used\n"
+        "lines the real draw does not pass), the totals, and one row per used line.");
     cmd->add_option("--conditions", o->conditions, "condition file (*.ag)")->required();
     cmd->add_option("--last", o->last, "number of periods (default 100)")->check(CLI::Range(1, 1000000));
     cmd->add_option("--total-tolerance", o->totalTolerance, "total tolerance BEG-END (0..100 each)");

@@ -27,9 +27,10 @@ void runConvert(const GlobalOptions& global, const ConvertOptions& o) {
     } else {
         const auto tokens = core::ReadMemoNumbers(take(core::readTextFile(o.input)));
         result = o.mode == "组变单" || o.mode == "group-to-direct" ? core::groupToDirect(tokens)
-                                                                  : core::directToGroup(tokens);
+                                                                   : core::directToGroup(tokens);
     }
-    for (const auto& n : result) printRecord({n});
+    for (const auto& n : result)
+        printRecord({n});
     std::fflush(stdout);
     std::cerr << core::drawNumbersCaption(result.size()) << '\n';
 }
@@ -43,9 +44,11 @@ void registerConvertCommand(CLI::App& app, const GlobalOptions& global) {
                 "          pick3 convert track --series 3 --input result.txt --lottery 福彩3D");
     cmd->add_option("mode", o->mode, "组变单 | 单变组 | track (also group-to-direct, direct-to-group)")
         ->required()
-        ->check(CLI::IsMember({"组变单", "单变组", "track", "生成开奖号码", "group-to-direct", "direct-to-group"}));
+        ->check(CLI::IsMember(
+            {"组变单", "单变组", "track", "生成开奖号码", "group-to-direct", "direct-to-group"}));
     cmd->add_option("--input", o->input, "number text file")->required();
-    cmd->add_option("--series", o->series, "track: 0 开奖号码 (no change) or k for 星轨k")->check(CLI::Range(0, 18));
+    cmd->add_option("--series", o->series, "track: 0 开奖号码 (no change) or k for 星轨k")
+        ->check(CLI::Range(0, 18));
     addHistoryOptions(cmd, o->history);
     cmd->callback([&global, o] { runConvert(global, *o); });
 }

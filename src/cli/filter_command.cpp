@@ -21,19 +21,22 @@ core::TotalTolerance parseTotalTolerance(const std::optional<std::string>& text)
     tolerance.enabled = true;
     tolerance.begin = std::stoi(m[1]);
     tolerance.end = std::stoi(m[2]);
-    if (tolerance.begin > 100 || tolerance.end > 100) throw CommandError{"总容错必须在 0..100 之间: " + *text};
+    if (tolerance.begin > 100 || tolerance.end > 100)
+        throw CommandError{"总容错必须在 0..100 之间: " + *text};
     return tolerance;
 }
 
 ShrinkHistory loadShrinkHistory(const GlobalOptions& global, const HistoryOptions& options) {
     ShrinkHistory h;
     h.history = loadHistory(global, options);
-    h.table = core::TrackTable::ComputeTrackTable(h.history.draws, h.history.publicNumbers, h.history.digitCount);
+    h.table =
+        core::TrackTable::ComputeTrackTable(h.history.draws, h.history.publicNumbers, h.history.digitCount);
     return h;
 }
 
 void warnUnknownRows(const std::vector<int>& rows) {
-    for (int row : rows) std::cerr << "条件序号" << row << " 的条件名无法识别, 已忽略\n";
+    for (int row : rows)
+        std::cerr << "条件序号" << row << " 的条件名无法识别, 已忽略\n";
 }
 
 namespace {
@@ -51,7 +54,7 @@ struct FilterOptions {
 std::vector<std::string> buildBetList(const FilterOptions& o) {
     if (o.base) return take(core::readNumberTextFile(*o.base));
     const auto grid = o.pick ? take(core::parsePickGrid(*o.pick)) : core::fullPickGrid();
-    const core::BetType type = o.betType == "z3" ? core::BetType::Group3
+    const core::BetType type = o.betType == "z3"   ? core::BetType::Group3
                                : o.betType == "z6" ? core::BetType::Group6
                                                    : core::BetType::All;
     return take(core::BuildBaseList(grid, type));
@@ -65,14 +68,15 @@ void runFilter(const GlobalOptions& global, const FilterOptions& o) {
     const core::SeriesHistory history = h.view();
     const auto result = take(core::FilterBetList(betList, list, tolerance, history));
     warnUnknownRows(result.unknownRows);
-    for (const auto& number : result.kept) printRecord({number});
+    for (const auto& number : result.kept)
+        printRecord({number});
     if (o.steps) {
         const auto filter = take(core::compileConditions(list, history));
         const auto steps = core::filterSteps(betList, filter);
         for (std::size_t i = 0; i < steps.size(); ++i) {
             const auto& line = filter.lines[i];
-            printRecord({"step", std::to_string(line.row), list[static_cast<std::size_t>(line.row - 1)].keyword,
-                         std::to_string(steps[i])});
+            printRecord({"step", std::to_string(line.row),
+                         list[static_cast<std::size_t>(line.row - 1)].keyword, std::to_string(steps[i])});
         }
     }
     std::fflush(stdout);
@@ -87,14 +91,16 @@ void registerFilterCommand(CLI::App& app, const GlobalOptions& global) {
     cmd->footer("example: pick3 filter --conditions plan.ag --pick 0123456789/13579/02468 --bet-type z6 "
                 "--total-tolerance 0-1 --steps");
     cmd->add_option("--conditions", o->conditions, "condition file (*.ag)")->required();
-    auto* base = cmd->add_option("--base", o->base, "bet list from a number text file instead of picked digits");
+    auto* base =
+        cmd->add_option("--base", o->base, "bet list from a number text file instead of picked digits");
     auto* pick = cmd->add_option("--pick", o->pick, "digits per position, e.g. 0123456789/13579/02468");
     auto* bet = cmd->add_option("--bet-type", o->betType, "all | z3 | z6 (default all)")
                     ->check(CLI::IsMember({"all", "z3", "z6"}));
     base->excludes(pick);
     base->excludes(bet);
     cmd->add_option("--total-tolerance", o->totalTolerance, "total tolerance BEG-END (0..100 each)");
-    cmd->add_flag("--steps", o->steps, "after the result: per used line, the numbers left up to it (step ROW NAME COUNT)");
+    cmd->add_flag("--steps", o->steps,
+                  "after the result: per used line, the numbers left up to it (step ROW NAME COUNT)");
     addHistoryOptions(cmd, o->history);
     cmd->callback([&global, o] { runFilter(global, *o); });
 }

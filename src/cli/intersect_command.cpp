@@ -45,12 +45,14 @@ core::IntersectionEntry parseEntry(std::string spec, std::size_t index) {
 void runIntersect(const GlobalOptions& global, const IntersectOptions& o) {
     const auto tolerance = parseTotalTolerance(o.totalTolerance);
     std::vector<core::IntersectionEntry> entries;
-    for (std::size_t i = 0; i < o.entries.size(); ++i) entries.push_back(parseEntry(o.entries[i], i));
+    for (std::size_t i = 0; i < o.entries.size(); ++i)
+        entries.push_back(parseEntry(o.entries[i], i));
     const bool needsTrack = std::ranges::any_of(entries, [](const auto& e) { return e.series != 0; });
     core::TrackTable table;
     if (needsTrack) table = loadShrinkHistory(global, o.history).table;
     const auto result = take(core::Intersect(entries, tolerance, table));
-    for (const auto& n : result) printRecord({n});
+    for (const auto& n : result)
+        printRecord({n});
     std::fflush(stdout);
     std::cerr << core::intersectionCaption(result.size()) << '\n';
 }
@@ -60,9 +62,11 @@ void runIntersect(const GlobalOptions& global, const IntersectOptions& o) {
 void registerIntersectCommand(CLI::App& app, const GlobalOptions& global) {
     auto o = std::make_shared<IntersectOptions>();
     auto* cmd = app.add_subcommand("intersect", "intersect number files with tolerance (直选大底交集)");
-    cmd->footer("example: pick3 intersect --entry a.txt --entry b.txt,series=3,tolerant --entry c.txt,exclude "
-                "--total-tolerance 0-1");
-    cmd->add_option("--entry", o->entries, "FILE[,series=K][,exclude][,tolerant]; repeat per entry")->required();
+    cmd->footer(
+        "example: pick3 intersect --entry a.txt --entry b.txt,series=3,tolerant --entry c.txt,exclude "
+        "--total-tolerance 0-1");
+    cmd->add_option("--entry", o->entries, "FILE[,series=K][,exclude][,tolerant]; repeat per entry")
+        ->required();
     cmd->add_option("--total-tolerance", o->totalTolerance, "total tolerance BEG-END (0..100 each)");
     addHistoryOptions(cmd, o->history);
     cmd->callback([&global, o] { runIntersect(global, *o); });

@@ -24,4 +24,17 @@ check "sample rows" 1006 "$(printf '%s\n' "$OUT" | wc -l)"
 
 run backtest --conditions "$WORK/drawn.ag" --draws "$WORK/draws.txt" --last 0
 check "last 0 status" 2 "$RC"
+
+# Malformed inputs: a clear message and status 2, never a crash.
+printf '2024001 123\n2024002 4x6\n' > "$WORK/bad-draws.txt"
+run backtest --conditions "$WORK/drawn.ag" --draws "$WORK/bad-draws.txt"
+check "bad draws status" 2 "$RC"
+check "bad draws stdout" "" "$OUT"
+: > "$WORK/no-draws.txt"
+run backtest --conditions "$WORK/drawn.ag" --draws "$WORK/no-draws.txt"
+check "no draws status" 2 "$RC"
+check "no draws message" "没有可回测的期数" "$ERR"
+head -c 200000 /dev/urandom > "$WORK/noise.ag"
+run backtest --conditions "$WORK/noise.ag" --draws "$WORK/draws.txt"
+check "noise status" 2 "$RC"
 finish

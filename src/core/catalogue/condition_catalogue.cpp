@@ -18,12 +18,20 @@ const std::array<std::string_view, 10> kRoutePatterns{"300", "210", "201", "120"
                                                       "102", "030", "021", "012", "003"};
 
 Options familyPatterns(const std::string& a, const std::string& b, const std::string& c) {
-    const std::array<std::string, 10> words{"3" + a,          "2" + a + "1" + b, "2" + a + "1" + c, "1" + a + "2" + b,
-                                            "1" + a + "1" + b + "1" + c, "1" + a + "2" + c, "3" + b,
-                                            "2" + b + "1" + c, "1" + b + "2" + c, "3" + c};
+    const std::array<std::string, 10> words{"3" + a,
+                                            "2" + a + "1" + b,
+                                            "2" + a + "1" + c,
+                                            "1" + a + "2" + b,
+                                            "1" + a + "1" + b + "1" + c,
+                                            "1" + a + "2" + c,
+                                            "3" + b,
+                                            "2" + b + "1" + c,
+                                            "1" + b + "2" + c,
+                                            "3" + c};
     Options out;
     const std::string_view letters = "ABCDEFGHIJ";
-    for (std::size_t i = 0; i < words.size(); ++i) out.push_back(std::string(1, letters[i]) + "." + words[i]);
+    for (std::size_t i = 0; i < words.size(); ++i)
+        out.push_back(std::string(1, letters[i]) + "." + words[i]);
     return out;
 }
 
@@ -60,17 +68,19 @@ Options binaryGroupOptions(const std::string& small, const std::string& big) {
 Options binaryDirectOptions(const std::string& no, const std::string& yes) {
     Options out;
     // 小小小, 小小大, 小大小, 大小小, 小大大, 大小大, 大大小, 大大大 — the order of the forms.
-    const std::array<std::array<int, 3>, 8> order{{{0, 0, 0}, {0, 0, 1}, {0, 1, 0}, {1, 0, 0},
-                                                   {0, 1, 1}, {1, 0, 1}, {1, 1, 0}, {1, 1, 1}}};
+    const std::array<std::array<int, 3>, 8> order{
+        {{0, 0, 0}, {0, 0, 1}, {0, 1, 0}, {1, 0, 0}, {0, 1, 1}, {1, 0, 1}, {1, 1, 0}, {1, 1, 1}}};
     for (std::size_t i = 0; i < order.size(); ++i) {
         std::string caption = std::to_string(i + 1) + ".";
-        for (int bit : order[i]) caption += bit ? yes : no;
+        for (int bit : order[i])
+            caption += bit ? yes : no;
         out.push_back(caption);
     }
     return out;
 }
 
-std::vector<RecordSpec> tailOrSpanRecords(const std::string& word, std::array<T, 6> tests, std::string gridName) {
+std::vector<RecordSpec> tailOrSpanRecords(const std::string& word, std::array<T, 6> tests,
+                                          std::string gridName) {
     return {grid(word, tests[0], std::move(gridName), 9),
             rec(word + "大小", tests[1], In::RadioPair, {"大数", "小数"}, "大数"),
             rec(word + "奇偶", tests[2], In::RadioPair, {"奇数", "偶数"}, "奇数"),
@@ -104,24 +114,27 @@ KindSpec kind(ConditionKind k, EditorWindow editor, std::string tab, std::string
     return spec;
 }
 
-const std::string kTwoPairWords = "00 01 02 03 04 05 06 07 08 09 11 12 13 14 15 16 17 18 19 22 23 24 25 26 27 28 29 33 "
-                                  "34 35 36 37 38 39 44 45 46 47 48 49 55 56 57 58 59 66 67 68 69 77 78 79 88 89 99";
-const std::string kDistinctPairWords = "01 02 03 04 05 06 07 08 09 12 13 14 15 16 17 18 19 23 24 25 26 27 28 29 34 35 "
-                                       "36 37 38 39 45 46 47 48 49 56 57 58 59 67 68 69 78 79 89";
+const std::string kTwoPairWords =
+    "00 01 02 03 04 05 06 07 08 09 11 12 13 14 15 16 17 18 19 22 23 24 25 26 27 28 29 33 "
+    "34 35 36 37 38 39 44 45 46 47 48 49 55 56 57 58 59 66 67 68 69 77 78 79 88 89 99";
+const std::string kDistinctPairWords =
+    "01 02 03 04 05 06 07 08 09 12 13 14 15 16 17 18 19 23 24 25 26 27 28 29 34 35 "
+    "36 37 38 39 45 46 47 48 49 56 57 58 59 67 68 69 78 79 89";
 
 std::vector<KindSpec> buildCatalogue() {
     using E = EditorWindow;
     std::vector<KindSpec> c;
-    c.push_back(kind(1, E::Common, "常用参数", "PCTj_Cmd_1_01", false,
-                     {rec("组选类型", T::GroupType, In::GroupType,
-                          {"(A)豹子号", "(B)组三", "带连号", "不带连号", "组六", "(C)顺子", "(D)半顺", "(E)杂六"},
-                          "带连号 不带连号 顺子 半顺 杂六")}));
+    c.push_back(
+        kind(1, E::Common, "常用参数", "PCTj_Cmd_1_01", false,
+             {rec("组选类型", T::GroupType, In::GroupType,
+                  {"(A)豹子号", "(B)组三", "带连号", "不带连号", "组六", "(C)顺子", "(D)半顺", "(E)杂六"},
+                  "带连号 不带连号 顺子 半顺 杂六")}));
     c.push_back(kind(2, E::Common, "常用参数", "PCTj_Cmd_1_02", true,
-                     {grid("最小号", T::SortedLow, "Tj_02_Grid_1", 9), grid("中间号", T::SortedMiddle, "Tj_02_Grid_2", 9),
+                     {grid("最小号", T::SortedLow, "Tj_02_Grid_1", 9),
+                      grid("中间号", T::SortedMiddle, "Tj_02_Grid_2", 9),
                       grid("最大号", T::SortedHigh, "Tj_02_Grid_3", 9)}));
-    const std::array<std::array<std::string, 4>, 3> binary{{{"大小", "小", "大", "Size"},
-                                                            {"奇偶", "偶", "奇", "Parity"},
-                                                            {"质合", "合", "质", "Prime"}}};
+    const std::array<std::array<std::string, 4>, 3> binary{
+        {{"大小", "小", "大", "Size"}, {"奇偶", "偶", "奇", "Parity"}, {"质合", "合", "质", "Prime"}}};
     const std::array<std::array<T, 2>, 3> binaryTests{
         {{T::GroupSize, T::DirectSize}, {T::GroupParity, T::DirectParity}, {T::GroupPrime, T::DirectPrime}}};
     for (int i = 0; i < 3; ++i) {
@@ -131,23 +144,28 @@ std::vector<KindSpec> buildCatalogue() {
                          {rec("组选" + b[0], t[0], In::Options, binaryGroupOptions(b[1], b[2])),
                           rec("直选" + b[0], t[1], In::Options, binaryDirectOptions(b[1], b[2]))}));
     }
-    c.push_back(kind(6, E::Common, "常用参数", "PCTj_Cmd_1_06", false, {grid("和值", T::Sum, "Tj_06_Grid_1", 27)}));
+    c.push_back(
+        kind(6, E::Common, "常用参数", "PCTj_Cmd_1_06", false, {grid("和值", T::Sum, "Tj_06_Grid_1", 27)}));
     c.push_back(kind(7, E::Common, "常用参数", "PCTj_Cmd_1_07", true,
                      {grid("百位", T::Hundreds, "Tj_07_Grid_1", 9), grid("十位", T::Tens, "Tj_07_Grid_2", 9),
                       grid("个位", T::Units, "Tj_07_Grid_3", 9)}));
     c.push_back(kind(8, E::Common, "常用参数", "PCTj_Cmd_1_08", true,
                      {rec("按位复式", T::PositionSets, In::PositionRows)}));
-    c.push_back(kind(9, E::Common, "常用参数", "PCTj_Cmd_1_09", true, {rec("号码组", T::DigitGroup, In::GroupRows)}));
+    c.push_back(
+        kind(9, E::Common, "常用参数", "PCTj_Cmd_1_09", true, {rec("号码组", T::DigitGroup, In::GroupRows)}));
     c.push_back(kind(10, E::TenSubdivision, "十细分参数", "P_Cmd_2_01", true,
-                     tailOrSpanRecords("合值", {T::Tail, T::TailSize, T::TailParity, T::TailPrime, T::TailBigMidSmall,
-                                                T::TailRoute},
+                     tailOrSpanRecords("合值",
+                                       {T::Tail, T::TailSize, T::TailParity, T::TailPrime, T::TailBigMidSmall,
+                                        T::TailRoute},
                                        "Tj_01_Grid_1")));
     c.push_back(kind(11, E::TenSubdivision, "十细分参数", "P_Cmd_2_02", true,
-                     tailOrSpanRecords("跨度", {T::Span, T::SpanSize, T::SpanParity, T::SpanPrime, T::SpanBigMidSmall,
-                                                T::SpanRoute},
+                     tailOrSpanRecords("跨度",
+                                       {T::Span, T::SpanSize, T::SpanParity, T::SpanPrime, T::SpanBigMidSmall,
+                                        T::SpanRoute},
                                        "Tj_02_Grid_1")));
     Options orderShapes;
-    for (int i = 0; i < 10; ++i) orderShapes.push_back(std::to_string(i) + "号");
+    for (int i = 0; i < 10; ++i)
+        orderShapes.push_back(std::to_string(i) + "号");
     c.push_back(kind(12, E::TenSubdivision, "十细分参数", "P_Cmd_2_03", false,
                      {rec("群号", T::OrderShape, In::Options, orderShapes)}));
     c.push_back(kind(13, E::TenSubdivision, "十细分参数", "P_Cmd_2_04", false,
@@ -156,7 +174,8 @@ std::vector<KindSpec> buildCatalogue() {
                            "6.偶点连号组三", "7.奇点连号组三", "8.偶点不连组三", "9.奇点不连组三"})}));
     Options routeGroup;
     for (std::size_t i = 0; i < kRoutePatterns.size(); ++i)
-        routeGroup.push_back(std::string(1, static_cast<char>('A' + i)) + "." + std::string(kRoutePatterns[i]));
+        routeGroup.push_back(std::string(1, static_cast<char>('A' + i)) + "." +
+                             std::string(kRoutePatterns[i]));
     c.push_back(kind(14, E::TenSubdivision, "十细分参数", "P_Cmd_2_05", true,
                      {rec("0路个数", T::Route0Count, In::Options, kCountOptions),
                       rec("1路个数", T::Route1Count, In::Options, kCountOptions),
@@ -164,15 +183,16 @@ std::vector<KindSpec> buildCatalogue() {
                       rec("组选排列", T::RoutePattern, In::Options, routeGroup),
                       rec("直选排列", T::RouteDirect, In::Options, positionPatternOptions("0", "1", "2")),
                       rec("形态", T::RouteShape, In::Options, kShapeOptions)}));
-    c.push_back(kind(15, E::TenSubdivision, "十细分参数", "P_Cmd_2_06", true,
-                     {rec("大数个数", T::BigCount, In::Options, kCountOptions, "0"),
-                      rec("中数个数", T::MiddleCount, In::Options, kCountOptions),
-                      rec("小数个数", T::SmallCount, In::Options, kCountOptions),
-                      rec("形态", T::SizeShape, In::Options, kShapeOptions),
-                      rec("组选排列", T::SizePattern, In::Options,
-                          {"A.3小", "B.1中2小", "C.2中1小", "D.3中", "E.1大2小", "F.1大1中1小", "G.1大2中", "H.2大1小",
-                           "I.2大1中", "J.3大"}),
-                      rec("直选排列", T::SizeDirect, In::Options, positionPatternOptions("小", "中", "大"))}));
+    c.push_back(
+        kind(15, E::TenSubdivision, "十细分参数", "P_Cmd_2_06", true,
+             {rec("大数个数", T::BigCount, In::Options, kCountOptions, "0"),
+              rec("中数个数", T::MiddleCount, In::Options, kCountOptions),
+              rec("小数个数", T::SmallCount, In::Options, kCountOptions),
+              rec("形态", T::SizeShape, In::Options, kShapeOptions),
+              rec("组选排列", T::SizePattern, In::Options,
+                  {"A.3小", "B.1中2小", "C.2中1小", "D.3中", "E.1大2小", "F.1大1中1小", "G.1大2中",
+                   "H.2大1小", "I.2大1中", "J.3大"}),
+              rec("直选排列", T::SizeDirect, In::Options, positionPatternOptions("小", "中", "大"))}));
     const std::array<std::array<std::string, 3>, 3> families{
         {{"复", "隔", "中"}, {"邻", "孤", "传"}, {"热", "温", "冷"}}};
     const std::array<std::string, 3> historyPanels{"P_Cmd_2_07", "P_Cmd_2_08", "P_Cmd_2_10"};
@@ -186,7 +206,8 @@ std::vector<KindSpec> buildCatalogue() {
         c.push_back(std::move(spec));
     }
     c.push_back(kind(19, E::TwoPosition, "两位参数", "P_Cmd_3_01", true,
-                     {picker("百+十", T::PairSumHT, In::PickerEdit, 0, 18), picker("百+个", T::PairSumHU, In::PickerEdit, 0, 18),
+                     {picker("百+十", T::PairSumHT, In::PickerEdit, 0, 18),
+                      picker("百+个", T::PairSumHU, In::PickerEdit, 0, 18),
                       picker("十+个", T::PairSumTU, In::PickerEdit, 0, 18),
                       picker("任意两码和", T::PairSumCount, In::CountList, 0, 18, {}, false, "1")}));
     c.push_back(kind(20, E::TwoPosition, "两位参数", "P_Cmd_3_02", true,
@@ -209,17 +230,19 @@ std::vector<KindSpec> buildCatalogue() {
     }
     c.push_back(kind(22, E::TwoPosition, "两位参数", "P_Cmd_3_04", true,
                      {picker("任意位差", T::AbsDiffCount, In::CountList, 0, 9),
-                      picker("百-十", T::DiffHT, In::PickerEdit, -9, 9), picker("百-个", T::DiffHU, In::PickerEdit, -9, 9),
+                      picker("百-十", T::DiffHT, In::PickerEdit, -9, 9),
+                      picker("百-个", T::DiffHU, In::PickerEdit, -9, 9),
                       picker("十-个", T::DiffTU, In::PickerEdit, -9, 9),
                       picker("百-十(绝对值)", T::AbsDiffHT, In::PickerEdit, 0, 9),
                       picker("百-个(绝对值)", T::AbsDiffHU, In::PickerEdit, 0, 9),
                       picker("十-个(绝对值)", T::AbsDiffTU, In::PickerEdit, 0, 9)}));
-    c.push_back(kind(23, E::TwoPosition, "高级参数", "P_Cmd_3_05", true,
-                     {rec("二细分", T::BiasTwo, In::RadioPair, {"W.偏假", "V.真正"}, "偏假"),
-                      rec("三细分", T::BiasThree, In::Options, {"P.偏态", "B.假对子", "V.真正"}),
-                      rec("偏态细分", T::BiasFine, In::Options,
-                          {"E.三重偏", "F.两重偏", "D.偏大", "X.偏小", "J.偏奇", "O.偏偶", "Z.偏质", "H.偏合", "M.假质",
-                           "N.假合", "Q.假对子05", "I.假对子16", "T.假对子27", "K.假对子38", "R.假对子49", "V.真正"})}));
+    c.push_back(kind(
+        23, E::TwoPosition, "高级参数", "P_Cmd_3_05", true,
+        {rec("二细分", T::BiasTwo, In::RadioPair, {"W.偏假", "V.真正"}, "偏假"),
+         rec("三细分", T::BiasThree, In::Options, {"P.偏态", "B.假对子", "V.真正"}),
+         rec("偏态细分", T::BiasFine, In::Options,
+             {"E.三重偏", "F.两重偏", "D.偏大", "X.偏小", "J.偏奇", "O.偏偶", "Z.偏质", "H.偏合", "M.假质",
+              "N.假合", "Q.假对子05", "I.假对子16", "T.假对子27", "K.假对子38", "R.假对子49", "V.真正"})}));
     c.push_back(kind(24, E::Common, "常用参数", "PCTj_Cmd_1_10", true,
                      {picker("百十", T::TwoHT, In::PickerEdit, 0, 99, {}, true),
                       picker("百个", T::TwoHU, In::PickerEdit, 0, 99, {}, true),
@@ -262,12 +285,15 @@ RecordTest recordTestOf(ConditionKind kind, std::string_view name) {
 }
 
 std::string OptionToken(std::string_view caption) {
-    if (const auto p = caption.find(')'); p != std::string_view::npos) return std::string(caption.substr(p + 1));
-    if (const auto p = caption.find('.'); p != std::string_view::npos) return std::string(caption.substr(p + 1));
+    if (const auto p = caption.find(')'); p != std::string_view::npos)
+        return std::string(caption.substr(p + 1));
+    if (const auto p = caption.find('.'); p != std::string_view::npos)
+        return std::string(caption.substr(p + 1));
     return std::string(caption);
 }
 
-std::vector<std::string> positionPatternOptions(std::string_view w0, std::string_view w1, std::string_view w2) {
+std::vector<std::string> positionPatternOptions(std::string_view w0, std::string_view w1,
+                                                std::string_view w2) {
     const std::array<std::string_view, 3> words{w0, w1, w2};
     std::vector<std::string> out;
     for (int i = 0; i < 27; ++i) {
@@ -282,7 +308,8 @@ std::vector<std::string> positionPatternOptions(std::string_view w0, std::string
 }
 
 bool isKind21ReferenceRecord(std::string_view name) {
-    return name == "复隔中" || name == "复码个数" || name == "隔码个数" || name == "中码个数" || name == "形态";
+    return name == "复隔中" || name == "复码个数" || name == "隔码个数" || name == "中码个数" ||
+           name == "形态";
 }
 
 } // namespace p3::core

@@ -128,13 +128,13 @@ enum class RecordInput : std::uint8_t {
 struct PickerChoices {
     int low = 0;
     int high = 0;
-    std::string words;      ///< blank-separated; when set, low/high are unused
-    bool twoDigit = false;  ///< "00".."99"
+    std::string words;     ///< blank-separated; when set, low/high are unused
+    bool twoDigit = false; ///< "00".."99"
 };
 
 struct RecordSpec {
-    std::string name;                 ///< written into the line and matched on reading
-    std::string caption;              ///< the main box caption
+    std::string name;    ///< written into the line and matched on reading
+    std::string caption; ///< the main box caption
     RecordTest test = RecordTest::None;
     RecordInput input = RecordInput::Options;
     std::vector<std::string> options; ///< option captions in order (tokens by OptionToken)

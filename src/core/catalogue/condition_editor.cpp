@@ -2,17 +2,22 @@
 
 #include <algorithm>
 
+#include "core/attributes/get_fun_class.h"
+
 namespace p3::core {
 namespace {
 
-bool isRowListKind(ConditionKind kind) { return kind == 8 || kind == 9; }
+bool isRowListKind(ConditionKind kind) {
+    return kind == 8 || kind == 9;
+}
 
 bool isBlank(std::string_view text) {
     return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) <= ' '; });
 }
 
 std::string rightTrimmed(std::string text) {
-    while (!text.empty() && text.back() == ' ') text.pop_back();
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
     return text;
 }
 
@@ -21,10 +26,13 @@ const std::string& recordName(const KindSpec& spec, std::size_t index) {
     return isRowListKind(spec.kind) ? spec.records.front().name : spec.records[index].name;
 }
 
-bool rowInUse(const RecordState& row) { return splitKeepEmpty(row.value, '^').front() == "1"; }
+bool rowInUse(const RecordState& row) {
+    return splitKeepEmpty(row.value, '^').front() == "1";
+}
 
 bool isWholeNumber(std::string_view text) {
-    return !text.empty() && text.size() <= 6 && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
+    return !text.empty() && text.size() <= 6 &&
+           std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
 }
 
 /// Whether the kind's content carries the series: always for 16-18 and 25, for 21 when one of its
@@ -44,7 +52,8 @@ PanelState defaultPanelState(ConditionKind kind) {
     panel.kind = kind;
     const KindSpec* spec = kindSpec(kind);
     if (!spec || isRowListKind(kind)) return panel;
-    for (const auto& r : spec->records) panel.records.push_back({false, {}, !r.excludeByDefault, false});
+    for (const auto& r : spec->records)
+        panel.records.push_back({false, {}, !r.excludeByDefault, false});
     if (kind == 12 || kind == 13) panel.records.front().ticked = true;
     return panel;
 }
@@ -62,19 +71,21 @@ ConditionCount UpdateConditionCount(const PanelState& panel) {
     return count;
 }
 
-Result<ConditionLine> BuildConditionLine(const PanelState& panel, std::span<const ConditionLine> list, int modifyRow) {
+Result<ConditionLine> BuildConditionLine(const PanelState& panel, std::span<const ConditionLine> list,
+                                         int modifyRow) {
     const KindSpec* spec = kindSpec(panel.kind);
     if (!spec) return fail("请选择条件");
     const ConditionCount count = UpdateConditionCount(panel);
     if (count.conditions == 0) return fail("请选择条件");
     const bool levelOn = spec->levelTolerance && panel.levelTolerance;
     if (levelOn && count.tolerant < panel.levelEnd)
-        return fail("请检查您设置的本级容错,容错最大值为: " + std::to_string(panel.levelEnd) + "个  允许容错的条件为：" +
-                    std::to_string(count.tolerant) + " 个");
+        return fail("请检查您设置的本级容错,容错最大值为: " + std::to_string(panel.levelEnd) +
+                    "个  允许容错的条件为：" + std::to_string(count.tolerant) + " 个");
     const bool withSeries = carriesSeries(panel, *spec);
     if (withSeries) {
         if (auto refusal = checkListSeries(list, modifyRow, panel.series)) return fail(refusal->text);
-        if (panel.series < 0 || panel.series > kMaxUsableSeries) return fail(std::string(kUnsupportedSeriesMessage));
+        if (panel.series < 0 || panel.series > kMaxUsableSeries)
+            return fail(std::string(kUnsupportedSeriesMessage));
     }
     std::vector<Tj_temp_Record> records;
     for (std::size_t i = 0; i < panel.records.size(); ++i) {
@@ -84,7 +95,8 @@ Result<ConditionLine> BuildConditionLine(const PanelState& panel, std::span<cons
         std::string value = r.value;
         if (!isRowListKind(panel.kind) && spec->records[i].input == RecordInput::CountList) {
             const auto parts = splitKeepEmpty(value, '^');
-            if (parts.size() < 2 || isBlank(parts[0]) || isBlank(parts[1])) return fail("条件 " + name + " 限定不合法");
+            if (parts.size() < 2 || isBlank(parts[0]) || isBlank(parts[1]))
+                return fail("条件 " + name + " 限定不合法");
         }
         if (panel.kind == 25) {
             if (isBlank(value)) return fail("请限定 " + name + " 条件值");
@@ -169,12 +181,13 @@ std::string CollectOptions(const RecordSpec& record, const std::vector<bool>& ti
 
 std::vector<bool> MarkOptions(const RecordSpec& record, std::string_view value) {
     std::vector<bool> ticked;
-    for (const auto& caption : record.options) ticked.push_back(value.find(OptionToken(caption)) != std::string_view::npos);
+    for (const auto& caption : record.options)
+        ticked.push_back(value.find(OptionToken(caption)) != std::string_view::npos);
     return ticked;
 }
 
-std::string groupTypeValue(bool triple, bool pair, bool pairConnected, bool pairUnconnected, bool six, bool straight,
-                           bool halfStraight, bool mixed) {
+std::string groupTypeValue(bool triple, bool pair, bool pairConnected, bool pairUnconnected, bool six,
+                           bool straight, bool halfStraight, bool mixed) {
     std::string out;
     if (triple) out += "豹子号 ";
     if (pair && pairConnected) out += "组三_连 ";
@@ -182,6 +195,70 @@ std::string groupTypeValue(bool triple, bool pair, bool pairConnected, bool pair
     if (six && straight) out += "顺子 ";
     if (six && halfStraight) out += "半顺 ";
     if (six && mixed) out += "杂六 ";
+    return out;
+}
+
+std::vector<int> sumPresetValues(std::string_view preset) {
+    std::vector<int> sums;
+    for (int v = 0; v <= 27; ++v) {
+        const bool chosen = preset == "奇数"   ? v % 2 == 1
+                            : preset == "偶数" ? v % 2 == 0
+                            : preset == "0路"  ? v % 3 == 0
+                            : preset == "1路"  ? v % 3 == 1
+                            : preset == "2路"  ? v % 3 == 2
+                                               : false;
+        if (chosen) sums.push_back(v);
+    }
+    return sums;
+}
+
+namespace {
+/// The digit characters of a text, ascending and distinct, as a grid collects them.
+std::string gridDigits(std::string_view text) {
+    std::string out;
+    for (char c = '0'; c <= '9'; ++c)
+        if (text.find(c) != std::string_view::npos) out += c;
+    return out;
+}
+} // namespace
+
+Result<std::string> positionRowValue(bool use, const std::array<std::string, 3>& positions,
+                                     std::string_view counts) {
+    std::string sets;
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        const std::string digits = gridDigits(positions[i]);
+        if (digits.empty()) return fail("复式输入格式不正确!");
+        sets += (i ? "/" : "") + digits;
+    }
+    std::string hits;
+    for (char c = '0'; c <= '3'; ++c)
+        if (counts.find(c) != std::string_view::npos) hits += c;
+    if (hits.empty()) return fail("请设置中出位置!");
+    return std::string(use ? "1" : "0") + "^" + sets + "^" + hits;
+}
+
+Result<std::string> groupRowValue(bool use, std::string_view group, std::string_view counts, bool once) {
+    const std::string digits = gridDigits(group);
+    std::string hits;
+    for (char c = '0'; c <= '3'; ++c)
+        if (counts.find(c) != std::string_view::npos) hits += c;
+    if (digits.empty() || hits.empty()) return fail("号码组输入格式不正确!");
+    return std::string(use ? "1" : "0") + "^" + digits + "^" + hits + "^" + (once ? "1" : "0");
+}
+
+std::vector<PickerChoice> SetupChoices(const PickerChoices& choices, std::string_view currentText) {
+    std::vector<PickerChoice> out;
+    const auto add = [&](std::string text) {
+        const bool ticked = Get_Fun_Class::ContainsWord(text, currentText);
+        out.push_back({std::move(text), ticked});
+    };
+    if (!choices.words.empty()) {
+        for (auto& word : splitPieces(choices.words, ' '))
+            add(std::move(word));
+        return out;
+    }
+    for (int v = choices.low; v <= choices.high; ++v)
+        add(choices.twoDigit && v >= 0 && v < 10 ? "0" + std::to_string(v) : std::to_string(v));
     return out;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 /// The editors' rules without their windows: a panel's state turned into a condition line (with the
 /// refusals of the add/modify flow), and a line read back into a panel's state.
+#include <array>
 #include <span>
 #include <string>
 #include <vector>
@@ -28,8 +29,8 @@ struct PanelState {
     bool levelTolerance = false; ///< 本级容错 ticked (only where the kind shows it)
     int levelBegin = 0;
     int levelEnd = 0;
-    SeriesIndex series = 0;      ///< the series selector (16, 17, 18, 21, 25)
-    ReferenceElement sets;       ///< the code lists shown (16, 17, 18, 21)
+    SeriesIndex series = 0; ///< the series selector (16, 17, 18, 21, 25)
+    ReferenceElement sets;  ///< the code lists shown (16, 17, 18, 21)
 };
 
 /// A fresh panel of a kind with the catalogue's defaults (nothing ticked, 排除 where the kind starts
@@ -49,8 +50,8 @@ struct ConditionCount {
 /// line as the editor writes it. `modifyRow` is the zero-based row being rewritten, -1 when adding.
 /// A series the track table does not provide is refused with kUnsupportedSeriesMessage; a 已出号码
 /// period count that is not a whole number is refused with "请输入正确的期数".
-[[nodiscard]] Result<ConditionLine> BuildConditionLine(const PanelState& panel, std::span<const ConditionLine> list,
-                                                       int modifyRow);
+[[nodiscard]] Result<ConditionLine> BuildConditionLine(const PanelState& panel,
+                                                       std::span<const ConditionLine> list, int modifyRow);
 
 /// `LoadLine`: a line read back into its panel (records by name, unknown names skipped; flags; level
 /// tolerance from the counts field; the stored series and code lists).
@@ -63,7 +64,29 @@ struct ConditionCount {
 [[nodiscard]] std::vector<bool> MarkOptions(const RecordSpec& record, std::string_view value);
 
 /// The 组选类型 value from its boxes, in the editor's order.
-[[nodiscard]] std::string groupTypeValue(bool triple, bool pair, bool pairConnected, bool pairUnconnected, bool six,
-                                         bool straight, bool halfStraight, bool mixed);
+[[nodiscard]] std::string groupTypeValue(bool triple, bool pair, bool pairConnected, bool pairUnconnected,
+                                         bool six, bool straight, bool halfStraight, bool mixed);
+
+/// The 和值 preset combo: "奇数", "偶数", "0路", "1路", "2路" choose exactly those sums of 0..27.
+[[nodiscard]] std::vector<int> sumPresetValues(std::string_view preset);
+
+/// A 定位复式 row: "use^hundreds/tens/units^counts". A position without digits is refused with
+/// "复式输入格式不正确!", no hit count with "请设置中出位置!".
+[[nodiscard]] Result<std::string> positionRowValue(bool use, const std::array<std::string, 3>& positions,
+                                                   std::string_view counts);
+
+/// A 号码组 row: "use^group^counts^once"; an empty group or count set is refused with
+/// "号码组输入格式不正确!".
+[[nodiscard]] Result<std::string> groupRowValue(bool use, std::string_view group, std::string_view counts,
+                                                bool once);
+
+/// `SetupChoices`: the picker's choices, the word list's words or low..high (two-digit texts when
+/// asked), each with whether the current text holds it as a whole word.
+struct PickerChoice {
+    std::string text;
+    bool ticked = false;
+};
+[[nodiscard]] std::vector<PickerChoice> SetupChoices(const PickerChoices& choices,
+                                                     std::string_view currentText);
 
 } // namespace p3::core

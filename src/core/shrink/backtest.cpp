@@ -15,7 +15,8 @@ bool dependsOnHistory(ConditionKind kind, const std::string& content) {
 
 } // namespace
 
-std::string refreshReferenceContent(ConditionKind kind, const std::string& content, const SeriesHistory& history) {
+std::string refreshReferenceContent(ConditionKind kind, const std::string& content,
+                                    const SeriesHistory& history) {
     if (!hasReferenceElement(kind)) return content;
     auto pieces = splitPieces(content, '&');
     if (pieces.empty()) return content;
@@ -25,7 +26,8 @@ std::string refreshReferenceContent(ConditionKind kind, const std::string& conte
     if (!made || !made->has_value()) return content;
     pieces.back() = (*made)->text();
     std::string out;
-    for (std::size_t i = 0; i < pieces.size(); ++i) out += (i ? "&" : "") + pieces[i];
+    for (std::size_t i = 0; i < pieces.size(); ++i)
+        out += (i ? "&" : "") + pieces[i];
     return out;
 }
 
@@ -54,17 +56,23 @@ Result<BacktestReport> Backtest(const ConditionList& list, const DrawList& draws
             auto& line = filter.lines[i];
             const auto& source = list[static_cast<std::size_t>(line.row - 1)];
             const std::string content = refreshReferenceContent(line.kind, source.content, before);
-            const NumberSet satisfied = evaluateLineTable(line.kind, source.levelTolerance(), content, before);
+            const NumberSet satisfied =
+                evaluateLineTable(line.kind, source.levelTolerance(), content, before);
             line.passes = line.expected ? satisfied : ~satisfied;
         }
         const NumberSet survivorsNow = survivors(filter, tolerance);
-        BacktestPeriod period{draws[p].period, draws[p].digits.substr(0, 3),
-                              survivorsNow[static_cast<std::size_t>(real)], survivorsNow.count(), {}};
+        BacktestPeriod period{draws[p].period,
+                              draws[p].digits.substr(0, 3),
+                              survivorsNow[static_cast<std::size_t>(real)],
+                              survivorsNow.count(),
+                              {}};
         for (std::size_t i = 0; i < filter.lines.size(); ++i) {
             const auto& line = filter.lines[i];
             kept[i] += line.passes.count();
-            if (line.passes[static_cast<std::size_t>(real)]) ++passedReal[i];
-            else period.failedRows.push_back(line.row);
+            if (line.passes[static_cast<std::size_t>(real)])
+                ++passedReal[i];
+            else
+                period.failedRows.push_back(line.row);
         }
         report.hits += period.survived;
         sizeSum += period.count;

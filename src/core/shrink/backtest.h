@@ -15,10 +15,10 @@ namespace p3::core {
 
 struct BacktestPeriod {
     std::string period;
-    std::string draw;              ///< the first three digits of the real draw
-    bool survived = false;         ///< the real draw is in the filtered list
-    std::size_t count = 0;         ///< how many of the 1000 numbers survived
-    std::vector<int> failedRows;   ///< used lines the real draw does not pass
+    std::string draw;            ///< the first three digits of the real draw
+    bool survived = false;       ///< the real draw is in the filtered list
+    std::size_t count = 0;       ///< how many of the 1000 numbers survived
+    std::vector<int> failedRows; ///< used lines the real draw does not pass
 };
 
 struct BacktestLine {

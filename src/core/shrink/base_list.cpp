@@ -28,7 +28,8 @@ std::bitset<10> applyDigitPreset(std::string_view name, std::bitset<10> current)
     for (const auto& preset : digitPresets()) {
         if (preset.name != name) continue;
         std::bitset<10> out;
-        for (char c : preset.digits) out.set(static_cast<std::size_t>(c - '0'));
+        for (char c : preset.digits)
+            out.set(static_cast<std::size_t>(c - '0'));
         return out;
     }
     return {};
@@ -36,7 +37,8 @@ std::bitset<10> applyDigitPreset(std::string_view name, std::bitset<10> current)
 
 PickGrid fullPickGrid() {
     PickGrid grid;
-    for (auto& position : grid) position.set();
+    for (auto& position : grid)
+        position.set();
     return grid;
 }
 
@@ -66,8 +68,10 @@ Result<std::vector<std::string>> BuildBaseList(const PickGrid& grid, BetType typ
             for (int u = 0; u < 10; ++u) {
                 if (!grid[2][static_cast<std::size_t>(u)]) continue;
                 const int distinct = 1 + (t != h) + (u != h && u != t);
-                if ((type == BetType::Group3 && distinct != 2) || (type == BetType::Group6 && distinct != 3)) continue;
-                list.push_back({static_cast<char>('0' + h), static_cast<char>('0' + t), static_cast<char>('0' + u)});
+                if ((type == BetType::Group3 && distinct != 2) || (type == BetType::Group6 && distinct != 3))
+                    continue;
+                list.push_back(
+                    {static_cast<char>('0' + h), static_cast<char>('0' + t), static_cast<char>('0' + u)});
             }
         }
     }

@@ -12,7 +12,9 @@ namespace {
 
 using T = RecordTest;
 
-CandidateDigits digitsOf(int n) { return {n / 100, n / 10 % 10, n % 10}; }
+CandidateDigits digitsOf(int n) {
+    return {n / 100, n / 10 % 10, n % 10};
+}
 
 CandidateDigits sortedTailsOf(int n) {
     const auto d = digitsOf(n);
@@ -56,20 +58,23 @@ bool wordMatches(MatchRule rule, std::string_view word, std::string_view value) 
     return Get_Fun_Class::ContainsWord(word, value);
 }
 
-template <typename Pred>
-NumberSet tableOf(Pred pred) {
+template <typename Pred> NumberSet tableOf(Pred pred) {
     NumberSet out;
     for (int n = 0; n < kNumberCount; ++n)
         if (pred(n)) out.set(static_cast<std::size_t>(n));
     return out;
 }
 
-std::string part(const std::vector<std::string>& parts, std::size_t i) { return i < parts.size() ? parts[i] : std::string{}; }
+std::string part(const std::vector<std::string>& parts, std::size_t i) {
+    return i < parts.size() ? parts[i] : std::string{};
+}
 
 /// Which hit counts 0..3 a counts text allows (the decimal text of the count occurs in it).
 std::array<bool, 4> allowedCounts(std::string_view counts) {
     std::array<bool, 4> allowed{};
-    for (int k = 0; k < 4; ++k) allowed[static_cast<std::size_t>(k)] = counts.find(static_cast<char>('0' + k)) != std::string_view::npos;
+    for (int k = 0; k < 4; ++k)
+        allowed[static_cast<std::size_t>(k)] =
+            counts.find(static_cast<char>('0' + k)) != std::string_view::npos;
     return allowed;
 }
 
@@ -80,22 +85,27 @@ unsigned digitMask(std::string_view set) {
     return mask;
 }
 
-NumberSet referenceTable(RecordTest test, std::string_view value, const ReferenceElement& ref, ConditionKind kind) {
+NumberSet referenceTable(RecordTest test, std::string_view value, const ReferenceElement& ref,
+                         ConditionKind kind) {
     const bool tails = test == T::TailsRefPattern || test == T::TailsRefCount1 || test == T::TailsRefCount2 ||
                        test == T::TailsRefCount3 || test == T::TailsRefShape;
     const PatternFamily& family = tails ? kRepeatGapMiddleFamily : referenceFamily(kind);
     const std::array<unsigned, 3> masks{digitMask(ref.set1), digitMask(ref.set2), digitMask(ref.set3)};
     std::array<int, 10> cls{};
-    for (int d = 0; d < 10; ++d) cls[static_cast<std::size_t>(d)] = (masks[0] >> d & 1u) ? 0 : (masks[1] >> d & 1u) ? 1 : 2;
+    for (int d = 0; d < 10; ++d)
+        cls[static_cast<std::size_t>(d)] = (masks[0] >> d & 1u) ? 0 : (masks[1] >> d & 1u) ? 1 : 2;
     const auto word = [&](std::string_view w) { return Get_Fun_Class::ContainsWord(w, value); };
     std::array<bool, 4> countWord{};
-    for (int k = 0; k < 4; ++k) countWord[static_cast<std::size_t>(k)] = word(std::to_string(k));
+    for (int k = 0; k < 4; ++k)
+        countWord[static_cast<std::size_t>(k)] = word(std::to_string(k));
     std::array<bool, 10> patternMatch{};
-    for (std::size_t i = 0; i < 10; ++i) patternMatch[i] = word(family.patternWords[i]);
+    for (std::size_t i = 0; i < 10; ++i)
+        patternMatch[i] = word(family.patternWords[i]);
     std::array<bool, 27> directMatch{};
     for (int code = 0; code < 27; ++code) {
         std::string w;
-        for (int c : {code / 9, code / 3 % 3, code % 3}) w += family.classWords[static_cast<std::size_t>(c)];
+        for (int c : {code / 9, code / 3 % 3, code % 3})
+            w += family.classWords[static_cast<std::size_t>(c)];
         directMatch[static_cast<std::size_t>(code)] = word(w);
     }
     const std::array<bool, 3> shapeMatch{word("a"), word("b"), word("c")};
@@ -135,13 +145,17 @@ NumberSet countListTable(RecordTest test, std::string_view value) {
     const auto allowed = allowedCounts(part(parts, 1));
     const bool once = part(parts, 2) == "1";
     std::array<bool, 28> listed{};
-    for (int i = 0; i < 28; ++i) listed[static_cast<std::size_t>(i)] = Get_Fun_Class::ContainsWord(std::to_string(i), values);
+    for (int i = 0; i < 28; ++i)
+        listed[static_cast<std::size_t>(i)] = Get_Fun_Class::ContainsWord(std::to_string(i), values);
     return tableOf([&](int n) {
         const auto d = digitsOf(n);
         CandidateDigits items{};
-        if (test == T::PairSumCount) items = {d[0] + d[1], d[0] + d[2], d[1] + d[2]};
-        else if (test == T::AbsDiffCount) items = {std::abs(d[0] - d[1]), std::abs(d[0] - d[2]), std::abs(d[1] - d[2])};
-        else items = sortedTailsOf(n);
+        if (test == T::PairSumCount)
+            items = {d[0] + d[1], d[0] + d[2], d[1] + d[2]};
+        else if (test == T::AbsDiffCount)
+            items = {std::abs(d[0] - d[1]), std::abs(d[0] - d[2]), std::abs(d[1] - d[2])};
+        else
+            items = sortedTailsOf(n);
         int k = 0;
         for (std::size_t i = 0; i < 3; ++i) {
             if (once && ((i >= 1 && items[i] == items[0]) || (i == 2 && items[2] == items[1]))) continue;
@@ -163,7 +177,8 @@ NumberSet pairTable(RecordTest test, std::string_view value) {
         CandidateDigits s = test == T::TailsPairs ? sortedTailsOf(n) : digitsOf(n);
         std::ranges::sort(s);
         const auto at = [&](int i, int j) {
-            return present[static_cast<std::size_t>(s[static_cast<std::size_t>(i)])][static_cast<std::size_t>(s[static_cast<std::size_t>(j)])];
+            return present[static_cast<std::size_t>(s[static_cast<std::size_t>(i)])]
+                          [static_cast<std::size_t>(s[static_cast<std::size_t>(j)])];
         };
         return at(0, 1) || at(0, 2) || at(1, 2);
     });
@@ -172,12 +187,14 @@ NumberSet pairTable(RecordTest test, std::string_view value) {
 NumberSet positionSetsTable(std::string_view value) {
     const auto parts = splitKeepEmpty(value, '^');
     const auto sets = splitKeepEmpty(part(parts, 1), '/');
-    const std::array<unsigned, 3> masks{digitMask(part(sets, 0)), digitMask(part(sets, 1)), digitMask(part(sets, 2))};
+    const std::array<unsigned, 3> masks{digitMask(part(sets, 0)), digitMask(part(sets, 1)),
+                                        digitMask(part(sets, 2))};
     const auto allowed = allowedCounts(part(parts, 2));
     return tableOf([&](int n) {
         const auto d = digitsOf(n);
         int hits = 0;
-        for (std::size_t i = 0; i < 3; ++i) hits += static_cast<int>(masks[i] >> d[i] & 1u);
+        for (std::size_t i = 0; i < 3; ++i)
+            hits += static_cast<int>(masks[i] >> d[i] & 1u);
         return allowed[static_cast<std::size_t>(hits)];
     });
 }
@@ -214,14 +231,15 @@ NumberSet drawnBeforeTable(std::string_view value, const SeriesHistory& history)
 }
 
 /// The numbers that match one record value under a test.
-NumberSet recordTable(RecordTest test, std::string_view value, const ReferenceElement& ref, ConditionKind kind,
-                      const SeriesHistory& history) {
+NumberSet recordTable(RecordTest test, std::string_view value, const ReferenceElement& ref,
+                      ConditionKind kind, const SeriesHistory& history) {
     if (isReferenceTest(test)) return referenceTable(test, value, ref, kind);
     const MatchRule rule = matchRuleOf(test);
     if (rule != MatchRule::Special) {
         const AttributeTable& table = candidateTable(test);
         std::vector<bool> match(table.words.size());
-        for (std::size_t i = 0; i < match.size(); ++i) match[i] = wordMatches(rule, table.words[i], value);
+        for (std::size_t i = 0; i < match.size(); ++i)
+            match[i] = wordMatches(rule, table.words[i], value);
         return tableOf([&](int n) { return match[table.id[static_cast<std::size_t>(n)]]; });
     }
     switch (test) {
@@ -285,19 +303,22 @@ NumberSet evaluateLineTable(ConditionKind kind, std::string_view levelTolerance,
     for (const auto& r : records)
         if (!r.tolerant) hardFail |= r.fails;
     std::vector<bool> inRange(records.size() + 1);
-    for (std::size_t f = 0; f < inRange.size(); ++f) inRange[f] = InLevelRange(static_cast<int>(f), levelTolerance);
+    for (std::size_t f = 0; f < inRange.size(); ++f)
+        inRange[f] = InLevelRange(static_cast<int>(f), levelTolerance);
     return tableOf([&](int n) {
         const auto bit = static_cast<std::size_t>(n);
         if (hardFail[bit]) return false;
         std::size_t failed = 0;
-        for (const auto& r : records) failed += r.tolerant && r.fails[bit];
+        for (const auto& r : records)
+            failed += r.tolerant && r.fails[bit];
         return static_cast<bool>(inRange[failed]);
     });
 }
 
 Result<CompiledFilter> compileConditions(const ConditionList& list, const SeriesHistory& history) {
     if (list.empty()) return fail("没有可供过滤的条件");
-    if (std::ranges::none_of(list, [](const ConditionLine& l) { return l.used(); })) return fail("请选择条件");
+    if (std::ranges::none_of(list, [](const ConditionLine& l) { return l.used(); }))
+        return fail("请选择条件");
     CompiledFilter filter;
     for (std::size_t i = 0; i < list.size(); ++i) {
         const ConditionLine& line = list[i];
@@ -331,7 +352,8 @@ NumberSet survivors(const CompiledFilter& filter, const TotalTolerance& toleranc
     if (!tolerance.enabled) {
         NumberSet all;
         all.set();
-        for (const auto& line : filter.lines) all &= line.passes;
+        for (const auto& line : filter.lines)
+            all &= line.passes;
         return all;
     }
     return tableOf([&](int n) { return survives(filter, n, tolerance); });

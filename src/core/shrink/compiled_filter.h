@@ -48,7 +48,8 @@ struct CompiledFilter {
 
 /// The refusals of the run come first: "没有可供过滤的条件" for an empty list, "请选择条件" when no line
 /// is used.
-[[nodiscard]] Result<CompiledFilter> compileConditions(const ConditionList& list, const SeriesHistory& history);
+[[nodiscard]] Result<CompiledFilter> compileConditions(const ConditionList& list,
+                                                       const SeriesHistory& history);
 
 /// The total tolerance of the shrink window: when enabled, tolerant lines may fail, and a number stays
 /// when begin <= failures <= end.
@@ -59,24 +60,27 @@ struct TotalTolerance {
 };
 
 /// Whether a number (index) survives the compiled lines under the total tolerance.
-[[nodiscard]] bool survives(const CompiledFilter& filter, int index, const TotalTolerance& tolerance) noexcept;
+[[nodiscard]] bool survives(const CompiledFilter& filter, int index,
+                            const TotalTolerance& tolerance) noexcept;
 
 /// The surviving numbers of all 1000 under the compiled lines.
 [[nodiscard]] NumberSet survivors(const CompiledFilter& filter, const TotalTolerance& tolerance);
 
 struct FilterResult {
-    std::vector<std::string> kept;   ///< the surviving bet list rows in their old order
-    std::vector<int> unknownRows;    ///< used lines with an unknown keyword (ignored)
-    std::size_t removedInvalid = 0;  ///< rows that were not three digits
+    std::vector<std::string> kept;  ///< the surviving bet list rows in their old order
+    std::vector<int> unknownRows;   ///< used lines with an unknown keyword (ignored)
+    std::size_t removedInvalid = 0; ///< rows that were not three digits
 };
 
 /// Filters the bet list. A row that is not three digit characters cannot be evaluated and is removed
 /// (counted in removedInvalid) without stopping the run.
-[[nodiscard]] Result<FilterResult> FilterBetList(std::span<const std::string> betList, const ConditionList& list,
-                                                 const TotalTolerance& tolerance, const SeriesHistory& history);
+[[nodiscard]] Result<FilterResult> FilterBetList(std::span<const std::string> betList,
+                                                 const ConditionList& list, const TotalTolerance& tolerance,
+                                                 const SeriesHistory& history);
 
 /// For each compiled line in order, how many rows of the bet list pass every line up to and including
 /// it, every tolerance off.
-[[nodiscard]] std::vector<std::size_t> filterSteps(std::span<const std::string> betList, const CompiledFilter& filter);
+[[nodiscard]] std::vector<std::size_t> filterSteps(std::span<const std::string> betList,
+                                                   const CompiledFilter& filter);
 
 } // namespace p3::core

@@ -20,8 +20,10 @@ std::string formatConditionFile(const ConditionList& lines) {
     std::vector<std::string> out;
     for (const auto& line : lines) {
         out.emplace_back(kBegin);
-        out.push_back(line.use + "~" + line.keyword + "~" + line.counts + "~" + line.keep + "~" + line.tolerant);
-        for (auto& piece : splitPieces(line.content, '&')) out.push_back(std::move(piece));
+        out.push_back(line.use + "~" + line.keyword + "~" + line.counts + "~" + line.keep + "~" +
+                      line.tolerant);
+        for (auto& piece : splitPieces(line.content, '&'))
+            out.push_back(std::move(piece));
         out.emplace_back(kEnd);
     }
     return joinLines(out);

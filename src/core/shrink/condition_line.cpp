@@ -7,10 +7,9 @@ namespace p3::core {
 namespace {
 
 constexpr std::array<std::string_view, kConditionKindCount> kKeywords{
-    "组选类型", "顺序排序", "大小参数", "奇偶参数", "质合参数", "和值",   "定位号码",
-    "定位复式", "号码组",   "合值",     "跨度",     "群号",     "连号",   "012路",
-    "大中小",   "复隔中",   "邻孤传",   "热温冷",   "位和",     "位合",   "任意位合",
-    "位差",     "偏态",     "二码过滤", "已出号码"};
+    "组选类型", "顺序排序", "大小参数", "奇偶参数", "质合参数", "和值",     "定位号码", "定位复式", "号码组",
+    "合值",     "跨度",     "群号",     "连号",     "012路",    "大中小",   "复隔中",   "邻孤传",   "热温冷",
+    "位和",     "位合",     "任意位合", "位差",     "偏态",     "二码过滤", "已出号码"};
 
 bool isBlank(std::string_view text) noexcept {
     for (char c : text)
@@ -20,7 +19,8 @@ bool isBlank(std::string_view text) noexcept {
 
 std::string rightTrimmed(std::string_view text) {
     std::size_t end = text.size();
-    while (end > 0 && text[end - 1] == ' ') --end;
+    while (end > 0 && text[end - 1] == ' ')
+        --end;
     return std::string(text.substr(0, end));
 }
 
@@ -29,7 +29,9 @@ constexpr std::string_view kSeriesPrefix = "星轨";
 
 } // namespace
 
-std::string Tj_temp_Record::text() const { return name + "~" + rightTrimmed(value) + "~" + keep + "~" + tolerant; }
+std::string Tj_temp_Record::text() const {
+    return name + "~" + rightTrimmed(value) + "~" + keep + "~" + tolerant;
+}
 
 std::string ConditionLine::levelTolerance() const {
     const auto parts = splitKeepEmpty(counts, '|');
@@ -51,7 +53,9 @@ bool isSingleRecordKind(ConditionKind kind) noexcept {
     return kind == 1 || kind == 6 || kind == 12 || kind == 13 || kind == 25;
 }
 
-bool hasReferenceElement(ConditionKind kind) noexcept { return kind == 16 || kind == 17 || kind == 18 || kind == 21; }
+bool hasReferenceElement(ConditionKind kind) noexcept {
+    return kind == 16 || kind == 17 || kind == 18 || kind == 21;
+}
 
 std::vector<std::string> splitPieces(std::string_view text, char separator) {
     std::vector<std::string> pieces;
@@ -113,13 +117,16 @@ ParsedContent parseContent(ConditionKind kind, std::string_view content) {
         pieces.pop_back();
     }
     parsed.records.reserve(pieces.size());
-    for (const auto& piece : pieces) parsed.records.push_back(parseRecord(piece));
+    for (const auto& piece : pieces)
+        parsed.records.push_back(parseRecord(piece));
     return parsed;
 }
 
-std::string buildContent(std::span<const Tj_temp_Record> records, const std::optional<ReferenceElement>& reference) {
+std::string buildContent(std::span<const Tj_temp_Record> records,
+                         const std::optional<ReferenceElement>& reference) {
     std::string out;
-    for (const auto& r : records) out += r.text() + "&";
+    for (const auto& r : records)
+        out += r.text() + "&";
     if (reference) out += reference->text();
     return out;
 }
@@ -128,7 +135,8 @@ int leadingInteger(std::string_view text) noexcept {
     std::size_t i = 0;
     if (i < text.size() && text[i] == '-') ++i;
     std::size_t end = i;
-    while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9')
+        ++end;
     if (end == i) return 0;
     long long value = 0;
     const auto [ptr, ec] = std::from_chars(text.data(), text.data() + end, value);
@@ -155,24 +163,29 @@ ListSeries FindListSeries(std::span<const ConditionLine> lines, int skipRow) {
         if (kind != 25 && !hasReferenceElement(kind)) continue;
         const std::size_t percent = lines[i].content.find('%');
         if (percent == std::string::npos) continue;
-        return {leadingInteger(std::string_view(lines[i].content).substr(percent + 1)), static_cast<int>(i) + 1};
+        return {leadingInteger(std::string_view(lines[i].content).substr(percent + 1)),
+                static_cast<int>(i) + 1};
     }
     return {};
 }
 
-std::optional<Refusal> checkListSeries(std::span<const ConditionLine> lines, int skipRow, SeriesIndex series) {
+std::optional<Refusal> checkListSeries(std::span<const ConditionLine> lines, int skipRow,
+                                       SeriesIndex series) {
     const ListSeries found = FindListSeries(lines, skipRow);
     if (found.series == -1 || found.series == series) return std::nullopt;
     Refusal refusal{"条件区不允许有不同的星轨参数", {}};
     if (found.series == 0)
-        refusal.text = "您的过滤条件区已经存在其它星轨参数  条件序号" + std::to_string(found.row) + " 为正常号码";
+        refusal.text =
+            "您的过滤条件区已经存在其它星轨参数  条件序号" + std::to_string(found.row) + " 为正常号码";
     else
         refusal.text = "您的过滤条件区已经存在其它星轨参数 条件序号" + std::to_string(found.row) + " 为星轨" +
                        std::to_string(found.series);
     return refusal;
 }
 
-std::string toggleFlag(std::string_view flag) { return flag == "0" ? "1" : "0"; }
+std::string toggleFlag(std::string_view flag) {
+    return flag == "0" ? "1" : "0";
+}
 
 namespace {
 std::string& flagField(ConditionLine& line, FlagColumn column) {
@@ -189,7 +202,8 @@ std::string& flagField(ConditionLine& line, FlagColumn column) {
 } // namespace
 
 void setAllFlags(std::span<ConditionLine> lines, FlagColumn column, std::string_view value) {
-    for (auto& line : lines) flagField(line, column) = std::string(value);
+    for (auto& line : lines)
+        flagField(line, column) = std::string(value);
 }
 
 void toggleFlag(ConditionLine& line, FlagColumn column) {

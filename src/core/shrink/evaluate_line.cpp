@@ -21,7 +21,8 @@ bool EvaluateRecords(ConditionKind kind, const CandidateDigits& digits, std::str
     int failed = 0;
     for (const auto& record : parsed.records) {
         if ((kind == 8 || kind == 9) && splitKeepEmpty(record.value, '^').front() == "0") continue;
-        const bool match = recordMatches(recordTestOf(kind, record.name), record.value, digits, ref, kind, history);
+        const bool match =
+            recordMatches(recordTestOf(kind, record.name), record.value, digits, ref, kind, history);
         if (match == (record.keep == "1")) continue;
         if (record.tolerant != "1") return false;
         ++failed;

@@ -10,9 +10,11 @@ std::vector<std::string_view> blankTokens(std::string_view line) {
     std::vector<std::string_view> tokens;
     std::size_t i = 0;
     while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
         const std::size_t start = i;
-        while (i < line.size() && line[i] != ' ' && line[i] != '\t') ++i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t')
+            ++i;
         if (i > start) tokens.push_back(line.substr(start, i - start));
     }
     return tokens;
@@ -91,7 +93,8 @@ std::vector<std::string> ReadMemoNumbers(std::string_view text) {
 std::vector<std::string> memoTokens(std::string_view text) {
     std::vector<std::string> tokens;
     for (const auto& line : splitLines(text))
-        for (auto token : blankTokens(line)) tokens.emplace_back(token);
+        for (auto token : blankTokens(line))
+            tokens.emplace_back(token);
     return tokens;
 }
 
@@ -103,6 +106,8 @@ Result<std::string> parseNewBetNumber(std::string_view answer) {
     return digits;
 }
 
-std::string betCountLabel(std::size_t count) { return "共: " + std::to_string(count) + " 注"; }
+std::string betCountLabel(std::size_t count) {
+    return "共: " + std::to_string(count) + " 注";
+}
 
 } // namespace p3::core

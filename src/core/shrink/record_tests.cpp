@@ -10,7 +10,9 @@ namespace {
 using G = Get_Fun_Class;
 using T = RecordTest;
 
-DigitArray asArray(const CandidateDigits& d) { return {d[0], d[1], d[2]}; }
+DigitArray asArray(const CandidateDigits& d) {
+    return {d[0], d[1], d[2]};
+}
 
 CandidateDigits sortedDigits(CandidateDigits d) {
     std::ranges::sort(d);
@@ -21,7 +23,9 @@ std::string numberText(const CandidateDigits& d) {
     return {static_cast<char>('0' + d[0]), static_cast<char>('0' + d[1]), static_cast<char>('0' + d[2])};
 }
 
-std::string twoDigits(int a, int b) { return {static_cast<char>('0' + a), static_cast<char>('0' + b)}; }
+std::string twoDigits(int a, int b) {
+    return {static_cast<char>('0' + a), static_cast<char>('0' + b)};
+}
 
 /// The three pair tails (b+s, b+g, s+g mod 10) sorted ascending.
 CandidateDigits sortedPairTails(const CandidateDigits& d) {
@@ -60,7 +64,8 @@ std::string countText(const CandidateDigits& d, std::string_view set) {
 std::string biasWord(int which, const CandidateDigits& d) {
     const std::string_view cls = G::GetBiasClass(asArray(d));
     if (which == 0) return cls == "真正" ? "真正" : "偏假";
-    if (which == 1) return cls.find("假对子") != std::string_view::npos ? "假对子" : cls == "真正" ? "真正" : "偏态";
+    if (which == 1)
+        return cls.find("假对子") != std::string_view::npos ? "假对子" : cls == "真正" ? "真正" : "偏态";
     return std::string(cls);
 }
 
@@ -72,7 +77,8 @@ int referenceClass(int digit, const ReferenceElement& ref) {
     return 2;
 }
 
-std::string referenceWord(T test, const CandidateDigits& d, const ReferenceElement& ref, const PatternFamily& family) {
+std::string referenceWord(T test, const CandidateDigits& d, const ReferenceElement& ref,
+                          const PatternFamily& family) {
     const std::array<const std::string*, 3> sets{&ref.set1, &ref.set2, &ref.set3};
     const auto countIn = [&](int k) {
         int n = 0;
@@ -106,7 +112,8 @@ std::string referenceWord(T test, const CandidateDigits& d, const ReferenceEleme
         return pattern == family.patternWords[4] ? "c" : "b";
     case T::RefDirect: {
         std::string out;
-        for (int c : classes) out += family.classWords[static_cast<std::size_t>(c)];
+        for (int c : classes)
+            out += family.classWords[static_cast<std::size_t>(c)];
         return out;
     }
     default:
@@ -115,14 +122,19 @@ std::string referenceWord(T test, const CandidateDigits& d, const ReferenceEleme
 }
 
 bool anyPairIn(const CandidateDigits& sorted, std::string_view value) {
-    for (const auto& p : {twoDigits(sorted[0], sorted[1]), twoDigits(sorted[0], sorted[2]), twoDigits(sorted[1], sorted[2])})
+    for (const auto& p :
+         {twoDigits(sorted[0], sorted[1]), twoDigits(sorted[0], sorted[2]), twoDigits(sorted[1], sorted[2])})
         if (value.find(p) != std::string_view::npos) return true;
     return false;
 }
 
-std::array<std::string, 3> asTexts(int a, int b, int c) { return {std::to_string(a), std::to_string(b), std::to_string(c)}; }
+std::array<std::string, 3> asTexts(int a, int b, int c) {
+    return {std::to_string(a), std::to_string(b), std::to_string(c)};
+}
 
-std::string part(const std::vector<std::string>& parts, std::size_t i) { return i < parts.size() ? parts[i] : std::string{}; }
+std::string part(const std::vector<std::string>& parts, std::size_t i) {
+    return i < parts.size() ? parts[i] : std::string{};
+}
 
 bool positionSetsMatch(const CandidateDigits& d, std::string_view value) {
     const auto parts = splitKeepEmpty(value, '^');
@@ -257,7 +269,8 @@ std::string candidateAttribute(RecordTest test, const CandidateDigits& d) {
     case T::Route0Count:
     case T::Route1Count:
     case T::Route2Count:
-        return countText(d, kRouteDigits[static_cast<std::size_t>(static_cast<int>(test) - static_cast<int>(T::Route0Count))]);
+        return countText(d, kRouteDigits[static_cast<std::size_t>(static_cast<int>(test) -
+                                                                  static_cast<int>(T::Route0Count))]);
     case T::RoutePattern:
         return countText(d, kRouteDigits[0]) + countText(d, kRouteDigits[1]) + countText(d, kRouteDigits[2]);
     case T::RouteDirect:
@@ -352,8 +365,8 @@ bool CountTest(const std::array<std::string, 3>& items, std::string_view value) 
     return allowed.find(std::to_string(k)) != std::string::npos;
 }
 
-bool recordMatches(RecordTest test, std::string_view value, const CandidateDigits& d, const ReferenceElement& ref,
-                   ConditionKind kind, const SeriesHistory& history) {
+bool recordMatches(RecordTest test, std::string_view value, const CandidateDigits& d,
+                   const ReferenceElement& ref, ConditionKind kind, const SeriesHistory& history) {
     if (isReferenceTest(test)) return G::ContainsWord(referenceAttribute(test, d, ref, kind), value);
     switch (matchRuleOf(test)) {
     case MatchRule::WholeWord:

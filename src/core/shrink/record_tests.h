@@ -32,8 +32,8 @@ enum class MatchRule : std::uint8_t {
 [[nodiscard]] std::string candidateAttribute(RecordTest test, const CandidateDigits& d);
 
 /// The attribute word of a reference test, with the class words of the kind (复/隔/中 ...).
-[[nodiscard]] std::string referenceAttribute(RecordTest test, const CandidateDigits& d, const ReferenceElement& ref,
-                                             ConditionKind kind);
+[[nodiscard]] std::string referenceAttribute(RecordTest test, const CandidateDigits& d,
+                                             const ReferenceElement& ref, ConditionKind kind);
 
 /// The count-list test: items against "values^allowed counts^repeat mode".
 [[nodiscard]] bool CountTest(const std::array<std::string, 3>& items, std::string_view value);
@@ -41,7 +41,8 @@ enum class MatchRule : std::uint8_t {
 /// Whether a candidate matches one record value under a test. `ref` is the line's reference element
 /// (needed by reference tests), `history` the draws 已出号码 reads.
 [[nodiscard]] bool recordMatches(RecordTest test, std::string_view value, const CandidateDigits& d,
-                                 const ReferenceElement& ref, ConditionKind kind, const SeriesHistory& history);
+                                 const ReferenceElement& ref, ConditionKind kind,
+                                 const SeriesHistory& history);
 
 /// The pattern family (class words and pattern words) of a reference kind (16, 17, 18; 21 uses 16's).
 [[nodiscard]] const PatternFamily& referenceFamily(ConditionKind kind) noexcept;

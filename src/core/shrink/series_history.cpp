@@ -49,8 +49,8 @@ ReferenceElement adjacentIsolatedTransmitted(std::string_view latest) {
     std::string adjacent;
     for (char c : distinctDigits(neighbours))
         if (ref.set3.find(c) == std::string::npos) adjacent += c;
-    ref.set1 = adjacent;                                // 邻码
-    ref.set2 = remainingDigits(ref.set1, ref.set3);     // 孤码
+    ref.set1 = adjacent;                            // 邻码
+    ref.set2 = remainingDigits(ref.set1, ref.set3); // 孤码
     return ref;
 }
 

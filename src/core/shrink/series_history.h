@@ -36,7 +36,7 @@ struct SeriesHistory {
 /// the latest periods of series s; periods the history does not hold contribute no digits. Kind 21
 /// needs two periods with values and gives nothing otherwise (the lists stay as they are). A series
 /// the track table does not provide is refused.
-[[nodiscard]] Result<std::optional<ReferenceElement>> SeriesPreset(ConditionKind kind, const SeriesHistory& history,
-                                                                   SeriesIndex series);
+[[nodiscard]] Result<std::optional<ReferenceElement>>
+SeriesPreset(ConditionKind kind, const SeriesHistory& history, SeriesIndex series);
 
 } // namespace p3::core

@@ -10,7 +10,8 @@ std::vector<std::string> sortedNumbers(std::vector<int> indexes) {
     std::ranges::sort(indexes);
     std::vector<std::string> out;
     out.reserve(indexes.size());
-    for (int i : indexes) out.push_back(numberTextOf(i));
+    for (int i : indexes)
+        out.push_back(numberTextOf(i));
     return out;
 }
 
@@ -27,7 +28,8 @@ Result<std::string> seriesKey(const TrackTable& table, SeriesIndex series) {
 std::string addDigitwise(std::string_view number, std::string_view key) {
     if (numberIndex(number) < 0 || numberIndex(key.substr(0, 3)) < 0) return std::string(number);
     std::string out(number);
-    for (std::size_t i = 0; i < 3; ++i) out[i] = static_cast<char>('0' + (number[i] - '0' + key[i] - '0') % 10);
+    for (std::size_t i = 0; i < 3; ++i)
+        out[i] = static_cast<char>('0' + (number[i] - '0' + key[i] - '0') % 10);
     return out;
 }
 
@@ -65,26 +67,43 @@ Result<std::vector<std::string>> Intersect(const std::vector<IntersectionEntry>&
                 break;
             }
         }
-        if (accepted && tolerance.enabled) accepted = tolerance.begin <= mismatches && mismatches <= tolerance.end;
+        if (accepted && tolerance.enabled)
+            accepted = tolerance.begin <= mismatches && mismatches <= tolerance.end;
         if (accepted) result.push_back(numberTextOf(v));
     }
     return result;
 }
 
-std::string intersectionCaption(std::size_t count) { return "交集结果为开奖号码 (共:" + std::to_string(count) + "注)"; }
+std::string intersectionCaption(std::size_t count) {
+    return "交集结果为开奖号码 (共:" + std::to_string(count) + "注)";
+}
 
-std::string drawNumbersCaption(std::size_t count) { return "开奖号码 (共:" + std::to_string(count) + "注)"; }
+std::string drawNumbersCaption(std::size_t count) {
+    return "开奖号码 (共:" + std::to_string(count) + "注)";
+}
 
 const std::vector<std::string>& intersectionNameChoices() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> out;
-        for (int k = 0; k <= kMaxSelectableSeries; ++k) out.push_back("D" + std::to_string(k));
-        for (const char* n : {"春雨注表", "夏蝉注表", "秋实注表", "冬雪注表", "李花注表", "锦带注表", "桂花注表", "荷花注表",
-                              "牡丹注表", "春花注表", "玫瑰注表"})
+        for (int k = 0; k <= kMaxSelectableSeries; ++k)
+            out.push_back("D" + std::to_string(k));
+        for (const char* n : {"春雨注表", "夏蝉注表", "秋实注表", "冬雪注表", "李花注表", "锦带注表",
+                              "桂花注表", "荷花注表", "牡丹注表", "春花注表", "玫瑰注表"})
             out.emplace_back(n);
         return out;
     }();
     return names;
+}
+
+EntryProposal proposeIntersectionEntry(const ConditionList& conditions) {
+    const SeriesIndex found = FindListSeries(conditions, -1).series;
+    const auto& names = intersectionNameChoices();
+    const SeriesIndex series = found < 0 || found > kMaxSelectableSeries ? 0 : found;
+    return {series, names[static_cast<std::size_t>(series)]};
+}
+
+std::string stagedTransferMessage(std::size_t count) {
+    return "共转入 " + std::to_string(count) + " 个奖号大底";
 }
 
 std::vector<IntersectionEntry> stagedToIntersection(const std::vector<StagedList>& staged) {

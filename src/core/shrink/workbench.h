@@ -41,7 +41,8 @@ struct StagedList {
 /// number 000..999 accepted when its membership matches every entry's 保留, tolerant mismatches
 /// counted against the total tolerance when it is enabled. "请选择要交集的组合" without a used entry.
 [[nodiscard]] Result<std::vector<std::string>> Intersect(const std::vector<IntersectionEntry>& entries,
-                                                         const TotalTolerance& tolerance, const TrackTable& table);
+                                                         const TotalTolerance& tolerance,
+                                                         const TrackTable& table);
 
 /// "交集结果为开奖号码 (共:" n "注)".
 [[nodiscard]] std::string intersectionCaption(std::size_t count);
@@ -51,6 +52,17 @@ struct StagedList {
 
 /// The names the entry dialog offers: "D0" … "D18", then eleven named tables.
 [[nodiscard]] const std::vector<std::string>& intersectionNameChoices();
+
+/// The entry dialog's proposal for "加入交集区": the condition list's series (开奖号码 when it has none)
+/// and the name choice with the same index (D0, D3 …).
+struct EntryProposal {
+    SeriesIndex series = 0;
+    std::string name;
+};
+[[nodiscard]] EntryProposal proposeIntersectionEntry(const ConditionList& conditions);
+
+/// "共转入 " n " 个奖号大底".
+[[nodiscard]] std::string stagedTransferMessage(std::size_t count);
 
 /// The staged rows with 使用 "1" as intersection entries (series 开奖号码, 保留 "1", 容错 "0").
 [[nodiscard]] std::vector<IntersectionEntry> stagedToIntersection(const std::vector<StagedList>& staged);
@@ -65,6 +77,7 @@ struct StagedList {
 
 /// The track converter: every bet list number plus the key digit by digit, sorted ascending,
 /// duplicates kept. Rows that are not three digits are left out.
-[[nodiscard]] std::vector<std::string> TrackConvert(const std::vector<std::string>& betList, std::string_view key);
+[[nodiscard]] std::vector<std::string> TrackConvert(const std::vector<std::string>& betList,
+                                                    std::string_view key);
 
 } // namespace p3::core

@@ -131,14 +131,16 @@ TEST(ConditionEditor, LoadLineRestoresThePanel) {
     const PanelState k13 = LoadPanelState({"1", "连号", "1|0|无设置", "1", "1", "连号~豹子~0~0&"});
     EXPECT_TRUE(k13.records[0].tolerant);
     EXPECT_FALSE(k13.records[0].keep);
-    const PanelState k16 = LoadPanelState({"1", "复隔中", "1|0|无设置", "1", "0", "形态~a~1~0&035^128^4679%4"});
+    const PanelState k16 =
+        LoadPanelState({"1", "复隔中", "1|0|无设置", "1", "0", "形态~a~1~0&035^128^4679%4"});
     EXPECT_EQ(k16.series, 4);
     EXPECT_EQ(k16.sets.set2, "128");
     EXPECT_TRUE(k16.records[3].ticked);
     const PanelState k25 = LoadPanelState({"1", "已出号码", "1|0|无设置", "1", "0", "已出号码~30^2~0~0&%2"});
     EXPECT_EQ(k25.records[0].value, "30");
     EXPECT_EQ(k25.series, 2);
-    const PanelState k8 = LoadPanelState({"1", "定位复式", "2|0|无设置", "1", "0", "按位复式~1^0/1/2^3~1~0&按位复式~0^3/4/5^1~1~0"});
+    const PanelState k8 = LoadPanelState(
+        {"1", "定位复式", "2|0|无设置", "1", "0", "按位复式~1^0/1/2^3~1~0&按位复式~0^3/4/5^1~1~0"});
     ASSERT_EQ(k8.records.size(), 2u);
     EXPECT_EQ(UpdateConditionCount(k8).conditions, 1);
 }
@@ -150,4 +152,29 @@ TEST(ConditionEditor, CollectedValues) {
     std::vector<bool> ticked(10, false);
     ticked[0] = ticked[1] = ticked[4] = true;
     EXPECT_EQ(CollectOptions(arrangement, ticked), "300 210 111 ");
+}
+
+TEST(ConditionEditor, PresetsRowsAndPickerChoices) {
+    EXPECT_EQ(sumPresetValues("0路"), (std::vector<int>{0, 3, 6, 9, 12, 15, 18, 21, 24, 27}));
+    EXPECT_EQ(sumPresetValues("奇数").size(), 14u);
+    EXPECT_TRUE(sumPresetValues("选号").empty());
+    EXPECT_EQ(*positionRowValue(true, {"3210", "654", "987"}, "32"), "1^0123/456/789^23");
+    EXPECT_EQ(positionRowValue(true, {"0", "", "9"}, "3").error().message, "复式输入格式不正确!");
+    EXPECT_EQ(positionRowValue(true, {"0", "1", "9"}, "").error().message, "请设置中出位置!");
+    EXPECT_EQ(*groupRowValue(true, "7520", "21", true), "1^0257^12^1");
+    EXPECT_EQ(groupRowValue(true, "", "1", true).error().message, "号码组输入格式不正确!");
+    const auto signedChoices = SetupChoices({-9, 9, {}, false}, "-3 0 5");
+    ASSERT_EQ(signedChoices.size(), 19u);
+    EXPECT_EQ(signedChoices.front().text, "-9");
+    int ticked = 0;
+    for (const auto& c : signedChoices)
+        ticked += c.ticked;
+    EXPECT_EQ(ticked, 3);
+    EXPECT_TRUE(signedChoices[6].ticked); // -3
+    const auto twoDigit = SetupChoices(kindSpec(24)->records[0].picker, "05");
+    ASSERT_EQ(twoDigit.size(), 100u);
+    EXPECT_EQ(twoDigit[5].text, "05");
+    EXPECT_TRUE(twoDigit[5].ticked);
+    EXPECT_EQ(SetupChoices(kindSpec(24)->records[3].picker, "").size(), 55u);
+    EXPECT_EQ(SetupChoices(kindSpec(21)->records[1].picker, "").size(), 45u);
 }

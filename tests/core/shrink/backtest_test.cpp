@@ -9,7 +9,8 @@ namespace {
 DrawList drawsOf(std::initializer_list<const char*> numbers) {
     DrawList draws;
     int period = 2024001;
-    for (const char* n : numbers) draws.push_back({std::to_string(period++), n});
+    for (const char* n : numbers)
+        draws.push_back({std::to_string(period++), n});
     return draws;
 }
 } // namespace
@@ -45,7 +46,8 @@ TEST(Backtest, ReferenceSetsAreMadeAgainPerPeriod) {
     const ConditionList list{{"1", "复隔中", "1|0|无设置", "1", "0", "组选排列~3复~1~0&789^^%0"}};
     const SeriesHistory upToSecond{&draws, nullptr, 2};
     EXPECT_EQ(refreshReferenceContent(16, list[0].content, upToSecond), "组选排列~3复~1~0&035^128^4679%0");
-    EXPECT_EQ(refreshReferenceContent(21, "任意位合~1^1 ^1~1~0&1^2^3", upToSecond), "任意位合~1^1 ^1~1~0&1^2^3");
+    EXPECT_EQ(refreshReferenceContent(21, "任意位合~1^1 ^1~1~0&1^2^3", upToSecond),
+              "任意位合~1^1 ^1~1~0&1^2^3");
     EXPECT_EQ(refreshReferenceContent(16, "形态~a~1~0&1^2^3%9", upToSecond), "形态~a~1~0&1^2^3%9");
     auto report = Backtest(list, draws, TrackTable{}, 2, {});
     ASSERT_TRUE(report);

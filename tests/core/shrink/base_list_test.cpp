@@ -24,7 +24,8 @@ TEST(BaseList, BetTypesOverAllDigits) {
 TEST(BaseList, PicksPresetsAndRefusal) {
     auto grid = parsePickGrid("13/0/789");
     ASSERT_TRUE(grid);
-    EXPECT_EQ(*BuildBaseList(*grid, BetType::All), (std::vector<std::string>{"107", "108", "109", "307", "308", "309"}));
+    EXPECT_EQ(*BuildBaseList(*grid, BetType::All),
+              (std::vector<std::string>{"107", "108", "109", "307", "308", "309"}));
     grid->at(1).reset();
     auto refused = BuildBaseList(*grid, BetType::All);
     ASSERT_FALSE(refused);

@@ -29,9 +29,10 @@ TEST(ConditionFile, RoundTripLosesOnlyTheFinalAmpersand) {
     ASSERT_TRUE(bytes);
     EXPECT_FALSE(isValidUtf8(*bytes));
     EXPECT_EQ(splitLines(*gbkToUtf8(*bytes)),
-              (std::vector<std::string>{"Begin_Tianjiao", "1~组选类型~1|0|无设置~1~1", "组选类型~豹子号 组三_连 顺子~1~0",
-                                        "End_Tianjiao", "Begin_Tianjiao", "0~复隔中~2|1|0-1~0~0", "复码个数~1 2~1~0",
-                                        "形态~a b~0~1", "0358^14^2679%0", "End_Tianjiao"}));
+              (std::vector<std::string>{"Begin_Tianjiao", "1~组选类型~1|0|无设置~1~1",
+                                        "组选类型~豹子号 组三_连 顺子~1~0", "End_Tianjiao", "Begin_Tianjiao",
+                                        "0~复隔中~2|1|0-1~0~0", "复码个数~1 2~1~0", "形态~a b~0~1",
+                                        "0358^14^2679%0", "End_Tianjiao"}));
 }
 
 TEST(ConditionFile, MalformedFilesLoadWhatTheyHold) {
@@ -49,7 +50,8 @@ TEST(ConditionFile, MalformedFilesLoadWhatTheyHold) {
     EXPECT_EQ(list[0].content, "");
     // Binary garbage and a UTF-8 file read the same way, never a crash.
     std::string garbage;
-    for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 73) % 256);
+    for (int i = 0; i < 4096; ++i)
+        garbage += static_cast<char>((i * 73) % 256);
     EXPECT_NO_THROW((void)parseConditionFile(decodeText(garbage)));
 }
 

@@ -10,13 +10,16 @@ namespace {
 
 const SeriesHistory kNoHistory{};
 
-CandidateDigits digits(std::string_view n) { return {n[0] - '0', n[1] - '0', n[2] - '0'}; }
+CandidateDigits digits(std::string_view n) {
+    return {n[0] - '0', n[1] - '0', n[2] - '0'};
+}
 
 /// The line result for one number; fails the test when the compiled table disagrees.
-bool eval(ConditionKind kind, std::string_view number, std::string_view content, std::string_view tolerance = "无设置",
-          const SeriesHistory& history = kNoHistory) {
+bool eval(ConditionKind kind, std::string_view number, std::string_view content,
+          std::string_view tolerance = "无设置", const SeriesHistory& history = kNoHistory) {
     const bool direct = EvaluateLine(kind, digits(number), tolerance, content, history);
-    const bool compiled = evaluateLineTable(kind, tolerance, content, history)[static_cast<std::size_t>(numberIndex(number))];
+    const bool compiled =
+        evaluateLineTable(kind, tolerance, content, history)[static_cast<std::size_t>(numberIndex(number))];
     EXPECT_EQ(direct, compiled) << "kind " << kind << " number " << number << " content " << content;
     return direct;
 }
@@ -25,7 +28,9 @@ std::size_t countTrue(ConditionKind kind, std::string_view content, std::string_
     return evaluateLineTable(kind, tolerance, content, kNoHistory).count();
 }
 
-std::string attr(RecordTest test, std::string_view number) { return candidateAttribute(test, digits(number)); }
+std::string attr(RecordTest test, std::string_view number) {
+    return candidateAttribute(test, digits(number));
+}
 
 } // namespace
 
@@ -56,7 +61,8 @@ TEST(ConditionKindSortedDigits, TolerantRecordsAndLevelTolerance) {
 }
 
 TEST(ConditionKindBinaryPatterns, GroupIgnoresOrderDirectDoesNot) {
-    for (const char* n : {"125", "512", "251"}) EXPECT_TRUE(eval(3, n, "组选大小~2小1大~1~0&"));
+    for (const char* n : {"125", "512", "251"})
+        EXPECT_TRUE(eval(3, n, "组选大小~2小1大~1~0&"));
     EXPECT_TRUE(eval(3, "252", "直选大小~小大小~1~0&"));
     EXPECT_FALSE(eval(3, "225", "直选大小~小大小~1~0&"));
     EXPECT_EQ(attr(RecordTest::DirectSize, "529"), "大小大");
@@ -150,7 +156,8 @@ TEST(ConditionKindHistorySets, ClassesCountsAndShape) {
     EXPECT_TRUE(eval(18, "019", "组选排列~1热1温1冷~1~0&形态~c~1~0&" + ref));
     // Count records read their own set; the classification gives set1 precedence and ignores set3.
     const std::string overlapping = "12^12^12";
-    EXPECT_TRUE(eval(16, "123", "复码个数~2~1~0&隔码个数~2~1~0&中码个数~2~1~0&组选排列~2复1中~1~0&" + overlapping));
+    EXPECT_TRUE(
+        eval(16, "123", "复码个数~2~1~0&隔码个数~2~1~0&中码个数~2~1~0&组选排列~2复1中~1~0&" + overlapping));
     // Empty lists are legal: every candidate counts 0 there.
     EXPECT_TRUE(eval(16, "123", "隔码个数~0~1~0&035^^12456789%0"));
 }
@@ -205,7 +212,8 @@ TEST(ConditionKindTwoDigits, PositionsAndAnyPair) {
 
 TEST(ConditionKindDrawnBefore, ReadsTheLastPeriodsOfTheSeries) {
     DrawList draws;
-    for (int i = 0; i < 12; ++i) draws.push_back({std::to_string(2024001 + i), numberTextOf(100 + i)});
+    for (int i = 0; i < 12; ++i)
+        draws.push_back({std::to_string(2024001 + i), numberTextOf(100 + i)});
     SeriesHistory history{&draws, nullptr};
     const std::string c = "已出号码~10^0~0~0&%0";
     EXPECT_FALSE(eval(25, "111", c, "无设置", history)); // drawn 1 period ago: removed

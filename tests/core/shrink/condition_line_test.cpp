@@ -55,7 +55,8 @@ TEST(ConditionLineGrammar, KindKeywords) {
     EXPECT_EQ(KindOfKeyword("已出号码"), 25);
     EXPECT_EQ(KindOfKeyword("已出号码 "), 0);
     EXPECT_EQ(KindOfKeyword(""), 0);
-    for (int k = 1; k <= 25; ++k) EXPECT_EQ(KindOfKeyword(keywordOfKind(k)), k);
+    for (int k = 1; k <= 25; ++k)
+        EXPECT_EQ(KindOfKeyword(keywordOfKind(k)), k);
     EXPECT_EQ(keywordOfKind(26), "");
 }
 
@@ -78,7 +79,8 @@ TEST(LevelTolerance, RangeRules) {
 
 TEST(ListSeries, FirstHistoryLineDecidesAndMessagesAreExact) {
     ConditionList list{line("和值", "和值~1 2~1~0&"), line("已出号码", "已出号码~30^0~0~0&%0"),
-                       line("复隔中", "形态~a~1~0&035^128^4679%5"), line("任意位合", "任意位合~1^1 ^1~1~0&1^2^3")};
+                       line("复隔中", "形态~a~1~0&035^128^4679%5"),
+                       line("任意位合", "任意位合~1^1 ^1~1~0&1^2^3")};
     EXPECT_EQ(FindListSeries(list, -1).series, 0);
     EXPECT_EQ(FindListSeries(list, -1).row, 2);
     EXPECT_EQ(FindListSeries(list, 1).series, 5);

@@ -14,7 +14,8 @@ struct History {
     TrackTable table;
     History() {
         std::mt19937 rng(7);
-        for (int i = 0; i < 60; ++i) draws.push_back({std::to_string(2024001 + i), numberTextOf(static_cast<int>(rng() % 1000))});
+        for (int i = 0; i < 60; ++i)
+            draws.push_back({std::to_string(2024001 + i), numberTextOf(static_cast<int>(rng() % 1000))});
         table = TrackTable::ComputeTrackTable(draws, {"123", "456", "789", "012", "345", "678", "901"}, 3);
     }
     SeriesHistory view() const { return {&draws, &table}; }
@@ -52,13 +53,15 @@ TEST(FilterEquality, RandomListsWithTotalTolerance) {
     p3::test::RandomLines random(29);
     // A base with duplicates, an order of its own and rows that are not numbers.
     std::vector<std::string> base;
-    for (int i = 0; i < 1200; ++i) base.push_back(numberTextOf(random.below(1000)));
+    for (int i = 0; i < 1200; ++i)
+        base.push_back(numberTextOf(random.below(1000)));
     base.insert(base.begin() + 5, "12a");
     base.push_back("1234");
     for (int round = 0; round < 300; ++round) {
         ConditionList list;
         const int lines = 1 + random.below(6);
-        for (int i = 0; i < lines; ++i) list.push_back(random.line(1 + random.below(25)));
+        for (int i = 0; i < lines; ++i)
+            list.push_back(random.line(1 + random.below(25)));
         if (random.chance(5)) list.push_back({"1", "不存在", "1|0|无设置", "1", "0", "x~y~1~0"});
         TotalTolerance tolerance;
         tolerance.enabled = random.chance(60);

@@ -96,7 +96,8 @@ public:
         std::vector<core::Tj_temp_Record> records;
         const int count = core::isSingleRecordKind(kind) ? 1 : 1 + below(4);
         for (int i = 0; i < count; ++i) {
-            const auto& r = spec.records[static_cast<std::size_t>(below(static_cast<int>(spec.records.size())))];
+            const auto& r =
+                spec.records[static_cast<std::size_t>(below(static_cast<int>(spec.records.size())))];
             core::Tj_temp_Record rec{r.name, value(r), flag(60), flag(40)};
             if (chance(3)) rec.name = "未知记录";
             tolerant += rec.tolerant == "1";
@@ -126,7 +127,8 @@ public:
         if (content.empty()) return;
         std::size_t at = static_cast<std::size_t>(below(static_cast<int>(content.size())));
         if (chance(50)) {
-            content.insert(at, 1, separators[static_cast<std::size_t>(below(static_cast<int>(separators.size())))]);
+            content.insert(at, 1,
+                           separators[static_cast<std::size_t>(below(static_cast<int>(separators.size())))]);
         } else if (static_cast<unsigned char>(content[at]) < 0x80) {
             content.erase(at, 1);
         }

@@ -24,13 +24,14 @@ inline std::vector<std::string> referenceFilterWalk(std::span<const std::string>
     std::vector<Used> used;
     for (const auto& line : list)
         if (line.use == "1" && core::KindOfKeyword(line.keyword) != 0)
-            used.push_back({core::KindOfKeyword(line.keyword), line.levelTolerance(), line.content, line.keep == "1",
-                            line.tolerant == "1"});
+            used.push_back({core::KindOfKeyword(line.keyword), line.levelTolerance(), line.content,
+                            line.keep == "1", line.tolerant == "1"});
     std::vector<std::string> rows(betList.begin(), betList.end());
     for (std::size_t i = rows.size(); i-- > 0;) {
         const std::string& number = rows[i];
         bool rejected = number.size() != 3;
-        for (char c : number) rejected = rejected || c < '0' || c > '9';
+        for (char c : number)
+            rejected = rejected || c < '0' || c > '9';
         if (!rejected) {
             const core::CandidateDigits d{number[0] - '0', number[1] - '0', number[2] - '0'};
             int j = 0;

@@ -8,7 +8,8 @@ namespace {
 DrawList drawsOf(std::initializer_list<const char*> numbers) {
     DrawList draws;
     int period = 1;
-    for (const char* n : numbers) draws.push_back({std::to_string(period++), n});
+    for (const char* n : numbers)
+        draws.push_back({std::to_string(period++), n});
     return draws;
 }
 ReferenceElement preset(ConditionKind kind, const DrawList& draws) {
@@ -49,7 +50,8 @@ TEST(SeriesPreset, AnyPositionTailsAndRefusals) {
 
 TEST(SeriesPreset, TrackSeriesComesFromTheTrackTable) {
     DrawList draws;
-    for (int i = 0; i < 40; ++i) draws.push_back({std::to_string(i + 1), std::to_string(100 + (i * 37) % 900)});
+    for (int i = 0; i < 40; ++i)
+        draws.push_back({std::to_string(i + 1), std::to_string(100 + (i * 37) % 900)});
     const std::vector<std::string> publicNumbers{"123", "456", "789", "012", "345"};
     const auto table = TrackTable::ComputeTrackTable(draws, publicNumbers, 3);
     const SeriesHistory history{&draws, &table};
@@ -57,6 +59,7 @@ TEST(SeriesPreset, TrackSeriesComesFromTheTrackTable) {
     ASSERT_EQ(latest, table.blockValue(2, draws.size() - 1));
     auto r = SeriesPreset(17, history, 2);
     ASSERT_TRUE(r && r->has_value());
-    for (char c : latest) EXPECT_NE((*r)->set3.find(c), std::string::npos);
+    for (char c : latest)
+        EXPECT_NE((*r)->set3.find(c), std::string::npos);
     EXPECT_EQ((*r)->series, 2);
 }

@@ -46,7 +46,8 @@ TEST(Intersection, MembershipToleranceAndTrackSpace) {
     std::vector<IntersectionEntry> entries{{"1", "D0", 0, {"123", "456"}, "1", "0"},
                                            {"1", "D1", 0, {"456", "789"}, "1", "0"}};
     EXPECT_EQ(*Intersect(entries, {}, none), (Numbers{"456"}));
-    for (auto& e : entries) e.tolerant = "1";
+    for (auto& e : entries)
+        e.tolerant = "1";
     EXPECT_EQ(*Intersect(entries, {true, 0, 1}, none), (Numbers{"123", "456", "789"}));
     // Tolerant entries count only when the total tolerance is on.
     EXPECT_EQ(*Intersect(entries, {}, none), (Numbers{"456"}));
@@ -59,7 +60,8 @@ TEST(Intersection, MembershipToleranceAndTrackSpace) {
     EXPECT_EQ(Intersect(entries, {}, none).error().message, "请选择要交集的组合");
     // A track-space entry contributes N + P_k.
     DrawList draws;
-    for (int i = 0; i < 30; ++i) draws.push_back({std::to_string(i + 1), numberTextOf((i * 293) % 1000)});
+    for (int i = 0; i < 30; ++i)
+        draws.push_back({std::to_string(i + 1), numberTextOf((i * 293) % 1000)});
     const auto table = TrackTable::ComputeTrackTable(draws, {"123", "456", "789"}, 3);
     const std::string p3 = table.prediction(3);
     std::vector<IntersectionEntry> track{{"1", "D3", 3, {"000"}, "1", "0"}};
@@ -70,7 +72,8 @@ TEST(Intersection, MembershipToleranceAndTrackSpace) {
 }
 
 TEST(Staging, UsedRowsBecomeEntries) {
-    const std::vector<StagedList> staged{{"1", "奖号大底1", {"123"}}, {"0", "奖号大底2", {"456"}}, {"1", "c", {}}};
+    const std::vector<StagedList> staged{
+        {"1", "奖号大底1", {"123"}}, {"0", "奖号大底2", {"456"}}, {"1", "c", {}}};
     const auto entries = stagedToIntersection(staged);
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].name, "奖号大底1");
@@ -93,4 +96,14 @@ TEST(DrawNumberConversions, GroupDirectAndTrack) {
     EXPECT_EQ(drawNumbersCaption(0), "开奖号码 (共:0注)");
     EXPECT_EQ(*seriesKey(TrackTable{}, 0), "000");
     EXPECT_FALSE(seriesKey(TrackTable{}, 2)); // no predictions without a history
+}
+
+TEST(Staging, EntryProposalFollowsTheConditionList) {
+    EXPECT_EQ(proposeIntersectionEntry({}).name, "D0");
+    const ConditionList list{{"1", "和值", "1|0|无设置", "1", "0", "和值~1~1~0"},
+                             {"1", "邻孤传", "1|0|无设置", "1", "0", "形态~a~1~0&1^2^3%3"}};
+    const auto proposal = proposeIntersectionEntry(list);
+    EXPECT_EQ(proposal.series, 3);
+    EXPECT_EQ(proposal.name, "D3");
+    EXPECT_EQ(stagedTransferMessage(2), "共转入 2 个奖号大底");
 }
