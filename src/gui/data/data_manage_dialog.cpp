@@ -94,6 +94,12 @@ DataManageDialog::DataManageDialog(MainWindow& main) : QDialog(&main), m_main(ma
 
 DataManageDialog::~DataManageDialog() = default;
 
+void DataManageDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Scrolling before the first showing has no effect; the selected (last) row comes into view here.
+    if (m_grid->currentIndex().isValid()) m_grid->scrollTo(m_grid->currentIndex());
+}
+
 const core::DrawList& DataManageDialog::rows() const { return m_editor ? m_editor->rows() : m_empty; }
 
 QString DataManageDialog::countText() const { return m_count->text(); }
@@ -104,7 +110,9 @@ void DataManageDialog::prepare() {
     if (auto info = m_main.currentLotteryInfo(); info && m_main.database())
         m_editor = std::make_unique<core::DrawEditor>(*m_main.database(), *info, m_main.drawList());
     m_model->setRows(m_editor ? &m_editor->rows() : &m_empty);
-    m_grid->setColumnWidth(0, m_main.periodColumnWidth());
+    // As wide as the main grid's period column, and never so narrow that a period is cut off.
+    const int needed = m_grid->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 12;
+    m_grid->setColumnWidth(0, std::max(m_main.periodColumnWidth(), needed));
     refresh(static_cast<int>(rows().size()) - 1);
 }
 

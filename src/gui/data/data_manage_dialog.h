@@ -42,6 +42,9 @@ public slots:
     void Open_FileClick();           ///< "导入"
     void Update_DataClick();         ///< "网上更新"
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     /// The selected draw, if a row holding a draw is selected.
     std::optional<std::size_t> selectedDraw() const;
