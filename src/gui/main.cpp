@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "core/io/app_path.h"
+#include "gui/app/hint_style.h"
 #include "gui/app/login_pic.h"
 #include "gui/app/main_window.h"
 #include "gui/app/prompter.h"
@@ -11,6 +12,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pick3bench"));
+    // The application takes ownership of the style.
+    QApplication::setStyle(new p3::gui::HintStyle);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("星轨 workbench for three-digit lotteries"));

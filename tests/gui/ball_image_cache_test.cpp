@@ -67,6 +67,10 @@ private slots:
         QCOMPARE(cache.image(QStringLiteral("BlueD_7"), 20).toImage().pixelColor(10, 10), QColor(0, 0, 200));
         // An unreadable file is skipped: the drawn ball stands in.
         QVERIFY(!cache.image(QStringLiteral("N5"), 20).isNull());
+        // A file that appears after the scan is found when asked for.
+        QVERIFY(!cache.hasFile(QStringLiteral("LanSe_A")));
+        QVERIFY(green.save(QString::fromStdString((dir.path() / "Qiu" / "LanSe_B.bmp").string()), "BMP"));
+        QCOMPARE(cache.image(QStringLiteral("LanSe_B"), 12).toImage().pixelColor(6, 6), QColor(0, 200, 0));
         // A missing folder is no error.
         BallImageCache empty;
         empty.fill(dir.path() / "nowhere");

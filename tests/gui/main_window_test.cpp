@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "gui/app/digit_picker.h"
+#include "gui/app/login_pic.h"
 #include "gui/widgets/frozen_header_table.h"
 #include "gui_fixture.h"
 
@@ -338,6 +339,26 @@ private slots:
             return std::abs(c.red() - 192) < 30 && std::abs(c.green() - 78) < 30 && std::abs(c.blue() - 59) < 30;
         });
         QVERIFY2(active > 10, qPrintable(QString::number(active)));
+    }
+
+    void splashShowsTheLoginPictureUntilStartUpEnds() {
+        test::GuiHome home;
+        gui::LoginPic none(home.home);
+        QVERIFY(!none.hasPicture());
+        QImage picture(120, 80, QImage::Format_RGB32);
+        picture.fill(QColor(30, 60, 120));
+        std::filesystem::create_directories(home.home / "Image");
+        QVERIFY(picture.save(QString::fromStdString((home.home / "Image" / "login.jpg").string()), "JPG"));
+        auto* splash = new gui::LoginPic(home.home);
+        QVERIFY(splash->hasPicture());
+        QCOMPARE(splash->size(), QSize(120, 80));
+        QPointer<gui::LoginPic> watch(splash);
+        splash->show();
+        auto window = std::make_unique<gui::MainWindow>(home.home, home.prompter);
+        window->setSplash(splash);
+        window->show();
+        QTRY_VERIFY(window->startupDone());
+        QTRY_VERIFY(watch.isNull() || !watch->isVisible());
     }
 
     void missingDatabaseIsReported() {

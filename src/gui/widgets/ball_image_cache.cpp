@@ -130,14 +130,28 @@ void BallImageCache::clear() {
     m_sized.clear();
 }
 
-bool BallImageCache::hasFile(const QString& name) const { return m_files.contains(name); }
+bool BallImageCache::hasFile(const QString& name) const { return m_files.contains(name) || loadOnDemand(name); }
+
+bool BallImageCache::loadOnDemand(const QString& name) const {
+    if (m_home.empty() || name.isEmpty() || name.contains(QLatin1Char('/'))) return false;
+    for (const fs::path& folder : {m_home / "Qiu" / "GuoLv", m_home / "Qiu"}) {
+        const fs::path file = folder / (name.toStdString() + ".bmp");
+        std::error_code ec;
+        if (!fs::is_regular_file(file, ec)) continue;
+        QPixmap picture(QString::fromStdString(file.string()));
+        if (picture.isNull()) continue;
+        m_files.insert(name, picture);
+        return true;
+    }
+    return false;
+}
 
 QPixmap BallImageCache::image(const QString& name, int size) const {
     const QString key = name + QLatin1Char('@') + QString::number(size);
     if (auto it = m_sized.constFind(key); it != m_sized.constEnd()) return *it;
     QPixmap out;
-    if (auto file = m_files.constFind(name); file != m_files.constEnd()) {
-        out = file->scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    if (m_files.contains(name) || loadOnDemand(name)) {
+        out = m_files.value(name).scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     } else {
         const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
         out = drawBall(name, size, ratio);

@@ -40,10 +40,12 @@ public:
 
 private:
     void scanFolder(const std::filesystem::path& folder);
+    /// A picture file that appeared after the scan, looked for by name in the two folders.
+    bool loadOnDemand(const QString& name) const;
 
     std::filesystem::path m_home;
     // File pictures by name (without ".bmp", case kept) and drawn or scaled pictures by name and size.
-    QHash<QString, QPixmap> m_files;
+    mutable QHash<QString, QPixmap> m_files;
     mutable QHash<QString, QPixmap> m_sized;
 };
 
