@@ -1,7 +1,6 @@
 // The workbench program: pick3bench [--home DIR].
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMessageBox>
 
 #include "core/io/app_path.h"
 #include "gui/app/hint_style.h"
@@ -25,12 +24,12 @@ int main(int argc, char* argv[]) {
     std::optional<std::filesystem::path> cliHome;
     if (parser.isSet(homeOption)) cliHome = std::filesystem::path(parser.value(homeOption).toStdString());
     const std::filesystem::path home = p3::core::resolveHome(cliHome);
+    p3::gui::QtPrompter prompter;
     if (auto ready = p3::core::ensureHome(home, p3::core::findTemplateDir()); !ready) {
-        QMessageBox::critical(nullptr, QStringLiteral("提示"), QString::fromStdString(ready.error().message));
+        prompter.information(nullptr, QString::fromStdString(ready.error().message));
         return 2;
     }
 
-    p3::gui::QtPrompter prompter;
     p3::gui::MainWindow window(home, prompter);
 
     // The splash paints before the long-lived windows are made.

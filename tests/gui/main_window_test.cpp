@@ -157,6 +157,10 @@ private slots:
         for (int group = 0; group < 7; ++group) QVERIFY(test::cellText(w, row, group * 5 + 2).isEmpty());
         QTest::mouseClick(w.picker()->findChild<QPushButton*>(QStringLiteral("Btn_Guan")), Qt::LeftButton);
         QVERIFY(!w.picker()->isVisible());
+        // Clicking the same cell again brings it back.
+        QTest::mouseClick(w.grid()->viewport(), Qt::LeftButton, {},
+                          w.grid()->visualRect(w.gridModel()->index(row, 17)).center());
+        QVERIFY(w.picker()->isVisible());
 
         // Position 四 of a three-digit lottery hides the picker; so does a cell outside the row.
         selectCell(w, row, 6);

@@ -105,6 +105,8 @@ void MainWindow::buildWidgets() {
     gridLayout->addWidget(m_grid);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { M_GridSelectCell(current); });
+    // A click on the cell already selected opens the picker again after "关".
+    connect(m_grid, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) { M_GridSelectCell(index); });
     connect(m_grid, &FrozenHeaderTable::headerHovered, this, &MainWindow::M_GridHeaderHover);
     connect(m_grid, &FrozenHeaderTable::headerClicked, this, &MainWindow::M_GridHeaderClick);
     connect(m_grid, &QWidget::customContextMenuRequested, this, &MainWindow::gridContextMenu);
