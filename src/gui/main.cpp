@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
     const std::filesystem::path home = p3::core::resolveHome(cliHome);
     p3::gui::QtPrompter prompter;
     if (auto ready = p3::core::ensureHome(home, p3::core::findTemplateDir()); !ready) {
-        prompter.information(nullptr, QString::fromStdString(ready.error().message));
+        static_cast<p3::gui::Prompter&>(prompter).information(nullptr, QString::fromStdString(ready.error().message));
         return 2;
     }
 
