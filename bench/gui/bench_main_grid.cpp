@@ -25,7 +25,8 @@ core::DrawList makeDraws(std::size_t n) {
     core::DrawList draws;
     for (std::size_t i = 0; i < n; ++i) {
         std::string digits;
-        for (int k = 0; k < 3; ++k) digits += static_cast<char>('0' + rng() % 10);
+        for (int k = 0; k < 3; ++k)
+            digits += static_cast<char>('0' + rng() % 10);
         draws.push_back({std::to_string(2000001 + i), digits});
     }
     return draws;
@@ -42,7 +43,8 @@ struct BenchHome {
         (void)db->addLottery("bench", "体彩", 1, 3);
         (void)db->appendDraws("体彩", 1, makeDraws(kDraws));
         std::vector<std::string> publicNumbers;
-        for (int i = 0; i < 20; ++i) publicNumbers.push_back(std::to_string(10000 + i * 4471 % 90000));
+        for (int i = 0; i < 20; ++i)
+            publicNumbers.push_back(std::to_string(10000 + i * 4471 % 90000));
         (void)db->setPublicNumbers(publicNumbers);
     }
     ~BenchHome() { std::filesystem::remove_all(home); }
@@ -94,11 +96,13 @@ void BM_OpenLotteryItemGrid(benchmark::State& state) {
         for (int i = 0; i < n; ++i) {
             const auto& draw = loaded->draws[static_cast<std::size_t>(i)];
             grid.setItem(i + 3, 0, new QTableWidgetItem(QString::fromStdString(draw.period)));
-            for (int p = 0; p < 3; ++p) grid.setItem(i + 3, 1 + p, new QTableWidgetItem(QString(QLatin1Char(draw.digits[p]))));
+            for (int p = 0; p < 3; ++p)
+                grid.setItem(i + 3, 1 + p, new QTableWidgetItem(QString(QLatin1Char(draw.digits[p]))));
             for (int k = 1; k <= 6; ++k) {
                 const std::string value = table.blockValue(k, static_cast<std::size_t>(i));
                 for (std::size_t p = 0; p < value.size(); ++p)
-                    grid.setItem(i + 3, k * 5 + 1 + static_cast<int>(p), new QTableWidgetItem(QString(QLatin1Char(value[p]))));
+                    grid.setItem(i + 3, k * 5 + 1 + static_cast<int>(p),
+                                 new QTableWidgetItem(QString(QLatin1Char(value[p]))));
             }
         }
         grid.viewport()->repaint();

@@ -17,7 +17,8 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("星轨 workbench for three-digit lotteries"));
     parser.addHelpOption();
-    QCommandLineOption homeOption(QStringLiteral("home"), QStringLiteral("The home folder to use."), QStringLiteral("DIR"));
+    QCommandLineOption homeOption(QStringLiteral("home"), QStringLiteral("The home folder to use."),
+                                  QStringLiteral("DIR"));
     parser.addOption(homeOption);
     parser.process(app);
 
@@ -26,7 +27,8 @@ int main(int argc, char* argv[]) {
     const std::filesystem::path home = p3::core::resolveHome(cliHome);
     p3::gui::QtPrompter prompter;
     if (auto ready = p3::core::ensureHome(home, p3::core::findTemplateDir()); !ready) {
-        static_cast<p3::gui::Prompter&>(prompter).information(nullptr, QString::fromStdString(ready.error().message));
+        static_cast<p3::gui::Prompter&>(prompter).information(nullptr,
+                                                              QString::fromStdString(ready.error().message));
         return 2;
     }
 
@@ -36,7 +38,8 @@ int main(int argc, char* argv[]) {
     auto* splash = new p3::gui::LoginPic(home);
     if (splash->hasPicture()) {
         splash->show();
-        for (int pass = 0; pass < 10; ++pass) QApplication::processEvents();
+        for (int pass = 0; pass < 10; ++pass)
+            QApplication::processEvents();
         window.setSplash(splash);
     } else {
         delete splash;

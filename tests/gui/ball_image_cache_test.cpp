@@ -50,7 +50,8 @@ private slots:
         std::filesystem::create_directories(dir.path() / "Qiu" / "GuoLv");
         QImage green(10, 10, QImage::Format_RGB32);
         green.fill(QColor(0, 200, 0));
-        QVERIFY(green.save(QString::fromStdString((dir.path() / "Qiu" / "GuoLv" / "Y3.bmp").string()), "BMP"));
+        QVERIFY(
+            green.save(QString::fromStdString((dir.path() / "Qiu" / "GuoLv" / "Y3.bmp").string()), "BMP"));
         QImage blue(10, 10, QImage::Format_RGB32);
         blue.fill(QColor(0, 0, 200));
         QVERIFY(blue.save(QString::fromStdString((dir.path() / "Qiu" / "Y3.bmp").string()), "BMP"));

@@ -83,7 +83,8 @@ QPixmap BallImageCache::drawBall(const QString& name, int size, qreal devicePixe
         painter.setBrush(look.colour);
     } else {
         // Light from the upper left: a bright spot fading into the body colour and a darker rim.
-        QRadialGradient gradient(body.left() + body.width() * 0.35, body.top() + body.height() * 0.3, body.width() * 0.75);
+        QRadialGradient gradient(body.left() + body.width() * 0.35, body.top() + body.height() * 0.3,
+                                 body.width() * 0.75);
         gradient.setColorAt(0.0, look.colour.lighter(185));
         gradient.setColorAt(0.45, look.colour);
         gradient.setColorAt(1.0, look.colour.darker(170));
@@ -109,7 +110,8 @@ void BallImageCache::scanFolder(const fs::path& folder) {
         if (!entry.is_regular_file(ec)) continue;
         const QString file = QString::fromStdString(entry.path().string());
         const QString stem = QString::fromStdString(entry.path().stem().string());
-        if (!QString::fromStdString(entry.path().extension().string()).endsWith(QLatin1String("bmp"), Qt::CaseInsensitive))
+        if (!QString::fromStdString(entry.path().extension().string())
+                 .endsWith(QLatin1String("bmp"), Qt::CaseInsensitive))
             continue;
         QPixmap picture(file);
         // An unreadable picture is skipped: the drawn ball stands in for it.
@@ -130,7 +132,9 @@ void BallImageCache::clear() {
     m_sized.clear();
 }
 
-bool BallImageCache::hasFile(const QString& name) const { return m_files.contains(name) || loadOnDemand(name); }
+bool BallImageCache::hasFile(const QString& name) const {
+    return m_files.contains(name) || loadOnDemand(name);
+}
 
 bool BallImageCache::loadOnDemand(const QString& name) const {
     if (m_home.empty() || name.isEmpty() || name.contains(QLatin1Char('/'))) return false;

@@ -11,7 +11,7 @@ namespace p3::gui {
 
 /// The colour and text a ball name stands for.
 struct BallLook {
-    QColor colour;     ///< the body colour of the ball
+    QColor colour; ///< the body colour of the ball
     QColor textColour;
     QString text;      ///< what is written on the ball
     bool flat = false; ///< an unchosen cell: a pale, flat disc rather than a shaded ball
