@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "gui/app/digit_picker.h"
 #include "gui/app/login_pic.h"
@@ -228,6 +229,15 @@ private slots:
         QCOMPARE(model->activePart(), gui::HeaderPart::Omission);
         QTest::mouseMove(header, headerPoint(w, 1, 5));
         QCOMPARE(model->activePart(), gui::HeaderPart::None);
+
+        // The wheel over the fixed rows scrolls the draws, never the fixed rows themselves.
+        const int before = w.grid()->verticalScrollBar()->value();
+        QWheelEvent wheel(QPointF(headerPoint(w, 1, 3)), QPointF(header->mapToGlobal(headerPoint(w, 1, 3))), QPoint(),
+                          QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(header, &wheel);
+        QVERIFY(w.grid()->verticalScrollBar()->value() < before);
+        QCOMPARE(w.grid()->headerView()->verticalScrollBar()->value(), 0);
+        QCOMPARE(w.grid()->headerView()->rowAt(5), 0);
 
         QTest::mouseClick(header, Qt::LeftButton, {}, headerPoint(w, 0, 34));
         QCOMPARE(requests.size(), 1);

@@ -1,5 +1,6 @@
 #include "gui/widgets/frozen_header_table.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -85,6 +86,10 @@ bool FrozenHeaderTable::eventFilter(QObject* watched, QEvent* event) {
             emit headerHovered(m_header->rowAt(at.y()), m_header->columnAt(at.x()));
             break;
         }
+        case QEvent::Wheel:
+            // The fixed rows never scroll by themselves: the wheel scrolls the grid below them.
+            QCoreApplication::sendEvent(viewport(), event);
+            return true;
         case QEvent::Leave:
             emit headerHovered(-1, -1);
             break;
