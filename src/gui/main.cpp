@@ -1,9 +1,9 @@
 // The workbench program: pick3bench [--home DIR].
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMessageBox>
 
 #include "core/io/app_path.h"
+#include "gui/app/hint_style.h"
 #include "gui/app/login_pic.h"
 #include "gui/app/main_window.h"
 #include "gui/app/prompter.h"
@@ -11,30 +11,35 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pick3bench"));
+    // The application takes ownership of the style.
+    QApplication::setStyle(new p3::gui::HintStyle);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("星轨 workbench for three-digit lotteries"));
     parser.addHelpOption();
-    QCommandLineOption homeOption(QStringLiteral("home"), QStringLiteral("The home folder to use."), QStringLiteral("DIR"));
+    QCommandLineOption homeOption(QStringLiteral("home"), QStringLiteral("The home folder to use."),
+                                  QStringLiteral("DIR"));
     parser.addOption(homeOption);
     parser.process(app);
 
     std::optional<std::filesystem::path> cliHome;
     if (parser.isSet(homeOption)) cliHome = std::filesystem::path(parser.value(homeOption).toStdString());
     const std::filesystem::path home = p3::core::resolveHome(cliHome);
+    p3::gui::QtPrompter prompter;
     if (auto ready = p3::core::ensureHome(home, p3::core::findTemplateDir()); !ready) {
-        QMessageBox::critical(nullptr, QStringLiteral("提示"), QString::fromStdString(ready.error().message));
+        static_cast<p3::gui::Prompter&>(prompter).information(nullptr,
+                                                              QString::fromStdString(ready.error().message));
         return 2;
     }
 
-    p3::gui::QtPrompter prompter;
     p3::gui::MainWindow window(home, prompter);
 
     // The splash paints before the long-lived windows are made.
     auto* splash = new p3::gui::LoginPic(home);
     if (splash->hasPicture()) {
         splash->show();
-        for (int pass = 0; pass < 10; ++pass) QApplication::processEvents();
+        for (int pass = 0; pass < 10; ++pass)
+            QApplication::processEvents();
         window.setSplash(splash);
     } else {
         delete splash;

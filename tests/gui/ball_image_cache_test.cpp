@@ -50,7 +50,8 @@ private slots:
         std::filesystem::create_directories(dir.path() / "Qiu" / "GuoLv");
         QImage green(10, 10, QImage::Format_RGB32);
         green.fill(QColor(0, 200, 0));
-        QVERIFY(green.save(QString::fromStdString((dir.path() / "Qiu" / "GuoLv" / "Y3.bmp").string()), "BMP"));
+        QVERIFY(
+            green.save(QString::fromStdString((dir.path() / "Qiu" / "GuoLv" / "Y3.bmp").string()), "BMP"));
         QImage blue(10, 10, QImage::Format_RGB32);
         blue.fill(QColor(0, 0, 200));
         QVERIFY(blue.save(QString::fromStdString((dir.path() / "Qiu" / "Y3.bmp").string()), "BMP"));
@@ -67,6 +68,10 @@ private slots:
         QCOMPARE(cache.image(QStringLiteral("BlueD_7"), 20).toImage().pixelColor(10, 10), QColor(0, 0, 200));
         // An unreadable file is skipped: the drawn ball stands in.
         QVERIFY(!cache.image(QStringLiteral("N5"), 20).isNull());
+        // A file that appears after the scan is found when asked for.
+        QVERIFY(!cache.hasFile(QStringLiteral("LanSe_A")));
+        QVERIFY(green.save(QString::fromStdString((dir.path() / "Qiu" / "LanSe_B.bmp").string()), "BMP"));
+        QCOMPARE(cache.image(QStringLiteral("LanSe_B"), 12).toImage().pixelColor(6, 6), QColor(0, 200, 0));
         // A missing folder is no error.
         BallImageCache empty;
         empty.fill(dir.path() / "nowhere");

@@ -19,18 +19,18 @@
 #include "gui_fixture.h"
 
 // Checks inside the dialog scripts, which return a dialog result and so cannot use QVERIFY's return.
-#define CHECK(cond)                                                                                                \
-    do {                                                                                                           \
-        if (!(cond)) QTest::qFail(#cond, __FILE__, __LINE__);                                                      \
+#define CHECK(cond)                                                                                          \
+    do {                                                                                                     \
+        if (!(cond)) QTest::qFail(#cond, __FILE__, __LINE__);                                                \
     } while (0)
-#define CHECK_EQ(actual, expected)                                                                                 \
-    do {                                                                                                           \
-        const auto a_ = (actual);                                                                                  \
-        const auto e_ = (expected);                                                                                \
-        if (!(a_ == e_)) {                                                                                         \
-            qWarning() << "actual:" << a_ << "expected:" << e_;                                                    \
-            QTest::qFail(#actual " == " #expected, __FILE__, __LINE__);                                            \
-        }                                                                                                          \
+#define CHECK_EQ(actual, expected)                                                                           \
+    do {                                                                                                     \
+        const auto a_ = (actual);                                                                            \
+        const auto e_ = (expected);                                                                          \
+        if (!(a_ == e_)) {                                                                                   \
+            qWarning() << "actual:" << a_ << "expected:" << e_;                                              \
+            QTest::qFail(#actual " == " #expected, __FILE__, __LINE__);                                      \
+        }                                                                                                    \
     } while (0)
 
 using namespace p3;
@@ -40,7 +40,9 @@ namespace {
 /// Answers the window's modal dialogs: one script per dialog object name, taken in order.
 struct DialogScript {
     std::map<QString, std::deque<std::function<int(QDialog&)>>> steps;
-    void on(const QString& name, std::function<int(QDialog&)> step) { steps[name].push_back(std::move(step)); }
+    void on(const QString& name, std::function<int(QDialog&)> step) {
+        steps[name].push_back(std::move(step));
+    }
     void install(gui::MainWindow& w) {
         w.setDialogRunner([this](QDialog& dialog) {
             auto& queue = steps[dialog.objectName()];
@@ -66,7 +68,9 @@ bool enter(QDialog& editor, const QString& digits, const QString& period = {}) {
     return editor.result() == QDialog::Accepted;
 }
 
-QString periodOf(const QDialog& editor) { return editor.findChild<QLineEdit*>(QStringLiteral("Qhao"))->text(); }
+QString periodOf(const QDialog& editor) {
+    return editor.findChild<QLineEdit*>(QStringLiteral("Qhao"))->text();
+}
 
 } // namespace
 
@@ -97,9 +101,11 @@ private slots:
         QCOMPARE(proposed, next);
         QCOMPARE(static_cast<int>(w.drawList().size()), n + 1);
         QCOMPARE(test::cellText(w, n + 3, 0), next);
-        QCOMPARE(test::cellText(w, n + 3, 1) + test::cellText(w, n + 3, 2) + test::cellText(w, n + 3, 3), QStringLiteral("709"));
+        QCOMPARE(test::cellText(w, n + 3, 1) + test::cellText(w, n + 3, 2) + test::cellText(w, n + 3, 3),
+                 QStringLiteral("709"));
         QCOMPARE(w.grid()->currentIndex().row(), n + 3);
-        for (int column = 1; column < 36; ++column) QVERIFY(test::cellText(w, n + 4, column).isEmpty());
+        for (int column = 1; column < 36; ++column)
+            QVERIFY(test::cellText(w, n + 4, column).isEmpty());
         QCOMPARE(w.statusText(1), QStringLiteral("第%1期 709").arg(next));
         QCOMPARE(w.statusText(2), QStringLiteral("共: %1 期").arg(n + 1));
         // Stored: a fresh load holds it too.
@@ -211,7 +217,8 @@ private slots:
 
             // 新增 twice: the editor stays open and proposes the next period each time.
             script.on(QStringLiteral("TF_DataAdd"), [&](QDialog& editor) {
-                CHECK_EQ(periodOf(editor), QString::fromStdString(core::NextPeriodText(original.back().period)));
+                CHECK_EQ(periodOf(editor),
+                         QString::fromStdString(core::NextPeriodText(original.back().period)));
                 CHECK(!enter(editor, QStringLiteral("555")));
                 CHECK_EQ(data.countText(), QStringLiteral("共: %1 期").arg(n + 1));
                 CHECK(!enter(editor, QStringLiteral("666")));
@@ -228,7 +235,8 @@ private slots:
                 CHECK_EQ(data.rowsModel()->pendingRow(), 0);
                 CHECK_EQ(data.rowsModel()->rowCount(), n + 3);
                 CHECK_EQ(data.rowsModel()->index(0, 0).data().toString(), QString());
-                CHECK_EQ(periodOf(editor), QString::fromStdString(core::PreviousPeriodText(original.front().period)));
+                CHECK_EQ(periodOf(editor),
+                         QString::fromStdString(core::PreviousPeriodText(original.front().period)));
                 return int(QDialog::Rejected);
             });
             click(dialog, "Edit_Data_Sou");
@@ -239,7 +247,8 @@ private slots:
             grid->setCurrentIndex(data.rowsModel()->index(n + 1, 0));
             script.on(QStringLiteral("TF_DataAdd"), [&](QDialog& editor) {
                 CHECK(!editor.findChild<QLineEdit*>(QStringLiteral("Qhao"))->isEnabled());
-                CHECK_EQ(editor.findChild<QLineEdit*>(QStringLiteral("K_Haom"))->text(), QStringLiteral("666"));
+                CHECK_EQ(editor.findChild<QLineEdit*>(QStringLiteral("K_Haom"))->text(),
+                         QStringLiteral("666"));
                 CHECK(enter(editor, QStringLiteral("999")));
                 return editor.result();
             });
@@ -257,7 +266,8 @@ private slots:
             std::ifstream in(exported.string() + ".txt");
             std::stringstream text;
             text << in.rdbuf();
-            CHECK(text.str().starts_with(original.front().line() + "\n") || text.str().starts_with(original.front().line() + "\r\n"));
+            CHECK(text.str().starts_with(original.front().line() + "\n") ||
+                  text.str().starts_with(original.front().line() + "\r\n"));
 
             // 导入 of a file with a bad third line changes nothing and names the period.
             home.prompter.answerFile(QString::fromStdString(badFile.string()));
@@ -337,7 +347,8 @@ private slots:
         const core::Draw last = stored->draws.back();
         const std::string next1 = core::NextPeriodText(last.period);
         const std::string next2 = core::NextPeriodText(next1);
-        for (std::size_t i = stored->draws.size() - 5; i < stored->draws.size(); ++i) served += stored->draws[i].line() + "\n";
+        for (std::size_t i = stored->draws.size() - 5; i < stored->draws.size(); ++i)
+            served += stored->draws[i].line() + "\n";
         served += next1 + " 135\n" + next2 + " 2 4 6\n";
 
         gui::MainWindow& w = home.start();
@@ -347,9 +358,13 @@ private slots:
         QCOMPARE(static_cast<int>(w.drawList().size()), n + 2);
         QCOMPARE(w.gridModel()->rowCount(), n + 8);
         QCOMPARE(w.statusText(1), QStringLiteral("第%1期 246").arg(QString::fromStdString(next2)));
-        QCOMPARE(w.updateNotice()->findChild<QLabel*>(QStringLiteral("Label_Text"))->text(), QStringLiteral("最新数据已更新"));
-        QCOMPARE(w.updateNotice()->findChild<QLabel*>(QStringLiteral("Label_Title"))->text(), QStringLiteral("自动更新提示"));
-        emit w.updateNotice()->findChild<QLabel*>(QStringLiteral("Label_Close"))->linkActivated(QStringLiteral("close"));
+        QCOMPARE(w.updateNotice()->findChild<QLabel*>(QStringLiteral("Label_Text"))->text(),
+                 QStringLiteral("最新数据已更新"));
+        QCOMPARE(w.updateNotice()->findChild<QLabel*>(QStringLiteral("Label_Title"))->text(),
+                 QStringLiteral("自动更新提示"));
+        emit w.updateNotice()
+            ->findChild<QLabel*>(QStringLiteral("Label_Close"))
+            ->linkActivated(QStringLiteral("close"));
         QVERIFY(!w.updateNotice()->isVisible());
 
         // Nothing newer: no notice. "网上更新" in data management still says "更新成功".
@@ -371,7 +386,9 @@ private slots:
     }
 
 private:
-    static std::string NextPeriodLine(const std::string& period) { return core::NextPeriodText(period) + " 777\n"; }
+    static std::string NextPeriodLine(const std::string& period) {
+        return core::NextPeriodText(period) + " 777\n";
+    }
 };
 
 QTEST_MAIN(DataDialogsTest)

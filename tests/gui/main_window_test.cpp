@@ -5,8 +5,10 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "gui/app/digit_picker.h"
+#include "gui/app/login_pic.h"
 #include "gui/widgets/frozen_header_table.h"
 #include "gui_fixture.h"
 
@@ -43,8 +45,9 @@ private slots:
         QCOMPARE(w.gridModel()->columnCount(), 36);
         QCOMPARE(w.statusText(0), QStringLiteral("体彩排列3"));
         const auto& last = w.drawList().back();
-        QCOMPARE(w.statusText(1), QStringLiteral("第%1期 %2").arg(QString::fromStdString(last.period),
-                                                               QString::fromStdString(last.digits)));
+        QCOMPARE(w.statusText(1),
+                 QStringLiteral("第%1期 %2")
+                     .arg(QString::fromStdString(last.period), QString::fromStdString(last.digits)));
         QCOMPARE(w.statusText(2), QStringLiteral("共: %1 期").arg(n));
         // The last draw row is selected after the build, and the picker is not shown.
         QCOMPARE(w.grid()->currentIndex().row(), n + 2);
@@ -67,7 +70,8 @@ private slots:
         QCOMPARE(test::cellText(w, 2, 9), QStringLiteral("四"));
         QCOMPARE(test::cellText(w, n + 4, 35), QStringLiteral("五"));
         QCOMPARE(test::cellText(w, n + 3, 0), QStringLiteral("下期预测"));
-        for (int column = 1; column < 36; ++column) QVERIFY(test::cellText(w, n + 3, column).isEmpty());
+        for (int column = 1; column < 36; ++column)
+            QVERIFY(test::cellText(w, n + 3, column).isEmpty());
 
         // Draw rows: period, digits, and the block values of the track table; 四 and 五 cleared.
         for (int i : {0, 1, 40, n - 1}) {
@@ -77,7 +81,8 @@ private slots:
                      QString::fromStdString(draw.digits));
             for (int block = 1; block <= 6; ++block) {
                 QString shown;
-                for (int p = 0; p < 5; ++p) shown += test::cellText(w, i + 3, block * 5 + 1 + p);
+                for (int p = 0; p < 5; ++p)
+                    shown += test::cellText(w, i + 3, block * 5 + 1 + p);
                 QCOMPARE(shown, QString::fromStdString(w.trackTable().blockValue(block, i)));
             }
             QVERIFY(test::cellText(w, i + 3, 4).isEmpty() && test::cellText(w, i + 3, 10).isEmpty());
@@ -142,20 +147,27 @@ private slots:
 
         // Picking the resulting value of block 3 leaves the whole row as it is.
         QStringList before;
-        for (int column = 1; column < 36; ++column) before << test::cellText(w, row, column);
+        for (int column = 1; column < 36; ++column)
+            before << test::cellText(w, row, column);
         const int block3 = test::cellText(w, row, 17).toInt();
         selectCell(w, row, 17);
         QCOMPARE(w.picker()->marked(), block3);
         clickPickerDigit(w, block3);
         QStringList after;
-        for (int column = 1; column < 36; ++column) after << test::cellText(w, row, column);
+        for (int column = 1; column < 36; ++column)
+            after << test::cellText(w, row, column);
         QCOMPARE(after, before);
 
         // "空" empties the position everywhere; "关" hides the picker.
         QTest::mouseClick(w.picker()->findChild<QPushButton*>(QStringLiteral("Btn_Kong")), Qt::LeftButton);
-        for (int group = 0; group < 7; ++group) QVERIFY(test::cellText(w, row, group * 5 + 2).isEmpty());
+        for (int group = 0; group < 7; ++group)
+            QVERIFY(test::cellText(w, row, group * 5 + 2).isEmpty());
         QTest::mouseClick(w.picker()->findChild<QPushButton*>(QStringLiteral("Btn_Guan")), Qt::LeftButton);
         QVERIFY(!w.picker()->isVisible());
+        // Clicking the same cell again brings it back.
+        QTest::mouseClick(w.grid()->viewport(), Qt::LeftButton, {},
+                          w.grid()->visualRect(w.gridModel()->index(row, 17)).center());
+        QVERIFY(w.picker()->isVisible());
 
         // Position 四 of a three-digit lottery hides the picker; so does a cell outside the row.
         selectCell(w, row, 6);
@@ -167,7 +179,8 @@ private slots:
         QVERIFY(!w.picker()->isVisible());
         // The picker sits inside the grid, next to the cell.
         selectCell(w, row, 6);
-        const QRect cell = w.grid()->visualRect(w.gridModel()->index(row, 6)).translated(w.grid()->viewport()->pos());
+        const QRect cell =
+            w.grid()->visualRect(w.gridModel()->index(row, 6)).translated(w.grid()->viewport()->pos());
         const QRect picker = w.picker()->geometry();
         QVERIFY(w.grid()->rect().contains(picker));
         QVERIFY(picker.bottom() < cell.top() || picker.top() > cell.bottom());
@@ -186,7 +199,8 @@ private slots:
         QCOMPARE(w.digitCount(), 5);
         const int row = w.gridModel()->predictionRow();
         QVERIFY(!test::cellText(w, row - 1, 5).isEmpty());
-        QCOMPARE(w.gridModel()->index(row - 1, 5).data(Qt::ForegroundRole).value<QColor>(), QColor(128, 128, 128));
+        QCOMPARE(w.gridModel()->index(row - 1, 5).data(Qt::ForegroundRole).value<QColor>(),
+                 QColor(128, 128, 128));
         selectCell(w, row, 10);
         QVERIFY(w.picker()->isVisible());
         clickPickerDigit(w, 8);
@@ -215,6 +229,15 @@ private slots:
         QCOMPARE(model->activePart(), gui::HeaderPart::Omission);
         QTest::mouseMove(header, headerPoint(w, 1, 5));
         QCOMPARE(model->activePart(), gui::HeaderPart::None);
+
+        // The wheel over the fixed rows scrolls the draws, never the fixed rows themselves.
+        const int before = w.grid()->verticalScrollBar()->value();
+        QWheelEvent wheel(QPointF(headerPoint(w, 1, 3)), QPointF(header->mapToGlobal(headerPoint(w, 1, 3))), QPoint(),
+                          QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(header, &wheel);
+        QVERIFY(w.grid()->verticalScrollBar()->value() < before);
+        QCOMPARE(w.grid()->headerView()->verticalScrollBar()->value(), 0);
+        QCOMPARE(w.grid()->headerView()->rowAt(5), 0);
 
         QTest::mouseClick(header, Qt::LeftButton, {}, headerPoint(w, 0, 34));
         QCOMPARE(requests.size(), 1);
@@ -308,7 +331,8 @@ private slots:
             return {};
         });
         w.close();
-        QCOMPARE(QString::fromStdString(savedTo.string()), QString::fromStdString((home.home / "~tmp_tj.ag").string()));
+        QCOMPARE(QString::fromStdString(savedTo.string()),
+                 QString::fromStdString((home.home / "~tmp_tj.ag").string()));
     }
 
     void paintedWindowShowsPickerAndHighlight() {
@@ -331,13 +355,35 @@ private slots:
                     if (match(shot.pixelColor(x, y))) ++count;
             return count;
         };
-        const int red = countColour(picker, [](const QColor& c) { return c.red() > 180 && c.green() < 90 && c.blue() < 90; });
+        const int red = countColour(
+            picker, [](const QColor& c) { return c.red() > 180 && c.green() < 90 && c.blue() < 90; });
         QVERIFY2(red > 40, qPrintable(QString::number(red)));
         const QRect strip(w.grid()->headerView()->mapTo(&w, QPoint(0, 0)), QSize(w.grid()->width(), 20));
         const int active = countColour(strip, [](const QColor& c) {
-            return std::abs(c.red() - 192) < 30 && std::abs(c.green() - 78) < 30 && std::abs(c.blue() - 59) < 30;
+            return std::abs(c.red() - 192) < 30 && std::abs(c.green() - 78) < 30 &&
+                   std::abs(c.blue() - 59) < 30;
         });
         QVERIFY2(active > 10, qPrintable(QString::number(active)));
+    }
+
+    void splashShowsTheLoginPictureUntilStartUpEnds() {
+        test::GuiHome home;
+        gui::LoginPic none(home.home);
+        QVERIFY(!none.hasPicture());
+        QImage picture(120, 80, QImage::Format_RGB32);
+        picture.fill(QColor(30, 60, 120));
+        std::filesystem::create_directories(home.home / "Image");
+        QVERIFY(picture.save(QString::fromStdString((home.home / "Image" / "login.jpg").string()), "JPG"));
+        auto* splash = new gui::LoginPic(home.home);
+        QVERIFY(splash->hasPicture());
+        QCOMPARE(splash->size(), QSize(120, 80));
+        QPointer<gui::LoginPic> watch(splash);
+        splash->show();
+        auto window = std::make_unique<gui::MainWindow>(home.home, home.prompter);
+        window->setSplash(splash);
+        window->show();
+        QTRY_VERIFY(window->startupDone());
+        QTRY_VERIFY(watch.isNull() || !watch->isVisible());
     }
 
     void missingDatabaseIsReported() {

@@ -15,8 +15,10 @@ namespace {
 /// Paints a picker cell as the ball picture its text names.
 class BallCellDelegate final : public QStyledItemDelegate {
 public:
-    BallCellDelegate(const BallImageCache* balls, QObject* parent) : QStyledItemDelegate(parent), m_balls(balls) {}
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    BallCellDelegate(const BallImageCache* balls, QObject* parent)
+        : QStyledItemDelegate(parent), m_balls(balls) {}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         painter->fillRect(option.rect, Qt::white);
         const QString name = index.data(Qt::DisplayRole).toString();
         const int size = std::min(option.rect.width(), option.rect.height()) - 2;
@@ -40,7 +42,8 @@ DigitPicker::DigitPicker(const BallImageCache* balls, QWidget* parent) : QFrame(
     setObjectName(QStringLiteral("F_Show_up"));
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("#F_Show_up { background: rgb(232,240,249); border: 1px solid rgb(64,64,64); }"));
+    setStyleSheet(
+        QStringLiteral("#F_Show_up { background: rgb(232,240,249); border: 1px solid rgb(64,64,64); }"));
 
     m_cells = new QTableWidget(1, 10, this);
     m_cells->setObjectName(QStringLiteral("View_SG"));
@@ -60,7 +63,8 @@ DigitPicker::DigitPicker(const BallImageCache* balls, QWidget* parent) : QFrame(
     m_cells->setCursor(Qt::PointingHandCursor);
     m_cells->setItemDelegate(new BallCellDelegate(balls, m_cells));
     m_cells->setFixedSize(10 * kCellSize, kCellSize);
-    for (int digit = 0; digit < 10; ++digit) m_cells->setItem(0, digit, new QTableWidgetItem(cellName(digit)));
+    for (int digit = 0; digit < 10; ++digit)
+        m_cells->setItem(0, digit, new QTableWidgetItem(cellName(digit)));
     connect(m_cells, &QTableWidget::cellClicked, this, [this](int, int column) {
         setMarked(column);
         emit digitPicked(column);

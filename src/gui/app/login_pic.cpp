@@ -17,7 +17,8 @@ LoginPic::LoginPic(const std::filesystem::path& home, QWidget* parent)
     label->setPixmap(picture);
     label->resize(picture.size());
     setFixedSize(picture.size());
-    if (QScreen* screen = QGuiApplication::primaryScreen()) move(screen->geometry().center() - rect().center());
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
 }
 
 } // namespace p3::gui

@@ -13,7 +13,8 @@ const QColor kGreyDigit(128, 128, 128);
 const QColor kNumberDigit(51, 51, 153);
 const QColor kStripColour(0, 0, 255);
 // Blocks 1 and 4, 2 and 5, 3 and 6 share a background.
-const std::array<QColor, 3> kBlockBackgrounds{{QColor(255, 255, 224), QColor(238, 255, 255), QColor(255, 240, 238)}};
+const std::array<QColor, 3> kBlockBackgrounds{
+    {QColor(255, 255, 224), QColor(238, 255, 255), QColor(255, 240, 238)}};
 
 } // namespace
 
@@ -21,10 +22,13 @@ HeaderPart headerPartOfColumn(int column) {
     if (column <= 0) return HeaderPart::None;
     switch (positionOfColumn(column)) {
     case 1:
-    case 2: return HeaderPart::Chart;
+    case 2:
+        return HeaderPart::Chart;
     case 4:
-    case 5: return HeaderPart::Omission;
-    default: return HeaderPart::None;
+    case 5:
+        return HeaderPart::Omission;
+    default:
+        return HeaderPart::None;
     }
 }
 
@@ -61,9 +65,13 @@ void MainGridModel::setActiveHeader(int group, HeaderPart part) {
     }
 }
 
-int MainGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : drawCount() + 6; }
+int MainGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : drawCount() + 6;
+}
 
-int MainGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kGridColumns; }
+int MainGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kGridColumns;
+}
 
 QString MainGridModel::groupTitle(int group) {
     if (group == 0) return QStringLiteral("开奖号码");
@@ -93,13 +101,20 @@ QString MainGridModel::textOf(int row, int column, CellKind kind) const {
     const int position = positionOfColumn(column);
     const bool groupStart = position == 1;
     switch (kind) {
-    case Empty: return {};
-    case Corner: return row == 0 || row == drawCount() + 4 ? QStringLiteral("期号") : QString();
-    case ChartStrip: return groupStart ? QStringLiteral("图表　遗漏") : QString();
-    case GroupTitle: return groupStart ? groupTitle(group) : QString();
-    case PositionLabel: return positionLabel(position);
-    case PredictionLabel: return QStringLiteral("下期预测");
-    case Period: return QString::fromStdString((*m_draws)[row - kHeaderRows].period);
+    case Empty:
+        return {};
+    case Corner:
+        return row == 0 || row == drawCount() + 4 ? QStringLiteral("期号") : QString();
+    case ChartStrip:
+        return groupStart ? QStringLiteral("图表　遗漏") : QString();
+    case GroupTitle:
+        return groupStart ? groupTitle(group) : QString();
+    case PositionLabel:
+        return positionLabel(position);
+    case PredictionLabel:
+        return QStringLiteral("下期预测");
+    case Period:
+        return QString::fromStdString((*m_draws)[row - kHeaderRows].period);
     case Digit: {
         if (position > m_digits || !positionShown(position)) return {};
         const std::size_t drawIndex = static_cast<std::size_t>(row - kHeaderRows);
@@ -125,28 +140,35 @@ QColor MainGridModel::backgroundOf(int, int column, CellKind kind) const {
     case Corner:
     case ChartStrip:
     case GroupTitle:
-    case PositionLabel: return kHeaderBackground;
+    case PositionLabel:
+        return kHeaderBackground;
     case Digit:
     case Prediction: {
         const int group = groupOfColumn(column);
         return group == 0 ? QColor(Qt::white) : kBlockBackgrounds[(group - 1) % 3];
     }
-    default: return Qt::white;
+    default:
+        return Qt::white;
     }
 }
 
 QColor MainGridModel::foregroundOf(int column, CellKind kind) const {
     const bool grey = positionOfColumn(column) >= 4;
     switch (kind) {
-    case ChartStrip: return kStripColour;
-    case GroupTitle: return kLabelColour;
-    case PositionLabel: return grey ? kGreyDigit : kLabelColour;
+    case ChartStrip:
+        return kStripColour;
+    case GroupTitle:
+        return kLabelColour;
+    case PositionLabel:
+        return grey ? kGreyDigit : kLabelColour;
     case Digit:
     case Prediction:
         if (grey) return kGreyDigit;
         return groupOfColumn(column) == 0 ? kNumberDigit : kLabelColour;
-    case PredictionLabel: return QColor(192, 78, 59);
-    default: return Qt::black;
+    case PredictionLabel:
+        return QColor(192, 78, 59);
+    default:
+        return Qt::black;
     }
 }
 
@@ -156,16 +178,23 @@ QVariant MainGridModel::data(const QModelIndex& index, int role) const {
     const int column = index.column();
     const CellKind kind = kindOf(row, column);
     switch (role) {
-    case Qt::DisplayRole: return textOf(row, column, kind);
-    case Qt::BackgroundRole: return backgroundOf(row, column, kind);
-    case Qt::ForegroundRole: return foregroundOf(column, kind);
-    case Qt::TextAlignmentRole: return int(Qt::AlignCenter);
-    case KindRole: return int(kind);
+    case Qt::DisplayRole:
+        return textOf(row, column, kind);
+    case Qt::BackgroundRole:
+        return backgroundOf(row, column, kind);
+    case Qt::ForegroundRole:
+        return foregroundOf(column, kind);
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignCenter);
+    case KindRole:
+        return int(kind);
     case ActivePartRole:
         if (kind == ChartStrip && groupOfColumn(column) == m_activeGroup) return int(m_activePart);
         return int(HeaderPart::None);
-    case SpanRole: return (kind == ChartStrip || kind == GroupTitle) && positionOfColumn(column) == 1 ? 5 : 1;
-    default: return {};
+    case SpanRole:
+        return (kind == ChartStrip || kind == GroupTitle) && positionOfColumn(column) == 1 ? 5 : 1;
+    default:
+        return {};
     }
 }
 
@@ -174,7 +203,8 @@ Qt::ItemFlags MainGridModel::flags(const QModelIndex& index) const {
     const CellKind kind = kindOf(index.row(), index.column());
     // Only draw cells and the prediction row can be selected; headers and footers are fixed cells, and
     // without draws there is nothing to predict from.
-    if (kind == Period || kind == Digit || ((kind == Prediction || kind == PredictionLabel) && drawCount() > 0))
+    if (kind == Period || kind == Digit ||
+        ((kind == Prediction || kind == PredictionLabel) && drawCount() > 0))
         return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     return Qt::ItemIsEnabled;
 }

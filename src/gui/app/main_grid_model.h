@@ -20,9 +20,13 @@ enum class HeaderPart { None = 0, Chart = 1, Omission = 2 };
 /// last two the omission part, the middle one neither. Column 0 (the period) is no group.
 HeaderPart headerPartOfColumn(int column);
 /// The group of a column: 0 the number columns, k the track block k; -1 for the period column.
-constexpr int groupOfColumn(int column) { return column <= 0 ? -1 : (column - 1) / 5; }
+constexpr int groupOfColumn(int column) {
+    return column <= 0 ? -1 : (column - 1) / 5;
+}
 /// The position (1..5) of a column inside its group.
-constexpr int positionOfColumn(int column) { return column <= 0 ? 0 : (column - 1) % 5 + 1; }
+constexpr int positionOfColumn(int column) {
+    return column <= 0 ? 0 : (column - 1) % 5 + 1;
+}
 
 class MainGridModel final : public QAbstractTableModel {
     Q_OBJECT
@@ -32,14 +36,24 @@ public:
         ActivePartRole,              ///< on a group's chart strip: the highlighted HeaderPart
         SpanRole,                    ///< the number of columns the cell's text stands over
     };
-    enum CellKind { Empty, Corner, ChartStrip, GroupTitle, PositionLabel, Period, Digit, PredictionLabel, Prediction };
+    enum CellKind {
+        Empty,
+        Corner,
+        ChartStrip,
+        GroupTitle,
+        PositionLabel,
+        Period,
+        Digit,
+        PredictionLabel,
+        Prediction
+    };
 
     explicit MainGridModel(QObject* parent = nullptr);
 
     /// Shows a lottery; the model reads the caller's draws, table and prediction row, which must outlive
     /// it or the next rebuild.
-    void rebuild(const core::DrawList* draws, const core::TrackTable* table, const core::PredictionRow* prediction,
-                 int digitCount);
+    void rebuild(const core::DrawList* draws, const core::TrackTable* table,
+                 const core::PredictionRow* prediction, int digitCount);
     /// The prediction row changed at one position (0-based): repaints that position in every group.
     void predictionChanged(int position);
     /// Highlights a part of a group's chart strip (group -1: none).

@@ -33,7 +33,9 @@ namespace {
 constexpr int kCellSize = 20;
 constexpr int kPeriodColumnWidth = 60;
 
-QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+QString fromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 /// The grid font: 宋体 where it is installed, else a CJK font that is.
 QFont gridFont() {
@@ -91,9 +93,10 @@ void MainWindow::buildWidgets() {
     m_grid->setFont(gridFont());
     m_grid->headerView()->setFont(gridFont());
     m_grid->setModel(m_model);
-    auto* delegate = new GridDelegate({MainGridModel::KindRole, MainGridModel::ActivePartRole, MainGridModel::SpanRole},
-                                      {MainGridModel::Prediction, MainGridModel::PredictionLabel, MainGridModel::GroupTitle},
-                                      MainGridModel::ChartStrip, m_grid);
+    auto* delegate = new GridDelegate(
+        {MainGridModel::KindRole, MainGridModel::ActivePartRole, MainGridModel::SpanRole},
+        {MainGridModel::Prediction, MainGridModel::PredictionLabel, MainGridModel::GroupTitle},
+        MainGridModel::ChartStrip, m_grid);
     m_grid->setItemDelegate(delegate);
     m_grid->headerView()->setItemDelegate(delegate);
     m_grid->setRowHeights(kCellSize);
@@ -105,6 +108,9 @@ void MainWindow::buildWidgets() {
     gridLayout->addWidget(m_grid);
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { M_GridSelectCell(current); });
+    // A click on the cell already selected opens the picker again after "关".
+    connect(m_grid, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& index) { M_GridSelectCell(index); });
     connect(m_grid, &FrozenHeaderTable::headerHovered, this, &MainWindow::M_GridHeaderHover);
     connect(m_grid, &FrozenHeaderTable::headerClicked, this, &MainWindow::M_GridHeaderClick);
     connect(m_grid, &QWidget::customContextMenuRequested, this, &MainWindow::gridContextMenu);
@@ -261,8 +267,9 @@ void MainWindow::runVersionCheck() {
 void MainWindow::finishStartup(const std::string& serverVersion) {
     const std::string installed = m_settings ? m_settings->installedVersion() : std::string();
     if (core::isNewVersion(serverVersion, installed)) {
-        m_prompter.information(this, QString::fromUtf8(core::kNewVersionMessage.data(),
-                                                        static_cast<qsizetype>(core::kNewVersionMessage.size())));
+        m_prompter.information(this,
+                               QString::fromUtf8(core::kNewVersionMessage.data(),
+                                                 static_cast<qsizetype>(core::kNewVersionMessage.size())));
         startHomeProgram(QStringLiteral("Update"));
         if (m_splash) m_splash->close();
         m_startupDone = true;
@@ -300,7 +307,8 @@ bool MainWindow::LoadLottery(const QString& name, const std::optional<core::Lott
         return false;
     }
     m_draws = std::move(loaded->draws);
-    for (int panel = 0; panel < 3; ++panel) setStatusText(panel, fromStd(loaded->statusTexts[panel]));
+    for (int panel = 0; panel < 3; ++panel)
+        setStatusText(panel, fromStd(loaded->statusTexts[panel]));
     m_lottery = std::move(loaded->lottery);
     setWindowTitle(QStringLiteral("pick3bench 星轨分析 - %1").arg(name));
     BuildMainGrid();
@@ -344,7 +352,8 @@ void MainWindow::resetSpans() {
 
 std::optional<std::pair<int, int>> MainWindow::selectedPredictionCell() const {
     const QModelIndex current = m_grid->currentIndex();
-    if (!current.isValid() || m_draws.empty() || current.row() != m_model->predictionRow()) return std::nullopt;
+    if (!current.isValid() || m_draws.empty() || current.row() != m_model->predictionRow())
+        return std::nullopt;
     const int block = groupOfColumn(current.column());
     if (block < 1) return std::nullopt;
     return std::make_pair(block, positionOfColumn(current.column()));
@@ -395,7 +404,8 @@ void MainWindow::clearPredictionPosition() {
 void MainWindow::M_GridHeaderHover(int row, int column) {
     const HeaderPart part = row == 0 ? headerPartOfColumn(column) : HeaderPart::None;
     m_model->setActiveHeader(groupOfColumn(column), part);
-    m_grid->headerView()->viewport()->setCursor(part == HeaderPart::None ? Qt::ArrowCursor : Qt::PointingHandCursor);
+    m_grid->headerView()->viewport()->setCursor(part == HeaderPart::None ? Qt::ArrowCursor
+                                                                         : Qt::PointingHandCursor);
 }
 
 void MainWindow::M_GridHeaderClick(int row, int column) {
@@ -432,12 +442,15 @@ void MainWindow::ShowFullScreen(QWidget* control) {
         m_fullScreenAction->setEnabled(true);
         placePicker();
         // Destroyed later: the host is inside its own signal now.
-        QMetaObject::invokeMethod(this, [this] { m_fullScreen.reset(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { m_fullScreen.reset(); }, Qt::QueuedConnection);
     });
     placePicker();
 }
 
-bool MainWindow::fullScreenShown() const { return m_fullScreen && m_fullScreen->active(); }
+bool MainWindow::fullScreenShown() const {
+    return m_fullScreen && m_fullScreen->active();
+}
 
 // ---- Shut-down ----
 

@@ -29,9 +29,13 @@ std::optional<core::LotteryInfo> MainWindow::currentLotteryInfo() const {
     return info;
 }
 
-int MainWindow::periodColumnWidth() const { return m_grid->columnWidth(0); }
+int MainWindow::periodColumnWidth() const {
+    return m_grid->columnWidth(0);
+}
 
-int MainWindow::runDialog(QDialog& dialog) { return m_dialogRunner ? m_dialogRunner(dialog) : dialog.exec(); }
+int MainWindow::runDialog(QDialog& dialog) {
+    return m_dialogRunner ? m_dialogRunner(dialog) : dialog.exec();
+}
 
 void MainWindow::bsSkinSpeedButton1Click() {
     if (!m_selectDialog) m_selectDialog = new LotterySelectDialog(*this);
@@ -67,7 +71,8 @@ void MainWindow::bsSkinSpeedButton4Click() {
         },
         m_prompter, this);
     dialog.setDirect(true);
-    dialog.setEntry(m_draws.empty() ? QString() : QString::fromStdString(core::NextPeriodText(m_draws.back().period)));
+    dialog.setEntry(m_draws.empty() ? QString()
+                                    : QString::fromStdString(core::NextPeriodText(m_draws.back().period)));
     dialog.setOnSaved([this](const std::string& period, const std::string& digits) {
         m_draws.push_back(core::Draw{period, digits});
     });
@@ -75,7 +80,8 @@ void MainWindow::bsSkinSpeedButton4Click() {
     if (dialog.savedCount() == 0) return;
     BuildMainGrid();
     const core::Draw& added = m_draws.back();
-    setStatusText(1, QStringLiteral("第%1期 %2").arg(QString::fromStdString(added.period), QString::fromStdString(added.digits)));
+    setStatusText(1, QStringLiteral("第%1期 %2")
+                         .arg(QString::fromStdString(added.period), QString::fromStdString(added.digits)));
     setStatusText(2, QStringLiteral("共: %1 期").arg(m_draws.size()));
 }
 
@@ -128,14 +134,17 @@ void MainWindow::startBackgroundUpdate() {
     request.latestPeriod = core::latestStoredPeriod(m_draws);
     const int id = m_nextUpdater++;
     // The result comes on the worker thread and is posted on to this window's thread.
-    auto updater = std::make_unique<core::AutoUpdater>(std::move(request), [this, id](const core::AutoUpdateResult& result) {
-        QMetaObject::invokeMethod(this, [this, id, result] { autoUpdateDone(id, result); }, Qt::QueuedConnection);
-    });
+    auto updater = std::make_unique<core::AutoUpdater>(
+        std::move(request), [this, id](const core::AutoUpdateResult& result) {
+            QMetaObject::invokeMethod(
+                this, [this, id, result] { autoUpdateDone(id, result); }, Qt::QueuedConnection);
+        });
     m_updaters.emplace_back(id, std::move(updater));
 }
 
 void MainWindow::waitForBackgroundUpdates() {
-    for (auto& entry : m_updaters) entry.second->wait();
+    for (auto& entry : m_updaters)
+        entry.second->wait();
 }
 
 void MainWindow::autoUpdateDone(int updater, const core::AutoUpdateResult& result) {

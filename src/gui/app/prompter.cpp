@@ -11,8 +11,8 @@ void QtPrompter::information(QWidget* parent, const QString& text, const QString
 }
 
 bool QtPrompter::confirm(QWidget* parent, const QString& text, const QString& caption) {
-    return QMessageBox::question(parent, caption, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) ==
-           QMessageBox::Ok;
+    return QMessageBox::question(parent, caption, text, QMessageBox::Ok | QMessageBox::Cancel,
+                                 QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 QString QtPrompter::openFileName(QWidget* parent, const QString& title, const QString& filter) {

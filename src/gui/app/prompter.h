@@ -15,7 +15,8 @@ class Prompter {
 public:
     virtual ~Prompter() = default;
     /// An information box with an OK button.
-    virtual void information(QWidget* parent, const QString& text, const QString& caption = kPromptCaption) = 0;
+    virtual void information(QWidget* parent, const QString& text,
+                             const QString& caption = kPromptCaption) = 0;
     /// An OK / Cancel question; true for OK.
     virtual bool confirm(QWidget* parent, const QString& text, const QString& caption = kPromptCaption) = 0;
     /// A file to open; empty when the user cancels.

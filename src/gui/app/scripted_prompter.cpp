@@ -3,8 +3,7 @@
 namespace p3::gui {
 namespace {
 
-template <typename T>
-T takeOr(std::deque<T>& queue, T fallback) {
+template <typename T> T takeOr(std::deque<T>& queue, T fallback) {
     if (queue.empty()) return fallback;
     T value = std::move(queue.front());
     queue.pop_front();

@@ -94,9 +94,19 @@ DataManageDialog::DataManageDialog(MainWindow& main) : QDialog(&main), m_main(ma
 
 DataManageDialog::~DataManageDialog() = default;
 
-const core::DrawList& DataManageDialog::rows() const { return m_editor ? m_editor->rows() : m_empty; }
+void DataManageDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Scrolling before the first showing has no effect; the selected (last) row comes into view here.
+    if (m_grid->currentIndex().isValid()) m_grid->scrollTo(m_grid->currentIndex());
+}
 
-QString DataManageDialog::countText() const { return m_count->text(); }
+const core::DrawList& DataManageDialog::rows() const {
+    return m_editor ? m_editor->rows() : m_empty;
+}
+
+QString DataManageDialog::countText() const {
+    return m_count->text();
+}
 
 void DataManageDialog::prepare() {
     m_model->setRows(nullptr);
@@ -104,7 +114,9 @@ void DataManageDialog::prepare() {
     if (auto info = m_main.currentLotteryInfo(); info && m_main.database())
         m_editor = std::make_unique<core::DrawEditor>(*m_main.database(), *info, m_main.drawList());
     m_model->setRows(m_editor ? &m_editor->rows() : &m_empty);
-    m_grid->setColumnWidth(0, m_main.periodColumnWidth());
+    // As wide as the main grid's period column, and never so narrow that a period is cut off.
+    const int needed = m_grid->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 12;
+    m_grid->setColumnWidth(0, std::max(m_main.periodColumnWidth(), needed));
     refresh(static_cast<int>(rows().size()) - 1);
 }
 
@@ -128,16 +140,20 @@ std::optional<std::size_t> DataManageDialog::selectedDraw() const {
     return static_cast<std::size_t>(draw);
 }
 
-void DataManageDialog::showMessage(const std::string& text) { m_main.prompter().information(this, QString::fromStdString(text)); }
+void DataManageDialog::showMessage(const std::string& text) {
+    m_main.prompter().information(this, QString::fromStdString(text));
+}
 
 void DataManageDialog::SpeedButton1Click() {
     if (!m_editor) return;
     core::DrawEditor& editor = *m_editor;
-    DrawAddDialog dialog(core::DrawEditMode::Add,
-                         [&editor](const std::string& p, const std::string& d) { return editor.add(p, d); },
-                         m_main.prompter(), this);
+    DrawAddDialog dialog(
+        core::DrawEditMode::Add,
+        [&editor](const std::string& p, const std::string& d) { return editor.add(p, d); }, m_main.prompter(),
+        this);
     dialog.setEntry(QString::fromStdString(editor.proposedAddPeriod()));
-    dialog.setOnSaved([this](const std::string&, const std::string&) { refresh(static_cast<int>(rows().size()) - 1); });
+    dialog.setOnSaved(
+        [this](const std::string&, const std::string&) { refresh(static_cast<int>(rows().size()) - 1); });
     m_main.runDialog(dialog);
 }
 
@@ -149,9 +165,10 @@ void DataManageDialog::Edit_Data_SouClick() {
     // The empty row shows where the draw goes while the editor is open.
     m_model->setPendingRow(static_cast<int>(at));
     selectGridRow(static_cast<int>(at));
-    DrawAddDialog dialog(core::DrawEditMode::Insert,
-                         [&editor, at](const std::string& p, const std::string& d) { return editor.insertBefore(at, p, d); },
-                         m_main.prompter(), this);
+    DrawAddDialog dialog(
+        core::DrawEditMode::Insert,
+        [&editor, at](const std::string& p, const std::string& d) { return editor.insertBefore(at, p, d); },
+        m_main.prompter(), this);
     dialog.setEntry(QString::fromStdString(editor.proposedInsertPeriod(at)));
     m_main.runDialog(dialog);
     m_model->setPendingRow(-1);
@@ -163,9 +180,10 @@ void DataManageDialog::bsSkinSpeedButton1Click() {
     if (!m_editor || !draw) return;
     core::DrawEditor& editor = *m_editor;
     const std::size_t at = *draw;
-    DrawAddDialog dialog(core::DrawEditMode::Modify,
-                         [&editor, at](const std::string&, const std::string& d) { return editor.modify(at, d); },
-                         m_main.prompter(), this);
+    DrawAddDialog dialog(
+        core::DrawEditMode::Modify,
+        [&editor, at](const std::string&, const std::string& d) { return editor.modify(at, d); },
+        m_main.prompter(), this);
     const core::Draw& shown = editor.rows()[at];
     dialog.setEntry(QString::fromStdString(shown.period), QString::fromStdString(shown.digits));
     m_main.runDialog(dialog);
@@ -191,7 +209,8 @@ void DataManageDialog::bsSkinSpeedButton2Click() {
 void DataManageDialog::Save_FileClick() {
     const QString chosen = m_main.prompter().saveFileName(this, QStringLiteral("导出"), kTextFilter);
     if (chosen.isEmpty()) return;
-    if (auto written = core::exportDraws(rows(), chosen.toStdString()); !written) showMessage(written.error().message);
+    if (auto written = core::exportDraws(rows(), chosen.toStdString()); !written)
+        showMessage(written.error().message);
 }
 
 void DataManageDialog::Open_FileClick() {

@@ -33,14 +33,17 @@ public:
     QString countText() const;
 
 public slots:
-    void SpeedButton1Click();        ///< "新增"
-    void Edit_Data_SouClick();       ///< "插入一期"
-    void bsSkinSpeedButton1Click();  ///< "修改"
-    void SpeedButton2Click();        ///< "删除"
-    void bsSkinSpeedButton2Click();  ///< "清空"
-    void Save_FileClick();           ///< "导出"
-    void Open_FileClick();           ///< "导入"
-    void Update_DataClick();         ///< "网上更新"
+    void SpeedButton1Click();       ///< "新增"
+    void Edit_Data_SouClick();      ///< "插入一期"
+    void bsSkinSpeedButton1Click(); ///< "修改"
+    void SpeedButton2Click();       ///< "删除"
+    void bsSkinSpeedButton2Click(); ///< "清空"
+    void Save_FileClick();          ///< "导出"
+    void Open_FileClick();          ///< "导入"
+    void Update_DataClick();        ///< "网上更新"
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     /// The selected draw, if a row holding a draw is selected.

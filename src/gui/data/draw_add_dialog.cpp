@@ -15,9 +15,12 @@ namespace {
 
 QString captionOf(core::DrawEditMode mode) {
     switch (mode) {
-    case core::DrawEditMode::Add: return QStringLiteral("新增");
-    case core::DrawEditMode::Insert: return QStringLiteral("插入一期");
-    case core::DrawEditMode::Modify: return QStringLiteral("修改");
+    case core::DrawEditMode::Add:
+        return QStringLiteral("新增");
+    case core::DrawEditMode::Insert:
+        return QStringLiteral("插入一期");
+    case core::DrawEditMode::Modify:
+        return QStringLiteral("修改");
     }
     return {};
 }

@@ -38,7 +38,9 @@ int DrawRowsModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : mainDrawRowCount(m_rows, m_pending);
 }
 
-int DrawRowsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
+int DrawRowsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 2;
+}
 
 QVariant DrawRowsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};

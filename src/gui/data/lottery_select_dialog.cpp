@@ -70,8 +70,8 @@ void LotteryAddDialog::Tou_Zhu_BtnClick() {
         return;
     }
     if (!m_main.database()) return;
-    auto added = core::addLotteryType(*m_main.database(), name.toStdString(), m_kind->currentText().toStdString(),
-                                      m_digits->currentText().toInt());
+    auto added = core::addLotteryType(*m_main.database(), name.toStdString(),
+                                      m_kind->currentText().toStdString(), m_digits->currentText().toInt());
     if (!added) {
         m_main.prompter().information(this, QString::fromStdString(added.error().message));
         return;
@@ -105,7 +105,8 @@ LotterySelectDialog::LotterySelectDialog(MainWindow& main) : QDialog(&main), m_m
     connect(del, &QPushButton::clicked, this, &LotterySelectDialog::Del_BtnClick);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {ok, add, del, close}) buttons->addWidget(button);
+    for (QPushButton* button : {ok, add, del, close})
+        buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
@@ -123,7 +124,8 @@ void LotterySelectDialog::addItem(const core::LotteryInfo& info) {
 
 QStringList LotterySelectDialog::listedNames() const {
     QStringList names;
-    for (int i = 0; i < m_list->topLevelItemCount(); ++i) names << m_list->topLevelItem(i)->text(NameColumn);
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
+        names << m_list->topLevelItem(i)->text(NameColumn);
     return names;
 }
 
@@ -139,7 +141,8 @@ void LotterySelectDialog::prepare() {
     const QString current = QString::fromStdString(m_main.currentLottery().name);
     for (const auto& info : *listed) {
         addItem(info);
-        if (QString::fromStdString(info.name) == current) m_list->setCurrentItem(m_list->topLevelItem(m_list->topLevelItemCount() - 1));
+        if (QString::fromStdString(info.name) == current)
+            m_list->setCurrentItem(m_list->topLevelItem(m_list->topLevelItemCount() - 1));
     }
 }
 
@@ -168,14 +171,16 @@ void LotterySelectDialog::Add_BtnClick() {
 void LotterySelectDialog::Del_BtnClick() {
     QTreeWidgetItem* item = m_list->currentItem();
     if (!item || !item->isSelected()) {
-        m_main.prompter().information(this, QString::fromUtf8(core::lottery_messages::kNothingSelected.data(),
-                                                              core::lottery_messages::kNothingSelected.size()));
+        m_main.prompter().information(this,
+                                      QString::fromUtf8(core::lottery_messages::kNothingSelected.data(),
+                                                        core::lottery_messages::kNothingSelected.size()));
         return;
     }
     if (!m_main.prompter().confirm(this, QString::fromUtf8(core::lottery_messages::kConfirmDelete.data(),
                                                            core::lottery_messages::kConfirmDelete.size())))
         return;
-    if (auto deleted = core::deleteLotteryType(*m_main.database(), item->text(NameColumn).toStdString()); !deleted) {
+    if (auto deleted = core::deleteLotteryType(*m_main.database(), item->text(NameColumn).toStdString());
+        !deleted) {
         m_main.prompter().information(this, QString::fromStdString(deleted.error().message));
         return;
     }

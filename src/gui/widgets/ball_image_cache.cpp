@@ -83,7 +83,8 @@ QPixmap BallImageCache::drawBall(const QString& name, int size, qreal devicePixe
         painter.setBrush(look.colour);
     } else {
         // Light from the upper left: a bright spot fading into the body colour and a darker rim.
-        QRadialGradient gradient(body.left() + body.width() * 0.35, body.top() + body.height() * 0.3, body.width() * 0.75);
+        QRadialGradient gradient(body.left() + body.width() * 0.35, body.top() + body.height() * 0.3,
+                                 body.width() * 0.75);
         gradient.setColorAt(0.0, look.colour.lighter(185));
         gradient.setColorAt(0.45, look.colour);
         gradient.setColorAt(1.0, look.colour.darker(170));
@@ -109,7 +110,8 @@ void BallImageCache::scanFolder(const fs::path& folder) {
         if (!entry.is_regular_file(ec)) continue;
         const QString file = QString::fromStdString(entry.path().string());
         const QString stem = QString::fromStdString(entry.path().stem().string());
-        if (!QString::fromStdString(entry.path().extension().string()).endsWith(QLatin1String("bmp"), Qt::CaseInsensitive))
+        if (!QString::fromStdString(entry.path().extension().string())
+                 .endsWith(QLatin1String("bmp"), Qt::CaseInsensitive))
             continue;
         QPixmap picture(file);
         // An unreadable picture is skipped: the drawn ball stands in for it.
@@ -130,14 +132,30 @@ void BallImageCache::clear() {
     m_sized.clear();
 }
 
-bool BallImageCache::hasFile(const QString& name) const { return m_files.contains(name); }
+bool BallImageCache::hasFile(const QString& name) const {
+    return m_files.contains(name) || loadOnDemand(name);
+}
+
+bool BallImageCache::loadOnDemand(const QString& name) const {
+    if (m_home.empty() || name.isEmpty() || name.contains(QLatin1Char('/'))) return false;
+    for (const fs::path& folder : {m_home / "Qiu" / "GuoLv", m_home / "Qiu"}) {
+        const fs::path file = folder / (name.toStdString() + ".bmp");
+        std::error_code ec;
+        if (!fs::is_regular_file(file, ec)) continue;
+        QPixmap picture(QString::fromStdString(file.string()));
+        if (picture.isNull()) continue;
+        m_files.insert(name, picture);
+        return true;
+    }
+    return false;
+}
 
 QPixmap BallImageCache::image(const QString& name, int size) const {
     const QString key = name + QLatin1Char('@') + QString::number(size);
     if (auto it = m_sized.constFind(key); it != m_sized.constEnd()) return *it;
     QPixmap out;
-    if (auto file = m_files.constFind(name); file != m_files.constEnd()) {
-        out = file->scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    if (m_files.contains(name) || loadOnDemand(name)) {
+        out = m_files.value(name).scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     } else {
         const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
         out = drawBall(name, size, ratio);

@@ -11,7 +11,7 @@ namespace p3::gui {
 
 /// The colour and text a ball name stands for.
 struct BallLook {
-    QColor colour;     ///< the body colour of the ball
+    QColor colour; ///< the body colour of the ball
     QColor textColour;
     QString text;      ///< what is written on the ball
     bool flat = false; ///< an unchosen cell: a pale, flat disc rather than a shaded ball
@@ -40,10 +40,12 @@ public:
 
 private:
     void scanFolder(const std::filesystem::path& folder);
+    /// A picture file that appeared after the scan, looked for by name in the two folders.
+    bool loadOnDemand(const QString& name) const;
 
     std::filesystem::path m_home;
     // File pictures by name (without ".bmp", case kept) and drawn or scaled pictures by name and size.
-    QHash<QString, QPixmap> m_files;
+    mutable QHash<QString, QPixmap> m_files;
     mutable QHash<QString, QPixmap> m_sized;
 };
 

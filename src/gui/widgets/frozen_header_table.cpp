@@ -1,5 +1,6 @@
 #include "gui/widgets/frozen_header_table.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -29,7 +30,8 @@ FrozenHeaderTable::FrozenHeaderTable(QWidget* parent) : QTableView(parent), m_he
     m_header->viewport()->setMouseTracking(true);
     m_header->viewport()->installEventFilter(this);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_header->horizontalScrollBar(), &QScrollBar::setValue);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_header->horizontalScrollBar(),
+            &QScrollBar::setValue);
 }
 
 void FrozenHeaderTable::setModel(QAbstractItemModel* model) {
@@ -39,7 +41,8 @@ void FrozenHeaderTable::setModel(QAbstractItemModel* model) {
 
 void FrozenHeaderTable::setFrozenRows(int rows) {
     m_frozenRows = rows;
-    for (int r = 0; r < rows && model() && r < model()->rowCount(); ++r) setRowHidden(r, true);
+    for (int r = 0; r < rows && model() && r < model()->rowCount(); ++r)
+        setRowHidden(r, true);
     setViewportMargins(0, frozenHeight(), 0, 0);
     m_header->verticalScrollBar()->setValue(0);
     layoutHeader();
@@ -83,7 +86,13 @@ bool FrozenHeaderTable::eventFilter(QObject* watched, QEvent* event) {
             emit headerHovered(m_header->rowAt(at.y()), m_header->columnAt(at.x()));
             break;
         }
-        case QEvent::Leave: emit headerHovered(-1, -1); break;
+        case QEvent::Wheel:
+            // The fixed rows never scroll by themselves: the wheel scrolls the grid below them.
+            QCoreApplication::sendEvent(viewport(), event);
+            return true;
+        case QEvent::Leave:
+            emit headerHovered(-1, -1);
+            break;
         case QEvent::MouseButtonPress: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::LeftButton) {
@@ -93,7 +102,8 @@ bool FrozenHeaderTable::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         }
-        default: break;
+        default:
+            break;
         }
     }
     return QTableView::eventFilter(watched, event);

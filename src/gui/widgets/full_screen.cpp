@@ -80,7 +80,8 @@ bool FullScreenHost::eventFilter(QObject* watched, QEvent* event) {
         // Closing the full-screen window by the system or by Escape also brings the control back.
         if (event->type() == QEvent::Close) {
             exitFullScreen();
-        } else if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        } else if (event->type() == QEvent::KeyPress &&
+                   static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
             exitFullScreen();
             return true;
         }

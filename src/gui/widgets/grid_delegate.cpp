@@ -9,9 +9,11 @@ const QColor GridDelegate::kGroupLineColour(64, 64, 64);
 const QColor GridDelegate::kCellLineColour(200, 210, 225);
 
 GridDelegate::GridDelegate(Roles roles, QList<int> boldKinds, int stripKind, QObject* parent)
-    : QStyledItemDelegate(parent), m_roles(roles), m_boldKinds(std::move(boldKinds)), m_stripKind(stripKind) {}
+    : QStyledItemDelegate(parent), m_roles(roles), m_boldKinds(std::move(boldKinds)), m_stripKind(stripKind) {
+}
 
-void GridDelegate::paintStrip(QPainter* painter, const QRect& rect, const QString& text, int activePart) const {
+void GridDelegate::paintStrip(QPainter* painter, const QRect& rect, const QString& text,
+                              int activePart) const {
     // The strip is two commands side by side, split at the ideographic space.
     const qsizetype split = text.indexOf(QChar(0x3000));
     const QString left = split < 0 ? text : text.left(split);
@@ -36,7 +38,8 @@ void GridDelegate::paintStrip(QPainter* painter, const QRect& rect, const QStrin
     drawPart(right, metrics.horizontalAdvance(right), activePart == 2);
 }
 
-void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
     painter->save();
     const QRect rect = option.rect;
     const QVariant background = index.data(Qt::BackgroundRole);

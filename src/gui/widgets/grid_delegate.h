@@ -10,13 +10,14 @@ class GridDelegate : public QStyledItemDelegate {
 public:
     /// Roles the delegate reads besides Qt's display, background, foreground and alignment roles.
     struct Roles {
-        int kind = -1;        ///< int; compared with boldKinds and stripKind
-        int activePart = -1;  ///< int: 0 none, 1 the left part, 2 the right part of a strip
-        int span = -1;        ///< int: how many columns the cell stands over
+        int kind = -1;       ///< int; compared with boldKinds and stripKind
+        int activePart = -1; ///< int: 0 none, 1 the left part, 2 the right part of a strip
+        int span = -1;       ///< int: how many columns the cell stands over
     };
     GridDelegate(Roles roles, QList<int> boldKinds, int stripKind, QObject* parent = nullptr);
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 
     static const QColor kActivePartColour;
     static const QColor kGroupLineColour;
