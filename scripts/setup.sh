@@ -10,7 +10,7 @@ P3_PACKAGES=(
   qt6-base-dev libqt6test6
   libsqlite3-dev libsqlitecpp-dev libsimpleini-dev libcurl4-openssl-dev libxlsxwriter-dev
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
-  fonts-wqy-microhei xvfb xauth imagemagick
+  fonts-wqy-microhei xvfb xauth imagemagick poppler-utils
 )
 
 p3_install_packages() {

@@ -29,6 +29,9 @@ lxw_format* cellFormat(lxw_workbook* book, lxw_color_t colour, double size, bool
 
 Status writeBetPlanXlsx(const BetPlan& plan, const BetPlanInputs& inputs, const std::filesystem::path& file) {
     if (file.empty()) return fail("请输入文件名!");
+    std::error_code exists;
+    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    if (!std::filesystem::is_directory(folder, exists)) return fail("找不到文件夹: " + folder.string());
     const std::filesystem::path temporary =
         file.parent_path() / ("." + file.filename().string() + ".part-" + std::to_string(::getpid()));
     lxw_workbook* book = workbook_new(temporary.string().c_str());

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <thread>
 
 #include "core/io/text_codec.h"
 #include "core/net/online_update.h"
@@ -176,4 +177,45 @@ TEST(NetOnDemandUpdate, MergesNewLinesAndReportsFailures) {
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.error().message, "无法连接星河阁服务器 可能网站目前无法正常防问!");
     EXPECT_EQ(f.stored(f.ti).size(), 3u);
+}
+
+TEST(NetAutoUpdate, StallsHugeAnswersAndGarbageStoreNothing) {
+    p3::test::DataFixture f;
+    const DrawList before = draws({{"2007001", "111"}});
+    ASSERT_TRUE(f.db.appendDraws(f.ti.kind, f.ti.id, before));
+    p3::test::LoopbackServer http;
+    std::atomic<int> stalls{0};
+    http.server().Get("/stall/down/(.+)", [&](const httplib::Request&, httplib::Response& res) {
+        ++stalls;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        res.set_content("2007002 222\n", "text/plain");
+    });
+    http.server().Get("/huge/down/(.+)", [](const httplib::Request&, httplib::Response& res) {
+        auto sent = std::make_shared<std::size_t>(0);
+        res.set_chunked_content_provider("text/plain", [sent](std::size_t, httplib::DataSink& sink) {
+            const std::string block = "2007002 222\n2007003 333\n";
+            std::string many;
+            for (int i = 0; i < 2048; ++i) many += block;
+            if (*sent >= (std::size_t{1} << 30) || !sink.write(many.data(), many.size())) return false;
+            *sent += many.size();
+            return true;
+        });
+    });
+    http.server().Get("/garbage/down/(.+)", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content(std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe 2007009 999x\n<html>", 37), "text/plain");
+    });
+    http.start();
+
+    AutoUpdateRequest r;
+    r.databaseFile = f.dir / "MDB.sqlite";
+    r.home = f.dir.path();
+    r.lottery = f.ti;
+    r.latestPeriod = 2007001;
+    r.http.readTimeoutMs = 300;
+    for (const char* route : {"/stall", "/huge", "/garbage"}) {
+        r.url = drawFileUrl(http.base() + route, f.ti.name);
+        EXPECT_TRUE(runAutoUpdate(r).added.empty()) << route;
+        EXPECT_EQ(f.stored(f.ti), before) << route;
+    }
+    EXPECT_EQ(stalls, 3);
 }
