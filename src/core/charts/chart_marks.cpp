@@ -326,9 +326,9 @@ void kind31(const RowContext& r, RowWriter& w) {
         w.mark(6 + x);
     // 复隔中 of the tails against the tails of the two draws before.
     auto tailsOf = [](int number) {
-        return number < 0 ? -1
-                          : ((number / 100 + number / 10) % 10) * 100 + ((number / 100 + number) % 10) * 10 +
-                                (number / 10 + number) % 10;
+        if (number < 0) return -1;
+        const int h = number / 100, t = number / 10 % 10, u = number % 10;
+        return (h + t) % 10 * 100 + (h + u) % 10 * 10 + (t + u) % 10;
     };
     const Classes classes = repeatGapMiddle(tailsOf(r.before(1)), tailsOf(r.before(2)));
     historyGroupMarks(classes, v, w, 16, 28, 32, 36);

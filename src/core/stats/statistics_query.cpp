@@ -75,7 +75,8 @@ Status OmissionQuery::query(const std::vector<std::string>& names, const std::fu
     for (const auto& name : names) {
         const int kind = statisticKindOf(name);
         if (kind == 0 || kind == kUncomputedKind) return fail("没有这个统计参数: " + name);
-        kinds.push_back(kind);
+        // A kind named twice is shown once: its block is one record with one place in the table.
+        if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end()) kinds.push_back(kind);
     }
     std::vector<Record> shown;
     for (std::size_t i = 0; i < kinds.size(); ++i) {

@@ -59,7 +59,8 @@ public:
     const std::vector<int>& workList() const noexcept { return m_workList; }
 
     /// Exec_TuClick with the captions of the ticked boxes in page order; `progress` gets whole percents.
-    /// Nothing ticked: "请选择统计的条件名称!"; an unknown name is refused by name.
+    /// Nothing ticked: "请选择统计的条件名称!"; an unknown name is refused by name; a name given twice is
+    /// shown once.
     [[nodiscard]] Status query(const std::vector<std::string>& names,
                                const std::function<void(int)>& progress = {});
 

@@ -1,10 +1,13 @@
 // The main-grid charts: layout, marks, waiting counts, footer statistics, prediction row and lines.
 #include <gtest/gtest.h>
 
+#include "common/test_paths.h"
 #include "core/charts/chart_catalogue.h"
 #include "core/charts/chart_tree.h"
 #include "core/history/draw_text_file.h"
+#include "core/io/app_path.h"
 #include "core/stats/omission_statistics.h"
+#include "core/store/draw_database.h"
 
 using namespace p3::core;
 
@@ -135,6 +138,15 @@ TEST(ChartMarks, HistoryChartsAgainstTheDrawsBefore) {
     EXPECT_EQ(rgm.text(4, 19 + 3), "3"); // three 隔
     EXPECT_EQ(rgm.text(4, 35 + 6), "G"); // 3隔
     EXPECT_EQ(rgm.text(5, 35 + 8), "I"); // 390 against 112, 378: 1隔2中
+
+    // Kind 31 compares the sum tails with the tails of the draws before: 345, 789, then 123.
+    const ChartGrid tails = build(31, drawsOf({"123", "345", "012"}));
+    EXPECT_EQ(tails.text(4, 5), "123");
+    EXPECT_EQ(tails.text(4, 28), "789");   // 复码: the tails of the draw before
+    EXPECT_EQ(tails.text(4, 29), "345");   // 隔码
+    EXPECT_EQ(tails.text(4, 36 + 8), "I"); // 1隔2中
+    EXPECT_EQ(tails.text(4, 33), "b");
+    EXPECT_EQ(tails.text(3, 36 + 9), "J");
 
     const ChartGrid ait = build(19, drawsOf({"457", "456"}));
     EXPECT_EQ(ait.text(2, 15 + 1), "孤");
@@ -306,4 +318,23 @@ TEST(ChartTree, GroupsLeavesAndPictures) {
     EXPECT_EQ(fixedChartPicture("和值-对照表"), "Image/和值-对照表.jpg");
     for (int kind = 1; kind <= 41; ++kind)
         EXPECT_EQ(chartKindOf(chartName(kind)), isChartKind(kind) ? kind : 0);
+}
+
+TEST(ChartTree, EveryLeafHasAHelpTextInTheHomeTemplate) {
+    p3::test::ScratchDir dir("chart-help");
+    std::filesystem::copy_file(findTemplateDir() / "Data" / "MDB.sqlite", dir / "MDB.sqlite");
+    auto db = DrawDatabase::open(dir / "MDB.sqlite");
+    ASSERT_TRUE(db.has_value());
+    auto help = db->chartHelp();
+    ASSERT_TRUE(help.has_value());
+    for (const auto& group : chartTree(5))
+        for (const auto& leaf : group.leaves) {
+            auto it = std::find_if(help->begin(), help->end(),
+                                   [&](const ChartHelp& h) { return h.name == leaf.name; });
+            ASSERT_NE(it, help->end()) << leaf.name;
+            EXPECT_FALSE(it->help.empty()) << leaf.name;
+        }
+    auto slant = std::find_if(help->begin(), help->end(),
+                              [](const ChartHelp& h) { return h.name == "百位斜线参数分析"; });
+    EXPECT_NE(slant->help.find('\n'), std::string::npos); // "\n" in the source is a line break of the help
 }

@@ -62,6 +62,10 @@ TEST(OmissionQuery, LayoutCacheAndRefusal) {
     EXPECT_EQ(query.displayed()[0], cachedSpan); // taken from the cache, not recomputed
     EXPECT_EQ(query.displayed()[0]->firstRow, 0);
     EXPECT_EQ(query.cache().size(), 3u);
+    ASSERT_TRUE(query.query({"和值", "跨度", "和值"}).has_value());
+    ASSERT_EQ(query.displayed().size(), 2u);
+    EXPECT_EQ(query.rowCells(query.displayed()[1]->firstRow)[0], "(跨度) 遗漏统计");
+    EXPECT_FALSE(query.query({"位合二码组合"}).has_value());
     query.setWorkList({111, 222});
     EXPECT_TRUE(query.cache().empty());
     EXPECT_EQ(query.rowCount(), 2);
