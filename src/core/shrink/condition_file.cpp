@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/io/text_codec.h"
+#include "core/shrink/list_file.h"
 
 namespace p3::core {
 namespace {
@@ -74,7 +75,7 @@ Status writeConditionFile(const std::filesystem::path& file, const ConditionList
 }
 
 Result<ConditionList> readConditionFile(const std::filesystem::path& file) {
-    auto text = readTextFile(file);
+    auto text = readListTextFile(file);
     if (!text) return std::unexpected(text.error());
     return parseConditionFile(*text);
 }

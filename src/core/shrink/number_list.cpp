@@ -1,6 +1,7 @@
 #include "core/shrink/number_list.h"
 
 #include "core/io/text_codec.h"
+#include "core/shrink/list_file.h"
 #include "core/shrink/condition_line.h"
 
 namespace p3::core {
@@ -70,7 +71,7 @@ std::vector<std::string> readNumberTokens(std::string_view text) {
 }
 
 Result<std::vector<std::string>> readNumberTextFile(const std::filesystem::path& file) {
-    auto text = readTextFile(file);
+    auto text = readListTextFile(file);
     if (!text) return std::unexpected(text.error());
     return readNumberTokens(*text);
 }
