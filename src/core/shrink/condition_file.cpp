@@ -22,7 +22,8 @@ bool fitsFileFormat(const ConditionLine& line) {
         if (hasLineBreak(*field) || field->find('~') != std::string::npos || splitPieces(*field, '~').empty())
             return false;
     if (hasLineBreak(line.content)) return false;
-    return std::ranges::none_of(splitPieces(line.content, '&'), [](const std::string& p) { return p == kEnd; });
+    return std::ranges::none_of(splitPieces(line.content, '&'),
+                                [](const std::string& p) { return p == kEnd; });
 }
 
 } // namespace
@@ -69,7 +70,8 @@ ConditionList parseConditionFile(std::string_view text) {
 
 Status writeConditionFile(const std::filesystem::path& file, const ConditionList& lines) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (!fitsFileFormat(lines[i])) return fail("条件序号" + std::to_string(i + 1) + " 含有不能保存的字符");
+        if (!fitsFileFormat(lines[i]))
+            return fail("条件序号" + std::to_string(i + 1) + " 含有不能保存的字符");
     }
     return writeTextFileGbk(file, formatConditionFile(lines));
 }

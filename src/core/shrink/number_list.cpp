@@ -1,8 +1,8 @@
 #include "core/shrink/number_list.h"
 
 #include "core/io/text_codec.h"
-#include "core/shrink/list_file.h"
 #include "core/shrink/condition_line.h"
+#include "core/shrink/list_file.h"
 
 namespace p3::core {
 namespace {

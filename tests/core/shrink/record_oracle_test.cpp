@@ -58,9 +58,9 @@ std::string groupType(const Digits& d) {
     return "杂六";
 }
 std::string shapeLabel(const Digits& d) {
-    static const std::array<std::string, 10> labels{"豹子",         "顺子",         "偶点半顺组六", "奇点半顺组六",
-                                                    "偶点杂六",     "奇点杂六",     "偶点连号组三", "奇点连号组三",
-                                                    "偶点不连组三", "奇点不连组三"};
+    static const std::array<std::string, 10> labels{
+        "豹子",     "顺子",         "偶点半顺组六", "奇点半顺组六", "偶点杂六",
+        "奇点杂六", "偶点连号组三", "奇点连号组三", "偶点不连组三", "奇点不连组三"};
     const Digits s = sortedOf(d);
     int code;
     if (s[0] == s[2])
@@ -200,7 +200,8 @@ struct Ref {
     std::string set1, set2, set3;
 };
 
-OracleRecord wordRecord(std::string name, std::function<std::string(const Digits&)> f, Rule rule = Rule::Word) {
+OracleRecord wordRecord(std::string name, std::function<std::string(const Digits&)> f,
+                        Rule rule = Rule::Word) {
     OracleRecord r{std::move(name), rule, std::move(f), {}, {}};
     std::set<std::string> seen;
     for (int n = 0; n < 1000; ++n)
@@ -221,7 +222,9 @@ std::array<int, 3> pairTails(const Digits& d) {
 
 std::vector<OracleRecord> oracleRecords(int kind, const Ref& ref) {
     std::vector<OracleRecord> r;
-    const auto inSet = [](int v, const std::string& set) { return set.find(static_cast<char>('0' + v)) != std::string::npos; };
+    const auto inSet = [](int v, const std::string& set) {
+        return set.find(static_cast<char>('0' + v)) != std::string::npos;
+    };
     const auto klass = [&](int v) { return inSet(v, ref.set1) ? 0 : inSet(v, ref.set2) ? 1 : 2; };
     switch (kind) {
     case 1:
@@ -230,8 +233,9 @@ std::vector<OracleRecord> oracleRecords(int kind, const Ref& ref) {
         break;
     case 2:
         for (int i = 0; i < 3; ++i)
-            r.push_back(wordRecord(std::array<std::string, 3>{"最小号", "中间号", "最大号"}[static_cast<std::size_t>(i)],
-                                   [i](const Digits& d) { return str(sortedOf(d)[static_cast<std::size_t>(i)]); }));
+            r.push_back(wordRecord(
+                std::array<std::string, 3>{"最小号", "中间号", "最大号"}[static_cast<std::size_t>(i)],
+                [i](const Digits& d) { return str(sortedOf(d)[static_cast<std::size_t>(i)]); }));
         break;
     case 3:
     case 4:
@@ -275,23 +279,24 @@ std::vector<OracleRecord> oracleRecords(int kind, const Ref& ref) {
             {"1^0123/456/789^3", "1^0123/456/789^23", "1^9/9/9^0", "1^13579/02468/5^12", "1^0/0/0^0123"}));
         break;
     case 9:
-        r.push_back(directRecord(
-            "号码组",
-            [](const Digits& d, const std::string& v) {
-                const auto c1 = v.find('^'), c2 = v.find('^', c1 + 1), c3 = v.find('^', c2 + 1);
-                const std::string group = v.substr(c1 + 1, c2 - c1 - 1), counts = v.substr(c2 + 1, c3 - c2 - 1);
-                const bool once = v.substr(c3 + 1) == "1";
-                std::set<int> distinct(d.begin(), d.end());
-                int hits = 0;
-                if (once)
-                    for (int x : distinct)
-                        hits += group.find(static_cast<char>('0' + x)) != std::string::npos;
-                else
-                    for (int x : d)
-                        hits += group.find(static_cast<char>('0' + x)) != std::string::npos;
-                return counts.find(str(hits)) != std::string::npos;
-            },
-            {"1^01^2^1", "1^01^2^0", "1^0257^12^1", "1^5^3^0", "1^13579^0^1", "1^123^1^0"}));
+        r.push_back(
+            directRecord("号码组",
+                         [](const Digits& d, const std::string& v) {
+                             const auto c1 = v.find('^'), c2 = v.find('^', c1 + 1), c3 = v.find('^', c2 + 1);
+                             const std::string group = v.substr(c1 + 1, c2 - c1 - 1),
+                                               counts = v.substr(c2 + 1, c3 - c2 - 1);
+                             const bool once = v.substr(c3 + 1) == "1";
+                             std::set<int> distinct(d.begin(), d.end());
+                             int hits = 0;
+                             if (once)
+                                 for (int x : distinct)
+                                     hits += group.find(static_cast<char>('0' + x)) != std::string::npos;
+                             else
+                                 for (int x : d)
+                                     hits += group.find(static_cast<char>('0' + x)) != std::string::npos;
+                             return counts.find(str(hits)) != std::string::npos;
+                         },
+                         {"1^01^2^1", "1^01^2^0", "1^0257^12^1", "1^5^3^0", "1^13579^0^1", "1^123^1^0"}));
         break;
     case 10:
     case 11: {
@@ -318,12 +323,15 @@ std::vector<OracleRecord> oracleRecords(int kind, const Ref& ref) {
             return c;
         };
         for (int i = 0; i < 3; ++i)
-            r.push_back(wordRecord(str(i) + "路个数", [=](const Digits& d) { return str(counts(d)[static_cast<std::size_t>(i)]); }));
+            r.push_back(wordRecord(str(i) + "路个数", [=](const Digits& d) {
+                return str(counts(d)[static_cast<std::size_t>(i)]);
+            }));
         r.push_back(wordRecord("组选排列", [=](const Digits& d) {
             const auto c = counts(d);
             return str(c[0]) + str(c[1]) + str(c[2]);
         }));
-        r.push_back(wordRecord("直选排列", [](const Digits& d) { return str(d[0] % 3) + str(d[1] % 3) + str(d[2] % 3); }));
+        r.push_back(wordRecord(
+            "直选排列", [](const Digits& d) { return str(d[0] % 3) + str(d[1] % 3) + str(d[2] % 3); }));
         r.push_back(wordRecord("形态", [=](const Digits& d) {
             const auto c = counts(d);
             return shapeWordOfCounts(c[0], c[1], c[2]);
@@ -397,10 +405,12 @@ std::vector<OracleRecord> oracleRecords(int kind, const Ref& ref) {
         r.push_back(wordRecord("百+十", [](const Digits& d) { return str(d[0] + d[1]); }));
         r.push_back(wordRecord("百+个", [](const Digits& d) { return str(d[0] + d[2]); }));
         r.push_back(wordRecord("十+个", [](const Digits& d) { return str(d[1] + d[2]); }));
-        r.push_back(directRecord(
-            "任意两码和",
-            [](const Digits& d, const std::string& v) { return countTest({d[0] + d[1], d[0] + d[2], d[1] + d[2]}, v); },
-            {"7 11^1 ^1", "7 11^2 ^1", "2 3^2 ^1", "2 3^3 ^0", "0 18^0 ^1", "10^1 2 3 ^0", "1 2 3 4 5^0 3 ^1"}));
+        r.push_back(directRecord("任意两码和",
+                                 [](const Digits& d, const std::string& v) {
+                                     return countTest({d[0] + d[1], d[0] + d[2], d[1] + d[2]}, v);
+                                 },
+                                 {"7 11^1 ^1", "7 11^2 ^1", "2 3^2 ^1", "2 3^3 ^0", "0 18^0 ^1",
+                                  "10^1 2 3 ^0", "1 2 3 4 5^0 3 ^1"}));
         break;
     }
     case 20:
@@ -464,10 +474,14 @@ std::vector<OracleRecord> oracleRecords(int kind, const Ref& ref) {
         r.push_back(wordRecord("十-个(绝对值)", [](const Digits& d) { return str(std::abs(d[1] - d[2])); }));
         break;
     case 23:
-        r.push_back(wordRecord("二细分", [](const Digits& d) { return bias(d) == "真正" ? std::string("真正") : std::string("偏假"); }));
+        r.push_back(wordRecord("二细分", [](const Digits& d) {
+            return bias(d) == "真正" ? std::string("真正") : std::string("偏假");
+        }));
         r.push_back(wordRecord("三细分", [](const Digits& d) {
             const std::string c = bias(d);
-            return c.find("假对子") != std::string::npos ? std::string("假对子") : c == "真正" ? c : std::string("偏态");
+            return c.find("假对子") != std::string::npos ? std::string("假对子")
+                   : c == "真正"                         ? c
+                                                         : std::string("偏态");
         }));
         r.push_back(wordRecord("偏态细分", bias));
         break;
@@ -514,8 +528,8 @@ std::string randomValue(const OracleRecord& r, std::mt19937& rng) {
     return v;
 }
 
-const std::vector<Ref> kRefs{{"035", "128", "4679"}, {"18", "234567", "09"}, {"124", "3", "05"},
-                             {"", "0123", "456789"}};
+const std::vector<Ref> kRefs{
+    {"035", "128", "4679"}, {"18", "234567", "09"}, {"124", "3", "05"}, {"", "0123", "456789"}};
 
 } // namespace
 
