@@ -4,6 +4,7 @@
 
 #include "cli/shrink_cli.h"
 #include "core/io/text_codec.h"
+#include "core/shrink/list_file.h"
 #include "core/shrink/number_list.h"
 #include "core/shrink/workbench.h"
 
@@ -25,7 +26,7 @@ void runConvert(const GlobalOptions& global, const ConvertOptions& o) {
         if (o.series != 0) table = loadShrinkHistory(global, o.history).table;
         result = core::TrackConvert(betList, take(core::seriesKey(table, o.series)));
     } else {
-        const auto tokens = core::ReadMemoNumbers(take(core::readTextFile(o.input)));
+        const auto tokens = core::ReadMemoNumbers(take(core::readListTextFile(o.input)));
         result = o.mode == "组变单" || o.mode == "group-to-direct" ? core::groupToDirect(tokens)
                                                                    : core::directToGroup(tokens);
     }

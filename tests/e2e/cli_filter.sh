@@ -72,6 +72,31 @@ head -c 3000 /dev/urandom > "$WORK/garbage.ag"
 run filter --conditions "$WORK/garbage.ag"
 check "garbage status" 2 "$RC"
 
+# Bad input of every sort: a clear message and status 2, or a result; never a crash or a hang.
+run filter --conditions /dev/zero
+check "endless conditions status" 2 "$RC"
+check "endless conditions message" "文件太大: /dev/zero (超过 100 MB)" "$ERR"
+run filter --conditions "$WORK/sum.ag" --base /dev/zero
+check "endless base status" 2 "$RC"
+printf '\xff\xfeB\x00e\x00' > "$WORK/utf16.ag"
+run filter --conditions "$WORK/utf16.ag"
+check "utf-16 status" 2 "$RC"
+check "utf-16 message" "没有可供过滤的条件" "$ERR"
+head -c 20000000 /dev/zero | tr '\0' '7' > "$WORK/oneline.txt"
+run filter --conditions "$WORK/sum.ag" --base "$WORK/oneline.txt"
+check "one huge line base" "共: 0 注" "$ERR"
+printf 'Begin_Tianjiao\n1~和值\n和值~0~1~0\n' > "$WORK/truncated.ag"
+run filter --conditions "$WORK/truncated.ag"
+check "truncated header status" 0 "$RC"
+check "truncated header: 保留 missing, the line excludes" "共: 999 注" "$ERR"
+printf '中 000 注\n' > "$WORK/chinese.txt"
+run filter --conditions "$WORK/sum.ag" --base "$WORK/chinese.txt"
+check "chinese tokens are no numbers" "000" "$OUT"
+run filter --conditions "$WORK/sum.ag" --pick 0123/x/1
+check "bad pick status" 2 "$RC"
+run filter --conditions "$WORK/sum.ag" --total-tolerance 1
+check "bad tolerance status" 2 "$RC"
+
 # An unknown keyword is ignored with a warning.
 printf 'Begin_Tianjiao\n1~不存在~1|0|无设置~1~0\nx~y~1~0\nEnd_Tianjiao\n' >> "$WORK/sum.ag"
 run filter --conditions "$WORK/sum.ag" --pick 0/0/0123

@@ -172,6 +172,17 @@ PanelState LoadPanelState(const ConditionLine& line) {
     return panel;
 }
 
+PanelState LoadPanelState(const ConditionLine& line, const SeriesHistory& history) {
+    PanelState panel = LoadPanelState(line);
+    if (!hasReferenceElement(panel.kind)) return panel;
+    auto made = SeriesPreset(panel.kind, history, panel.series);
+    if (made && made->has_value()) {
+        panel.sets = **made;
+        panel.sets.series.reset();
+    }
+    return panel;
+}
+
 std::string CollectOptions(const RecordSpec& record, const std::vector<bool>& ticked) {
     std::string out;
     for (std::size_t i = 0; i < record.options.size() && i < ticked.size(); ++i)

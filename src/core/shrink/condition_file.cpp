@@ -1,6 +1,9 @@
 #include "core/shrink/condition_file.h"
 
+#include <algorithm>
+
 #include "core/io/text_codec.h"
+#include "core/shrink/list_file.h"
 
 namespace p3::core {
 namespace {
@@ -8,10 +11,19 @@ namespace {
 constexpr std::string_view kBegin = "Begin_Tianjiao";
 constexpr std::string_view kEnd = "End_Tianjiao";
 
-bool fitsFileFormat(std::string_view field, bool isHeaderField) {
-    for (char c : field)
-        if (c == '\n' || c == '\r' || (isHeaderField && c == '~')) return false;
-    return true;
+bool hasLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+/// A header field is read back by splitting at "~" with blank pieces dropped, so it must hold no "~"
+/// and must not be blank; a content piece must not be read as the end of the line's block.
+bool fitsFileFormat(const ConditionLine& line) {
+    for (const std::string* field : {&line.use, &line.keyword, &line.counts, &line.keep, &line.tolerant})
+        if (hasLineBreak(*field) || field->find('~') != std::string::npos || splitPieces(*field, '~').empty())
+            return false;
+    if (hasLineBreak(line.content)) return false;
+    return std::ranges::none_of(splitPieces(line.content, '&'),
+                                [](const std::string& p) { return p == kEnd; });
 }
 
 } // namespace
@@ -58,17 +70,14 @@ ConditionList parseConditionFile(std::string_view text) {
 
 Status writeConditionFile(const std::filesystem::path& file, const ConditionList& lines) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto& l = lines[i];
-        const bool ok = fitsFileFormat(l.use, true) && fitsFileFormat(l.keyword, true) &&
-                        fitsFileFormat(l.counts, true) && fitsFileFormat(l.keep, true) &&
-                        fitsFileFormat(l.tolerant, true) && fitsFileFormat(l.content, false);
-        if (!ok) return fail("条件序号" + std::to_string(i + 1) + " 含有不能保存的字符");
+        if (!fitsFileFormat(lines[i]))
+            return fail("条件序号" + std::to_string(i + 1) + " 含有不能保存的字符");
     }
     return writeTextFileGbk(file, formatConditionFile(lines));
 }
 
 Result<ConditionList> readConditionFile(const std::filesystem::path& file) {
-    auto text = readTextFile(file);
+    auto text = readListTextFile(file);
     if (!text) return std::unexpected(text.error());
     return parseConditionFile(*text);
 }

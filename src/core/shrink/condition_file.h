@@ -21,8 +21,9 @@ inline constexpr std::string_view kAutoConditionFile = "~tmp_tj.ag";
 /// fewer than three lines gives an empty list.
 [[nodiscard]] ConditionList parseConditionFile(std::string_view text);
 
-/// Writes the list atomically in GBK. A field that holds a line break or "~" (which the file format
-/// cannot carry) is refused with a message naming the row.
+/// Writes the list atomically in GBK. What the file could not give back as it was (a line break, a
+/// "~" or a blank in the fields 使用, 条件名, counts, 保留, 容错, a content piece "End_Tianjiao") is
+/// refused with a message naming the row.
 [[nodiscard]] Status writeConditionFile(const std::filesystem::path& file, const ConditionList& lines);
 
 /// Reads a condition file written in GBK or UTF-8.

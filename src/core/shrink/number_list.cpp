@@ -2,6 +2,7 @@
 
 #include "core/io/text_codec.h"
 #include "core/shrink/condition_line.h"
+#include "core/shrink/list_file.h"
 
 namespace p3::core {
 namespace {
@@ -20,22 +21,49 @@ std::vector<std::string_view> blankTokens(std::string_view line) {
     return tokens;
 }
 
+bool isContinuationByte(char c) noexcept {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
 } // namespace
+
+std::size_t characterCount(std::string_view text) noexcept {
+    std::size_t n = 0;
+    for (char c : text)
+        n += !isContinuationByte(c);
+    return n;
+}
+
+std::vector<std::string> splitCharacters(std::string_view text) {
+    std::vector<std::string> out;
+    for (char c : text) {
+        if (out.empty() || !isContinuationByte(c))
+            out.emplace_back(1, c);
+        else
+            out.back() += c;
+    }
+    return out;
+}
 
 std::vector<std::string> readNumberTokens(std::string_view text) {
     std::vector<std::string> numbers;
     for (const auto& line : splitLines(text)) {
         std::string gathered;
+        std::size_t gatheredCount = 0;
         for (std::string_view token : blankTokens(line)) {
-            if (gathered.size() + token.size() > 3) {
-                if (token.size() == 3) numbers.emplace_back(token);
+            const std::size_t count = characterCount(token);
+            if (gatheredCount + count > 3) {
+                if (count == 3) numbers.emplace_back(token);
                 gathered.clear();
+                gatheredCount = 0;
                 continue;
             }
             gathered += token;
-            if (gathered.size() == 3) {
+            gatheredCount += count;
+            if (gatheredCount == 3) {
                 numbers.push_back(std::move(gathered));
                 gathered.clear();
+                gatheredCount = 0;
             }
         }
     }
@@ -43,7 +71,7 @@ std::vector<std::string> readNumberTokens(std::string_view text) {
 }
 
 Result<std::vector<std::string>> readNumberTextFile(const std::filesystem::path& file) {
-    auto text = readTextFile(file);
+    auto text = readListTextFile(file);
     if (!text) return std::unexpected(text.error());
     return readNumberTokens(*text);
 }
@@ -86,7 +114,7 @@ std::string LayoutNumbers(const std::vector<std::string>& numbers, int columns) 
 std::vector<std::string> ReadMemoNumbers(std::string_view text) {
     std::vector<std::string> numbers;
     for (const auto& token : memoTokens(text))
-        if (token.size() == 3) numbers.push_back(token);
+        if (characterCount(token) == 3) numbers.push_back(token);
     return numbers;
 }
 

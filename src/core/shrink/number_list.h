@@ -10,10 +10,16 @@
 
 namespace p3::core {
 
+/// How many characters a UTF-8 text holds (a Chinese character is one, not three).
+[[nodiscard]] std::size_t characterCount(std::string_view text) noexcept;
+
+/// The UTF-8 characters of a text, each as its own string.
+[[nodiscard]] std::vector<std::string> splitCharacters(std::string_view text);
+
 /// The set tool's reader: each line split at blanks, tokens gathered until exactly three characters
 /// make a number; when a gathering grows beyond three, the current token is taken alone if it has
 /// three characters and the gathering starts afresh. A partial number does not carry over to the next
-/// line. Characters are not checked to be digits.
+/// line. Characters (not bytes) are counted and not checked to be digits.
 [[nodiscard]] std::vector<std::string> readNumberTokens(std::string_view text);
 
 /// A number text file (GBK or UTF-8) read with readNumberTokens.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <set>
 
+#include "core/shrink/number_list.h"
+
 namespace p3::core {
 namespace {
 
@@ -132,9 +134,11 @@ std::vector<std::string> directToGroup(const std::vector<std::string>& tokens) {
     std::vector<std::string> out;
     std::set<std::string> seen;
     for (const auto& t : tokens) {
-        if (t.size() != 3) continue;
-        std::string s = t;
-        std::ranges::sort(s);
+        // Characters, not bytes: a token of other text keeps whole characters when sorted.
+        auto characters = splitCharacters(t);
+        if (characters.size() != 3) continue;
+        std::ranges::sort(characters);
+        std::string s = characters[0] + characters[1] + characters[2];
         if (seen.insert(s).second) out.push_back(std::move(s));
     }
     return out;

@@ -136,6 +136,21 @@ TEST(ConditionEditor, LoadLineRestoresThePanel) {
     EXPECT_EQ(k16.series, 4);
     EXPECT_EQ(k16.sets.set2, "128");
     EXPECT_TRUE(k16.records[3].ticked);
+    // Opened for a change, the code lists are made again from the current history of the series.
+    DrawList draws{{"2024001", "123"}, {"2024002", "777"}};
+    const SeriesHistory history{&draws, nullptr};
+    const PanelState fresh =
+        LoadPanelState({"1", "复隔中", "1|0|无设置", "1", "0", "形态~a~1~0&035^128^4679%0"}, history);
+    EXPECT_EQ(fresh.sets, (ReferenceElement{"7", "123", "045689", std::nullopt}));
+    EXPECT_EQ(fresh.series, 0);
+    EXPECT_TRUE(fresh.records[3].ticked);
+    const PanelState tails =
+        LoadPanelState({"1", "任意位合", "1|0|无设置", "1", "0", "形态~a~1~0&1^2^3%0"}, history);
+    EXPECT_EQ(tails.sets.set1, "4"); // 777 gives the tails 444
+    const DrawList one{{"2024001", "123"}};
+    const PanelState kept = LoadPanelState({"1", "任意位合", "1|0|无设置", "1", "0", "形态~a~1~0&1^2^3%0"},
+                                           SeriesHistory{&one, nullptr});
+    EXPECT_EQ(kept.sets.set1, "1"); // one period: the preset does nothing
     const PanelState k25 = LoadPanelState({"1", "已出号码", "1|0|无设置", "1", "0", "已出号码~30^2~0~0&%2"});
     EXPECT_EQ(k25.records[0].value, "30");
     EXPECT_EQ(k25.series, 2);

@@ -63,6 +63,18 @@ TEST(ConditionFile, UnsavableFieldsAndMissingFilesAreRefused) {
     ASSERT_FALSE(status);
     EXPECT_EQ(status.error().message, "条件序号2 含有不能保存的字符");
     EXPECT_FALSE(std::filesystem::exists(dir / "x.ag"));
+    // A blank field would shift the fields after it when read back; a content piece "End_Tianjiao"
+    // would cut the content short.
+    list = sampleList();
+    list[0].counts = "";
+    EXPECT_EQ(writeConditionFile(dir / "x.ag", list).error().message, "条件序号1 含有不能保存的字符");
+    list = sampleList();
+    list[1].tolerant = " ";
+    EXPECT_FALSE(writeConditionFile(dir / "x.ag", list));
+    list = sampleList();
+    list[0].content = "和值~1~1~0&End_Tianjiao&跨度~2~1~0";
+    EXPECT_FALSE(writeConditionFile(dir / "x.ag", list));
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.ag"));
     EXPECT_FALSE(readConditionFile(dir / "none.ag"));
     EXPECT_EQ(conditionFileName("plan"), std::filesystem::path("plan.ag"));
     EXPECT_EQ(conditionFileName("plan.txt"), std::filesystem::path("plan.txt"));

@@ -107,3 +107,16 @@ TEST(Staging, EntryProposalFollowsTheConditionList) {
     EXPECT_EQ(proposal.name, "D3");
     EXPECT_EQ(stagedTransferMessage(2), "共转入 2 个奖号大底");
 }
+
+TEST(DrawNumberConversions, ChineseTextIsCountedInCharacters) {
+    // One Chinese character is one character, not a three-character token.
+    EXPECT_EQ(ReadMemoNumbers("中 321 注 231"), (Numbers{"321", "231"}));
+    EXPECT_EQ(readNumberTokens("中国 1 234"), (Numbers{"中国1", "234"})); // characters are not checked
+    EXPECT_EQ(readNumberTokens("中 321"), (Numbers{"321"}));
+    EXPECT_EQ(directToGroup(ReadMemoNumbers("中 321 555 注")), (Numbers{"123", "555"}));
+    // A three-character token that is not a number has its characters sorted, and stays valid text.
+    const auto group = directToGroup({"乙甲丙"});
+    ASSERT_EQ(group.size(), 1u);
+    EXPECT_TRUE(isValidUtf8(group[0]));
+    EXPECT_EQ(group[0], "丙乙甲"); // by code point: U+4E19 U+4E59 U+7532
+}
