@@ -116,6 +116,27 @@ std::string repairUtf8(std::string_view bytes) {
     return out;
 }
 
+/// Whether text that is not valid UTF-8 is still UTF-8 with a few damaged bytes: many well-formed
+/// multi-byte sequences and few bad bytes. GBK text only now and then forms a valid UTF-8
+/// sequence by chance, and then beside many bad bytes; reading a damaged UTF-8 file as GBK
+/// would turn every Chinese word in it into something else.
+bool mostlyUtf8(std::string_view bytes) {
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    std::size_t valid = 0;
+    std::size_t invalid = 0;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t len = utf8SequenceLength(data + i, bytes.size() - i);
+        if (len == 0) {
+            ++invalid;
+            ++i;
+            continue;
+        }
+        if (len > 1) ++valid;
+        i += len;
+    }
+    return valid >= 8 && invalid * 16 <= valid;
+}
+
 /// One iconv conversion descriptor, closed on destruction.
 class Converter {
 public:
@@ -275,6 +296,7 @@ Result<std::string> utf8ToGbk(std::string_view utf8) {
 std::string decodeText(std::string_view bytes) {
     if (bytes.starts_with(kUtf8Bom)) return repairUtf8(bytes.substr(kUtf8Bom.size()));
     if (isValidUtf8(bytes)) return std::string(bytes);
+    if (mostlyUtf8(bytes)) return repairUtf8(bytes);
     if (auto text = decodeGbk(bytes, true)) return std::move(*text);
     // No GBK converter on this system: keep what is readable rather than nothing.
     return repairUtf8(bytes);

@@ -275,3 +275,15 @@ TEST(IoTextCodec, AtomicWriteFailureLeavesOldFile) {
 
 } // namespace
 } // namespace p3::core
+
+TEST(IoTextCodec, DamagedUtf8StaysUtf8AndGbkStaysGbk) {
+    using namespace p3::core;
+    // A condition file saved as UTF-8 with one stray byte: its words must survive.
+    const std::string words = "和值 跨度 大小 奇偶 质合 组选类型 复隔中 邻孤传 热温冷 ";
+    const std::string damaged = words + "\xFF" + words;
+    EXPECT_EQ(decodeText(damaged), words + "\xEF\xBF\xBD" + words);
+    // GBK text of the same words is still read as GBK, however long.
+    auto gbk = utf8ToGbk(words + words + words);
+    ASSERT_TRUE(gbk);
+    EXPECT_EQ(decodeText(*gbk), words + words + words);
+}
