@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <unordered_set>
 
 #include "core/io/text_codec.h"
@@ -42,6 +43,18 @@ std::string trimRight(std::string_view s) {
     while (!s.empty() && (isBlank(s.back()) || s.back() == '\r'))
         s.remove_suffix(1);
     return std::string(s);
+}
+
+// Every number of a five-digit lottery fits in well under a megabyte; a file far beyond that is no
+// number list, and reading it whole would only exhaust the memory.
+constexpr std::uintmax_t kMaxListBytes = 64u * 1024u * 1024u;
+
+Result<std::string> readListFile(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(file, ec) && std::filesystem::file_size(file, ec) > kMaxListBytes &&
+        !ec)
+        return fail("文件太大, 不是号码文件: " + file.string());
+    return readFileBytes(file);
 }
 
 } // namespace
@@ -105,7 +118,7 @@ std::string SetList::add(NumberSet set) {
 }
 
 Result<std::string> SetList::addFromFile(const std::filesystem::path& file) {
-    auto bytes = readFileBytes(file);
+    auto bytes = readListFile(file);
     if (!bytes) return std::unexpected(bytes.error());
     // Binary bytes would gather into numbers of garbage; such a file holds no number list.
     if (bytes->find('\0') != std::string::npos) return fail(std::string(set_messages::kFileEmpty));
@@ -275,7 +288,7 @@ Result<std::filesystem::path> SetList::save(const std::filesystem::path& chosen)
 }
 
 Result<SetList> SetList::load(const std::filesystem::path& file) {
-    auto bytes = readFileBytes(file);
+    auto bytes = readListFile(file);
     if (!bytes) return std::unexpected(bytes.error());
     if (bytes->find('\0') != std::string::npos) return fail("集合列表文件格式不正确: " + file.string());
     return fromSgl(decodeText(*bytes));

@@ -91,6 +91,13 @@ TEST(ToolsSetList, AddingNamesSetsAndRefusesBadInput) {
     ASSERT_TRUE(list.addFromFile(dir / "gbk.txt"));
     EXPECT_EQ(list.sets().back().numbers, (Numbers{"第12"}));
     list.remove(list.sets().size() - 1);
+    for (const char* huge : {"huge.txt", "huge.SGL"}) {
+        std::ofstream create(dir / huge);
+        create.close();
+        std::filesystem::resize_file(dir / huge, 100u * 1024u * 1024u); // sparse: no disk, no time
+    }
+    EXPECT_NE(list.addFromFile(dir / "huge.txt").error().message.find("文件太大"), std::string::npos);
+    EXPECT_NE(SetList::load(dir / "huge.SGL").error().message.find("文件太大"), std::string::npos);
     EXPECT_EQ(list.addTyped("", "123").error().message, "请输入集合名称!");
     EXPECT_EQ(list.addTyped("大底", "123").error().message, "集合名称重复!");
     EXPECT_EQ(list.addTyped("手工", "1 2").error().message, "输入错误 输入的号码不够组成正确号码!");
