@@ -167,6 +167,8 @@ Result<BetPlanInputs> parseBetPlanInputs(std::string_view unitCost, std::string_
     using namespace betplan_messages;
     if (trimmed(unitCost).empty() || trimmed(unitPrize).empty() || trimmed(periods).empty())
         return fail(std::string(kEmptyInput));
+    // An empty box holds no rate at all; only a text that is there and no number is a wrong setting.
+    if (trimmed(rate).empty()) return fail(std::string(kZeroRate));
     auto r = Money::parse(rate);
     if (!r || *r > Money(1'000'000'000) || *r < Money(-1'000'000'000)) return fail(std::string(kBadRate));
     if (*r == Money(0)) return fail(std::string(kZeroRate));

@@ -160,6 +160,8 @@ TEST(ToolsBetPlan, InputChecks) {
     EXPECT_EQ(parseBetPlanInputs("", "160", "1", "15", "10").error().message, "请正确输入不能为空!");
     EXPECT_EQ(parseBetPlanInputs("2", "160", "1", " ", "10").error().message, "请正确输入不能为空!");
     EXPECT_EQ(parseBetPlanInputs("2", "160", "1", "15", "0").error().message, "请正确输入利润率!");
+    EXPECT_EQ(parseBetPlanInputs("2", "160", "1", "15", "0.00").error().message, "请正确输入利润率!");
+    EXPECT_EQ(parseBetPlanInputs("2", "160", "1", "15", " ").error().message, "请正确输入利润率!");
     EXPECT_EQ(parseBetPlanInputs("2", "160", "1", "15", "十").error().message, "百分比设置有错!");
     EXPECT_FALSE(parseBetPlanInputs("-2", "160", "1", "15", "10"));
     EXPECT_FALSE(parseBetPlanInputs("2", "160", "1", "1.5", "10"));
