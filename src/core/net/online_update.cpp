@@ -110,9 +110,11 @@ Result<OnDemandOutcome> updateOnDemand(DrawDatabase& db, const LotteryInfo& lott
     auto text = downloadDrawFile(url, home, http);
     if (!text) return fail(std::string(update_messages::kCannotConnect));
     const std::vector<std::string> fresh = SelectNewDraws(splitLines(*text), latestStoredPeriod(current));
-    const std::filesystem::path file = home / kDownloadFileName;
-    if (auto ok = writeTextFileGbk(file, joinLines(fresh)); !ok) return std::unexpected(ok.error());
-    auto imported = ImportDraws(db, lottery, current, file, ImportMode::Merge);
+    const std::string selected = joinLines(fresh);
+    if (auto ok = writeTextFileGbk(home / kDownloadFileName, selected); !ok) return std::unexpected(ok.error());
+    // The lines are merged as written, not read back: an automatic update running meanwhile may
+    // already have put its own download in the file's place.
+    auto imported = importDrawText(db, lottery, current, selected, ImportMode::Merge);
     if (!imported) return std::unexpected(imported.error());
     return OnDemandOutcome{std::move(*imported), std::string(update_messages::kUpdated)};
 }
