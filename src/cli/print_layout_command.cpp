@@ -1,6 +1,5 @@
 // pick3 print-layout: the print hand-off — lays numbers out, leaves them for the print program.
 #include <iostream>
-#include <iterator>
 
 #include "cli/cli_common.h"
 #include "core/io/settings.h"
@@ -17,8 +16,16 @@ struct PrintLayoutOptions {
 };
 
 void runPrintLayout(const GlobalOptions& global, const PrintLayoutOptions& o) {
-    const std::string input{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
-    if (input.find('\0') != std::string::npos) throw CommandError{"输入的不是号码文本!"};
+    // Every number of a five-digit lottery fits in well under a megabyte; an endless input is refused.
+    constexpr std::size_t kMaxInput = 64u * 1024u * 1024u;
+    std::string input;
+    char buffer[64 * 1024];
+    while (std::cin.read(buffer, sizeof buffer) || std::cin.gcount() > 0) {
+        input.append(buffer, static_cast<std::size_t>(std::cin.gcount()));
+        if (input.find('\0', input.size() - static_cast<std::size_t>(std::cin.gcount())) != std::string::npos)
+            throw CommandError{"输入的不是号码文本!"};
+        if (input.size() > kMaxInput) throw CommandError{"输入太长, 不是号码列表!"};
+    }
     const auto numbers = core::parseNumberListText(core::decodeText(input));
     const auto home = homeFolder(global);
     std::string title;

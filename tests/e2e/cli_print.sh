@@ -38,6 +38,8 @@ if [ -x "$PRINT" ]; then
   set -e
   check "missing data status" 2 "$RC"
 fi
+run print-layout --title endless < /dev/zero
+check "endless input status" 2 "$RC"
 printf '\xb5\xda 1 2\n027\n' > "$WORK/gbk.txt"
 run print-layout --sep - --title 'GBK' < "$WORK/gbk.txt"
 check "gbk input" $'   第-1-2   0-2-7' "$OUT"

@@ -2,6 +2,7 @@
 
 #include <unordered_set>
 
+#include "core/data/bounded_read.h"
 #include "core/history/draw_text_file.h"
 #include "core/io/text_codec.h"
 
@@ -83,11 +84,7 @@ Result<ImportOutcome> importDrawText(DrawDatabase& db, const LotteryInfo& lotter
 
 Result<ImportOutcome> ImportDraws(DrawDatabase& db, const LotteryInfo& lottery, const DrawList& current,
                                   const std::filesystem::path& file, ImportMode mode) {
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(file, ec) &&
-        std::filesystem::file_size(file, ec) > kMaxImportBytes && !ec)
-        return fail("文件太大, 不是开奖数据文件: " + file.string());
-    auto bytes = readFileBytes(file);
+    auto bytes = readFileBytesAtMost(file, kMaxImportBytes, "文件太大, 不是开奖数据文件: ");
     if (!bytes) return std::unexpected(bytes.error());
     if (bytes->find('\0') != std::string::npos) return fail("文件不是文本文件: " + file.string());
     return importDrawText(db, lottery, current, decodeText(*bytes), mode);

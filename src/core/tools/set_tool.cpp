@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <unordered_set>
 
+#include "core/data/bounded_read.h"
 #include "core/io/text_codec.h"
 
 namespace p3::core {
@@ -50,11 +51,7 @@ std::string trimRight(std::string_view s) {
 constexpr std::uintmax_t kMaxListBytes = 64u * 1024u * 1024u;
 
 Result<std::string> readListFile(const std::filesystem::path& file) {
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(file, ec) && std::filesystem::file_size(file, ec) > kMaxListBytes &&
-        !ec)
-        return fail("文件太大, 不是号码文件: " + file.string());
-    return readFileBytes(file);
+    return readFileBytesAtMost(file, kMaxListBytes, "文件太大, 不是号码文件: ");
 }
 
 } // namespace
