@@ -71,14 +71,14 @@ void BM_BetPlanStepByOne(benchmark::State& state) {
     for (auto _ : state) {
         std::vector<BetPlanRow> rows;
         std::int64_t m = kPlan.startMultiple;
-        double c = 0;
+        Money c = 0;
         for (int p = 1; p <= kPlan.periods; ++p) {
             for (;; ++m) {
-                const double cost = static_cast<double>(m) * kPlan.unitCost, total = c + cost;
-                const double profit = static_cast<double>(m) * kPlan.unitPrize - total;
-                if (static_cast<double>(RoundRate(profit / total * 100)) < kPlan.rate) continue;
-                rows.push_back({p, m, cost, total, static_cast<double>(m) * kPlan.unitPrize, profit,
-                                std::to_string(RoundRate(profit / total * 100)) + "%"});
+                const Money cost = kPlan.unitCost * m, total = c + cost;
+                const Money profit = kPlan.unitPrize * m - total;
+                const auto rate = RoundRate(profit, total);
+                if (Money(rate) < kPlan.rate) continue;
+                rows.push_back({p, m, cost, total, kPlan.unitPrize * m, profit, std::to_string(rate) + "%"});
                 c = total;
                 break;
             }

@@ -8,6 +8,10 @@ check "table" $'期数\t倍数\t当期投入\t累计投入\t中奖奖金\t利润
 run betplan --periods 4 --rate 100 --change 3=20 --xlsx "$WORK/plan.xlsx"
 check "changed row" $'3\t20\t40\t44\t3200\t3156\t7173%' "$(printf '%s\n' "$OUT" | sed -n 4p)"
 [ -s "$WORK/plan.xlsx" ] || { echo "FAIL: no spreadsheet"; fails=$((fails + 1)); }
+run betplan --cost 1.005 --periods 3
+check "exact halves" $'1\t1\t1.01\t1.01\t160\t159\t15820%\n2\t1\t1.01\t2.01\t160\t157.99\t7860%\n3\t1\t1.01\t3.02\t160\t156.99\t5207%' "$(printf '%s\n' "$OUT" | sed -n 2,4p)"
+run betplan --cost 1e3
+check "exponent refused" 2 "$RC"
 run betplan --prize 2
 check "unreachable status" 2 "$RC"
 check "unreachable message" "分析自动停止!" "$ERR"

@@ -11,6 +11,11 @@ check "duplicate message" "彩票名称 有重复!" "$ERR"
 run lottery add '' --kind 体彩
 check "empty name" "请输入 彩票名称!" "$ERR"
 
+run lottery add $'tab\tname' --kind 体彩
+check "tab in name status" 2 "$RC"
+run lottery list
+check "tab in name not stored" 4 "$(printf '%s\n' "$OUT" | wc -l)"
+
 run draws add --lottery '新"彩' 2024001 0123
 check "draws add" "共: 1 期" "$OUT"
 run draws add --lottery '新"彩' 2024001 4567
@@ -18,6 +23,8 @@ check "duplicate period status" 2 "$RC"
 check "duplicate period" "第2024001期 已经存在!" "$ERR"
 run draws add --lottery '新"彩' 2024002 456
 check "digit count" "奖号位数不正确!" "$ERR"
+run draws add --lottery '新"彩' -- -5 3333
+check "signed period" "期号只能由数字组成!" "$ERR"
 run draws add --lottery '新"彩' 2024003 3333
 run draws insert --lottery '新"彩' --before 2024003 2024002 2222
 run draws modify --lottery '新"彩' 2024001 1111
@@ -42,6 +49,14 @@ run import --lottery '新"彩' --merge "$WORK/more.txt"
 check "merge" $'共: 3 期\t1' "$OUT"
 run import --lottery '新"彩' "$WORK/more.txt"
 check "replace" $'共: 2 期\t2' "$OUT"
+printf '2024007 7777\n2024007 8888\n' > "$WORK/twice.txt"
+run import --lottery '新"彩' "$WORK/twice.txt"
+check "repeated period stored once" $'共: 1 期\t1' "$OUT"
+head -c 4000 /dev/urandom > "$WORK/noise.bin"; printf '\0' >> "$WORK/noise.bin"
+run import --lottery '新"彩' "$WORK/noise.bin"
+check "binary import status" 2 "$RC"
+run draws list --lottery '新"彩'
+check "binary import changes nothing" $'2024007\t7777' "$OUT"
 run draws clear --lottery '新"彩'
 check "clear" "共: 0 期" "$OUT"
 

@@ -11,6 +11,11 @@ run print-layout --sep ';' < "$WORK/numbers.txt"
 check "bad separator status" 2 "$RC"
 run print-layout --blank 7 < "$WORK/numbers.txt"
 check "bad interval status" 2 "$RC"
+printf '\x89PNG\r\n\x1a\n\0\0\0\rIHDR' > "$WORK/picture.png"
+run print-layout --title kept < "$WORK/picture.png"
+check "binary input status" 2 "$RC"
+check "binary input message" "输入的不是号码文本!" "$ERR"
+check "binary input leaves the file" $'     1: 0-2-7     2: 1-2-3\r\n     3: 4-5-6     4: 7-8-9\r' "$(cat "$PICK3_HOME/print_data.txt")"
 
 PRINT="${PICK3%/cli/pick3}/print/pick3-print"
 if [ -x "$PRINT" ]; then
@@ -33,4 +38,9 @@ if [ -x "$PRINT" ]; then
   set -e
   check "missing data status" 2 "$RC"
 fi
+run print-layout --title endless < /dev/zero
+check "endless input status" 2 "$RC"
+printf '\xb5\xda 1 2\n027\n' > "$WORK/gbk.txt"
+run print-layout --sep - --title 'GBK' < "$WORK/gbk.txt"
+check "gbk input" $'   第-1-2   0-2-7' "$OUT"
 finish

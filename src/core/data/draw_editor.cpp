@@ -27,7 +27,9 @@ Status checkDrawEntry(std::string_view period, std::string_view digits, int digi
     if (characterCount(digits) != static_cast<std::size_t>(digitCount))
         return fail(std::string(draw_messages::kWrongDigitCount));
     if (!allDecimal(digits)) return fail(std::string(draw_messages::kDigitsNotDecimal));
-    if (!parsePeriod(period)) return fail(std::string(draw_messages::kPeriodNotNumber));
+    // Only plain digits: a sign or a blank would make a period that reads back as another text.
+    if (!allDecimal(period) || !parsePeriod(period))
+        return fail(std::string(draw_messages::kPeriodNotNumber));
     return {};
 }
 
@@ -51,7 +53,8 @@ Result<bool> periodStored(DrawDatabase& db, const LotteryInfo& lottery, std::str
     }
 }
 
-Status storeNewDraw(DrawDatabase& db, const LotteryInfo& lottery, std::string_view period, std::string_view digits) {
+Status storeNewDraw(DrawDatabase& db, const LotteryInfo& lottery, std::string_view period,
+                    std::string_view digits) {
     if (auto ok = checkDrawEntry(period, digits, lottery.digitCount); !ok) return ok;
     auto stored = periodStored(db, lottery, period);
     if (!stored) return std::unexpected(stored.error());
@@ -62,7 +65,9 @@ Status storeNewDraw(DrawDatabase& db, const LotteryInfo& lottery, std::string_vi
 DrawEditor::DrawEditor(DrawDatabase& db, LotteryInfo lottery, DrawList rows)
     : m_db(db), m_lottery(std::move(lottery)), m_rows(std::move(rows)) {}
 
-std::string DrawEditor::countText() const { return "共: " + std::to_string(m_rows.size()) + " 期"; }
+std::string DrawEditor::countText() const {
+    return "共: " + std::to_string(m_rows.size()) + " 期";
+}
 
 std::string DrawEditor::proposedAddPeriod() const {
     return m_rows.empty() ? std::string() : NextPeriodText(m_rows.back().period);
@@ -87,7 +92,8 @@ Status DrawEditor::add(std::string_view period, std::string_view digits) {
 Status DrawEditor::insertBefore(std::size_t row, std::string_view period, std::string_view digits) {
     if (row > m_rows.size()) return fail("没有选择任何 开奖数据!");
     if (auto ok = storeNewDraw(m_db, m_lottery, period, digits); !ok) return ok;
-    m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(row), {std::string(period), std::string(digits)});
+    m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(row),
+                  {std::string(period), std::string(digits)});
     m_changed = true;
     return {};
 }
@@ -96,7 +102,9 @@ Status DrawEditor::modify(std::size_t row, std::string_view digits) {
     if (auto ok = checkRow(row); !ok) return ok;
     Draw& draw = m_rows[row];
     if (auto ok = checkDrawEntry(draw.period, digits, m_lottery.digitCount); !ok) return ok;
-    if (auto ok = m_db.updateDraw(m_lottery.kind, m_lottery.id, draw.period, draw.digits, draw.period, digits); !ok)
+    if (auto ok =
+            m_db.updateDraw(m_lottery.kind, m_lottery.id, draw.period, draw.digits, draw.period, digits);
+        !ok)
         return ok;
     draw.digits = std::string(digits);
     m_changed = true;

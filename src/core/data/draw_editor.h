@@ -30,7 +30,8 @@ inline constexpr std::string_view kPeriodNotNumber = "期号只能由数字组�
 std::string duplicatePeriodMessage(std::string_view period);
 
 /// True when the lottery already holds a draw of that period (compared as numbers).
-[[nodiscard]] Result<bool> periodStored(DrawDatabase& db, const LotteryInfo& lottery, std::string_view period);
+[[nodiscard]] Result<bool> periodStored(DrawDatabase& db, const LotteryInfo& lottery,
+                                        std::string_view period);
 
 /// Checks and stores one new draw (the editor's "新增" and "插入一期", and the main window's direct add).
 [[nodiscard]] Status storeNewDraw(DrawDatabase& db, const LotteryInfo& lottery, std::string_view period,

@@ -2,25 +2,63 @@
 
 #include <unordered_set>
 
+#include "core/data/bounded_read.h"
 #include "core/history/draw_text_file.h"
 #include "core/io/text_codec.h"
 
 namespace p3::core {
+namespace {
+
+// A draw file of a whole history is a few megabytes; a file far beyond that is no draw file, and
+// reading it whole would only exhaust the memory.
+constexpr std::uintmax_t kMaxImportBytes = 256u * 1024u * 1024u;
+// A refusal quotes the bad line's period; a runaway line is quoted by its start.
+constexpr std::size_t kMaxQuotedBytes = 40;
+
+bool allDigits(std::string_view s) {
+    for (char c : s)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+// The message with an over-long quotation cut at a character boundary.
+Error shortened(Error error) {
+    std::string& m = error.message;
+    if (m.size() <= 2 * kMaxQuotedBytes + 40) return error;
+    const std::string tail = m.rfind("期 奖号格式有问题") != std::string::npos ? "…期 奖号格式有问题" : "…";
+    std::size_t cut = kMaxQuotedBytes + 8;
+    while (cut > 0 && (static_cast<unsigned char>(m[cut]) & 0xC0) == 0x80)
+        --cut;
+    m = m.substr(0, cut) + tail;
+    return error;
+}
+
+} // namespace
 
 Result<ImportOutcome> importDrawText(DrawDatabase& db, const LotteryInfo& lottery, const DrawList& current,
                                      std::string_view text, ImportMode mode) {
     if (!drawTableOf(lottery.kind)) return fail("未知的彩票类别: " + lottery.kind);
     if (lottery.digitCount <= 0) return fail("彩票的号码个数不正确: " + std::to_string(lottery.digitCount));
     DrawTextParse parsed = parseDrawText(text, lottery.digitCount);
-    if (parsed.error) return std::unexpected(*parsed.error);
+    // A signed period reads as a number but is none; it is the first bad line when it comes first.
+    for (const Draw& d : parsed.draws)
+        if (!allDigits(d.period)) return std::unexpected(shortened(Error{"期号必须是数字: " + d.period}));
+    if (parsed.error) return std::unexpected(shortened(*parsed.error));
 
     ImportOutcome out;
     if (mode == ImportMode::Replace) {
         // An empty file would silently wipe the history; that is never what an import means.
         if (parsed.draws.empty()) return fail("文件中没有开奖数据!");
-        if (auto ok = db.replaceDraws(lottery.kind, lottery.id, parsed.draws); !ok) return std::unexpected(ok.error());
-        out.added = parsed.draws.size();
-        out.rows = std::move(parsed.draws);
+        // A period the file repeats would become a second row of that period: its first line wins.
+        std::unordered_set<std::int64_t> seen;
+        DrawList unique;
+        unique.reserve(parsed.draws.size());
+        for (Draw& d : parsed.draws)
+            if (seen.insert(*parsePeriod(d.period)).second) unique.push_back(std::move(d));
+        if (auto ok = db.replaceDraws(lottery.kind, lottery.id, unique); !ok)
+            return std::unexpected(ok.error());
+        out.added = unique.size();
+        out.rows = std::move(unique);
         return out;
     }
 
@@ -35,7 +73,8 @@ Result<ImportOutcome> importDrawText(DrawDatabase& db, const LotteryInfo& lotter
         if (seen.insert(*parsePeriod(d.period)).second) fresh.push_back(std::move(d));
     }
     if (!fresh.empty()) {
-        if (auto ok = db.appendDraws(lottery.kind, lottery.id, fresh); !ok) return std::unexpected(ok.error());
+        if (auto ok = db.appendDraws(lottery.kind, lottery.id, fresh); !ok)
+            return std::unexpected(ok.error());
     }
     out.added = fresh.size();
     out.rows = current;
@@ -45,7 +84,7 @@ Result<ImportOutcome> importDrawText(DrawDatabase& db, const LotteryInfo& lotter
 
 Result<ImportOutcome> ImportDraws(DrawDatabase& db, const LotteryInfo& lottery, const DrawList& current,
                                   const std::filesystem::path& file, ImportMode mode) {
-    auto bytes = readFileBytes(file);
+    auto bytes = readFileBytesAtMost(file, kMaxImportBytes, "文件太大, 不是开奖数据文件: ");
     if (!bytes) return std::unexpected(bytes.error());
     if (bytes->find('\0') != std::string::npos) return fail("文件不是文本文件: " + file.string());
     return importDrawText(db, lottery, current, decodeText(*bytes), mode);

@@ -24,16 +24,19 @@ struct ImportOutcome {
 /// The refusal names the first bad line ("第" + period + "期 奖号格式有问题"). In merge mode a draw whose
 /// period is already stored (or repeats an earlier line) is skipped; `current` is the history shown.
 [[nodiscard]] Result<ImportOutcome> importDrawText(DrawDatabase& db, const LotteryInfo& lottery,
-                                                   const DrawList& current, std::string_view text, ImportMode mode);
+                                                   const DrawList& current, std::string_view text,
+                                                   ImportMode mode);
 
 /// `ImportDraws`: importDrawText on a file (UTF-8 or GBK).
-[[nodiscard]] Result<ImportOutcome> ImportDraws(DrawDatabase& db, const LotteryInfo& lottery, const DrawList& current,
-                                                const std::filesystem::path& file, ImportMode mode);
+[[nodiscard]] Result<ImportOutcome> ImportDraws(DrawDatabase& db, const LotteryInfo& lottery,
+                                                const DrawList& current, const std::filesystem::path& file,
+                                                ImportMode mode);
 
 /// The file an export writes: the path with ".txt" added when it holds no "." anywhere, folders included.
 std::filesystem::path exportPathFor(const std::filesystem::path& chosen);
 
 /// Writes the draws as a draw text file (period, one blank, digits a line) and returns the path written.
-[[nodiscard]] Result<std::filesystem::path> exportDraws(const DrawList& draws, const std::filesystem::path& chosen);
+[[nodiscard]] Result<std::filesystem::path> exportDraws(const DrawList& draws,
+                                                        const std::filesystem::path& chosen);
 
 } // namespace p3::core

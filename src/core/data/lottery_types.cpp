@@ -17,6 +17,9 @@ Result<LotteryInfo> addLotteryType(DrawDatabase& db, std::string_view name, std:
     // A name of blanks only shows as nothing in the list; it is as good as none.
     if (name.find_first_not_of(" \t\r\n") == std::string_view::npos)
         return fail(std::string(lottery_messages::kEmptyName));
+    // A tab or a line break would split the name across the fields and lines of every listing.
+    for (unsigned char c : name)
+        if (c < 0x20 || c == 0x7F) return fail(std::string(lottery_messages::kControlInName));
     auto listed = db.listLotteries();
     if (!listed) return std::unexpected(listed.error());
     for (const LotteryInfo& l : *listed)

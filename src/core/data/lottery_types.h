@@ -16,6 +16,7 @@ inline constexpr std::string_view kDuplicateName = "彩票名称 有重复!";
 inline constexpr std::string_view kNothingSelected = "没有选择任何 需要删除的数据";
 inline constexpr std::string_view kNoneToLoad = "请选择 要调出的彩种!";
 inline constexpr std::string_view kConfirmDelete = "您确定要删除吗?";
+inline constexpr std::string_view kControlInName = "彩票名称 不能包含制表符或换行!";
 } // namespace lottery_messages
 
 /// The digit count a new lottery gets when the caller names none.
@@ -26,7 +27,8 @@ inline constexpr int kDefaultDigitCount = 3;
 
 /// Adds a lottery after the dialog's checks (a name, not one already listed, a known kind, 3..5 digits)
 /// and returns its row.
-[[nodiscard]] Result<LotteryInfo> addLotteryType(DrawDatabase& db, std::string_view name, std::string_view kind,
+[[nodiscard]] Result<LotteryInfo> addLotteryType(DrawDatabase& db, std::string_view name,
+                                                 std::string_view kind,
                                                  std::optional<int> digitCount = std::nullopt);
 
 /// Deletes a lottery and its draws from the table of its kind; an unknown name is refused.

@@ -52,10 +52,10 @@ Status writeBetPlanXlsx(const BetPlan& plan, const BetPlanInputs& inputs, const 
     for (const BetPlanRow& row : plan.rows) {
         worksheet_write_number(sheet, r, 0, row.period, grey);
         worksheet_write_number(sheet, r, 1, static_cast<double>(row.multiple), plain);
-        worksheet_write_number(sheet, r, 2, row.cost, plain);
-        worksheet_write_number(sheet, r, 3, row.cumulative, plain);
-        worksheet_write_number(sheet, r, 4, row.prize, plain);
-        worksheet_write_number(sheet, r, 5, row.profit, plain);
+        worksheet_write_number(sheet, r, 2, row.cost.toDouble(), plain);
+        worksheet_write_number(sheet, r, 3, row.cumulative.toDouble(), plain);
+        worksheet_write_number(sheet, r, 4, row.prize.toDouble(), plain);
+        worksheet_write_number(sheet, r, 5, row.profit.toDouble(), plain);
         worksheet_write_string(sheet, r, 6, row.rateText.c_str(), plain);
         ++r;
     }
@@ -67,13 +67,13 @@ Status writeBetPlanXlsx(const BetPlan& plan, const BetPlanInputs& inputs, const 
         worksheet_write_string(sheet, row, col + 1, value.c_str(), plain);
     };
     worksheet_merge_range(sheet, s, 0, s, 1, "当期投入:", label);
-    worksheet_write_string(sheet, s, 2, (formatMoney(inputs.unitCost) + "元").c_str(), plain);
-    pair(s, 3, "中奖奖金:", formatMoney(inputs.unitPrize) + "元");
+    worksheet_write_string(sheet, s, 2, (formatExact(inputs.unitCost) + "元").c_str(), plain);
+    pair(s, 3, "中奖奖金:", formatExact(inputs.unitPrize) + "元");
     worksheet_merge_range(sheet, s + 1, 0, s + 1, 1, "起始倍数:", label);
     worksheet_write_string(sheet, s + 1, 2, (std::to_string(inputs.startMultiple) + "倍").c_str(), plain);
     pair(s + 1, 3, "倍投期数:", std::to_string(inputs.periods) + "期");
     worksheet_merge_range(sheet, s + 2, 0, s + 2, 1, "中奖利润率:", label);
-    worksheet_write_string(sheet, s + 2, 2, (">=" + formatMoney(inputs.rate) + "%").c_str(), plain);
+    worksheet_write_string(sheet, s + 2, 2, (">=" + formatExact(inputs.rate) + "%").c_str(), plain);
 
     const lxw_error closed = workbook_close(book);
     std::error_code ec;

@@ -7,18 +7,23 @@
 namespace p3::core {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string trimmed(std::string_view s) {
     std::size_t b = 0, e = s.size();
-    while (b < e && isBlank(s[b])) ++b;
-    while (e > b && isBlank(s[e - 1])) --e;
+    while (b < e && isBlank(s[b]))
+        ++b;
+    while (e > b && isBlank(s[e - 1]))
+        --e;
     return std::string(s.substr(b, e - b));
 }
 
 std::string_view firstPiece(std::string_view line) {
     std::size_t e = 0;
-    while (e < line.size() && !isBlank(line[e])) ++e;
+    while (e < line.size() && !isBlank(line[e]))
+        ++e;
     return line.substr(0, e);
 }
 
@@ -26,7 +31,8 @@ std::string_view firstPiece(std::string_view line) {
 
 std::string drawFileUrl(std::string_view baseUrl, std::string_view lotteryName) {
     std::string base(baseUrl);
-    while (!base.empty() && base.back() == '/') base.pop_back();
+    while (!base.empty() && base.back() == '/')
+        base.pop_back();
     return base + "/down/" + percentEncode(lotteryName) + ".txt";
 }
 
@@ -74,7 +80,11 @@ AutoUpdateResult runAutoUpdate(const AutoUpdateRequest& request) {
     DrawList fresh;
     for (const std::string& line : SelectNewDraws(splitLines(*text), request.latestPeriod)) {
         DrawTextParse one = parseDrawText(line, request.lottery.digitCount);
-        if (!one.error && one.draws.size() == 1) fresh.push_back(std::move(one.draws.front()));
+        if (one.error || one.draws.size() != 1) continue;
+        // A signed first piece reads as a number but is no period.
+        const std::string& period = one.draws.front().period;
+        if (period.find_first_not_of("0123456789") != std::string::npos) continue;
+        fresh.push_back(std::move(one.draws.front()));
     }
     if (fresh.empty()) return result;
 
@@ -97,7 +107,9 @@ AutoUpdater::AutoUpdater(AutoUpdateRequest request, Callback done)
           if (done) done(result);
       }) {}
 
-AutoUpdater::~AutoUpdater() { wait(); }
+AutoUpdater::~AutoUpdater() {
+    wait();
+}
 
 void AutoUpdater::wait() {
     if (m_worker.joinable()) m_worker.join();
@@ -110,9 +122,12 @@ Result<OnDemandOutcome> updateOnDemand(DrawDatabase& db, const LotteryInfo& lott
     auto text = downloadDrawFile(url, home, http);
     if (!text) return fail(std::string(update_messages::kCannotConnect));
     const std::vector<std::string> fresh = SelectNewDraws(splitLines(*text), latestStoredPeriod(current));
-    const std::filesystem::path file = home / kDownloadFileName;
-    if (auto ok = writeTextFileGbk(file, joinLines(fresh)); !ok) return std::unexpected(ok.error());
-    auto imported = ImportDraws(db, lottery, current, file, ImportMode::Merge);
+    const std::string selected = joinLines(fresh);
+    if (auto ok = writeTextFileGbk(home / kDownloadFileName, selected); !ok)
+        return std::unexpected(ok.error());
+    // The lines are merged as written, not read back: an automatic update running meanwhile may
+    // already have put its own download in the file's place.
+    auto imported = importDrawText(db, lottery, current, selected, ImportMode::Merge);
     if (!imported) return std::unexpected(imported.error());
     return OnDemandOutcome{std::move(*imported), std::string(update_messages::kUpdated)};
 }

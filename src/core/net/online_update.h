@@ -88,7 +88,7 @@ struct OnDemandOutcome {
 };
 
 /// "网上更新": one download, the lines newer than the last shown row written back to kDownloadFileName
-/// and merged with `ImportDraws`. No connection gives "无法连接星河阁服务器 可能网站目前无法正常防问!".
+/// and merged as `ImportDraws` merges. No connection gives "无法连接星河阁服务器 可能网站目前无法正常防问!".
 [[nodiscard]] Result<OnDemandOutcome> updateOnDemand(DrawDatabase& db, const LotteryInfo& lottery,
                                                      const DrawList& current, const std::string& url,
                                                      const std::filesystem::path& home, const HttpOptions& http = {});

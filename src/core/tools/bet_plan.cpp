@@ -2,27 +2,25 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 
 namespace p3::core {
 namespace {
 
-// The largest multiple tried: beyond it money values are no longer exact in a double.
+using Units = Money::Units;
+
+// The largest multiple tried: beyond it planning would only grow numbers no bet can hold.
 constexpr std::int64_t kMaxMultiple = std::int64_t{1} << 40;
+// The largest unit cost or prize: with the multiple and period limits every sum stays exact.
+constexpr long long kMaxUnitYuan = 1'000'000'000;
+constexpr std::int64_t kMaxPeriods = 100000;
 
 std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
     return s;
-}
-
-std::optional<double> number(std::string_view s) {
-    s = trimmed(s);
-    double v = 0;
-    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(v)) return std::nullopt;
-    return v;
 }
 
 std::optional<std::int64_t> whole(std::string_view s) {
@@ -33,26 +31,50 @@ std::optional<std::int64_t> whole(std::string_view s) {
     return v;
 }
 
+std::string unitsText(Units v) {
+    if (v == 0) return "0";
+    std::string out;
+    for (; v > 0; v /= 10)
+        out.insert(out.begin(), static_cast<char>('0' + static_cast<int>(v % 10)));
+    return out;
+}
+
+// Whole part and `decimals` decimal digits of a non-negative count of 10^-decimals, trailing zeros
+// of the fraction dropped.
+std::string shortestDecimal(bool negative, Units scaled, int decimals) {
+    Units unit = 1;
+    for (int i = 0; i < decimals; ++i)
+        unit *= 10;
+    std::string text = unitsText(scaled / unit);
+    std::string fraction = unitsText(scaled % unit);
+    fraction.insert(0, static_cast<std::size_t>(decimals) - fraction.size(), '0');
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    if (!fraction.empty()) text += "." + fraction;
+    if (negative && text != "0") text.insert(0, "-");
+    return text;
+}
+
+// The rate of a win at multiple m on top of the cumulative cost so far.
 struct Figures {
-    double cost, total, prize, profit;
+    Money cost, total, prize, profit;
 };
 
-Figures figuresAt(const BetPlanInputs& in, std::int64_t m, double cumulative) {
-    const double md = static_cast<double>(m);
-    Figures f{md * in.unitCost, 0, md * in.unitPrize, 0};
+Figures figuresAt(const BetPlanInputs& in, std::int64_t m, Money cumulative) {
+    Figures f{in.unitCost * m, {}, in.unitPrize * m, {}};
     f.total = cumulative + f.cost;
     f.profit = f.prize - f.total;
     return f;
 }
 
-bool reaches(const BetPlanInputs& in, std::int64_t m, double cumulative) {
+bool reaches(const BetPlanInputs& in, std::int64_t m, Money cumulative) {
     const Figures f = figuresAt(in, m, cumulative);
-    return static_cast<double>(RoundRate(f.profit / f.total * 100)) >= in.rate;
+    return Money(RoundRate(f.profit, f.total)) >= in.rate;
 }
 
 // The smallest multiple ≥ m whose rate reaches the requirement. The rate does not fall as the multiple
 // grows (its derivative has the sign of prize × cumulative), so doubling then halving finds it.
-std::optional<std::int64_t> smallestMultiple(const BetPlanInputs& in, std::int64_t m, double cumulative) {
+std::optional<std::int64_t> smallestMultiple(const BetPlanInputs& in, std::int64_t m, Money cumulative) {
     if (reaches(in, m, cumulative)) return m;
     std::int64_t low = m; // fails
     std::int64_t step = 1;
@@ -73,6 +95,37 @@ std::optional<std::int64_t> smallestMultiple(const BetPlanInputs& in, std::int64
 
 } // namespace
 
+Result<Money> Money::parse(std::string_view text) {
+    std::string_view s = trimmed(text);
+    bool negative = false;
+    if (!s.empty() && (s.front() == '-' || s.front() == '+')) {
+        negative = s.front() == '-';
+        s.remove_prefix(1);
+    }
+    const std::size_t dot = s.find('.');
+    const std::string_view integer = s.substr(0, dot);
+    const std::string_view fraction = dot == std::string_view::npos ? std::string_view() : s.substr(dot + 1);
+    auto digitsOnly = [](std::string_view d) {
+        for (char c : d)
+            if (c < '0' || c > '9') return false;
+        return true;
+    };
+    if ((integer.empty() && fraction.empty()) || !digitsOnly(integer) || !digitsOnly(fraction))
+        return fail("不是数字: " + std::string(text));
+    if (fraction.size() > 6) return fail("最多 6 位小数: " + std::string(text));
+    if (integer.size() > 18) return fail("数字太大: " + std::string(text));
+    Units v = 0;
+    for (char c : integer)
+        v = v * 10 + (c - '0');
+    v *= kScale;
+    Units place = kScale / 10;
+    for (char c : fraction) {
+        v += (c - '0') * place;
+        place /= 10;
+    }
+    return fromMicros(negative ? -v : v);
+}
+
 std::int64_t RoundRate(double value) {
     const double whole = std::trunc(value);
     if (value <= 0) return static_cast<std::int64_t>(whole);
@@ -80,15 +133,32 @@ std::int64_t RoundRate(double value) {
     return static_cast<std::int64_t>(whole) + (firstDecimal >= 5 ? 1 : 0);
 }
 
-std::string formatMoney(double value) {
-    const double cents = std::round(value * 100); // std::round takes halves away from zero
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", cents / 100);
-    std::string s = buffer;
-    while (s.back() == '0') s.pop_back();
-    if (s.back() == '.') s.pop_back();
-    if (s == "-0") s = "0";
-    return s;
+std::int64_t RoundRate(Money profit, Money total) {
+    // value = 100 profit / total; its first decimal is 5 or more exactly when twice the remainder
+    // reaches the divisor.
+    Units numerator = profit.micros * 100;
+    Units divisor = total.micros;
+    if (divisor < 0) {
+        numerator = -numerator;
+        divisor = -divisor;
+    }
+    if (numerator <= 0) return static_cast<std::int64_t>(-(-numerator / divisor)); // cut toward zero
+    const Units q = numerator / divisor;
+    const Units r = numerator % divisor;
+    return static_cast<std::int64_t>(q + (2 * r >= divisor ? 1 : 0));
+}
+
+std::string formatMoney(Money value) {
+    const bool negative = value.micros < 0;
+    const Units magnitude = negative ? -value.micros : value.micros;
+    constexpr Units perCent = Money::kScale / 100;
+    const Units cents = (magnitude + perCent / 2) / perCent; // halves away from zero
+    return shortestDecimal(negative, cents, 2);
+}
+
+std::string formatExact(Money value) {
+    const bool negative = value.micros < 0;
+    return shortestDecimal(negative, negative ? -value.micros : value.micros, 6);
 }
 
 Result<BetPlanInputs> parseBetPlanInputs(std::string_view unitCost, std::string_view unitPrize,
@@ -97,15 +167,21 @@ Result<BetPlanInputs> parseBetPlanInputs(std::string_view unitCost, std::string_
     using namespace betplan_messages;
     if (trimmed(unitCost).empty() || trimmed(unitPrize).empty() || trimmed(periods).empty())
         return fail(std::string(kEmptyInput));
-    auto r = number(rate);
-    if (!r) return fail(std::string(kBadRate));
-    if (*r == 0) return fail(std::string(kZeroRate));
+    // An empty box holds no rate at all; only a text that is there and no number is a wrong setting.
+    if (trimmed(rate).empty()) return fail(std::string(kZeroRate));
+    auto r = Money::parse(rate);
+    if (!r || *r > Money(1'000'000'000) || *r < Money(-1'000'000'000)) return fail(std::string(kBadRate));
+    if (*r == Money(0)) return fail(std::string(kZeroRate));
     BetPlanInputs in;
-    auto cost = number(unitCost);
-    auto prize = number(unitPrize);
-    if (!cost || !prize || *cost <= 0 || *prize <= 0) return fail("当期投入 和 中奖奖金 必须是正数!");
+    auto cost = Money::parse(unitCost);
+    auto prize = Money::parse(unitPrize);
+    if (!cost || !prize || *cost <= Money(0) || *prize <= Money(0))
+        return fail("当期投入 和 中奖奖金 必须是正数, 最多 6 位小数!");
+    if (*cost > Money(kMaxUnitYuan) || *prize > Money(kMaxUnitYuan))
+        return fail("当期投入 和 中奖奖金 不能超过 " + std::to_string(kMaxUnitYuan) + "!");
     auto count = whole(periods);
-    if (!count || *count < 1 || *count > 100000) return fail("倍投期数 必须是 1 到 100000 的整数!");
+    if (!count || *count < 1 || *count > kMaxPeriods)
+        return fail("倍投期数 必须是 1 到 " + std::to_string(kMaxPeriods) + " 的整数!");
     std::int64_t start = 1;
     if (!trimmed(startMultiple).empty()) {
         auto s = whole(startMultiple);
@@ -120,8 +196,8 @@ Result<BetPlanInputs> parseBetPlanInputs(std::string_view unitCost, std::string_
     return in;
 }
 
-void PlanFrom(BetPlan& plan, const BetPlanInputs& inputs, int firstPeriod, std::int64_t multiple, double cumulative,
-              const std::atomic<bool>* stop) {
+void PlanFrom(BetPlan& plan, const BetPlanInputs& inputs, int firstPeriod, std::int64_t multiple,
+              Money cumulative, const std::atomic<bool>* stop) {
     for (int p = firstPeriod; p <= inputs.periods; ++p) {
         if (stop && stop->load()) {
             plan.stopped = true;
@@ -136,14 +212,14 @@ void PlanFrom(BetPlan& plan, const BetPlanInputs& inputs, int firstPeriod, std::
         multiple = *m;
         const Figures f = figuresAt(inputs, multiple, cumulative);
         plan.rows.push_back({p, multiple, f.cost, f.total, f.prize, f.profit,
-                             std::to_string(RoundRate(f.profit / f.total * 100)) + "%"});
+                             std::to_string(RoundRate(f.profit, f.total)) + "%"});
         cumulative = f.total;
     }
 }
 
 BetPlan planBets(const BetPlanInputs& inputs, const std::atomic<bool>* stop) {
     BetPlan plan;
-    PlanFrom(plan, inputs, 1, inputs.startMultiple, 0, stop);
+    PlanFrom(plan, inputs, 1, inputs.startMultiple, Money(0), stop);
     return plan;
 }
 
@@ -152,14 +228,22 @@ Status rewriteBetPlanRow(BetPlan& plan, const BetPlanInputs& inputs, std::size_t
     if (index >= plan.rows.size()) return fail("没有这一期: " + std::to_string(index + 1));
     if (multiple <= 0 || multiple > kMaxMultiple) return fail("请输入倍数");
     BetPlanRow& row = plan.rows[index];
-    const double before = index == 0 ? 0 : plan.rows[index - 1].cumulative;
+    const Money before = index == 0 ? Money(0) : plan.rows[index - 1].cumulative;
     row.multiple = multiple;
-    row.cost = inputs.unitCost * static_cast<double>(multiple);
+    row.cost = inputs.unitCost * multiple;
     row.cumulative = row.cost + before;
-    row.prize = inputs.unitPrize * static_cast<double>(multiple);
+    row.prize = inputs.unitPrize * multiple;
     row.profit = row.prize - row.cumulative;
-    const double rate = std::nearbyint(row.profit / row.cumulative * 100); // halves to even
-    row.rateText = (rate < 0 ? std::string("0") : std::to_string(static_cast<std::int64_t>(rate))) + "%";
+    // profit / cumulative × 100 to the nearest whole number, halves to the even neighbour; a loss shows 0.
+    std::int64_t rate = 0;
+    if (row.profit.micros > 0) {
+        const Units numerator = row.profit.micros * 100, divisor = row.cumulative.micros;
+        Units q = numerator / divisor;
+        const Units twice = 2 * (numerator % divisor);
+        if (twice > divisor || (twice == divisor && q % 2 == 1)) ++q;
+        rate = static_cast<std::int64_t>(q);
+    }
+    row.rateText = std::to_string(rate) + "%";
     plan.rows.resize(index + 1);
     plan.stopped = false;
     plan.message.clear();
@@ -168,8 +252,13 @@ Status rewriteBetPlanRow(BetPlan& plan, const BetPlanInputs& inputs, std::size_t
 }
 
 std::vector<std::string> betPlanCells(const BetPlanRow& row) {
-    return {std::to_string(row.period), std::to_string(row.multiple), formatMoney(row.cost), formatMoney(row.cumulative),
-            formatMoney(row.prize), formatMoney(row.profit), row.rateText};
+    return {std::to_string(row.period),
+            std::to_string(row.multiple),
+            formatMoney(row.cost),
+            formatMoney(row.cumulative),
+            formatMoney(row.prize),
+            formatMoney(row.profit),
+            row.rateText};
 }
 
 } // namespace p3::core

@@ -2,22 +2,28 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <unordered_set>
 
+#include "core/data/bounded_read.h"
 #include "core/io/text_codec.h"
 
 namespace p3::core {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::vector<std::string> piecesOf(std::string_view line) {
     std::vector<std::string> out;
     std::size_t i = 0;
     while (i < line.size()) {
-        while (i < line.size() && isBlank(line[i])) ++i;
+        while (i < line.size() && isBlank(line[i]))
+            ++i;
         std::size_t b = i;
-        while (i < line.size() && !isBlank(line[i])) ++i;
+        while (i < line.size() && !isBlank(line[i]))
+            ++i;
         if (i > b) out.emplace_back(line.substr(b, i - b));
     }
     return out;
@@ -30,11 +36,22 @@ std::size_t characterCount(std::string_view s) {
     return n;
 }
 
-std::string flagText(bool on) { return on ? "1" : "0"; }
+std::string flagText(bool on) {
+    return on ? "1" : "0";
+}
 
 std::string trimRight(std::string_view s) {
-    while (!s.empty() && (isBlank(s.back()) || s.back() == '\r')) s.remove_suffix(1);
+    while (!s.empty() && (isBlank(s.back()) || s.back() == '\r'))
+        s.remove_suffix(1);
     return std::string(s);
+}
+
+// Every number of a five-digit lottery fits in well under a megabyte; a file far beyond that is no
+// number list, and reading it whole would only exhaust the memory.
+constexpr std::uintmax_t kMaxListBytes = 64u * 1024u * 1024u;
+
+Result<std::string> readListFile(const std::filesystem::path& file) {
+    return readFileBytesAtMost(file, kMaxListBytes, "文件太大, 不是号码文件: ");
 }
 
 } // namespace
@@ -69,7 +86,9 @@ std::string formatSetResult(const std::vector<std::string>& numbers, int perLine
     return out;
 }
 
-std::string setResultCaption(std::size_t count) { return "共: (" + std::to_string(count) + ")"; }
+std::string setResultCaption(std::size_t count) {
+    return "共: (" + std::to_string(count) + ")";
+}
 
 std::vector<std::string> printableNumbers(std::string_view memo) {
     std::vector<std::string> out;
@@ -84,7 +103,8 @@ std::string SetList::freeName(std::string_view name) const {
         return std::any_of(m_sets.begin(), m_sets.end(), [&](const NumberSet& s) { return s.name == n; });
     };
     std::string candidate(name);
-    for (int k = 1; taken(candidate); ++k) candidate = std::string(name) + "(" + std::to_string(k) + ")";
+    for (int k = 1; taken(candidate); ++k)
+        candidate = std::string(name) + "(" + std::to_string(k) + ")";
     return candidate;
 }
 
@@ -95,10 +115,12 @@ std::string SetList::add(NumberSet set) {
 }
 
 Result<std::string> SetList::addFromFile(const std::filesystem::path& file) {
-    auto text = readTextFile(file);
-    if (!text) return std::unexpected(text.error());
+    auto bytes = readListFile(file);
+    if (!bytes) return std::unexpected(bytes.error());
+    // Binary bytes would gather into numbers of garbage; such a file holds no number list.
+    if (bytes->find('\0') != std::string::npos) return fail(std::string(set_messages::kFileEmpty));
     NumberSet set;
-    set.numbers = parseNumberListText(*text);
+    set.numbers = parseNumberListText(decodeText(*bytes));
     if (set.numbers.empty()) return fail(std::string(set_messages::kFileEmpty));
     set.name = file.stem().string();
     return add(std::move(set));
@@ -139,7 +161,8 @@ Result<std::vector<std::string>> SetList::intersect(std::optional<SetTolerance> 
         for (const std::string& n : s.numbers) {
             // Only the three-digit texts "000".."999" can equal a candidate.
             if (n.size() == 3 && std::all_of(n.begin(), n.end(), [](char c) { return c >= '0' && c <= '9'; }))
-                m.holds[static_cast<std::size_t>((n[0] - '0') * 100 + (n[1] - '0') * 10 + (n[2] - '0'))] = true;
+                m.holds[static_cast<std::size_t>((n[0] - '0') * 100 + (n[1] - '0') * 10 + (n[2] - '0'))] =
+                    true;
         }
         taking.push_back(m);
     }
@@ -193,14 +216,16 @@ Result<std::string> SetList::findText(std::string_view number) const {
     if (!names) return std::unexpected(names.error());
     if (names->empty()) return fail("您要查找的号码 " + std::string(number) + " 在集合列表中没有找到!");
     std::string list;
-    for (const std::string& n : *names) list += (list.empty() ? "[" : ", [") + n + "]";
+    for (const std::string& n : *names)
+        list += (list.empty() ? "[" : ", [") + n + "]";
     return "您要查找的号码：" + std::string(number) + "\n\n存在于下列集合中：\n\n" + list;
 }
 
 std::string SetList::toSgl() const {
     std::string out;
     for (const NumberSet& s : m_sets) {
-        out += "{" + flagText(s.takePart) + "," + s.name + "," + flagText(s.keep) + "," + flagText(s.tolerate) + "}\r\n";
+        out += "{" + flagText(s.takePart) + "," + s.name + "," + flagText(s.keep) + "," +
+               flagText(s.tolerate) + "}\r\n";
         const std::size_t full = s.numbers.size() / 10 * 10;
         for (std::size_t i = 0; i < s.numbers.size(); ++i) {
             out += s.numbers[i];
@@ -229,7 +254,8 @@ Result<SetList> SetList::fromSgl(std::string_view text) {
             std::vector<std::string> parts;
             const std::string inner = line.size() >= 2 ? line.substr(1, line.size() - 2) : std::string();
             std::size_t b = 0;
-            for (std::size_t e; (e = inner.find(',', b)) != std::string::npos; b = e + 1) parts.push_back(inner.substr(b, e - b));
+            for (std::size_t e; (e = inner.find(',', b)) != std::string::npos; b = e + 1)
+                parts.push_back(inner.substr(b, e - b));
             parts.push_back(inner.substr(b));
             if (parts.size() < 4) return fail("集合列表文件格式不正确: " + line);
             NumberSet set;
@@ -237,12 +263,14 @@ Result<SetList> SetList::fromSgl(std::string_view text) {
             set.tolerate = parts.back() == "1";
             set.keep = parts[parts.size() - 2] == "1";
             // A name may hold commas: it is everything between the first flag and the last two.
-            for (std::size_t i = 1; i + 2 < parts.size(); ++i) set.name += (i > 1 ? "," : "") + parts[i];
+            for (std::size_t i = 1; i + 2 < parts.size(); ++i)
+                set.name += (i > 1 ? "," : "") + parts[i];
             current = std::move(set);
             continue;
         }
         if (!current) continue;
-        for (std::string& piece : piecesOf(line)) current->numbers.push_back(std::move(piece));
+        for (std::string& piece : piecesOf(line))
+            current->numbers.push_back(std::move(piece));
     }
     close();
     return out;
@@ -257,7 +285,7 @@ Result<std::filesystem::path> SetList::save(const std::filesystem::path& chosen)
 }
 
 Result<SetList> SetList::load(const std::filesystem::path& file) {
-    auto bytes = readFileBytes(file);
+    auto bytes = readListFile(file);
     if (!bytes) return std::unexpected(bytes.error());
     if (bytes->find('\0') != std::string::npos) return fail("集合列表文件格式不正确: " + file.string());
     return fromSgl(decodeText(*bytes));
@@ -272,7 +300,8 @@ Result<std::filesystem::path> saveSetResult(std::string_view memo, const std::fi
     std::string text(memo);
     if (!text.empty() && text.back() != '\n') text += '\n';
     std::string crlf;
-    for (const std::string& line : splitLines(text)) crlf += line + "\r\n";
+    for (const std::string& line : splitLines(text))
+        crlf += line + "\r\n";
     if (auto ok = writeTextFileGbk(name, crlf); !ok) return std::unexpected(ok.error());
     return std::filesystem::path(name);
 }

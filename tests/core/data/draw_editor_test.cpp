@@ -6,7 +6,9 @@
 using namespace p3::core;
 
 namespace {
-DrawList draws(std::initializer_list<Draw> list) { return DrawList(list); }
+DrawList draws(std::initializer_list<Draw> list) {
+    return DrawList(list);
+}
 } // namespace
 
 TEST(DataDrawEntry, ChecksFieldsInTheEditorsOrder) {
@@ -18,6 +20,8 @@ TEST(DataDrawEntry, ChecksFieldsInTheEditorsOrder) {
     EXPECT_EQ(checkDrawEntry("2007001", "1二3", 3).error().message, "奖号只能由数字 0-9 组成!");
     EXPECT_EQ(checkDrawEntry("2007x01", "123", 3).error().message, "期号只能由数字组成!");
     EXPECT_EQ(checkDrawEntry("1\"; drop", "123", 3).error().message, "期号只能由数字组成!");
+    EXPECT_EQ(checkDrawEntry("-5", "123", 3).error().message, "期号只能由数字组成!");
+    EXPECT_EQ(checkDrawEntry(" 2007001", "123", 3).error().message, "期号只能由数字组成!");
     EXPECT_TRUE(checkDrawEntry("2007001", "027", 3));
     EXPECT_TRUE(checkDrawEntry("2007001", "02789", 5));
 }
@@ -64,7 +68,8 @@ TEST(DataDrawEditor, InsertModifyDeleteClearKeepGridAndDatabaseInStep) {
     EXPECT_EQ(editor.proposedInsertPeriod(1), "2007003");
     ASSERT_TRUE(editor.insertBefore(1, "2007003", "333"));
     ASSERT_TRUE(editor.insertBefore(0, "2007001", "111"));
-    EXPECT_EQ(editor.rows(), draws({{"2007001", "111"}, {"2007002", "222"}, {"2007003", "333"}, {"2007004", "444"}}));
+    EXPECT_EQ(editor.rows(),
+              draws({{"2007001", "111"}, {"2007002", "222"}, {"2007003", "333"}, {"2007004", "444"}}));
     EXPECT_EQ(f.stored(f.ti), editor.rows());
 
     ASSERT_TRUE(editor.modify(2, "999"));

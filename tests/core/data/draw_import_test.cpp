@@ -11,7 +11,9 @@ using namespace p3::core;
 
 namespace {
 
-DrawList draws(std::initializer_list<Draw> list) { return DrawList(list); }
+DrawList draws(std::initializer_list<Draw> list) {
+    return DrawList(list);
+}
 
 void writeBytes(const std::filesystem::path& file, std::string_view bytes) {
     std::ofstream out(file, std::ios::binary);
@@ -67,7 +69,8 @@ TEST(DataImportDraws, MergeAddsOnlyPeriodsNotStoredYet) {
     writeBytes(f.dir / "more.txt", "2007002 222\n2007003 333\n2007003 334\n2007004 444\n");
     auto out = ImportDraws(f.db, f.ti, before, f.dir / "more.txt", ImportMode::Merge);
     ASSERT_TRUE(out) << out.error().message;
-    const DrawList expected = draws({{"2007001", "111"}, {"2007002", "222"}, {"2007003", "333"}, {"2007004", "444"}});
+    const DrawList expected =
+        draws({{"2007001", "111"}, {"2007002", "222"}, {"2007003", "333"}, {"2007004", "444"}});
     EXPECT_EQ(out->added, 2u);
     EXPECT_EQ(out->rows, expected);
     EXPECT_EQ(f.stored(f.ti), expected);
@@ -107,4 +110,43 @@ TEST(DataExportDraws, AddsTxtOnlyWhenThePathHoldsNoDot) {
     auto back = ImportDraws(f.db, f.fu, {}, *plain, ImportMode::Replace);
     ASSERT_TRUE(back);
     EXPECT_EQ(back->rows, list);
+}
+
+TEST(DataImportDraws, RepeatedOrSignedPeriodsAndRunawayLinesAreNotStored) {
+    p3::test::DataFixture f;
+    const DrawList before = draws({{"1999001", "555"}});
+    ASSERT_TRUE(f.db.appendDraws(f.ti.kind, f.ti.id, before));
+    // A period the file repeats would become a second row of that period: the first line wins.
+    writeBytes(f.dir / "twice.txt", "2007001 123\n2007001 456\n2007002 789\n");
+    auto out = ImportDraws(f.db, f.ti, before, f.dir / "twice.txt", ImportMode::Replace);
+    ASSERT_TRUE(out) << out.error().message;
+    const DrawList expected = draws({{"2007001", "123"}, {"2007002", "789"}});
+    EXPECT_EQ(out->rows, expected);
+    EXPECT_EQ(out->added, 2u);
+    EXPECT_EQ(f.stored(f.ti), expected);
+    // A signed period is no period, and the file is refused whole.
+    writeBytes(f.dir / "signed.txt", "2007003 123\n-5 456\n");
+    auto signedOut = ImportDraws(f.db, f.ti, expected, f.dir / "signed.txt", ImportMode::Merge);
+    ASSERT_FALSE(signedOut);
+    EXPECT_NE(signedOut.error().message.find("-5"), std::string::npos);
+    EXPECT_EQ(f.stored(f.ti), expected);
+    // A line of megabytes is named in a message of reasonable length.
+    writeBytes(f.dir / "long.txt", std::string(2'000'000, '1') + "\n");
+    auto longOut = ImportDraws(f.db, f.ti, expected, f.dir / "long.txt", ImportMode::Replace);
+    ASSERT_FALSE(longOut);
+    EXPECT_LT(longOut.error().message.size(), 200u);
+    EXPECT_EQ(longOut.error().message.rfind("第1111", 0), 0u);
+    EXPECT_EQ(f.stored(f.ti), expected);
+}
+
+TEST(DataImportDraws, AFileFarBeyondAnyHistoryIsRefusedUnread) {
+    p3::test::DataFixture f;
+    const DrawList before = draws({{"1999001", "555"}});
+    ASSERT_TRUE(f.db.appendDraws(f.ti.kind, f.ti.id, before));
+    { std::ofstream create(f.dir / "huge.txt"); }
+    std::filesystem::resize_file(f.dir / "huge.txt", 300u * 1024u * 1024u); // sparse: no disk, no time
+    auto out = ImportDraws(f.db, f.ti, before, f.dir / "huge.txt", ImportMode::Replace);
+    ASSERT_FALSE(out);
+    EXPECT_NE(out.error().message.find("文件太大"), std::string::npos);
+    EXPECT_EQ(f.stored(f.ti), before);
 }

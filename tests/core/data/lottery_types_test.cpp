@@ -27,10 +27,13 @@ TEST(DataLotteryTypes, AddRefusesEmptyDuplicateAndUnknownInput) {
     EXPECT_FALSE(addLotteryType(f.db, "x", "彩票"));
     EXPECT_FALSE(addLotteryType(f.db, "y", "体彩", 2));
     EXPECT_FALSE(addLotteryType(f.db, "z", "体彩", 6));
+    // A tab or a line break would split the name across the fields and lines of every listing.
+    EXPECT_FALSE(addLotteryType(f.db, "a\tb", "体彩"));
+    EXPECT_FALSE(addLotteryType(f.db, "a\nb", "体彩"));
     const std::string quoted = R"(体"彩'); drop table Table_LeiBie;--)";
     ASSERT_TRUE(addLotteryType(f.db, quoted, "体彩"));
     EXPECT_TRUE(*f.db.findLottery(quoted));
-    EXPECT_EQ(f.db.listLotteries()->size(), 4u);
+    EXPECT_EQ(f.db.listLotteries()->size(), 4u); // the two kinds, 福彩3d and the quoted name
 }
 
 TEST(DataLotteryTypes, DeleteRemovesDrawsFromTheTableOfItsKindOnly) {

@@ -5,17 +5,19 @@
 #include <mutex>
 #include <thread>
 
+#include "../data/data_fixture.h"
 #include "core/io/text_codec.h"
 #include "core/net/online_update.h"
 #include "core/net/version_check.h"
-#include "../data/data_fixture.h"
 #include "loopback_server.h"
 
 using namespace p3::core;
 
 namespace {
 
-DrawList draws(std::initializer_list<Draw> list) { return DrawList(list); }
+DrawList draws(std::initializer_list<Draw> list) {
+    return DrawList(list);
+}
 
 // Serves the draw file of one lottery, failing the first `failures` requests with a 500.
 struct DrawServer {
@@ -44,8 +46,8 @@ struct DrawServer {
     std::string url(std::string_view name) const { return drawFileUrl(http.base(), name); }
 };
 
-AutoUpdateRequest requestFor(const p3::test::DataFixture& f, const DrawServer& server, const LotteryInfo& lottery,
-                             std::int64_t latest) {
+AutoUpdateRequest requestFor(const p3::test::DataFixture& f, const DrawServer& server,
+                             const LotteryInfo& lottery, std::int64_t latest) {
     AutoUpdateRequest r;
     r.databaseFile = f.dir / "MDB.sqlite";
     r.home = f.dir.path();
@@ -59,7 +61,8 @@ AutoUpdateRequest requestFor(const p3::test::DataFixture& f, const DrawServer& s
 } // namespace
 
 TEST(NetSelectNewDraws, KeepsTheTrimmedLinesAfterTheLatestStoredPeriod) {
-    const std::vector<std::string> lines{"2007001 111", "", "  2007002 222  ", "2007003 333", "\t", "2007004 4 4 4 "};
+    const std::vector<std::string> lines{"2007001 111", "",   "  2007002 222  ",
+                                         "2007003 333", "\t", "2007004 4 4 4 "};
     EXPECT_EQ(SelectNewDraws(lines, 0),
               (std::vector<std::string>{"2007001 111", "2007002 222", "2007003 333", "2007004 4 4 4"}));
     EXPECT_EQ(SelectNewDraws(lines, 2007002), (std::vector<std::string>{"2007003 333", "2007004 4 4 4"}));
@@ -195,14 +198,16 @@ TEST(NetAutoUpdate, StallsHugeAnswersAndGarbageStoreNothing) {
         res.set_chunked_content_provider("text/plain", [sent](std::size_t, httplib::DataSink& sink) {
             const std::string block = "2007002 222\n2007003 333\n";
             std::string many;
-            for (int i = 0; i < 2048; ++i) many += block;
+            for (int i = 0; i < 2048; ++i)
+                many += block;
             if (*sent >= (std::size_t{1} << 30) || !sink.write(many.data(), many.size())) return false;
             *sent += many.size();
             return true;
         });
     });
     http.server().Get("/garbage/down/(.+)", [](const httplib::Request&, httplib::Response& res) {
-        res.set_content(std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe 2007009 999x\n<html>", 37), "text/plain");
+        res.set_content(std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe 2007009 999x\n<html>", 37),
+                        "text/plain");
     });
     http.start();
 
@@ -218,4 +223,16 @@ TEST(NetAutoUpdate, StallsHugeAnswersAndGarbageStoreNothing) {
         EXPECT_EQ(f.stored(f.ti), before) << route;
     }
     EXPECT_EQ(stalls, 3);
+
+    // A lottery without draws takes every line, but a signed period is no period.
+    http.server().Get("/signed/down/(.+)", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content("-5 555\n2007001 111\n+6 666\n", "text/plain");
+    });
+    const LotteryInfo empty{"空", "体彩", 7, 3};
+    ASSERT_TRUE(f.db.addLottery(empty.name, empty.kind, empty.id, 3));
+    r.lottery = empty;
+    r.latestPeriod = 0;
+    r.url = drawFileUrl(http.base() + "/signed", empty.name);
+    EXPECT_EQ(runAutoUpdate(r).added, draws({{"2007001", "111"}}));
+    EXPECT_EQ(f.stored(empty), draws({{"2007001", "111"}}));
 }

@@ -13,7 +13,8 @@ namespace {
 
 SetList listOf(std::initializer_list<NumberSet> sets) {
     SetList list;
-    for (const auto& s : sets) list.add(s);
+    for (const auto& s : sets)
+        list.add(s);
     return list;
 }
 
@@ -40,7 +41,8 @@ TEST(ToolsSetList, IntersectionHonoursKeepAndTolerance) {
     EXPECT_EQ(two.intersect(std::nullopt).value(), (Numbers{"123"}));
 
     // The third set tolerates: with 1..1 only the numbers that miss exactly it are kept.
-    SetList three = listOf({{"A", {"123", "456", "789"}}, {"B", {"123", "456", "789"}}, {"C", {"456"}, true, true, true}});
+    SetList three = listOf(
+        {{"A", {"123", "456", "789"}}, {"B", {"123", "456", "789"}}, {"C", {"456"}, true, true, true}});
     EXPECT_EQ(three.intersect(SetTolerance{1, 1}).value(), (Numbers{"123", "789"}));
     EXPECT_EQ(three.intersect(SetTolerance{0, 0}).value(), (Numbers{"456"}));
     EXPECT_EQ(three.intersect(SetTolerance{0, 1}).value(), (Numbers{"123", "456", "789"}));
@@ -79,6 +81,23 @@ TEST(ToolsSetList, AddingNamesSetsAndRefusesBadInput) {
     EXPECT_EQ(list.sets()[0].numbers, (Numbers{"123", "456", "789"}));
     EXPECT_EQ(list.addFromFile(dir / "empty.txt").error().message, "文件为空 或 数据格式不正确!");
     EXPECT_FALSE(list.addFromFile(dir / "missing.txt"));
+    // Binary bytes gather into "numbers" of garbage: such a file is refused, a GBK one read as GBK.
+    {
+        std::ofstream(dir / "picture.txt", std::ios::binary)
+            << std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01", 19);
+        std::ofstream(dir / "gbk.txt", std::ios::binary) << "\xb5\xda 1 2\n";
+    }
+    EXPECT_EQ(list.addFromFile(dir / "picture.txt").error().message, "文件为空 或 数据格式不正确!");
+    ASSERT_TRUE(list.addFromFile(dir / "gbk.txt"));
+    EXPECT_EQ(list.sets().back().numbers, (Numbers{"第12"}));
+    list.remove(list.sets().size() - 1);
+    for (const char* huge : {"huge.txt", "huge.SGL"}) {
+        std::ofstream create(dir / huge);
+        create.close();
+        std::filesystem::resize_file(dir / huge, 100u * 1024u * 1024u); // sparse: no disk, no time
+    }
+    EXPECT_NE(list.addFromFile(dir / "huge.txt").error().message.find("文件太大"), std::string::npos);
+    EXPECT_NE(SetList::load(dir / "huge.SGL").error().message.find("文件太大"), std::string::npos);
     EXPECT_EQ(list.addTyped("", "123").error().message, "请输入集合名称!");
     EXPECT_EQ(list.addTyped("大底", "123").error().message, "集合名称重复!");
     EXPECT_EQ(list.addTyped("手工", "1 2").error().message, "输入错误 输入的号码不够组成正确号码!");
@@ -92,11 +111,12 @@ TEST(ToolsSetList, AddingNamesSetsAndRefusesBadInput) {
 
 TEST(ToolsSetListFile, WritesTenToALineAndReadsBackEverything) {
     Numbers twelve;
-    for (int i = 0; i < 12; ++i) twelve.push_back(std::string(3, static_cast<char>('0' + i % 10)));
-    SetList list = listOf({{"A", twelve, true, true, false}, {"B,逗号", {"027"}, false, false, true}, {"空", {}}});
-    EXPECT_EQ(list.toSgl(),
-              "{1,A,1,0}\r\n000 111 222 333 444 555 666 777 888 999\r\n000 111 \r\n"
-              "{0,B,逗号,0,1}\r\n027 \r\n{1,空,1,0}\r\n");
+    for (int i = 0; i < 12; ++i)
+        twelve.push_back(std::string(3, static_cast<char>('0' + i % 10)));
+    SetList list =
+        listOf({{"A", twelve, true, true, false}, {"B,逗号", {"027"}, false, false, true}, {"空", {}}});
+    EXPECT_EQ(list.toSgl(), "{1,A,1,0}\r\n000 111 222 333 444 555 666 777 888 999\r\n000 111 \r\n"
+                            "{0,B,逗号,0,1}\r\n027 \r\n{1,空,1,0}\r\n");
     auto back = SetList::fromSgl(list.toSgl());
     ASSERT_TRUE(back) << back.error().message;
     EXPECT_EQ(back->sets(), list.sets());
