@@ -54,6 +54,57 @@ private slots:
         QVERIFY(!w.picker()->isVisible());
         // The fixed rows stay out of the scrolling part.
         QVERIFY(w.grid()->isRowHidden(0) && w.grid()->isRowHidden(2) && !w.grid()->isRowHidden(3));
+        // Rows and columns of 20 pixels, the period column 60.
+        QCOMPARE(w.grid()->columnWidth(0), 60);
+        for (int column = 1; column < 36; ++column)
+            QCOMPARE(w.grid()->columnWidth(column), 20);
+        QCOMPARE(w.grid()->rowHeight(n + 3), 20);
+        QCOMPARE(w.grid()->headerView()->rowHeight(1), 20);
+    }
+
+    void commandCaptions() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        const std::pair<const char*, const char*> captions[] = {
+            {"bsSkinSpeedButton1", "选择彩票"}, {"bsSkinSpeedButton2", "数据管理"},
+            {"bsSkinSpeedButton4", "新增奖号"}, {"bsSkinSpeedButton5", "退出    "},
+            {"N16", "退出系统"},                {"N19", "计算器"},
+            {"N9", "软件帮助"},                 {"N17", "全屏显示"},
+        };
+        for (const auto& [name, caption] : captions) {
+            auto* action = w.findChild<QAction*>(QString::fromLatin1(name));
+            QVERIFY2(action, name);
+            QCOMPARE(action->text(), QString::fromUtf8(caption));
+        }
+    }
+
+    void pickerPlacement() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        // A short history leaves room below the prediction row.
+        QVERIFY(w.database()->addLottery("短", "福彩", 70, 3).has_value());
+        for (const char* draw : {"1 123", "2 456", "3 789", "4 012"})
+            QVERIFY(w.database()->insertDraw("福彩", 70, std::string(draw).substr(0, 1), std::string(draw).substr(2))
+                        .has_value());
+        QVERIFY(w.LoadLottery(QStringLiteral("短")));
+        w.resize(900, 700);
+        QApplication::processEvents();
+        const int row = w.gridModel()->predictionRow();
+        auto check = [&](int column) {
+            selectCell(w, row, column);
+            QVERIFY(w.picker()->isVisible());
+            const QRect cell =
+                w.grid()->visualRect(w.gridModel()->index(row, column)).translated(w.grid()->viewport()->pos());
+            const QRect picker = w.picker()->geometry();
+            // 6 pixels below the cell, centred on its left edge plus 10.
+            QCOMPARE(picker.top(), cell.top() + cell.height() + 6);
+            QCOMPARE(picker.left(), cell.left() + 10 - picker.width() / 2);
+        };
+        check(17);
+        w.findChild<QAction*>(QStringLiteral("N17"))->trigger();
+        QVERIFY(w.fullScreenShown());
+        QApplication::processEvents();
+        check(22);
     }
 
     void gridTextsAndColours() {
@@ -280,6 +331,10 @@ private slots:
             if (top->objectName() == QLatin1String("FullScreenTool") && top->isVisible()) {
                 QCOMPARE(top->windowTitle(), QStringLiteral("全屏显示"));
                 QCOMPARE(top->size(), QSize(146, 70));
+                // 20 pixels from the top, 30 from the right edge of the screen.
+                const QRect screen = top->screen()->geometry();
+                QCOMPARE(top->y(), screen.top() + 20);
+                QCOMPARE(top->x() + 146 + 30, screen.left() + screen.width());
                 exit = top->findChild<QPushButton*>(QStringLiteral("Btn_ExitFullScreen"));
             }
         QVERIFY(exit);
@@ -320,19 +375,6 @@ private slots:
             QVERIFY(home.prompter.messages().isEmpty());
             QVERIFY(window->isVisible());
         }
-    }
-
-    void shutDownSavesTheConditionList() {
-        test::GuiHome home;
-        gui::MainWindow& w = home.start();
-        std::filesystem::path savedTo;
-        w.setConditionListSaver([&](const std::filesystem::path& file) -> core::Status {
-            savedTo = file;
-            return {};
-        });
-        w.close();
-        QCOMPARE(QString::fromStdString(savedTo.string()),
-                 QString::fromStdString((home.home / "~tmp_tj.ag").string()));
     }
 
     void paintedWindowShowsPickerAndHighlight() {

@@ -125,7 +125,7 @@ void MainWindow::buildUpdateNotice() {
 void MainWindow::startBackgroundUpdate() {
     const auto info = currentLotteryInfo();
     const std::string base = m_settings ? m_settings->dataUrl() : std::string();
-    if (!info || !m_db || base.empty()) return;
+    if (!info || !m_db || base.empty() || m_closed) return;
     core::AutoUpdateRequest request;
     request.databaseFile = m_db->file();
     request.home = m_home;
@@ -149,7 +149,7 @@ void MainWindow::waitForBackgroundUpdates() {
 
 void MainWindow::autoUpdateDone(int updater, const core::AutoUpdateResult& result) {
     std::erase_if(m_updaters, [updater](const auto& entry) { return entry.first == updater; });
-    if (result.added.empty()) return;
+    if (result.added.empty() || m_closed) return;
     m_updateTimer->start();
 }
 
