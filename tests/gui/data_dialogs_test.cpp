@@ -16,63 +16,14 @@
 #include "gui/data/draw_rows_model.h"
 #include "gui/data/lottery_select_dialog.h"
 #include "gui/widgets/frozen_header_table.h"
+#include "dialog_script.h"
 #include "gui_fixture.h"
 
-// Checks inside the dialog scripts, which return a dialog result and so cannot use QVERIFY's return.
-#define CHECK(cond)                                                                                          \
-    do {                                                                                                     \
-        if (!(cond)) QTest::qFail(#cond, __FILE__, __LINE__);                                                \
-    } while (0)
-#define CHECK_EQ(actual, expected)                                                                           \
-    do {                                                                                                     \
-        const auto a_ = (actual);                                                                            \
-        const auto e_ = (expected);                                                                          \
-        if (!(a_ == e_)) {                                                                                   \
-            qWarning() << "actual:" << a_ << "expected:" << e_;                                              \
-            QTest::qFail(#actual " == " #expected, __FILE__, __LINE__);                                      \
-        }                                                                                                    \
-    } while (0)
-
 using namespace p3;
-
-namespace {
-
-/// Answers the window's modal dialogs: one script per dialog object name, taken in order.
-struct DialogScript {
-    std::map<QString, std::deque<std::function<int(QDialog&)>>> steps;
-    void on(const QString& name, std::function<int(QDialog&)> step) {
-        steps[name].push_back(std::move(step));
-    }
-    void install(gui::MainWindow& w) {
-        w.setDialogRunner([this](QDialog& dialog) {
-            auto& queue = steps[dialog.objectName()];
-            if (queue.empty()) qFatal("unscripted dialog %s", qPrintable(dialog.objectName()));
-            auto step = std::move(queue.front());
-            queue.pop_front();
-            return step(dialog);
-        });
-    }
-};
-
-void click(QWidget& in, const char* name) {
-    auto* button = in.findChild<QPushButton*>(QString::fromLatin1(name));
-    if (!button) qFatal("no button %s", name);
-    button->click();
-}
-
-/// Types digits into the draw editor and presses "确定"; returns whether it closed.
-bool enter(QDialog& editor, const QString& digits, const QString& period = {}) {
-    if (!period.isEmpty()) editor.findChild<QLineEdit*>(QStringLiteral("Qhao"))->setText(period);
-    editor.findChild<QLineEdit*>(QStringLiteral("K_Haom"))->setText(digits);
-    click(editor, "Btn_OK");
-    return editor.result() == QDialog::Accepted;
-}
-
-QString periodOf(const QDialog& editor) {
-    return editor.findChild<QLineEdit*>(QStringLiteral("Qhao"))->text();
-}
-
-} // namespace
+using test::click;
+using test::DialogScript;
+using test::enter;
+using test::periodOf;
 
 class DataDialogsTest : public QObject {
     Q_OBJECT
