@@ -60,6 +60,16 @@ private slots:
             QCOMPARE(w.grid()->columnWidth(column), 20);
         QCOMPARE(w.grid()->rowHeight(n + 3), 20);
         QCOMPARE(w.grid()->headerView()->rowHeight(1), 20);
+        // At every window height the grid scrolls down to its last footer row, under the fixed rows.
+        for (int height : {720, 450, 600}) {
+            w.resize(800, height);
+            QApplication::processEvents();
+            QScrollBar* bar = w.grid()->verticalScrollBar();
+            bar->setValue(bar->maximum());
+            const QRect last = w.grid()->visualRect(w.gridModel()->index(n + 5, 1));
+            QVERIFY2(last.isValid() && w.grid()->viewport()->rect().contains(last), qPrintable(QString::number(height)));
+            QCOMPARE(w.grid()->headerView()->geometry().bottom() + 1, w.grid()->viewport()->geometry().top());
+        }
     }
 
     void commandCaptions() {
@@ -310,6 +320,8 @@ private slots:
         gui::MainWindow& w = home.start();
         QList<gui::ChartRequest> requests;
         w.setChartHook([&](const gui::ChartRequest& request) { requests << request; });
+        w.resize(800, 450);
+        QApplication::processEvents();
         QWidget* panel = w.findChild<QWidget*>(QStringLiteral("Panel_Grid"));
         QCOMPARE(w.grid()->parentWidget(), panel);
         auto* action = w.findChild<QAction*>(QStringLiteral("N17"));
@@ -345,6 +357,13 @@ private slots:
         QVERIFY(w.grid()->isVisible());
         QTRY_VERIFY(action->isEnabled());
         QCOMPARE(w.picker()->window(), &w);
+        // Back in the smaller window, the selected cell is in view and the picker still next to it.
+        QVERIFY(w.picker()->isVisible());
+        const QRect cell = w.grid()->visualRect(w.grid()->currentIndex());
+        QVERIFY(w.grid()->viewport()->rect().contains(cell));
+        const QRect inGrid = cell.translated(w.grid()->viewport()->pos());
+        const QRect picker = w.picker()->geometry();
+        QVERIFY(picker.top() == inGrid.top() + inGrid.height() + 6 || picker.bottom() + 1 + 6 == inGrid.top());
     }
 
     void newerVersionStartsTheUpdate() {

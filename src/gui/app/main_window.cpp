@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -461,6 +462,10 @@ void MainWindow::ShowFullScreen(QWidget* control) {
     m_fullScreenAction->setEnabled(false);
     connect(m_fullScreen.get(), &FullScreenHost::exited, this, [this] {
         m_fullScreenAction->setEnabled(true);
+        // Back in the smaller window the selected cell (and the picker beside it) must stay in view.
+        for (QWidget* level : {static_cast<QWidget*>(this), centralWidget(), m_gridPanel})
+            if (QLayout* layout = level->layout()) layout->activate();
+        m_grid->scrollTo(m_grid->currentIndex());
         placePicker();
         // Destroyed later: the host is inside its own signal now.
         QMetaObject::invokeMethod(
