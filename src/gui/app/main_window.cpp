@@ -275,6 +275,8 @@ void MainWindow::runVersionCheck() {
     // The request may take up to its time-out; the window stays responsive meanwhile.
     auto answer = std::make_shared<std::string>();
     QThread* thread = QThread::create([fetcher = m_versionFetcher, answer] { *answer = fetcher(); });
+    // Owned by the window, so that a check cut short by the shut-down is freed with it.
+    thread->setParent(this);
     m_versionThread = thread;
     connect(thread, &QThread::finished, this, [this, answer, thread] {
         thread->deleteLater();
