@@ -11,12 +11,12 @@
 
 #include "core/net/loopback_server.h"
 #include "core/store/load_lottery.h"
+#include "dialog_script.h"
 #include "gui/data/data_manage_dialog.h"
 #include "gui/data/draw_add_dialog.h"
 #include "gui/data/draw_rows_model.h"
 #include "gui/data/lottery_select_dialog.h"
 #include "gui/widgets/frozen_header_table.h"
-#include "dialog_script.h"
 #include "gui_fixture.h"
 
 using namespace p3;

@@ -67,7 +67,8 @@ private slots:
             QScrollBar* bar = w.grid()->verticalScrollBar();
             bar->setValue(bar->maximum());
             const QRect last = w.grid()->visualRect(w.gridModel()->index(n + 5, 1));
-            QVERIFY2(last.isValid() && w.grid()->viewport()->rect().contains(last), qPrintable(QString::number(height)));
+            QVERIFY2(last.isValid() && w.grid()->viewport()->rect().contains(last),
+                     qPrintable(QString::number(height)));
             QCOMPARE(w.grid()->headerView()->geometry().bottom() + 1, w.grid()->viewport()->geometry().top());
         }
     }
@@ -76,10 +77,14 @@ private slots:
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         const std::pair<const char*, const char*> captions[] = {
-            {"bsSkinSpeedButton1", "选择彩票"}, {"bsSkinSpeedButton2", "数据管理"},
-            {"bsSkinSpeedButton4", "新增奖号"}, {"bsSkinSpeedButton5", "退出    "},
-            {"N16", "退出系统"},                {"N19", "计算器"},
-            {"N9", "软件帮助"},                 {"N17", "全屏显示"},
+            {"bsSkinSpeedButton1", "选择彩票"},
+            {"bsSkinSpeedButton2", "数据管理"},
+            {"bsSkinSpeedButton4", "新增奖号"},
+            {"bsSkinSpeedButton5", "退出    "},
+            {"N16", "退出系统"},
+            {"N19", "计算器"},
+            {"N9", "软件帮助"},
+            {"N17", "全屏显示"},
         };
         for (const auto& [name, caption] : captions) {
             auto* action = w.findChild<QAction*>(QString::fromLatin1(name));
@@ -94,7 +99,8 @@ private slots:
         // A short history leaves room below the prediction row.
         QVERIFY(w.database()->addLottery("短", "福彩", 70, 3).has_value());
         for (const char* draw : {"1 123", "2 456", "3 789", "4 012"})
-            QVERIFY(w.database()->insertDraw("福彩", 70, std::string(draw).substr(0, 1), std::string(draw).substr(2))
+            QVERIFY(w.database()
+                        ->insertDraw("福彩", 70, std::string(draw).substr(0, 1), std::string(draw).substr(2))
                         .has_value());
         QVERIFY(w.LoadLottery(QStringLiteral("短")));
         w.resize(900, 700);
@@ -103,8 +109,9 @@ private slots:
         auto check = [&](int column) {
             selectCell(w, row, column);
             QVERIFY(w.picker()->isVisible());
-            const QRect cell =
-                w.grid()->visualRect(w.gridModel()->index(row, column)).translated(w.grid()->viewport()->pos());
+            const QRect cell = w.grid()
+                                   ->visualRect(w.gridModel()->index(row, column))
+                                   .translated(w.grid()->viewport()->pos());
             const QRect picker = w.picker()->geometry();
             // 6 pixels below the cell, centred on its left edge plus 10.
             QCOMPARE(picker.top(), cell.top() + cell.height() + 6);
@@ -293,8 +300,8 @@ private slots:
 
         // The wheel over the fixed rows scrolls the draws, never the fixed rows themselves.
         const int before = w.grid()->verticalScrollBar()->value();
-        QWheelEvent wheel(QPointF(headerPoint(w, 1, 3)), QPointF(header->mapToGlobal(headerPoint(w, 1, 3))), QPoint(),
-                          QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent wheel(QPointF(headerPoint(w, 1, 3)), QPointF(header->mapToGlobal(headerPoint(w, 1, 3))),
+                          QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(header, &wheel);
         QVERIFY(w.grid()->verticalScrollBar()->value() < before);
         QCOMPARE(w.grid()->headerView()->verticalScrollBar()->value(), 0);
@@ -363,7 +370,8 @@ private slots:
         QVERIFY(w.grid()->viewport()->rect().contains(cell));
         const QRect inGrid = cell.translated(w.grid()->viewport()->pos());
         const QRect picker = w.picker()->geometry();
-        QVERIFY(picker.top() == inGrid.top() + inGrid.height() + 6 || picker.bottom() + 1 + 6 == inGrid.top());
+        QVERIFY(picker.top() == inGrid.top() + inGrid.height() + 6 ||
+                picker.bottom() + 1 + 6 == inGrid.top());
     }
 
     void newerVersionStartsTheUpdate() {

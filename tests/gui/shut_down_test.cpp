@@ -24,7 +24,8 @@ struct StallingServer {
     StallingServer() {
         http.server().Get(R"(/.*)", [this](const httplib::Request&, httplib::Response& res) {
             ++requests;
-            while (!release) std::this_thread::sleep_for(10ms);
+            while (!release)
+                std::this_thread::sleep_for(10ms);
             res.set_content("", "text/plain");
         });
         http.start();

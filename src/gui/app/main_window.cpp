@@ -6,8 +6,8 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
