@@ -95,6 +95,45 @@ private slots:
         QCOMPARE(*w.database()->countDraws("体彩", 1), otherDraws);
     }
 
+    void deletedCurrentLotteryTakesNoDraws() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        DialogScript script;
+        script.install(w);
+        QVERIFY(w.database()->addLottery("将删", "体彩", 40, 3).has_value());
+        QVERIFY(w.database()->insertDraw("体彩", 40, "1", "123").has_value());
+        QVERIFY(w.LoadLottery(QStringLiteral("将删")));
+        home.prompter.answerConfirm(true);
+        script.on(QStringLiteral("TF_SelectCP"), [&](QDialog& dialog) {
+            auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("ListView_Tj"));
+            list->setCurrentItem(itemNamed(list, QStringLiteral("将删")));
+            click(dialog, "Del_Btn");
+            click(dialog, "Close_Frm");
+            return dialog.result();
+        });
+        w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton1"))->trigger();
+        // Still shown, but its draws are gone for good: new ones would lie under an id a later
+        // lottery may be given.
+        QCOMPARE(w.currentLottery().name, std::string("将删"));
+        int editors = 0;
+        script.on(QStringLiteral("TF_DataAdd"), [&](QDialog& editor) {
+            ++editors;
+            return enter(editor, QStringLiteral("456"), QStringLiteral("2")) ? int(QDialog::Accepted)
+                                                                             : int(QDialog::Rejected);
+        });
+        script.on(QStringLiteral("TF_DataGL"), [&](QDialog&) {
+            ++editors;
+            return int(QDialog::Rejected);
+        });
+        home.prompter.clear();
+        w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton4"))->trigger();
+        w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton2"))->trigger();
+        QCOMPARE(editors, 0);
+        QCOMPARE(home.prompter.messages(), QStringList({QStringLiteral("请选择 要调出的彩种!"),
+                                                        QStringLiteral("请选择 要调出的彩种!")}));
+        QCOMPARE(*w.database()->countDraws("体彩", 40), 0);
+    }
+
     void editorRefusalsAndExportNames() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();

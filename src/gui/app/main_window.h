@@ -138,6 +138,8 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    /// Whether the current lottery is gone from the lottery table (then said so): its draws are not edited.
+    bool refuseEditsOfMissingLottery();
     /// Stops the version check and the background updates still running.
     void cancelBackgroundWork();
 

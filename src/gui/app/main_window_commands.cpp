@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/data/draw_editor.h"
+#include "core/data/lottery_types.h"
 #include "core/store/load_lottery.h"
 #include "gui/app/main_window.h"
 #include "gui/app/prompter.h"
@@ -29,6 +30,20 @@ std::optional<core::LotteryInfo> MainWindow::currentLotteryInfo() const {
     return info;
 }
 
+bool MainWindow::refuseEditsOfMissingLottery() {
+    const auto info = currentLotteryInfo();
+    if (info && m_db) {
+        auto stored = m_db->findLottery(info->name);
+        if (stored && *stored && (*stored)->id == info->id && (*stored)->kind == info->kind) return false;
+    }
+    // A lottery deleted while shown (or never found) takes no draws: they would lie under an id that a
+    // later lottery may be given.
+    m_prompter.information(
+        this, QString::fromUtf8(core::lottery_messages::kNoneToLoad.data(),
+                                static_cast<qsizetype>(core::lottery_messages::kNoneToLoad.size())));
+    return true;
+}
+
 int MainWindow::periodColumnWidth() const {
     return m_grid->columnWidth(0);
 }
@@ -49,6 +64,7 @@ void MainWindow::bsSkinSpeedButton1Click() {
 }
 
 void MainWindow::bsSkinSpeedButton2Click() {
+    if (refuseEditsOfMissingLottery()) return;
     if (!m_dataDialog) m_dataDialog = new DataManageDialog(*this);
     m_dataDialog->prepare();
     runDialog(*m_dataDialog);
@@ -61,6 +77,7 @@ void MainWindow::bsSkinSpeedButton2Click() {
 }
 
 void MainWindow::bsSkinSpeedButton4Click() {
+    if (refuseEditsOfMissingLottery()) return;
     const auto info = currentLotteryInfo();
     if (!info || !m_db) return;
     core::DrawDatabase& db = *m_db;
