@@ -336,6 +336,44 @@ private slots:
         QCOMPARE(static_cast<int>(w.drawList().size()), n + 3);
     }
 
+    void reloadWaitsForAnOpenDialog() {
+        test::GuiHome home;
+        test::LoopbackServer http;
+        auto db = core::DrawDatabase::open(home.home / "Data" / "MDB.sqlite");
+        QVERIFY(db.has_value());
+        auto stored = core::LoadLottery(*db, "体彩排列3");
+        QVERIFY(stored.has_value());
+        const std::string next = core::NextPeriodText(stored->draws.back().period);
+        const std::string served = stored->draws.back().line() + "\n" + next + " 135\n";
+        http.server().Get(R"(/down/(.+)\.txt)", [&](const httplib::Request&, httplib::Response& res) {
+            res.set_content(served, "text/plain");
+        });
+        http.start();
+        {
+            auto settings = core::Settings::open(home.home);
+            QVERIFY(settings.has_value());
+            settings->ini().setString("Server", "DataUrl", http.base());
+            QVERIFY(settings->ini().save().has_value());
+        }
+        const int n = static_cast<int>(stored->draws.size());
+        home.window = std::make_unique<gui::MainWindow>(home.home, home.prompter);
+        gui::MainWindow& w = *home.window;
+        // A window of the user's (data management, say) is open while the download ends: its copy of
+        // the history must not be overtaken by a reload behind it.
+        QDialog open(&w);
+        open.setModal(true);
+        w.show();
+        open.show();
+        QTRY_VERIFY(w.startupDone());
+        w.waitForBackgroundUpdates();
+        QTest::qWait(600);
+        QCOMPARE(static_cast<int>(w.drawList().size()), n);
+        QVERIFY(!w.updateNotice()->isVisible());
+        open.hide();
+        QTRY_VERIFY(w.updateNotice()->isVisible());
+        QCOMPARE(static_cast<int>(w.drawList().size()), n + 1);
+    }
+
 private:
     static std::string NextPeriodLine(const std::string& period) {
         return core::NextPeriodText(period) + " 777\n";

@@ -1,5 +1,6 @@
 // The main window's commands: lottery choice, data management, direct add, and the background update
 // with its notice.
+#include <QApplication>
 #include <QDialog>
 #include <QFrame>
 #include <QLabel>
@@ -172,6 +173,12 @@ void MainWindow::autoUpdateDone(int updater, const core::AutoUpdateResult& resul
 
 void MainWindow::Shi_Shi_Updata_DataTimer() {
     m_updateTimer->stop();
+    // An open dialog (data management, the lottery choice, a message) works on the draws as they were;
+    // the reload waits until it is closed, so that closing it cannot overwrite the downloaded draws.
+    if (QApplication::activeModalWidget()) {
+        m_updateTimer->start();
+        return;
+    }
     m_notice->move((width() - m_notice->width()) / 2, (height() - m_notice->height()) / 2);
     m_notice->show();
     m_notice->raise();
