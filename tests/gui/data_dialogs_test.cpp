@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QTreeWidget>
 #include <fstream>
 #include <sstream>
@@ -372,6 +373,16 @@ private slots:
         open.hide();
         QTRY_VERIFY(w.updateNotice()->isVisible());
         QCOMPARE(static_cast<int>(w.drawList().size()), n + 1);
+        // Handed over by a 200 ms one-shot timer; the notice hides itself after 6 s.
+        auto* handOver = w.findChild<QTimer*>(QStringLiteral("Shi_Shi_Updata_Data"));
+        auto* hide = w.findChild<QTimer*>(QStringLiteral("ShiShi_update_hint_Time"));
+        QVERIFY(handOver && hide);
+        QVERIFY(handOver->isSingleShot() && hide->isSingleShot());
+        QCOMPARE(handOver->interval(), 200);
+        QCOMPARE(hide->interval(), 6000);
+        QVERIFY(hide->isActive());
+        // Centred on the main window.
+        QCOMPARE(w.updateNotice()->geometry().center(), w.rect().center());
     }
 
 private:
