@@ -1,12 +1,24 @@
 // The workbench program: pick3bench [--home DIR].
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QTimer>
+#include <csignal>
 
 #include "core/io/app_path.h"
 #include "gui/app/hint_style.h"
 #include "gui/app/login_pic.h"
 #include "gui/app/main_window.h"
 #include "gui/app/prompter.h"
+
+namespace {
+
+volatile std::sig_atomic_t g_stopRequested = 0;
+
+extern "C" void requestStop(int) {
+    g_stopRequested = 1;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -47,5 +59,18 @@ int main(int argc, char* argv[]) {
     // The long-lived windows of the shrink workspace, the chart window and the tools are created here,
     // in their start-up order, as they join the workbench.
     window.show();
+
+    // A session that ends (SIGTERM) or Ctrl+C closes the window as the user would, so that its
+    // shut-down still keeps the condition list.
+    std::signal(SIGTERM, requestStop);
+    std::signal(SIGINT, requestStop);
+    QTimer stopWatch;
+    QObject::connect(&stopWatch, &QTimer::timeout, [&stopWatch, &window] {
+        if (!g_stopRequested) return;
+        stopWatch.stop();
+        window.close();
+        QApplication::quit();
+    });
+    stopWatch.start(100);
     return QApplication::exec();
 }

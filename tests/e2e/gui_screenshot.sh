@@ -25,6 +25,8 @@ colours=$(convert "$SHOT" -format '%k' info:)
 # The window fills a good part of the screen with light (non-black) pixels.
 light=$(convert "$SHOT" -colorspace Gray -threshold 50% -format '%[fx:mean]' info:)
 check "window painted" 1 "$(awk -v m="$light" 'BEGIN { print (m > 0.3) ? 1 : 0 }')"
+# Stopped by SIGTERM, the window shut down as on a close and kept the (empty) condition list.
+[ -f "$PICK3_HOME/~tmp_tj.ag" ] || { echo "FAIL: no ~tmp_tj.ag after the shut-down"; fails=$((fails + 1)); }
 [ -f "$PICK3_HOME/Data/MDB.sqlite" ] || { echo "FAIL: home not created"; fails=$((fails + 1)); }
 grep -q "体彩排列3" "$PICK3_HOME/Sys_Set.ini" 2>/dev/null || iconv -f GBK -t UTF-8 "$PICK3_HOME/Sys_Set.ini" | grep -q "体彩排列3" \
   || { echo "FAIL: the loaded lottery was not remembered"; fails=$((fails + 1)); }

@@ -5,12 +5,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QTreeWidget>
 #include <fstream>
 #include <sstream>
 
 #include "core/net/loopback_server.h"
 #include "core/store/load_lottery.h"
+#include "dialog_script.h"
 #include "gui/data/data_manage_dialog.h"
 #include "gui/data/draw_add_dialog.h"
 #include "gui/data/draw_rows_model.h"
@@ -18,61 +20,11 @@
 #include "gui/widgets/frozen_header_table.h"
 #include "gui_fixture.h"
 
-// Checks inside the dialog scripts, which return a dialog result and so cannot use QVERIFY's return.
-#define CHECK(cond)                                                                                          \
-    do {                                                                                                     \
-        if (!(cond)) QTest::qFail(#cond, __FILE__, __LINE__);                                                \
-    } while (0)
-#define CHECK_EQ(actual, expected)                                                                           \
-    do {                                                                                                     \
-        const auto a_ = (actual);                                                                            \
-        const auto e_ = (expected);                                                                          \
-        if (!(a_ == e_)) {                                                                                   \
-            qWarning() << "actual:" << a_ << "expected:" << e_;                                              \
-            QTest::qFail(#actual " == " #expected, __FILE__, __LINE__);                                      \
-        }                                                                                                    \
-    } while (0)
-
 using namespace p3;
-
-namespace {
-
-/// Answers the window's modal dialogs: one script per dialog object name, taken in order.
-struct DialogScript {
-    std::map<QString, std::deque<std::function<int(QDialog&)>>> steps;
-    void on(const QString& name, std::function<int(QDialog&)> step) {
-        steps[name].push_back(std::move(step));
-    }
-    void install(gui::MainWindow& w) {
-        w.setDialogRunner([this](QDialog& dialog) {
-            auto& queue = steps[dialog.objectName()];
-            if (queue.empty()) qFatal("unscripted dialog %s", qPrintable(dialog.objectName()));
-            auto step = std::move(queue.front());
-            queue.pop_front();
-            return step(dialog);
-        });
-    }
-};
-
-void click(QWidget& in, const char* name) {
-    auto* button = in.findChild<QPushButton*>(QString::fromLatin1(name));
-    if (!button) qFatal("no button %s", name);
-    button->click();
-}
-
-/// Types digits into the draw editor and presses "确定"; returns whether it closed.
-bool enter(QDialog& editor, const QString& digits, const QString& period = {}) {
-    if (!period.isEmpty()) editor.findChild<QLineEdit*>(QStringLiteral("Qhao"))->setText(period);
-    editor.findChild<QLineEdit*>(QStringLiteral("K_Haom"))->setText(digits);
-    click(editor, "Btn_OK");
-    return editor.result() == QDialog::Accepted;
-}
-
-QString periodOf(const QDialog& editor) {
-    return editor.findChild<QLineEdit*>(QStringLiteral("Qhao"))->text();
-}
-
-} // namespace
+using test::click;
+using test::DialogScript;
+using test::enter;
+using test::periodOf;
 
 class DataDialogsTest : public QObject {
     Q_OBJECT
@@ -383,6 +335,54 @@ private slots:
         });
         w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton2"))->trigger();
         QCOMPARE(static_cast<int>(w.drawList().size()), n + 3);
+    }
+
+    void reloadWaitsForAnOpenDialog() {
+        test::GuiHome home;
+        test::LoopbackServer http;
+        auto db = core::DrawDatabase::open(home.home / "Data" / "MDB.sqlite");
+        QVERIFY(db.has_value());
+        auto stored = core::LoadLottery(*db, "体彩排列3");
+        QVERIFY(stored.has_value());
+        const std::string next = core::NextPeriodText(stored->draws.back().period);
+        const std::string served = stored->draws.back().line() + "\n" + next + " 135\n";
+        http.server().Get(R"(/down/(.+)\.txt)", [&](const httplib::Request&, httplib::Response& res) {
+            res.set_content(served, "text/plain");
+        });
+        http.start();
+        {
+            auto settings = core::Settings::open(home.home);
+            QVERIFY(settings.has_value());
+            settings->ini().setString("Server", "DataUrl", http.base());
+            QVERIFY(settings->ini().save().has_value());
+        }
+        const int n = static_cast<int>(stored->draws.size());
+        home.window = std::make_unique<gui::MainWindow>(home.home, home.prompter);
+        gui::MainWindow& w = *home.window;
+        // A window of the user's (data management, say) is open while the download ends: its copy of
+        // the history must not be overtaken by a reload behind it.
+        QDialog open(&w);
+        open.setModal(true);
+        w.show();
+        open.show();
+        QTRY_VERIFY(w.startupDone());
+        w.waitForBackgroundUpdates();
+        QTest::qWait(600);
+        QCOMPARE(static_cast<int>(w.drawList().size()), n);
+        QVERIFY(!w.updateNotice()->isVisible());
+        open.hide();
+        QTRY_VERIFY(w.updateNotice()->isVisible());
+        QCOMPARE(static_cast<int>(w.drawList().size()), n + 1);
+        // Handed over by a 200 ms one-shot timer; the notice hides itself after 6 s.
+        auto* handOver = w.findChild<QTimer*>(QStringLiteral("Shi_Shi_Updata_Data"));
+        auto* hide = w.findChild<QTimer*>(QStringLiteral("ShiShi_update_hint_Time"));
+        QVERIFY(handOver && hide);
+        QVERIFY(handOver->isSingleShot() && hide->isSingleShot());
+        QCOMPARE(handOver->interval(), 200);
+        QCOMPARE(hide->interval(), 6000);
+        QVERIFY(hide->isActive());
+        // Centred on the main window.
+        QCOMPARE(w.updateNotice()->geometry().center(), w.rect().center());
     }
 
 private:

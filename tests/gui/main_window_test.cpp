@@ -54,6 +54,74 @@ private slots:
         QVERIFY(!w.picker()->isVisible());
         // The fixed rows stay out of the scrolling part.
         QVERIFY(w.grid()->isRowHidden(0) && w.grid()->isRowHidden(2) && !w.grid()->isRowHidden(3));
+        // Rows and columns of 20 pixels, the period column 60.
+        QCOMPARE(w.grid()->columnWidth(0), 60);
+        for (int column = 1; column < 36; ++column)
+            QCOMPARE(w.grid()->columnWidth(column), 20);
+        QCOMPARE(w.grid()->rowHeight(n + 3), 20);
+        QCOMPARE(w.grid()->headerView()->rowHeight(1), 20);
+        // At every window height the grid scrolls down to its last footer row, under the fixed rows.
+        for (int height : {720, 450, 600}) {
+            w.resize(800, height);
+            QApplication::processEvents();
+            QScrollBar* bar = w.grid()->verticalScrollBar();
+            bar->setValue(bar->maximum());
+            const QRect last = w.grid()->visualRect(w.gridModel()->index(n + 5, 1));
+            QVERIFY2(last.isValid() && w.grid()->viewport()->rect().contains(last),
+                     qPrintable(QString::number(height)));
+            QCOMPARE(w.grid()->headerView()->geometry().bottom() + 1, w.grid()->viewport()->geometry().top());
+        }
+    }
+
+    void commandCaptions() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        const std::pair<const char*, const char*> captions[] = {
+            {"bsSkinSpeedButton1", "选择彩票"},
+            {"bsSkinSpeedButton2", "数据管理"},
+            {"bsSkinSpeedButton4", "新增奖号"},
+            {"bsSkinSpeedButton5", "退出    "},
+            {"N16", "退出系统"},
+            {"N19", "计算器"},
+            {"N9", "软件帮助"},
+            {"N17", "全屏显示"},
+        };
+        for (const auto& [name, caption] : captions) {
+            auto* action = w.findChild<QAction*>(QString::fromLatin1(name));
+            QVERIFY2(action, name);
+            QCOMPARE(action->text(), QString::fromUtf8(caption));
+        }
+    }
+
+    void pickerPlacement() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        // A short history leaves room below the prediction row.
+        QVERIFY(w.database()->addLottery("短", "福彩", 70, 3).has_value());
+        for (const char* draw : {"1 123", "2 456", "3 789", "4 012"})
+            QVERIFY(w.database()
+                        ->insertDraw("福彩", 70, std::string(draw).substr(0, 1), std::string(draw).substr(2))
+                        .has_value());
+        QVERIFY(w.LoadLottery(QStringLiteral("短")));
+        w.resize(900, 700);
+        QApplication::processEvents();
+        const int row = w.gridModel()->predictionRow();
+        auto check = [&](int column) {
+            selectCell(w, row, column);
+            QVERIFY(w.picker()->isVisible());
+            const QRect cell = w.grid()
+                                   ->visualRect(w.gridModel()->index(row, column))
+                                   .translated(w.grid()->viewport()->pos());
+            const QRect picker = w.picker()->geometry();
+            // 6 pixels below the cell, centred on its left edge plus 10.
+            QCOMPARE(picker.top(), cell.top() + cell.height() + 6);
+            QCOMPARE(picker.left(), cell.left() + 10 - picker.width() / 2);
+        };
+        check(17);
+        w.findChild<QAction*>(QStringLiteral("N17"))->trigger();
+        QVERIFY(w.fullScreenShown());
+        QApplication::processEvents();
+        check(22);
     }
 
     void gridTextsAndColours() {
@@ -232,8 +300,8 @@ private slots:
 
         // The wheel over the fixed rows scrolls the draws, never the fixed rows themselves.
         const int before = w.grid()->verticalScrollBar()->value();
-        QWheelEvent wheel(QPointF(headerPoint(w, 1, 3)), QPointF(header->mapToGlobal(headerPoint(w, 1, 3))), QPoint(),
-                          QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent wheel(QPointF(headerPoint(w, 1, 3)), QPointF(header->mapToGlobal(headerPoint(w, 1, 3))),
+                          QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(header, &wheel);
         QVERIFY(w.grid()->verticalScrollBar()->value() < before);
         QCOMPARE(w.grid()->headerView()->verticalScrollBar()->value(), 0);
@@ -259,6 +327,8 @@ private slots:
         gui::MainWindow& w = home.start();
         QList<gui::ChartRequest> requests;
         w.setChartHook([&](const gui::ChartRequest& request) { requests << request; });
+        w.resize(800, 450);
+        QApplication::processEvents();
         QWidget* panel = w.findChild<QWidget*>(QStringLiteral("Panel_Grid"));
         QCOMPARE(w.grid()->parentWidget(), panel);
         auto* action = w.findChild<QAction*>(QStringLiteral("N17"));
@@ -280,6 +350,10 @@ private slots:
             if (top->objectName() == QLatin1String("FullScreenTool") && top->isVisible()) {
                 QCOMPARE(top->windowTitle(), QStringLiteral("全屏显示"));
                 QCOMPARE(top->size(), QSize(146, 70));
+                // 20 pixels from the top, 30 from the right edge of the screen.
+                const QRect screen = top->screen()->geometry();
+                QCOMPARE(top->y(), screen.top() + 20);
+                QCOMPARE(top->x() + 146 + 30, screen.left() + screen.width());
                 exit = top->findChild<QPushButton*>(QStringLiteral("Btn_ExitFullScreen"));
             }
         QVERIFY(exit);
@@ -290,6 +364,14 @@ private slots:
         QVERIFY(w.grid()->isVisible());
         QTRY_VERIFY(action->isEnabled());
         QCOMPARE(w.picker()->window(), &w);
+        // Back in the smaller window, the selected cell is in view and the picker still next to it.
+        QVERIFY(w.picker()->isVisible());
+        const QRect cell = w.grid()->visualRect(w.grid()->currentIndex());
+        QVERIFY(w.grid()->viewport()->rect().contains(cell));
+        const QRect inGrid = cell.translated(w.grid()->viewport()->pos());
+        const QRect picker = w.picker()->geometry();
+        QVERIFY(picker.top() == inGrid.top() + inGrid.height() + 6 ||
+                picker.bottom() + 1 + 6 == inGrid.top());
     }
 
     void newerVersionStartsTheUpdate() {
@@ -320,19 +402,6 @@ private slots:
             QVERIFY(home.prompter.messages().isEmpty());
             QVERIFY(window->isVisible());
         }
-    }
-
-    void shutDownSavesTheConditionList() {
-        test::GuiHome home;
-        gui::MainWindow& w = home.start();
-        std::filesystem::path savedTo;
-        w.setConditionListSaver([&](const std::filesystem::path& file) -> core::Status {
-            savedTo = file;
-            return {};
-        });
-        w.close();
-        QCOMPARE(QString::fromStdString(savedTo.string()),
-                 QString::fromStdString((home.home / "~tmp_tj.ag").string()));
     }
 
     void paintedWindowShowsPickerAndHighlight() {

@@ -19,7 +19,13 @@ struct Transfer {
     Clock::time_point lastProgress = Clock::now();
     curl_off_t lastReceived = -1;
     bool stalled = false;
+    const std::atomic<bool>* cancel = nullptr;
+    bool cancelled = false;
 };
+
+bool cancelRequested(const std::atomic<bool>* cancel) {
+    return cancel && cancel->load(std::memory_order_relaxed);
+}
 
 std::size_t onData(char* data, std::size_t size, std::size_t count, void* user) {
     auto* t = static_cast<Transfer*>(user);
@@ -35,6 +41,10 @@ std::size_t onData(char* data, std::size_t size, std::size_t count, void* user) 
 // A read time-out in milliseconds: the transfer ends when no byte arrived for that long.
 int onProgress(void* user, curl_off_t, curl_off_t received, curl_off_t, curl_off_t) {
     auto* t = static_cast<Transfer*>(user);
+    if (cancelRequested(t->cancel)) {
+        t->cancelled = true;
+        return 1;
+    }
     const auto now = Clock::now();
     if (received != t->lastReceived) {
         t->lastReceived = received;
@@ -56,6 +66,7 @@ void initialiseOnce() {
 } // namespace
 
 Result<std::string> httpGet(const std::string& url, const HttpOptions& options) {
+    if (cancelRequested(options.cancel)) return fail("网络请求已取消: " + url);
     initialiseOnce();
     std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
     if (!curl) return fail("网络初始化失败");
@@ -65,6 +76,7 @@ Result<std::string> httpGet(const std::string& url, const HttpOptions& options) 
     Transfer t;
     t.maxBytes = options.maxBytes;
     t.readTimeoutMs = options.readTimeoutMs;
+    t.cancel = options.cancel;
     char errorText[CURL_ERROR_SIZE] = {};
     CURL* c = curl.get();
     curl_easy_setopt(c, CURLOPT_URL, url.c_str());
@@ -87,6 +99,7 @@ Result<std::string> httpGet(const std::string& url, const HttpOptions& options) 
     const CURLcode code = curl_easy_perform(c);
     if (t.tooLarge || code == CURLE_FILESIZE_EXCEEDED)
         return fail("下载的文件超过 " + std::to_string(options.maxBytes / (1024 * 1024)) + " MB: " + url);
+    if (t.cancelled) return fail("网络请求已取消: " + url);
     if (t.stalled) return fail("网络读取超时: " + url);
     if (code != CURLE_OK)
         return fail("网络连接失败 (" + std::string(errorText[0] ? errorText : curl_easy_strerror(code)) + "): " + url);

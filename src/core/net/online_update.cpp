@@ -71,7 +71,8 @@ AutoUpdateResult runAutoUpdate(const AutoUpdateRequest& request) {
     AutoUpdateResult result{request.lottery.name, {}};
     if (request.url.empty()) return result;
     Result<std::string> text = fail("");
-    for (int attempt = 0; attempt < request.attempts; ++attempt) {
+    const auto cancelled = [&request] { return request.http.cancel && request.http.cancel->load(); };
+    for (int attempt = 0; attempt < request.attempts && !cancelled(); ++attempt) {
         text = downloadDrawFile(request.url, request.home, request.http);
         if (text) break;
     }
@@ -86,7 +87,7 @@ AutoUpdateResult runAutoUpdate(const AutoUpdateRequest& request) {
         if (period.find_first_not_of("0123456789") != std::string::npos) continue;
         fresh.push_back(std::move(one.draws.front()));
     }
-    if (fresh.empty()) return result;
+    if (fresh.empty() || cancelled()) return result;
 
     auto db = DrawDatabase::open(request.databaseFile);
     if (!db) return result;
@@ -101,11 +102,13 @@ AutoUpdateResult runAutoUpdate(const AutoUpdateRequest& request) {
     return result;
 }
 
-AutoUpdater::AutoUpdater(AutoUpdateRequest request, Callback done)
-    : m_worker([request = std::move(request), done = std::move(done)] {
-          AutoUpdateResult result = runAutoUpdate(request);
-          if (done) done(result);
-      }) {}
+AutoUpdater::AutoUpdater(AutoUpdateRequest request, Callback done) {
+    request.http.cancel = &m_cancel;
+    m_worker = std::thread([request = std::move(request), done = std::move(done)] {
+        AutoUpdateResult result = runAutoUpdate(request);
+        if (done) done(result);
+    });
+}
 
 AutoUpdater::~AutoUpdater() {
     wait();

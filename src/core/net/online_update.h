@@ -1,6 +1,7 @@
 #pragma once
 /// Downloading new draws from the data server: the selection of new lines, the automatic update on a
 /// worker thread and the on-demand update of data management.
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -61,7 +62,8 @@ struct AutoUpdateResult {
 
 /// The automatic update on the calling thread: up to `attempts` downloads, the new lines selected,
 /// lines of the wrong digit count or with a non-number period skipped, the rest stored through a
-/// connection of its own in one transaction. Every failure ends it silently with nothing added.
+/// connection of its own in one transaction. Every failure ends it silently with nothing added; so does
+/// a cancel through `request.http.cancel`, which is looked at between the attempts and before storing.
 AutoUpdateResult runAutoUpdate(const AutoUpdateRequest& request);
 
 /// `Auto_update_Data`: runs runAutoUpdate on a worker thread and hands the result to the callback,
@@ -70,14 +72,20 @@ AutoUpdateResult runAutoUpdate(const AutoUpdateRequest& request);
 class AutoUpdater {
 public:
     using Callback = std::function<void(const AutoUpdateResult&)>;
+    /// The request's own cancel flag, if any, is replaced by the updater's.
     AutoUpdater(AutoUpdateRequest request, Callback done);
     ~AutoUpdater();
     AutoUpdater(const AutoUpdater&) = delete;
     AutoUpdater& operator=(const AutoUpdater&) = delete;
     /// Waits until the update has ended and its callback has returned.
     void wait();
+    /// Abandons the update (from any thread): a download under way stops within moments, nothing more
+    /// is stored, and the callback still runs with nothing added. A shutting-down window calls it so
+    /// that wait() returns at once instead of after the downloads' time-outs.
+    void cancel() { m_cancel.store(true); }
 
 private:
+    std::atomic<bool> m_cancel{false};
     std::thread m_worker;
 };
 

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -19,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "core/net/version_check.h"
+#include "core/shrink/condition_file.h"
 #include "core/store/load_lottery.h"
 #include "gui/app/digit_picker.h"
 #include "gui/app/prompter.h"
@@ -56,18 +58,34 @@ MainWindow::MainWindow(fs::path home, Prompter& prompter, QWidget* parent)
     buildCommands();
     buildUpdateNotice();
     // The version check asks the update server of the settings; it reads them itself, on its thread.
-    m_versionFetcher = [home = m_home]() -> std::string {
+    m_versionFetcher = [home = m_home, cancel = m_cancel]() -> std::string {
         auto settings = core::Settings::open(home);
-        return settings ? core::checkVersion(*settings).answer : std::string();
+        core::HttpOptions http;
+        http.cancel = cancel.get();
+        return settings ? core::checkVersion(*settings, http).answer : std::string();
     };
+    // The shrink engine's list of the last run.
+    if (auto kept = core::loadAutoConditionList(m_home)) {
+        m_conditions = std::move(*kept);
+    } else {
+        m_conditionsError = kept.error().message;
+    }
     // Until a lottery is loaded the grid shows its empty frame.
     BuildMainGrid();
 }
 
 MainWindow::~MainWindow() {
-    // A version check still running holds no pointer to this window, but the thread object must end first.
+    // A version check still running holds no pointer to this window, but the thread object must end
+    // first; cancelled, the check and the downloads end within moments instead of at their time-outs.
+    cancelBackgroundWork();
     if (m_versionThread) m_versionThread->wait();
     m_updaters.clear();
+}
+
+void MainWindow::cancelBackgroundWork() {
+    m_cancel->store(true);
+    for (auto& entry : m_updaters)
+        entry.second->cancel();
 }
 
 void MainWindow::buildWidgets() {
@@ -166,7 +184,7 @@ void MainWindow::buildCommands() {
         connect(action, &QAction::triggered, this, command.slot);
     }
     bar->addSeparator();
-    QAction* exit = bar->addAction(QStringLiteral("退出    ").trimmed());
+    QAction* exit = bar->addAction(QStringLiteral("退出    "));
     exit->setObjectName(QStringLiteral("bsSkinSpeedButton5"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
@@ -225,6 +243,7 @@ void MainWindow::FormShow() {
         m_title->setPixmap(QPixmap(titlePicture));
         m_title->setVisible(!m_title->pixmap().isNull());
     }
+    if (!m_conditionsError.empty()) m_prompter.information(this, fromStd(m_conditionsError));
     m_balls.fill(m_home);
     openDatabase();
     const std::string remembered =
@@ -256,6 +275,8 @@ void MainWindow::runVersionCheck() {
     // The request may take up to its time-out; the window stays responsive meanwhile.
     auto answer = std::make_shared<std::string>();
     QThread* thread = QThread::create([fetcher = m_versionFetcher, answer] { *answer = fetcher(); });
+    // Owned by the window, so that a check cut short by the shut-down is freed with it.
+    thread->setParent(this);
     m_versionThread = thread;
     connect(thread, &QThread::finished, this, [this, answer, thread] {
         thread->deleteLater();
@@ -265,6 +286,8 @@ void MainWindow::runVersionCheck() {
 }
 
 void MainWindow::finishStartup(const std::string& serverVersion) {
+    // A window closed during the check starts nothing more.
+    if (m_closed) return;
     const std::string installed = m_settings ? m_settings->installedVersion() : std::string();
     if (core::isNewVersion(serverVersion, installed)) {
         m_prompter.information(this,
@@ -375,10 +398,11 @@ void MainWindow::placePicker() {
     if (!m_picker->isVisible()) return;
     const QRect cell = m_grid->visualRect(m_grid->currentIndex()).translated(m_grid->viewport()->pos());
     const QSize size = m_picker->sizeHint();
-    // Centred on the cell's left edge plus 10 pixels, 6 pixels below it; above it when the grid has no
-    // room below, and always inside the grid.
+    // Centred on the cell's left edge plus 10 pixels, 6 pixels below it (the picker lives on the grid,
+    // so the offset is from the grid in the window and full screen alike); above it when the grid has
+    // no room below, and always inside the grid.
     int x = cell.left() + 10 - size.width() / 2;
-    int y = cell.bottom() + 6;
+    int y = cell.top() + cell.height() + 6;
     if (y + size.height() > m_grid->height()) y = cell.top() - 6 - size.height();
     x = std::clamp(x, 0, std::max(0, m_grid->width() - size.width()));
     y = std::clamp(y, 0, std::max(0, m_grid->height() - size.height()));
@@ -440,6 +464,10 @@ void MainWindow::ShowFullScreen(QWidget* control) {
     m_fullScreenAction->setEnabled(false);
     connect(m_fullScreen.get(), &FullScreenHost::exited, this, [this] {
         m_fullScreenAction->setEnabled(true);
+        // Back in the smaller window the selected cell (and the picker beside it) must stay in view.
+        for (QWidget* level : {static_cast<QWidget*>(this), centralWidget(), m_gridPanel})
+            if (QLayout* layout = level->layout()) layout->activate();
+        m_grid->scrollTo(m_grid->currentIndex());
         placePicker();
         // Destroyed later: the host is inside its own signal now.
         QMetaObject::invokeMethod(
@@ -456,9 +484,10 @@ bool MainWindow::fullScreenShown() const {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (m_fullScreen) m_fullScreen->exitFullScreen();
-    if (!m_closed && m_conditionSaver) {
-        // Without a shrink workspace there is no list, and an existing file is left as it is.
-        if (auto saved = m_conditionSaver(m_home / "~tmp_tj.ag"); !saved)
+    cancelBackgroundWork();
+    // A file that could not be read at start-up is kept rather than overwritten with an empty list.
+    if (!m_closed && m_conditionsError.empty()) {
+        if (auto saved = core::saveAutoConditionList(m_home, m_conditions); !saved)
             m_prompter.information(this, fromStd(saved.error().message));
     }
     m_closed = true;

@@ -4,6 +4,7 @@
 /// prediction row and digit picker.
 #include <QMainWindow>
 #include <QPointer>
+#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -16,6 +17,7 @@
 #include "core/history/track_table.h"
 #include "core/io/settings.h"
 #include "core/net/online_update.h"
+#include "core/shrink/condition_line.h"
 #include "core/store/draw_database.h"
 #include "gui/app/main_grid_model.h"
 #include "gui/widgets/ball_image_cache.h"
@@ -58,6 +60,7 @@ public:
     /// The splash window to close when start-up ends.
     void setSplash(QWidget* splash) { m_splash = splash; }
     /// Asks the update server for the newest version (run on a worker thread; "" when it cannot say).
+    /// The default one gives up at once when the window closes.
     void setVersionFetcher(std::function<std::string()> fetcher) { m_versionFetcher = std::move(fetcher); }
     /// Whether start-up has finished and, if so, whether it went on (false: an update was started).
     bool startupDone() const { return m_startupDone; }
@@ -102,10 +105,9 @@ public:
 
     // ---- Hooks for the windows later parts add ----
     void setChartHook(std::function<void(const ChartRequest&)> hook) { m_chartHook = std::move(hook); }
-    /// Writes the shrink workspace's condition list to the given file at shut-down.
-    void setConditionListSaver(std::function<core::Status(const std::filesystem::path&)> saver) {
-        m_conditionSaver = std::move(saver);
-    }
+    /// The shrink engine's condition list: read from "~tmp_tj.ag" of the home when the window is made,
+    /// written back there at shut-down.
+    core::ConditionList& conditionList() { return m_conditions; }
 
     /// Starts a program or opens a file of the home by name; false when there is none.
     bool startHomeProgram(const QString& name);
@@ -136,6 +138,10 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    /// Whether the current lottery is gone from the lottery table (then said so): its draws are not edited.
+    bool refuseEditsOfMissingLottery();
+    /// Stops the version check and the background updates still running.
+    void cancelBackgroundWork();
 
 private:
     void buildWidgets();
@@ -190,7 +196,11 @@ private:
     QPointer<QThread> m_versionThread;
     std::function<std::string()> m_versionFetcher;
     std::function<void(const ChartRequest&)> m_chartHook;
-    std::function<core::Status(const std::filesystem::path&)> m_conditionSaver;
+    core::ConditionList m_conditions;
+    /// Why "~tmp_tj.ag" could not be read; such a file is then left as it is at shut-down.
+    std::string m_conditionsError;
+    /// Set at shut-down: the version check and the downloads still running give up.
+    std::shared_ptr<std::atomic<bool>> m_cancel = std::make_shared<std::atomic<bool>>(false);
     bool m_shown = false;
     bool m_startupDone = false;
     bool m_closed = false;

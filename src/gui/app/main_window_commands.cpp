@@ -1,5 +1,6 @@
 // The main window's commands: lottery choice, data management, direct add, and the background update
 // with its notice.
+#include <QApplication>
 #include <QDialog>
 #include <QFrame>
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/data/draw_editor.h"
+#include "core/data/lottery_types.h"
 #include "core/store/load_lottery.h"
 #include "gui/app/main_window.h"
 #include "gui/app/prompter.h"
@@ -29,6 +31,20 @@ std::optional<core::LotteryInfo> MainWindow::currentLotteryInfo() const {
     return info;
 }
 
+bool MainWindow::refuseEditsOfMissingLottery() {
+    const auto info = currentLotteryInfo();
+    if (info && m_db) {
+        auto stored = m_db->findLottery(info->name);
+        if (stored && *stored && (*stored)->id == info->id && (*stored)->kind == info->kind) return false;
+    }
+    // A lottery deleted while shown (or never found) takes no draws: they would lie under an id that a
+    // later lottery may be given.
+    m_prompter.information(
+        this, QString::fromUtf8(core::lottery_messages::kNoneToLoad.data(),
+                                static_cast<qsizetype>(core::lottery_messages::kNoneToLoad.size())));
+    return true;
+}
+
 int MainWindow::periodColumnWidth() const {
     return m_grid->columnWidth(0);
 }
@@ -49,6 +65,7 @@ void MainWindow::bsSkinSpeedButton1Click() {
 }
 
 void MainWindow::bsSkinSpeedButton2Click() {
+    if (refuseEditsOfMissingLottery()) return;
     if (!m_dataDialog) m_dataDialog = new DataManageDialog(*this);
     m_dataDialog->prepare();
     runDialog(*m_dataDialog);
@@ -61,6 +78,7 @@ void MainWindow::bsSkinSpeedButton2Click() {
 }
 
 void MainWindow::bsSkinSpeedButton4Click() {
+    if (refuseEditsOfMissingLottery()) return;
     const auto info = currentLotteryInfo();
     if (!info || !m_db) return;
     core::DrawDatabase& db = *m_db;
@@ -125,7 +143,7 @@ void MainWindow::buildUpdateNotice() {
 void MainWindow::startBackgroundUpdate() {
     const auto info = currentLotteryInfo();
     const std::string base = m_settings ? m_settings->dataUrl() : std::string();
-    if (!info || !m_db || base.empty()) return;
+    if (!info || !m_db || base.empty() || m_closed) return;
     core::AutoUpdateRequest request;
     request.databaseFile = m_db->file();
     request.home = m_home;
@@ -149,12 +167,18 @@ void MainWindow::waitForBackgroundUpdates() {
 
 void MainWindow::autoUpdateDone(int updater, const core::AutoUpdateResult& result) {
     std::erase_if(m_updaters, [updater](const auto& entry) { return entry.first == updater; });
-    if (result.added.empty()) return;
+    if (result.added.empty() || m_closed) return;
     m_updateTimer->start();
 }
 
 void MainWindow::Shi_Shi_Updata_DataTimer() {
     m_updateTimer->stop();
+    // An open dialog (data management, the lottery choice, a message) works on the draws as they were;
+    // the reload waits until it is closed, so that closing it cannot overwrite the downloaded draws.
+    if (QApplication::activeModalWidget()) {
+        m_updateTimer->start();
+        return;
+    }
     m_notice->move((width() - m_notice->width()) / 2, (height() - m_notice->height()) / 2);
     m_notice->show();
     m_notice->raise();

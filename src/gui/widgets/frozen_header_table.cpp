@@ -19,6 +19,12 @@ FrozenHeaderTable::FrozenHeaderTable(QWidget* parent) : QTableView(parent), m_he
         view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     }
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // The base class keeps the top margin for its column header and computes its scroll range below
+    // it; shown at the height of the fixed rows (and covered by them), it reserves exactly their room,
+    // so the last rows can always be scrolled into view.
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setFixedHeight(0);
     m_header->setObjectName(QStringLiteral("HeaderRows"));
     m_header->setFocusPolicy(Qt::NoFocus);
     m_header->setSelectionMode(QAbstractItemView::NoSelection);
@@ -43,9 +49,15 @@ void FrozenHeaderTable::setFrozenRows(int rows) {
     m_frozenRows = rows;
     for (int r = 0; r < rows && model() && r < model()->rowCount(); ++r)
         setRowHidden(r, true);
-    setViewportMargins(0, frozenHeight(), 0, 0);
+    reserveHeaderRoom();
     m_header->verticalScrollBar()->setValue(0);
-    layoutHeader();
+}
+
+void FrozenHeaderTable::reserveHeaderRoom() {
+    const int height = frozenHeight();
+    horizontalHeader()->setFixedHeight(height);
+    horizontalHeader()->setVisible(height > 0);
+    updateGeometries();
 }
 
 void FrozenHeaderTable::setColumnWidthBoth(int column, int width) {
@@ -56,8 +68,7 @@ void FrozenHeaderTable::setColumnWidthBoth(int column, int width) {
 void FrozenHeaderTable::setRowHeights(int height) {
     verticalHeader()->setDefaultSectionSize(height);
     m_header->verticalHeader()->setDefaultSectionSize(height);
-    setViewportMargins(0, frozenHeight(), 0, 0);
-    layoutHeader();
+    reserveHeaderRoom();
 }
 
 int FrozenHeaderTable::frozenHeight() const {
@@ -67,13 +78,12 @@ int FrozenHeaderTable::frozenHeight() const {
 void FrozenHeaderTable::layoutHeader() {
     const QRect area = viewport()->geometry();
     m_header->setGeometry(area.left(), area.top() - frozenHeight(), area.width(), frozenHeight());
+    m_header->raise();
     m_header->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
 }
 
 void FrozenHeaderTable::updateGeometries() {
     QTableView::updateGeometries();
-    // The base class sets the margins for its own (hidden) headers; the fixed rows take the top one.
-    if (viewportMargins().top() != frozenHeight()) setViewportMargins(0, frozenHeight(), 0, 0);
     layoutHeader();
 }
 

@@ -33,6 +33,7 @@ protected:
 
 private:
     void layoutHeader();
+    void reserveHeaderRoom();
     int frozenHeight() const;
 
     QTableView* m_header = nullptr;

@@ -46,7 +46,7 @@ FullScreenHost::FullScreenHost(QWidget* control, QObject* parent) : QObject(pare
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
     m_window->setGeometry(area);
     m_window->showFullScreen();
-    m_tool->move(area.right() - 30 - 146, area.top() + 20);
+    m_tool->move(area.left() + area.width() - 30 - 146, area.top() + 20);
     m_tool->show();
     m_tool->raise();
     m_active = true;

@@ -1,0 +1,255 @@
+// Data management and the lottery choice at their edges: names with quotes, GBK and bad files, the
+// editor's refusals, export names and an unreachable data server.
+#include <QComboBox>
+#include <QTableView>
+#include <QTreeWidget>
+#include <fstream>
+#include <sstream>
+
+#include "core/io/text_codec.h"
+#include "core/store/load_lottery.h"
+#include "dialog_script.h"
+#include "gui/data/data_manage_dialog.h"
+#include "gui/data/draw_rows_model.h"
+#include "gui/widgets/frozen_header_table.h"
+#include "gui_fixture.h"
+
+using namespace p3;
+using test::click;
+using test::DialogScript;
+using test::enter;
+
+namespace {
+
+std::string fileText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+QTreeWidgetItem* itemNamed(QTreeWidget* list, const QString& name) {
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        if (list->topLevelItem(i)->text(1) == name) return list->topLevelItem(i);
+    return nullptr;
+}
+
+} // namespace
+
+class DataEdgeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void lotteryNameWithQuotes() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        DialogScript script;
+        script.install(w);
+        const QString name = QStringLiteral("他说\"好\"的'彩' 3");
+        script.on(QStringLiteral("TF_SelectCP"), [&](QDialog& dialog) {
+            auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("ListView_Tj"));
+            click(dialog, "Add_Btn");
+            QTreeWidgetItem* added = itemNamed(list, name);
+            CHECK(added != nullptr);
+            if (!added) return int(QDialog::Rejected);
+            list->setCurrentItem(added);
+            click(dialog, "Ret_ok");
+            return dialog.result();
+        });
+        script.on(QStringLiteral("TF_Cpadd"), [&](QDialog& dialog) {
+            dialog.findChild<QLineEdit*>(QStringLiteral("Cp_Name"))->setText(name);
+            click(dialog, "Tou_Zhu_Btn");
+            return dialog.result();
+        });
+        w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton1"))->trigger();
+        QVERIFY(home.prompter.messages().isEmpty());
+        QCOMPARE(QString::fromStdString(w.currentLottery().name), name);
+        QCOMPARE(w.statusText(0), name);
+        QCOMPARE(QString::fromStdString(w.settings()->currentLottery()), name);
+
+        // A draw added directly lands under that name and survives a reload.
+        script.on(QStringLiteral("TF_DataAdd"), [](QDialog& editor) {
+            return enter(editor, QStringLiteral("123"), QStringLiteral("2026001")) ? int(QDialog::Accepted)
+                                                                                   : int(QDialog::Rejected);
+        });
+        w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton4"))->trigger();
+        QVERIFY(w.LoadLottery(name));
+        QCOMPARE(static_cast<int>(w.drawList().size()), 1);
+
+        // Deleting it removes the row and its draws, and nothing else.
+        const auto info = w.currentLotteryInfo();
+        QVERIFY(info.has_value());
+        const auto otherDraws = *w.database()->countDraws("体彩", 1);
+        home.prompter.answerConfirm(true);
+        script.on(QStringLiteral("TF_SelectCP"), [&](QDialog& dialog) {
+            auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("ListView_Tj"));
+            list->setCurrentItem(itemNamed(list, name));
+            click(dialog, "Del_Btn");
+            CHECK(itemNamed(list, name) == nullptr);
+            click(dialog, "Close_Frm");
+            return dialog.result();
+        });
+        w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton1"))->trigger();
+        auto found = w.database()->findLottery(name.toStdString());
+        QVERIFY(found.has_value() && !found->has_value());
+        QCOMPARE(*w.database()->countDraws(info->kind, info->id), 0);
+        QCOMPARE(*w.database()->countDraws("体彩", 1), otherDraws);
+    }
+
+    void deletedCurrentLotteryTakesNoDraws() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        DialogScript script;
+        script.install(w);
+        QVERIFY(w.database()->addLottery("将删", "体彩", 40, 3).has_value());
+        QVERIFY(w.database()->insertDraw("体彩", 40, "1", "123").has_value());
+        QVERIFY(w.LoadLottery(QStringLiteral("将删")));
+        home.prompter.answerConfirm(true);
+        script.on(QStringLiteral("TF_SelectCP"), [&](QDialog& dialog) {
+            auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("ListView_Tj"));
+            list->setCurrentItem(itemNamed(list, QStringLiteral("将删")));
+            click(dialog, "Del_Btn");
+            click(dialog, "Close_Frm");
+            return dialog.result();
+        });
+        w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton1"))->trigger();
+        // Still shown, but its draws are gone for good: new ones would lie under an id a later
+        // lottery may be given.
+        QCOMPARE(w.currentLottery().name, std::string("将删"));
+        int editors = 0;
+        script.on(QStringLiteral("TF_DataAdd"), [&](QDialog& editor) {
+            ++editors;
+            return enter(editor, QStringLiteral("456"), QStringLiteral("2")) ? int(QDialog::Accepted)
+                                                                             : int(QDialog::Rejected);
+        });
+        script.on(QStringLiteral("TF_DataGL"), [&](QDialog&) {
+            ++editors;
+            return int(QDialog::Rejected);
+        });
+        home.prompter.clear();
+        w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton4"))->trigger();
+        w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton2"))->trigger();
+        QCOMPARE(editors, 0);
+        QCOMPARE(home.prompter.messages(), QStringList({QStringLiteral("请选择 要调出的彩种!"),
+                                                        QStringLiteral("请选择 要调出的彩种!")}));
+        QCOMPARE(*w.database()->countDraws("体彩", 40), 0);
+    }
+
+    void editorRefusalsAndExportNames() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        DialogScript script;
+        script.install(w);
+        const auto csv = home.dir.path() / "data.csv";
+        const auto dotted = home.dir.path() / "dir.d" / "data";
+        std::filesystem::create_directories(dotted.parent_path());
+        script.on(QStringLiteral("TF_DataGL"), [&](QDialog& dialog) {
+            auto& data = static_cast<gui::DataManageDialog&>(dialog);
+            const auto n = data.rows().size();
+            script.on(QStringLiteral("TF_DataAdd"), [&](QDialog& editor) {
+                CHECK(!enter(editor, QString()));
+                CHECK_EQ(home.prompter.lastMessage(), QStringLiteral("请正确输入!"));
+                editor.findChild<QLineEdit*>(QStringLiteral("Qhao"))->clear();
+                CHECK(!enter(editor, QStringLiteral("123")));
+                CHECK_EQ(home.prompter.lastMessage(), QStringLiteral("请正确输入!"));
+                CHECK(!enter(editor, QStringLiteral("1234"), QStringLiteral("2030001")));
+                CHECK_EQ(home.prompter.lastMessage(), QStringLiteral("奖号位数不正确!"));
+                return int(QDialog::Rejected);
+            });
+            click(dialog, "SpeedButton1");
+            CHECK_EQ(data.rows().size(), n);
+            CHECK(!data.DataChanged());
+
+            // A path with a "." anywhere keeps its name.
+            home.prompter.answerFile(QString::fromStdString(csv.string()));
+            click(dialog, "Save_File");
+            home.prompter.answerFile(QString::fromStdString(dotted.string()));
+            click(dialog, "Save_File");
+            return int(QDialog::Accepted);
+        });
+        w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton2"))->trigger();
+        const std::string csvText = fileText(csv);
+        QVERIFY(!csvText.empty());
+        QVERIFY(csvText.starts_with(w.drawList().front().line()));
+        // The "." of the folder counts: the name is taken as it stands.
+        QVERIFY(std::filesystem::exists(dotted));
+        QVERIFY(!std::filesystem::exists(dotted.string() + ".txt"));
+    }
+
+    void importOfGbkAndBadFiles() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        DialogScript script;
+        script.install(w);
+        // A GBK file under a Chinese name, with CR LF line ends and a line whose period is Chinese text.
+        const auto gbkFile = home.dir.path() / "开奖数据.txt";
+        {
+            auto bytes = core::utf8ToGbk("3001 1 2 3\r\n3002 456\r\n\r\n第三期 78\r\n");
+            QVERIFY(bytes.has_value());
+            std::ofstream(gbkFile, std::ios::binary) << *bytes;
+        }
+        const auto goodGbk = home.dir.path() / "好数据.txt";
+        {
+            auto bytes = core::utf8ToGbk("4001 123\r\n4002 4 5 6\r\n");
+            QVERIFY(bytes.has_value());
+            std::ofstream(goodGbk, std::ios::binary) << *bytes;
+        }
+        const int n = static_cast<int>(w.drawList().size());
+        script.on(QStringLiteral("TF_DataGL"), [&](QDialog& dialog) {
+            auto& data = static_cast<gui::DataManageDialog&>(dialog);
+            home.prompter.answerFile(QString::fromStdString(gbkFile.string()));
+            home.prompter.answerConfirm(true);
+            click(dialog, "Open_File");
+            // The message names the period as the file spells it; nothing was replaced.
+            CHECK_EQ(home.prompter.lastMessage(), QStringLiteral("第第三期期 奖号格式有问题"));
+            CHECK_EQ(static_cast<int>(data.rows().size()), n);
+            CHECK(!dialog.findChild<QWidget*>(QStringLiteral("Label_Wait"))->isVisible());
+
+            home.prompter.answerFile(QString::fromStdString(goodGbk.string()));
+            home.prompter.answerConfirm(true);
+            click(dialog, "Open_File");
+            CHECK_EQ(static_cast<int>(data.rows().size()), 2);
+            CHECK_EQ(QString::fromStdString(data.rows()[1].line()), QStringLiteral("4002 456"));
+            CHECK_EQ(data.countText(), QStringLiteral("共: 2 期"));
+            CHECK_EQ(data.grid()->currentIndex().row(), 1);
+            return int(QDialog::Accepted);
+        });
+        w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton2"))->trigger();
+        QCOMPARE(static_cast<int>(w.drawList().size()), 2);
+        QCOMPARE(w.gridModel()->rowCount(), 8);
+        QCOMPARE(w.statusText(1), QStringLiteral("第4002期 456"));
+        QCOMPARE(w.statusText(2), QStringLiteral("共: 2 期"));
+        QCOMPARE(w.grid()->currentIndex().row(), 4);
+    }
+
+    void onDemandUpdateWithoutServer() {
+        test::GuiHome home;
+        // Nothing listens on port 1: every connection is refused.
+        const std::string base = "http://127.0.0.1:1";
+        {
+            auto settings = core::Settings::open(home.home);
+            QVERIFY(settings.has_value());
+            settings->ini().setString("Server", "DataUrl", base);
+            QVERIFY(settings->ini().save().has_value());
+        }
+        gui::MainWindow& w = home.start();
+        w.waitForBackgroundUpdates();
+        home.prompter.clear();
+        DialogScript script;
+        script.install(w);
+        const int n = static_cast<int>(w.drawList().size());
+        script.on(QStringLiteral("TF_DataGL"), [&](QDialog& dialog) {
+            click(dialog, "Update_Data");
+            CHECK_EQ(home.prompter.lastMessage(),
+                     QStringLiteral("无法连接星河阁服务器 可能网站目前无法正常防问!"));
+            CHECK(!static_cast<gui::DataManageDialog&>(dialog).DataChanged());
+            return int(QDialog::Accepted);
+        });
+        w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton2"))->trigger();
+        QCOMPARE(static_cast<int>(w.drawList().size()), n);
+        // The automatic update failed silently.
+        QCOMPARE(home.prompter.messages().size(), 1);
+    }
+};
+
+QTEST_MAIN(DataEdgeTest)
+#include "data_edge_test.moc"
