@@ -165,6 +165,21 @@ TEST(ChartMarks, HistoryChartsAgainstTheDrawsBefore) {
     EXPECT_EQ(hwc.text(2, 6), "1");
 }
 
+TEST(ChartMarks, DrawsWithoutDigitsCountAsNoDigits) {
+    // A track source has no value in its first periods: such a row gives no digit to the rows after it.
+    const DrawList draws = drawsOf({"", "", "", "111", "222", "333", "444", "105"});
+    const ChartGrid hwc = build(15, draws);
+    EXPECT_EQ(hwc.text(9, 27), "1234");   // 热码
+    EXPECT_EQ(hwc.text(9, 29), "056789"); // 冷码: 0 came in no draw
+    EXPECT_EQ(hwc.text(9, 35 + 5), "F");  // 105: 1热2冷
+    const ChartGrid direct = build(20, draws);
+    EXPECT_EQ(direct.text(9, 27 + 8), "I"); // 热冷冷
+    const ChartGrid rgm = build(13, drawsOf({"123", "", "456"}));
+    EXPECT_EQ(rgm.text(4, 27), ""); // nothing came in the empty row before
+    EXPECT_EQ(rgm.text(4, 28), "123");
+    EXPECT_EQ(rgm.text(3, 6), ""); // the empty row itself holds no mark
+}
+
 TEST(ChartGrid, WaitingCountsAndFooterStatistics) {
     const ChartGrid grid = build(1, drawsOf({"123", "456", "789", "103"}));
     EXPECT_EQ(grid.waitingCount(2, 5), 1); // first row, nothing above
