@@ -132,7 +132,7 @@ std::vector<MainChartSpec> makeSpecs() {
          {"组三细分", "7,8,9", "Qin_", 3}},
         "15 24", "15 24");
     add(10, {kDistribution, {"连号细分图", kDigits, "Qin_", 1}}, "15 24", "15 24");
-    // The choice groups keep 形态 and 组选 apart, as the line groups do.
+    // Unlike its line groups, the last choice group runs from 形态 over the 组选 letters A..G.
     add(11,
         {{"百位号", "0,1,2", "B_GreenD_", 0},
          {"十位号", "0,1,2", "BlueD_", 0},
@@ -142,7 +142,7 @@ std::vector<MainChartSpec> makeSpecs() {
          {"2路个数", kCounts, "LanSe_", 1},
          {"形态细分", "a,b,c", "Qinx_", 2},
          {"012路组选细分图", kLetters10, "Qinx_", 3}},
-        "5 7,8 10,11 13,14 17,18 21,22 25,26 28,29 38", "5 7,8 10,11 13,14 17,18 21,22 25,26 28,29 38");
+        "5 7,8 10,11 13,14 17,18 21,22 25,26 28,29 38", "5 7,8 10,11 13,14 17,18 21,22 25,26 35");
     add(12,
         {{"百位号", "大,中,小", "qin_d/qin_zh/qin_x", 0},
          {"十位号", "大,中,小", "qin_d/qin_zh/qin_x", 0},

@@ -226,12 +226,16 @@ TEST(ChartGrid, PredictionRowChoices) {
     EXPECT_TRUE(group.clickPrediction(5));
     EXPECT_EQ(group.text(3, 5), ""); // a second click clears
 
-    // 形态 and the 组选 letters of kind 11 are separate choice groups.
+    // Kind 11 chooses one of 形态 a..c and the 组选 letters A..G together (columns 26..35); its letters
+    // H..J lie in no choice group and ignore a click.
     ChartGrid route = build(11, drawsOf({"123"}));
     EXPECT_TRUE(route.clickPrediction(27));
     EXPECT_TRUE(route.clickPrediction(30));
-    EXPECT_EQ(route.text(3, 27), "b");
+    EXPECT_EQ(route.text(3, 27), "");
     EXPECT_EQ(route.text(3, 30), "B");
+    EXPECT_FALSE(route.clickPrediction(36));
+    EXPECT_EQ(route.text(3, 36), "");
+    EXPECT_EQ(route.lineGroups().back(), (ColumnRange{29, 38}));
 
     ChartGrid pairs = build(30, drawsOf({"123"}));
     EXPECT_FALSE(pairs.clickPrediction(5)); // the tails text column
@@ -274,7 +278,8 @@ TEST(ChartCatalogue, EveryKindOverTheSampleHistoryMarksOnlyInsideItsGroups) {
                     EXPECT_EQ(grid.text(r, c), column.header) << kind;
                 }
             }
-            for (const auto& range : grid.choiceGroups()) {
+            // A line group holds at most one mark of a draw (kind 11's choice groups join 形态 and 组选).
+            for (const auto& range : grid.lineGroups()) {
                 int marks = 0;
                 for (int c = range.first; c <= range.last; ++c)
                     marks += grid.isMark(r, c);
