@@ -200,6 +200,16 @@ TEST(ChartGrid, WaitingCountsAndFooterStatistics) {
     EXPECT_EQ(grid.text(9, 5), "4");
     EXPECT_EQ(grid.text(10, 5), "0");
     EXPECT_EQ(grid.text(12, 5), "1");
+
+    // An empty cell of a 号码 text column waits like any other chart column, and counts in the footer.
+    const ChartGrid rgm = build(13, drawsOf({"123", "321", "456"}));
+    EXPECT_EQ(rgm.waitingCount(2, 27), 1); // no 复码 before the second draw
+    EXPECT_EQ(rgm.waitingCount(3, 28), 2); // no 隔码 before the third draw
+    EXPECT_EQ(rgm.waitingCount(4, 28), 3); // 隔码 of 456: 321 holds every digit of 123
+    EXPECT_EQ(rgm.waitingCount(3, 27), -1);
+    EXPECT_EQ(rgm.waitingCount(2, 30), -1); // spacer
+    EXPECT_EQ(rgm.text(7, 28), "0");        // 隔码 never held a digit
+    EXPECT_EQ(rgm.text(8, 28), "3");
 }
 
 TEST(ChartGrid, PredictionRowChoices) {
