@@ -38,8 +38,8 @@ std::vector<GroupSpec> tailLayout(std::string_view word) {
             {tail ? "合值大小" : "跨度大小", ",大,,小,", "qin_d/qin_x", 1},
             {tail ? "合值奇偶" : "跨度奇偶", ",奇,,偶,", "qin_Dm/qin_S", 2},
             {tail ? "合值质合" : "跨度质合", ",质,,合,", "Qin_Z/Qin_H", 3},
-            {tail ? "合值" : "跨度", "大,中,小", "qin_d/qin_zh/qin_x", 1},
-            {tail ? "合值" : "跨度", "0,1,2", "Qin_", 2}};
+            {tail ? "合值" : "跨度", "大,中,小", "qin_d/qin_zh/qin_x", 0},
+            {tail ? "合值" : "跨度", "0,1,2", "Qin_", 1}};
 }
 
 /// Kinds 13..15 and their history family.
@@ -74,8 +74,8 @@ std::vector<GroupSpec> valueClassLayout(std::string_view title) {
             {"奇偶类型", ",奇,,偶,", "qin_Dm/qin_S", 1},
             {"大小类型", ",大,,小,", "qin_d/qin_x", 2},
             {"质合类型", ",质,,合,", "Qin_Z/Qin_H", 3},
-            {"大中小类型", ",大,中,小,", "qin_d/qin_zh/qin_x", 1},
-            {"012路类型", ",0,1,2,", "BlueD_", 2}};
+            {"大中小类型", ",大,中,小,", "qin_d/qin_zh/qin_x", 0},
+            {"012路类型", ",0,1,2,", "BlueD_", 1}};
 }
 
 std::vector<GroupSpec> pairSumLayout(std::string_view title) {

@@ -212,6 +212,29 @@ TEST(ChartGrid, WaitingCountsAndFooterStatistics) {
     EXPECT_EQ(rgm.text(8, 28), "3");
 }
 
+TEST(ChartLayout, ColourBandsTakeTheFourColoursInOrder) {
+    // A group starts a new band with the next colour, or stays in the band of the group before it.
+    const auto draws = drawsOf({"123"});
+    for (int kind = 1; kind <= 36; ++kind) {
+        if (!isChartKind(kind)) continue;
+        const ChartGrid grid = build(kind, draws);
+        int band = -1;
+        for (const auto& group : grid.groups()) {
+            if (group.first < 5) continue;
+            const int next = grid.column(group.first).band;
+            if (band < 0)
+                EXPECT_EQ(next, 0) << kind;
+            else
+                EXPECT_TRUE(next == band || next == (band + 1) % 4) << kind << " " << group.title;
+            for (int c = group.first; c <= group.last; ++c)
+                EXPECT_EQ(grid.column(c).band, next) << kind << " " << c;
+            band = next;
+        }
+    }
+    EXPECT_EQ(build(7, draws).column(30).band, 0); // 合值 大中小: the fifth band
+    EXPECT_EQ(build(7, draws).column(33).band, 1);
+}
+
 TEST(ChartGrid, PredictionRowChoices) {
     ChartGrid grid = build(1, drawsOf({"123", "456"}));
     const int p = grid.predictionRow();
