@@ -53,8 +53,9 @@ void appendGroup(const GroupSpec& group, std::vector<ChartColumn>& columns) {
             c.image = names[nextName++];
         }
         c.multiChoice = marks && group.multiChoice;
+        // Only a spacer is left out: an empty 号码 text cell waits and counts like a mark cell.
         c.hasStatistics = !c.spacer;
-        c.waitingCounts = marks;
+        c.waitingCounts = !c.spacer;
         columns.push_back(std::move(c));
     }
 }

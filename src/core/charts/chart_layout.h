@@ -18,7 +18,7 @@ struct GroupSpec {
     std::string_view title;
     std::string_view headers;
     std::string_view image;
-    int band = 0;
+    int band = 0; ///< 0..3: a new band takes the next of the four colours, after the fourth the first again
     std::string_view widths = {}; ///< the group's leading text columns: their widths, comma-separated
     bool multiChoice = false;
 };

@@ -38,8 +38,8 @@ std::vector<GroupSpec> tailLayout(std::string_view word) {
             {tail ? "合值大小" : "跨度大小", ",大,,小,", "qin_d/qin_x", 1},
             {tail ? "合值奇偶" : "跨度奇偶", ",奇,,偶,", "qin_Dm/qin_S", 2},
             {tail ? "合值质合" : "跨度质合", ",质,,合,", "Qin_Z/Qin_H", 3},
-            {tail ? "合值" : "跨度", "大,中,小", "qin_d/qin_zh/qin_x", 1},
-            {tail ? "合值" : "跨度", "0,1,2", "Qin_", 2}};
+            {tail ? "合值" : "跨度", "大,中,小", "qin_d/qin_zh/qin_x", 0},
+            {tail ? "合值" : "跨度", "0,1,2", "Qin_", 1}};
 }
 
 /// Kinds 13..15 and their history family.
@@ -74,8 +74,8 @@ std::vector<GroupSpec> valueClassLayout(std::string_view title) {
             {"奇偶类型", ",奇,,偶,", "qin_Dm/qin_S", 1},
             {"大小类型", ",大,,小,", "qin_d/qin_x", 2},
             {"质合类型", ",质,,合,", "Qin_Z/Qin_H", 3},
-            {"大中小类型", ",大,中,小,", "qin_d/qin_zh/qin_x", 1},
-            {"012路类型", ",0,1,2,", "BlueD_", 2}};
+            {"大中小类型", ",大,中,小,", "qin_d/qin_zh/qin_x", 0},
+            {"012路类型", ",0,1,2,", "BlueD_", 1}};
 }
 
 std::vector<GroupSpec> pairSumLayout(std::string_view title) {
@@ -132,7 +132,7 @@ std::vector<MainChartSpec> makeSpecs() {
          {"组三细分", "7,8,9", "Qin_", 3}},
         "15 24", "15 24");
     add(10, {kDistribution, {"连号细分图", kDigits, "Qin_", 1}}, "15 24", "15 24");
-    // The choice groups keep 形态 and 组选 apart, as the line groups do.
+    // Unlike its line groups, the last choice group runs from 形态 over the 组选 letters A..G.
     add(11,
         {{"百位号", "0,1,2", "B_GreenD_", 0},
          {"十位号", "0,1,2", "BlueD_", 0},
@@ -142,7 +142,7 @@ std::vector<MainChartSpec> makeSpecs() {
          {"2路个数", kCounts, "LanSe_", 1},
          {"形态细分", "a,b,c", "Qinx_", 2},
          {"012路组选细分图", kLetters10, "Qinx_", 3}},
-        "5 7,8 10,11 13,14 17,18 21,22 25,26 28,29 38", "5 7,8 10,11 13,14 17,18 21,22 25,26 28,29 38");
+        "5 7,8 10,11 13,14 17,18 21,22 25,26 28,29 38", "5 7,8 10,11 13,14 17,18 21,22 25,26 35");
     add(12,
         {{"百位号", "大,中,小", "qin_d/qin_zh/qin_x", 0},
          {"十位号", "大,中,小", "qin_d/qin_zh/qin_x", 0},

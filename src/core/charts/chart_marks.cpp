@@ -67,9 +67,12 @@ Classes adjacentIsolatedTransmitted(int last) {
 /// 热 (0) three or more times in the seven draws before, 温 (1) twice, 冷 (2) otherwise.
 Classes hotWarmCold(const RowContext& row) {
     std::array<int, 10> count{};
-    for (std::size_t k = 1; k <= 7; ++k)
-        for (int d : digitsOf(row.before(k)))
+    for (std::size_t k = 1; k <= 7; ++k) {
+        const int number = row.before(k);
+        if (number < 0) continue; // a period without a value (a track block not yet filled) brings no digit
+        for (int d : digitsOf(number))
             ++count[static_cast<std::size_t>(d)];
+    }
     Classes c;
     for (std::size_t d = 0; d < 10; ++d)
         c[d] = count[d] >= 3 ? 0 : (count[d] == 2 ? 1 : 2);

@@ -165,6 +165,21 @@ TEST(ChartMarks, HistoryChartsAgainstTheDrawsBefore) {
     EXPECT_EQ(hwc.text(2, 6), "1");
 }
 
+TEST(ChartMarks, DrawsWithoutDigitsCountAsNoDigits) {
+    // A track source has no value in its first periods: such a row gives no digit to the rows after it.
+    const DrawList draws = drawsOf({"", "", "", "111", "222", "333", "444", "105"});
+    const ChartGrid hwc = build(15, draws);
+    EXPECT_EQ(hwc.text(9, 27), "1234");   // 热码
+    EXPECT_EQ(hwc.text(9, 29), "056789"); // 冷码: 0 came in no draw
+    EXPECT_EQ(hwc.text(9, 35 + 5), "F");  // 105: 1热2冷
+    const ChartGrid direct = build(20, draws);
+    EXPECT_EQ(direct.text(9, 27 + 8), "I"); // 热冷冷
+    const ChartGrid rgm = build(13, drawsOf({"123", "", "456"}));
+    EXPECT_EQ(rgm.text(4, 27), ""); // nothing came in the empty row before
+    EXPECT_EQ(rgm.text(4, 28), "123");
+    EXPECT_EQ(rgm.text(3, 6), ""); // the empty row itself holds no mark
+}
+
 TEST(ChartGrid, WaitingCountsAndFooterStatistics) {
     const ChartGrid grid = build(1, drawsOf({"123", "456", "789", "103"}));
     EXPECT_EQ(grid.waitingCount(2, 5), 1); // first row, nothing above
@@ -185,6 +200,39 @@ TEST(ChartGrid, WaitingCountsAndFooterStatistics) {
     EXPECT_EQ(grid.text(9, 5), "4");
     EXPECT_EQ(grid.text(10, 5), "0");
     EXPECT_EQ(grid.text(12, 5), "1");
+
+    // An empty cell of a 号码 text column waits like any other chart column, and counts in the footer.
+    const ChartGrid rgm = build(13, drawsOf({"123", "321", "456"}));
+    EXPECT_EQ(rgm.waitingCount(2, 27), 1); // no 复码 before the second draw
+    EXPECT_EQ(rgm.waitingCount(3, 28), 2); // no 隔码 before the third draw
+    EXPECT_EQ(rgm.waitingCount(4, 28), 3); // 隔码 of 456: 321 holds every digit of 123
+    EXPECT_EQ(rgm.waitingCount(3, 27), -1);
+    EXPECT_EQ(rgm.waitingCount(2, 30), -1); // spacer
+    EXPECT_EQ(rgm.text(7, 28), "0");        // 隔码 never held a digit
+    EXPECT_EQ(rgm.text(8, 28), "3");
+}
+
+TEST(ChartLayout, ColourBandsTakeTheFourColoursInOrder) {
+    // A group starts a new band with the next colour, or stays in the band of the group before it.
+    const auto draws = drawsOf({"123"});
+    for (int kind = 1; kind <= 36; ++kind) {
+        if (!isChartKind(kind)) continue;
+        const ChartGrid grid = build(kind, draws);
+        int band = -1;
+        for (const auto& group : grid.groups()) {
+            if (group.first < 5) continue;
+            const int next = grid.column(group.first).band;
+            if (band < 0)
+                EXPECT_EQ(next, 0) << kind;
+            else
+                EXPECT_TRUE(next == band || next == (band + 1) % 4) << kind << " " << group.title;
+            for (int c = group.first; c <= group.last; ++c)
+                EXPECT_EQ(grid.column(c).band, next) << kind << " " << c;
+            band = next;
+        }
+    }
+    EXPECT_EQ(build(7, draws).column(30).band, 0); // 合值 大中小: the fifth band
+    EXPECT_EQ(build(7, draws).column(33).band, 1);
 }
 
 TEST(ChartGrid, PredictionRowChoices) {
@@ -211,12 +259,16 @@ TEST(ChartGrid, PredictionRowChoices) {
     EXPECT_TRUE(group.clickPrediction(5));
     EXPECT_EQ(group.text(3, 5), ""); // a second click clears
 
-    // 形态 and the 组选 letters of kind 11 are separate choice groups.
+    // Kind 11 chooses one of 形态 a..c and the 组选 letters A..G together (columns 26..35); its letters
+    // H..J lie in no choice group and ignore a click.
     ChartGrid route = build(11, drawsOf({"123"}));
     EXPECT_TRUE(route.clickPrediction(27));
     EXPECT_TRUE(route.clickPrediction(30));
-    EXPECT_EQ(route.text(3, 27), "b");
+    EXPECT_EQ(route.text(3, 27), "");
     EXPECT_EQ(route.text(3, 30), "B");
+    EXPECT_FALSE(route.clickPrediction(36));
+    EXPECT_EQ(route.text(3, 36), "");
+    EXPECT_EQ(route.lineGroups().back(), (ColumnRange{29, 38}));
 
     ChartGrid pairs = build(30, drawsOf({"123"}));
     EXPECT_FALSE(pairs.clickPrediction(5)); // the tails text column
@@ -259,7 +311,8 @@ TEST(ChartCatalogue, EveryKindOverTheSampleHistoryMarksOnlyInsideItsGroups) {
                     EXPECT_EQ(grid.text(r, c), column.header) << kind;
                 }
             }
-            for (const auto& range : grid.choiceGroups()) {
+            // A line group holds at most one mark of a draw (kind 11's choice groups join 形态 and 组选).
+            for (const auto& range : grid.lineGroups()) {
                 int marks = 0;
                 for (int c = range.first; c <= range.last; ++c)
                     marks += grid.isMark(r, c);
