@@ -168,10 +168,15 @@ private slots:
             // Every chart of the tree builds in well under 100 ms for 1000 draws.
             for (const char* leaf : {"组选参数", "和值参数", "复隔中细分", "热温冷直选细分", "位和参数",
                                      "任意位合（二码组合）参数", "位差参数", "偏态细分"}) {
+                QElapsedTimer clock;
+                clock.start();
                 clickLeaf(win, QString::fromUtf8(leaf));
                 QVERIFY2(win.shownView(), leaf);
-                qInfo("%s: %.1f ms", leaf, win.lastChartMilliseconds());
-                QVERIFY2(win.lastChartMilliseconds() < 100.0, leaf);
+                // Built, laid out and painted once, as the user first sees it.
+                win.shownView()->grab();
+                const double shown = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+                qInfo("%s: built in %.1f ms, on screen in %.1f ms", leaf, win.lastChartMilliseconds(), shown);
+                QVERIFY2(shown < 100.0, leaf);
             }
         });
     }

@@ -44,32 +44,30 @@ constexpr int kStatisticsRowHeight = 16;
 
 } // namespace
 
-ChartView::ChartView(BallImageCache& balls, QWidget* parent) : QTableView(parent), m_model(new ChartGridModel(this)) {
+ChartView::ChartView(BallImageCache& balls, QWidget* parent)
+    : FrozenHeaderTable(parent), m_model(new ChartGridModel(this)) {
     setModel(m_model);
-    setItemDelegate(new ChartDelegate(balls, this));
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(kRowHeight);
-    verticalHeader()->setMinimumSectionSize(kStatisticsRowHeight);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setMinimumSectionSize(4);
-    setShowGrid(false);
+    auto* delegate = new ChartDelegate(balls, this);
+    setItemDelegate(delegate);
+    headerView()->setItemDelegate(delegate);
+    setRowHeights(kRowHeight);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setMouseTracking(true);
     setWordWrap(false);
 }
 
 void ChartView::gridChanged() {
     clearSpans();
+    headerView()->clearSpans();
     const core::ChartGrid* grid = m_model->grid();
     if (!grid) return;
     for (int c = 0; c < grid->columnCount(); ++c)
-        setColumnWidth(c, grid->column(c).width);
+        setColumnWidthBoth(c, grid->column(c).width);
+    auto setSpan = [this](int row, int column, int rows, int columns) {
+        QTableView::setSpan(row, column, rows, columns);
+        headerView()->setSpan(row, column, rows, columns);
+    };
     const int last = grid->rowCount() - 1;
     const bool closing = grid->rowRole(last) == ChartRowRole::ClosingTitle;
     for (const auto& group : grid->groups()) {
@@ -93,6 +91,7 @@ void ChartView::gridChanged() {
             setRowHeight(r, kRowHeight);
         }
     }
+    setFrozenRows(grid->firstDrawRow());
     const int lastDraw = grid->firstDrawRow() + grid->drawCount() - 1;
     if (grid->drawCount() > 0) {
         selectRow(lastDraw);

@@ -1,14 +1,15 @@
 #pragma once
 /// The table view of a chart grid: spans of the title rows, column widths, the connecting lines of the
-/// visible rows drawn in its own paint step, and the prediction-row clicks.
-#include <QTableView>
+/// visible rows drawn in its own paint step, and the prediction-row clicks. The title and header rows stay
+/// in place while the draws scroll.
+#include "gui/widgets/frozen_header_table.h"
 
 namespace p3::gui {
 
 class BallImageCache;
 class ChartGridModel;
 
-class ChartView final : public QTableView {
+class ChartView final : public FrozenHeaderTable {
     Q_OBJECT
 public:
     ChartView(BallImageCache& balls, QWidget* parent = nullptr);

@@ -113,6 +113,12 @@ QWidget* TuBiaoWindow::buildQueryPage() {
                                           "QTableView::item:selected { background: rgb(183,188,251); color: black; }"));
     for (int c = 0; c < OmissionModel::kColumnCount; ++c)
         m_table->setColumnWidth(c, kTableWidths[c]);
+    // A hand over the header cells that sort their block.
+    m_table->setMouseTracking(true);
+    connect(m_table, &QTableView::entered, this, [this](const QModelIndex& index) {
+        const bool sorts = m_session && m_session->query().isSortable(index.row(), index.column());
+        m_table->viewport()->setCursor(sorts ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    });
     connect(m_table, &QTableView::clicked, this, [this](const QModelIndex& index) {
         if (m_tableModel->sortAt(index.row(), index.column())) m_table->viewport()->update();
     });
