@@ -113,6 +113,44 @@ private slots:
         QVERIFY(!w.findChild<TuBiaoWindow*>()->session());
     }
 
+    void reopeningStartsAfreshAndTheSideButtonsToggle() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        gui::installChartWindow(w);
+        openFromHeader(w, 1, [&](TuBiaoWindow& win) {
+            clickLeaf(win, QStringLiteral("常规参数"));
+            QVERIFY(win.shownView());
+            auto* treeButton = win.findChild<QToolButton*>(QStringLiteral("bsSkinSpeedButton1"));
+            auto* tree = win.findChild<QTreeWidget*>(QStringLiteral("M_view"));
+            treeButton->click();
+            QVERIFY(!tree->isVisible());
+            QCOMPARE(treeButton->text(), QStringLiteral(">"));
+            treeButton->click();
+            QVERIFY(tree->isVisible());
+            QVERIFY(tree->width() >= 100);
+            QCOMPARE(treeButton->text(), QStringLiteral("<"));
+            auto* help = win.findChild<QListWidget*>(QStringLiteral("Tj_Help_file"));
+            QVERIFY(help->isVisible());
+            win.findChild<QToolButton*>(QStringLiteral("bsSkinSpeedButton2"))->click();
+            QVERIFY(!help->isVisible());
+            win.findChild<QToolButton*>(QStringLiteral("bsSkinSpeedButton2"))->click();
+            QVERIFY(help->isVisible());
+            // The chart view and the query view share the window; the chart stays while the query shows.
+            win.findChild<QToolButton*>(QStringLiteral("btn_YiLou"))->click();
+            QVERIFY(!win.chartViewShown());
+            win.findChild<QToolButton*>(QStringLiteral("btn_Tu_Biao"))->click();
+            QVERIFY(win.shownView());
+        });
+        // Opened again for another source: no chart yet, the new source's draws.
+        openFromHeader(w, 6, [&](TuBiaoWindow& win) {
+            QCOMPARE(win.findChild<QLabel*>(QStringLiteral("Label9"))->text(), QStringLiteral("星轨1"));
+            QVERIFY(!win.shownView());
+            QVERIFY(win.helpText().isEmpty());
+            clickLeaf(win, QStringLiteral("跨度细分"));
+            QVERIFY(win.shownView());
+        });
+    }
+
     void trackBlockSourceReadsItsOwnDigits() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
@@ -382,6 +420,17 @@ private slots:
             QVERIFY(std::is_sorted(current.begin(), current.end()) ||
                     std::is_sorted(current.rbegin(), current.rend()));
             QVERIFY(current.front() != current.back());
+
+            // A new range empties the table and the statistics cache.
+            win.Jin_QshuClick(QStringLiteral("200"));
+            QCOMPARE(table->model()->rowCount(), 2);
+            QVERIFY(table->model()->index(0, 0).data().toString().isEmpty());
+            QVERIFY(query.cache().empty());
+            run->click();
+            int counted = 0;
+            for (int r = 2; r < 12; ++r)
+                counted += table->model()->index(r, 1).data().toInt();
+            QCOMPARE(counted, 200);
 
             win.findChild<QPushButton*>(QStringLiteral("Btn_Screen"))->click();
             QVERIFY(w.fullScreenShown());

@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QToolButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -281,8 +282,8 @@ bool TuBiaoWindow::OpenForSource(const QString& sourceName, const QString& lotte
     }
     // A track block has no value for the first draws of the history; those rows carry no number.
     std::erase_if(*draws, [](const core::Draw& draw) { return draw.digits.size() < 3; });
-    if (draws->size() < 2) {
-        m_main.prompter().information(&m_main, QStringLiteral("数据不足，无法统计!"));
+    if (draws->empty()) {
+        m_main.prompter().information(&m_main, QStringLiteral("当前彩票没有开奖数据!"));
         return false;
     }
     m_session = std::make_unique<core::ChartSession>(std::move(*draws), m_ini);
@@ -314,15 +315,21 @@ bool TuBiaoWindow::OpenForSource(const QString& sourceName, const QString& lotte
 
 void TuBiaoWindow::fillTree(int digitCount) {
     m_tree->clear();
+    QIcon groupIcon;
+    groupIcon.addPixmap(style()->standardPixmap(QStyle::SP_DirClosedIcon), QIcon::Normal, QIcon::Off);
+    groupIcon.addPixmap(style()->standardPixmap(QStyle::SP_DirOpenIcon), QIcon::Normal, QIcon::On);
+    const QIcon leafIcon = style()->standardIcon(QStyle::SP_FileDialogDetailedView);
     for (const auto& group : core::chartTree(digitCount)) {
         auto* node = new QTreeWidgetItem(m_tree, {QString::fromUtf8(group.name.data(), qsizetype(group.name.size()))});
         QFont bold = node->font(0);
         bold.setBold(true);
         node->setFont(0, bold);
+        node->setIcon(0, groupIcon);
         for (const auto& leaf : group.leaves) {
             const QString name = QString::fromUtf8(leaf.name.data(), static_cast<qsizetype>(leaf.name.size()));
             auto* item = new QTreeWidgetItem(node, {name});
             item->setData(0, kLeafNameRole, name);
+            item->setIcon(0, leafIcon);
         }
     }
 }
