@@ -92,7 +92,14 @@ void ChartDelegate::paintChartCell(QPainter* painter, const QStyleOptionViewItem
     }
     if (!text.isEmpty()) {
         const bool bold = index.data(Model::TextCellRole).toBool();
-        const int size = text.size() > 3 ? 6 : (text.size() > 2 ? 7 : 0);
+        // Text cells (digit sets, candidate lists) keep one size and shrink only when they would not fit.
+        QFont font = painter->font();
+        font.setBold(bold);
+        int size = 9;
+        for (; size > 6; --size) {
+            font.setPointSize(size);
+            if (QFontMetrics(font).horizontalAdvance(text) <= rect.width() - 2) break;
+        }
         drawCentred(painter, rect, text, prediction ? kRedBrown : QColor(Qt::black), bold, size);
         return;
     }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -252,6 +253,12 @@ void TuBiaoWindow::openFor(const ChartRequest& request) {
         } else {
             chooseChart(what);
         }
+    }
+    // The charts are wide: the window covers the main window it belongs to.
+    if (!isVisible()) {
+        QSize size = m_main.size().expandedTo(QSize(1200, 760));
+        if (const QScreen* screen = m_main.screen()) size = size.boundedTo(screen->availableGeometry().size());
+        setGeometry(QRect(m_main.geometry().topLeft(), size));
     }
     m_main.runDialog(*this);
 }
