@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -68,6 +69,12 @@ void clickLeaf(TuBiaoWindow& win, const QString& name) {
 void clickCell(QTableView* view, int row, int column) {
     view->scrollTo(view->model()->index(row, column));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(row, column)).center());
+}
+
+void moveOver(QTableView* view, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(view->viewport()->mapToGlobal(at)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &move);
 }
 
 } // namespace
@@ -203,6 +210,11 @@ private slots:
             QVERIFY(win.helpText().contains(QStringLiteral("百、十、个位")));
             auto* tree = win.findChild<QTreeWidget*>(QStringLiteral("M_view"));
             QCOMPARE(tree->currentItem()->text(0), QStringLiteral("常规参数"));
+            // The keyboard chooses as the mouse does.
+            tree->setFocus();
+            QTest::keyClick(tree, Qt::Key_Down);
+            QCOMPARE(win.session()->currentName(), std::string("组选参数"));
+            QVERIFY(win.helpText().contains(QStringLiteral("组选")));
             // Every chart of the tree builds in well under 100 ms for 1000 draws.
             for (const char* leaf : {"组选参数", "和值参数", "复隔中细分", "热温冷直选细分", "位和参数",
                                      "任意位合（二码组合）参数", "位差参数", "偏态细分"}) {
@@ -228,6 +240,11 @@ private slots:
             gui::ChartView* view = win.shownView();
             ChartGridModel* model = view->chartModel();
             const int prediction = 1002;
+            // A hand over the prediction cells of headed columns only.
+            moveOver(view, view->visualRect(model->index(prediction, 7)).center());
+            QCOMPARE(view->viewport()->cursor().shape(), Qt::PointingHandCursor);
+            moveOver(view, view->visualRect(model->index(prediction - 1, 7)).center());
+            QCOMPARE(view->viewport()->cursor().shape(), Qt::ArrowCursor);
             clickCell(view, prediction, 7);
             QCOMPARE(model->index(prediction, 7).data().toString(), QStringLiteral("2"));
             QCOMPARE(model->index(prediction, 7).data(ChartGridModel::BallRole).toString(), QStringLiteral("B_GreenD_2"));

@@ -54,6 +54,7 @@ ChartView::ChartView(BallImageCache& balls, QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setMouseTracking(true);
+    viewport()->setMouseTracking(true);
     setWordWrap(false);
 }
 

@@ -225,6 +225,12 @@ QWidget* TuBiaoWindow::buildChartPage() {
     helpSplitter->addWidget(helpPanel);
     helpSplitter->setStretchFactor(0, 1);
     helpSplitter->setSizes({600, 110});
+    connect(helpSplitter, &QSplitter::splitterMoved, this, [this, helpSplitter] {
+        // The help list keeps at least 100 pixels while it is shown.
+        const QList<int> sizes = helpSplitter->sizes();
+        if (m_helpList->isVisible() && sizes.value(1) < 100)
+            helpSplitter->setSizes({sizes.value(0) + sizes.value(1) - 100, 100});
+    });
     rightLayout->addWidget(helpSplitter, 1);
 
     m_treeSplitter->addWidget(m_tree);
