@@ -68,7 +68,8 @@ void clickLeaf(TuBiaoWindow& win, const QString& name) {
 
 void clickCell(QTableView* view, int row, int column) {
     view->scrollTo(view->model()->index(row, column));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(row, column)).center());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(view->model()->index(row, column)).center());
 }
 
 void moveOver(QTableView* view, QPoint at) {
@@ -99,16 +100,19 @@ private slots:
             const int n = static_cast<int>(w.drawList().size());
             QCOMPARE(win.findChild<QComboBox*>(QStringLiteral("TjFanWei_Beg"))->currentIndex(), n - 1000);
             QCOMPARE(win.findChild<QComboBox*>(QStringLiteral("TjFanWei_End"))->currentIndex(), n - 1);
-            QCOMPARE(win.findChild<QLabel*>(QStringLiteral("StatusBar1_0"))->text(), QStringLiteral("体彩排列3"));
+            QCOMPARE(win.findChild<QLabel*>(QStringLiteral("StatusBar1_0"))->text(),
+                     QStringLiteral("体彩排列3"));
             QCOMPARE(win.findChild<QLabel*>(QStringLiteral("StatusBar1_2"))->text(),
                      QStringLiteral("共:%1期 当前统计：1000期").arg(n));
             const auto& last = w.drawList().back();
             QCOMPARE(win.findChild<QLabel*>(QStringLiteral("StatusBar1_1"))->text(),
-                     QStringLiteral("第%1期 %2").arg(QString::fromStdString(last.period), QString::fromStdString(last.digits)));
+                     QStringLiteral("第%1期 %2")
+                         .arg(QString::fromStdString(last.period), QString::fromStdString(last.digits)));
             // A three-digit lottery: the advanced group holds only the bias chart.
             auto* tree = win.findChild<QTreeWidget*>(QStringLiteral("M_view"));
             QCOMPARE(tree->topLevelItemCount(), 5);
-            QTreeWidgetItem* advanced = tree->findItems(QStringLiteral("高级参数分析"), Qt::MatchExactly).front();
+            QTreeWidgetItem* advanced =
+                tree->findItems(QStringLiteral("高级参数分析"), Qt::MatchExactly).front();
             QCOMPARE(advanced->childCount(), 1);
             QCOMPARE(advanced->child(0)->text(0), QStringLiteral("偏态细分"));
             QVERIFY(tree->topLevelItem(0)->isExpanded());
@@ -192,7 +196,8 @@ private slots:
             QCOMPARE(model->index(lastRow, 0).data().toString(), QString::fromStdString(newest.period));
             QCOMPARE(model->index(lastRow, 5 + h).data(ChartGridModel::BallRole).toString(),
                      QStringLiteral("B_GreenD_%1").arg(h));
-            QVERIFY(model->index(lastRow, 5 + (h + 1) % 10).data(ChartGridModel::BallRole).toString().isEmpty());
+            QVERIFY(
+                model->index(lastRow, 5 + (h + 1) % 10).data(ChartGridModel::BallRole).toString().isEmpty());
             QVERIFY(model->index(lastRow, 5 + (h + 1) % 10).data(ChartGridModel::WaitingRole).toInt() >= 1);
             QVERIFY(model->index(lastRow, 5).data(ChartGridModel::BandRole).isValid());
             // The statistics rows equal the core's figures, and the occurrence counts of a position add up.
@@ -247,7 +252,8 @@ private slots:
             QCOMPARE(view->viewport()->cursor().shape(), Qt::ArrowCursor);
             clickCell(view, prediction, 7);
             QCOMPARE(model->index(prediction, 7).data().toString(), QStringLiteral("2"));
-            QCOMPARE(model->index(prediction, 7).data(ChartGridModel::BallRole).toString(), QStringLiteral("B_GreenD_2"));
+            QCOMPARE(model->index(prediction, 7).data(ChartGridModel::BallRole).toString(),
+                     QStringLiteral("B_GreenD_2"));
             clickCell(view, prediction, 9);
             QVERIFY(model->index(prediction, 7).data().toString().isEmpty());
             QCOMPARE(model->index(prediction, 9).data().toString(), QStringLiteral("4"));
@@ -279,7 +285,8 @@ private slots:
         openFromHeader(w, 1, [&](TuBiaoWindow& win) {
             clickLeaf(win, QStringLiteral("常规参数"));
             win.Jin_QshuClick(QStringLiteral("100"));
-            QCOMPARE(win.findChild<QLabel*>(QStringLiteral("StatusBar1_2"))->text(), QStringLiteral("当前统计：100期"));
+            QCOMPARE(win.findChild<QLabel*>(QStringLiteral("StatusBar1_2"))->text(),
+                     QStringLiteral("当前统计：100期"));
             QCOMPARE(win.shownView()->chartModel()->rowCount(), 110);
             QCOMPARE(win.shownView()->chartModel()->index(101, 0).data().toString(),
                      QString::fromStdString(w.drawList().back().period));
@@ -309,7 +316,8 @@ private slots:
         gui::installChartWindow(w);
         QImage picture(320, 240, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
-        QVERIFY(picture.save(QString::fromStdString((home.home / "Image" / "和值-对照表.jpg").string()), "JPG"));
+        QVERIFY(
+            picture.save(QString::fromStdString((home.home / "Image" / "和值-对照表.jpg").string()), "JPG"));
         openFromHeader(w, 1, [&](TuBiaoWindow& win) {
             auto* area = win.findChild<QScrollArea*>(QStringLiteral("Img_Piction"));
             auto* shown = qobject_cast<QLabel*>(area->widget());
@@ -365,7 +373,8 @@ private slots:
         gui::installChartWindow(w);
         openFromHeader(w, 1, [&](TuBiaoWindow& win) {
             auto* tree = win.findChild<QTreeWidget*>(QStringLiteral("M_view"));
-            QTreeWidgetItem* advanced = tree->findItems(QStringLiteral("高级参数分析"), Qt::MatchExactly).front();
+            QTreeWidgetItem* advanced =
+                tree->findItems(QStringLiteral("高级参数分析"), Qt::MatchExactly).front();
             QCOMPARE(advanced->childCount(), 4);
             clickLeaf(win, QStringLiteral("十位斜线参数分析"));
             gui::ChartView* view = win.shownView();
@@ -383,7 +392,11 @@ private slots:
                 ++column;
             QVERIFY(column < 59);
             // Candidate lists are text, not balls.
-            QVERIFY(view->chartModel()->index(prediction, column).data(ChartGridModel::BallRole).toString().isEmpty());
+            QVERIFY(view->chartModel()
+                        ->index(prediction, column)
+                        .data(ChartGridModel::BallRole)
+                        .toString()
+                        .isEmpty());
             clickCell(view, prediction, column);
             auto* hint = win.findChild<QLabel*>(QStringLiteral("Xie_Line_hint"));
             QVERIFY(hint->isVisible());
@@ -452,7 +465,8 @@ private slots:
 
             run->click();
             auto* table = win.findChild<QTableView*>(QStringLiteral("Ms_Grid"));
-            // 百位号 (10 values) then 和值 (28 values in 1000 draws at most), each with a title and a header row.
+            // 百位号 (10 values) then 和值 (28 values in 1000 draws at most), each with a title and a header
+            // row.
             const auto& query = win.session()->query();
             QCOMPARE(query.displayed().size(), std::size_t(2));
             QCOMPARE(table->model()->rowCount(), query.rowCount());

@@ -40,9 +40,11 @@ int figureSize(const QString& text) {
 
 } // namespace
 
-ChartDelegate::ChartDelegate(BallImageCache& balls, QObject* parent) : QStyledItemDelegate(parent), m_balls(balls) {}
+ChartDelegate::ChartDelegate(BallImageCache& balls, QObject* parent)
+    : QStyledItemDelegate(parent), m_balls(balls) {}
 
-void ChartDelegate::paintNumberCell(QPainter* painter, const QRect& rect, const QModelIndex& index, int kind) const {
+void ChartDelegate::paintNumberCell(QPainter* painter, const QRect& rect, const QModelIndex& index,
+                                    int kind) const {
     const QString text = index.data(Qt::DisplayRole).toString();
     painter->fillRect(rect, Qt::white);
     const int column = index.column();
@@ -72,8 +74,8 @@ void ChartDelegate::paintNumberCell(QPainter* painter, const QRect& rect, const 
     drawCentred(painter, rect, text, colour, true);
 }
 
-void ChartDelegate::paintChartCell(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index,
-                                   int rowRole) const {
+void ChartDelegate::paintChartCell(QPainter* painter, const QStyleOptionViewItem& option,
+                                   const QModelIndex& index, int rowRole) const {
     const QRect rect = option.rect;
     const QVariant band = index.data(Model::BandRole);
     painter->fillRect(rect, band.isValid() ? band.value<QColor>() : QColor(Qt::white));
@@ -110,7 +112,8 @@ void ChartDelegate::paintChartCell(QPainter* painter, const QStyleOptionViewItem
     }
 }
 
-void ChartDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+void ChartDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const {
     painter->save();
     painter->setFont(option.font);
     const QRect rect = option.rect;

@@ -12,7 +12,8 @@ class ChartDelegate final : public QStyledItemDelegate {
 public:
     ChartDelegate(BallImageCache& balls, QObject* parent = nullptr);
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
 
     static const QColor kHeaderColour;
     static const QColor kStatisticsColour;

@@ -17,7 +17,8 @@ void ChartGridModel::computeSeparators() {
     m_separators.assign(m_grid ? static_cast<std::size_t>(m_grid->columnCount()) : 0, 0);
     if (!m_grid || m_grid->columnCount() < 6) return;
     auto mark = [&](int column, int bit) {
-        if (column >= 0 && column < m_grid->columnCount()) m_separators[static_cast<std::size_t>(column)] |= bit;
+        if (column >= 0 && column < m_grid->columnCount())
+            m_separators[static_cast<std::size_t>(column)] |= bit;
     };
     // The number columns end at column 4; every group of the chart is closed on both sides.
     mark(4, 2);
@@ -36,7 +37,8 @@ QVariant ChartGridModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         // The bias chart's number columns show their header, written in row 3, over rows 1..3.
-        if (m_grid->kind() == 38 && row == 1 && column < 5) return QString::fromStdString(m_grid->text(3, column));
+        if (m_grid->kind() == 38 && row == 1 && column < 5)
+            return QString::fromStdString(m_grid->text(3, column));
         return QString::fromStdString(m_grid->text(row, column));
     case RowRoleRole:
         return static_cast<int>(m_grid->rowRole(row));

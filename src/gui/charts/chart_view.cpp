@@ -156,7 +156,8 @@ void ChartView::mouseMoveEvent(QMouseEvent* event) {
     const core::ChartGrid* grid = m_model->grid();
     const QModelIndex index = indexAt(event->position().toPoint());
     bool hand = false;
-    if (grid && index.isValid() && index.row() == grid->predictionRow() && index.column() >= 5 && grid->kind() < 39)
+    if (grid && index.isValid() && index.row() == grid->predictionRow() && index.column() >= 5 &&
+        grid->kind() < 39)
         hand = !grid->column(index.column()).header.empty() || grid->column(index.column()).codeLetter != 0;
     viewport()->setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }

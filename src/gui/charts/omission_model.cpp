@@ -43,8 +43,9 @@ QVariant OmissionModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole: {
         if (kind == RowKind::None) return {};
         const auto cells = m_query->rowCells(index.row());
-        return column < static_cast<int>(cells.size()) ? QString::fromStdString(cells[static_cast<std::size_t>(column)])
-                                                       : QString();
+        return column < static_cast<int>(cells.size())
+                   ? QString::fromStdString(cells[static_cast<std::size_t>(column)])
+                   : QString();
     }
     case RowKindRole:
         return static_cast<int>(kind);
@@ -67,7 +68,8 @@ QVariant OmissionModel::data(const QModelIndex& index, int role) const {
         if (column >= Current && column <= ThirdLast) return QColor(Qt::blue);
         if (column == MaxOmission || column == Count) return kDarkGrey;
         if (column == Deviation)
-            return index.data(Qt::DisplayRole).toString().startsWith(QLatin1Char('-')) ? QColor(Qt::red) : kDarkGrey;
+            return index.data(Qt::DisplayRole).toString().startsWith(QLatin1Char('-')) ? QColor(Qt::red)
+                                                                                       : kDarkGrey;
         return {};
     default:
         return {};

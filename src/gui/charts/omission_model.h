@@ -23,7 +23,9 @@ public:
     void refresh();
 
     int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : kColumnCount; }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : kColumnCount;
+    }
     QVariant data(const QModelIndex& index, int role) const override;
 
     /// Ms_GridClick: a header-row cell sorts its block; true when it did.

@@ -29,7 +29,8 @@ QString fromView(std::string_view text) {
 }
 
 /// Widths of the fifteen statistics columns.
-constexpr int kTableWidths[OmissionModel::kColumnCount] = {58, 62, 62, 62, 62, 62, 62, 62, 62, 62, 77, 94, 64, 64, 64};
+constexpr int kTableWidths[OmissionModel::kColumnCount] = {58, 62, 62, 62, 62, 62, 62, 62,
+                                                           62, 62, 77, 94, 64, 64, 64};
 constexpr int kBoxColumns = 6;
 
 } // namespace
@@ -55,8 +56,10 @@ QWidget* TuBiaoWindow::buildQueryPage() {
         std::vector<QCheckBox*> boxes;
         int index = 0;
         for (std::uint8_t kind : statPage.kinds) {
-            auto* box = new QCheckBox(fromView(core::kStatisticKindNames[static_cast<std::size_t>(kind - 1)]), tab);
-            box->setObjectName(QStringLiteral("Tj_%1_%2").arg(pageNumber).arg(index + 1, 2, 10, QLatin1Char('0')));
+            auto* box =
+                new QCheckBox(fromView(core::kStatisticKindNames[static_cast<std::size_t>(kind - 1)]), tab);
+            box->setObjectName(
+                QStringLiteral("Tj_%1_%2").arg(pageNumber).arg(index + 1, 2, 10, QLatin1Char('0')));
             connect(box, &QCheckBox::toggled, this, [this, box] { Tj_1_01Click(box); });
             grid->addWidget(box, index / kBoxColumns, index % kBoxColumns);
             boxes.push_back(box);
@@ -93,7 +96,8 @@ QWidget* TuBiaoWindow::buildQueryPage() {
     top->addLayout(buttons);
     layout->addLayout(top);
 
-    m_sortHint = new QLabel(QStringLiteral("提示：点击各统计块的列标题可按该列排序，再点一次反向排序。"), page);
+    m_sortHint =
+        new QLabel(QStringLiteral("提示：点击各统计块的列标题可按该列排序，再点一次反向排序。"), page);
     m_sortHint->setObjectName(QStringLiteral("Grid_Hint"));
     m_sortHint->setStyleSheet(QStringLiteral("color: rgb(73,102,198);"));
     layout->addWidget(m_sortHint);
@@ -109,8 +113,9 @@ QWidget* TuBiaoWindow::buildQueryPage() {
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setFocusPolicy(Qt::NoFocus);
-    m_table->setStyleSheet(QStringLiteral("QTableView { gridline-color: rgb(200,210,225); }"
-                                          "QTableView::item:selected { background: rgb(183,188,251); color: black; }"));
+    m_table->setStyleSheet(
+        QStringLiteral("QTableView { gridline-color: rgb(200,210,225); }"
+                       "QTableView::item:selected { background: rgb(183,188,251); color: black; }"));
     for (int c = 0; c < OmissionModel::kColumnCount; ++c)
         m_table->setColumnWidth(c, kTableWidths[c]);
     // A hand over the header cells that sort their block.
@@ -133,7 +138,8 @@ void TuBiaoWindow::Tj_1_01Click(QCheckBox* box) {
     for (std::size_t page = 0; page < m_boxes.size(); ++page) {
         const auto& boxes = m_boxes[page];
         if (std::find(boxes.begin(), boxes.end(), box) == boxes.end()) continue;
-        const auto ticked = std::count_if(boxes.begin(), boxes.end(), [](QCheckBox* b) { return b->isChecked(); });
+        const auto ticked =
+            std::count_if(boxes.begin(), boxes.end(), [](QCheckBox* b) { return b->isChecked(); });
         const QString caption = fromView(core::statisticPages()[page].caption);
         m_kindPages->setTabText(static_cast<int>(page), QStringLiteral("%1 (%2条)").arg(caption).arg(ticked));
     }

@@ -13,11 +13,11 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStyle>
-#include <QToolButton>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
-#include <utility>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "core/charts/chart_session.h"
 #include "core/charts/chart_tree.h"
@@ -115,7 +115,8 @@ void TuBiaoWindow::buildWidgets() {
     auto* help = new QToolButton(this);
     help->setObjectName(QStringLiteral("bsSkinSpeedButton3"));
     help->setText(QStringLiteral("软件帮助"));
-    connect(help, &QToolButton::clicked, this, [this] { m_main.startHomeProgram(QStringLiteral("Help.chm")); });
+    connect(help, &QToolButton::clicked, this,
+            [this] { m_main.startHomeProgram(QStringLiteral("Help.chm")); });
     auto* close = new QToolButton(this);
     close->setObjectName(QStringLiteral("bsSkinSpeedButton4"));
     close->setText(QStringLiteral("关闭"));
@@ -191,8 +192,8 @@ QWidget* TuBiaoWindow::buildChartPage() {
         m_chartArea->addWidget(view);
     m_slantHint = new QLabel(m_slantGrid->viewport());
     m_slantHint->setObjectName(QStringLiteral("Xie_Line_hint"));
-    m_slantHint->setStyleSheet(
-        QStringLiteral("background: rgb(255,255,225); border: 1px solid rgb(120,120,120); padding: 1px 4px;"));
+    m_slantHint->setStyleSheet(QStringLiteral(
+        "background: rgb(255,255,225); border: 1px solid rgb(120,120,120); padding: 1px 4px;"));
     m_slantHint->hide();
     connect(m_slantGrid, &ChartView::hintChanged, this, [this](const QString& hint, const QRect& cell) {
         if (hint.isEmpty()) {
@@ -263,7 +264,8 @@ void TuBiaoWindow::openFor(const ChartRequest& request) {
     // The charts are wide: the window covers the main window it belongs to.
     if (!isVisible()) {
         QSize size = m_main.size().expandedTo(QSize(1200, 760));
-        if (const QScreen* screen = m_main.screen()) size = size.boundedTo(screen->availableGeometry().size());
+        if (const QScreen* screen = m_main.screen())
+            size = size.boundedTo(screen->availableGeometry().size());
         setGeometry(QRect(m_main.geometry().topLeft(), size));
     }
     m_main.runDialog(*this);
@@ -274,14 +276,15 @@ TuBiaoWindow* installChartWindow(MainWindow& main, const QString& startWith) {
     main.setChartHook([window](const ChartRequest& request) { window->openFor(request); });
     const qsizetype colon = startWith.indexOf(QLatin1Char(':'));
     if (colon > 0) {
-        QObject::connect(&main, &MainWindow::startupFinished, window, [&main, window, startWith, colon](bool going) {
-            if (!going) return;
-            ChartRequest request;
-            request.title = startWith.left(colon);
-            request.lotteryName = QString::fromStdString(main.currentLottery().name);
-            window->setFirstShowing(startWith.mid(colon + 1));
-            QTimer::singleShot(0, window, [window, request] { window->openFor(request); });
-        });
+        QObject::connect(&main, &MainWindow::startupFinished, window,
+                         [&main, window, startWith, colon](bool going) {
+                             if (!going) return;
+                             ChartRequest request;
+                             request.title = startWith.left(colon);
+                             request.lotteryName = QString::fromStdString(main.currentLottery().name);
+                             window->setFirstShowing(startWith.mid(colon + 1));
+                             QTimer::singleShot(0, window, [window, request] { window->openFor(request); });
+                         });
     }
     return window;
 }
@@ -333,13 +336,15 @@ void TuBiaoWindow::fillTree(int digitCount) {
     groupIcon.addPixmap(style()->standardPixmap(QStyle::SP_DirOpenIcon), QIcon::Normal, QIcon::On);
     const QIcon leafIcon = style()->standardIcon(QStyle::SP_FileDialogDetailedView);
     for (const auto& group : core::chartTree(digitCount)) {
-        auto* node = new QTreeWidgetItem(m_tree, {QString::fromUtf8(group.name.data(), qsizetype(group.name.size()))});
+        auto* node =
+            new QTreeWidgetItem(m_tree, {QString::fromUtf8(group.name.data(), qsizetype(group.name.size()))});
         QFont bold = node->font(0);
         bold.setBold(true);
         node->setFont(0, bold);
         node->setIcon(0, groupIcon);
         for (const auto& leaf : group.leaves) {
-            const QString name = QString::fromUtf8(leaf.name.data(), static_cast<qsizetype>(leaf.name.size()));
+            const QString name =
+                QString::fromUtf8(leaf.name.data(), static_cast<qsizetype>(leaf.name.size()));
             auto* item = new QTreeWidgetItem(node, {name});
             item->setData(0, kLeafNameRole, name);
             item->setIcon(0, leafIcon);
@@ -456,7 +461,8 @@ void TuBiaoWindow::Jin_QshuClick(const QString& choice) {
     syncRangeLists();
     if (!status) {
         m_main.prompter().information(this, fromStd(status.error().message));
-        if (!m_session->currentName().empty() && m_session->currentKind() != core::kPictureKind) showCurrentChart();
+        if (!m_session->currentName().empty() && m_session->currentKind() != core::kPictureKind)
+            showCurrentChart();
         return;
     }
     rangeChanged();
@@ -465,11 +471,13 @@ void TuBiaoWindow::Jin_QshuClick(const QString& choice) {
 void TuBiaoWindow::changeRange(int beginItem, int endItem) {
     if (!m_session || beginItem < 0 || endItem < 0) return;
     detachGrids();
-    const auto status = m_session->changeRange(static_cast<std::size_t>(beginItem), static_cast<std::size_t>(endItem));
+    const auto status =
+        m_session->changeRange(static_cast<std::size_t>(beginItem), static_cast<std::size_t>(endItem));
     syncRangeLists();
     if (!status) {
         m_main.prompter().information(this, fromStd(status.error().message));
-        if (!m_session->currentName().empty() && m_session->currentKind() != core::kPictureKind) showCurrentChart();
+        if (!m_session->currentName().empty() && m_session->currentKind() != core::kPictureKind)
+            showCurrentChart();
         return;
     }
     rangeChanged();
