@@ -9,6 +9,7 @@
 #include "gui/app/login_pic.h"
 #include "gui/app/main_window.h"
 #include "gui/app/prompter.h"
+#include "gui/charts/tu_biao_window.h"
 
 namespace {
 
@@ -32,6 +33,10 @@ int main(int argc, char* argv[]) {
     QCommandLineOption homeOption(QStringLiteral("home"), QStringLiteral("The home folder to use."),
                                   QStringLiteral("DIR"));
     parser.addOption(homeOption);
+    QCommandLineOption chartOption(QStringLiteral("chart"),
+                                   QStringLiteral("Open the chart window at start, e.g. 开奖号码:常规参数."),
+                                   QStringLiteral("SOURCE:CHART"));
+    parser.addOption(chartOption);
     parser.process(app);
 
     std::optional<std::filesystem::path> cliHome;
@@ -45,6 +50,7 @@ int main(int argc, char* argv[]) {
     }
 
     p3::gui::MainWindow window(home, prompter);
+    p3::gui::installChartWindow(window, parser.value(chartOption));
 
     // The splash paints before the long-lived windows are made.
     auto* splash = new p3::gui::LoginPic(home);

@@ -1,0 +1,33 @@
+#pragma once
+/// Paints the cells of a chart grid from the roles of its model: title and header rows, the number
+/// columns, colour bands, ball pictures, waiting counts, statistics rows and the group separators.
+#include <QStyledItemDelegate>
+
+namespace p3::gui {
+
+class BallImageCache;
+
+class ChartDelegate final : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    ChartDelegate(BallImageCache& balls, QObject* parent = nullptr);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+    static const QColor kHeaderColour;
+    static const QColor kStatisticsColour;
+    static const QColor kSeparatorColour;
+
+private:
+    void paintNumberCell(QPainter* painter, const QRect& rect, const QModelIndex& index, int kind) const;
+    void paintChartCell(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index,
+                        int rowRole) const;
+
+    BallImageCache& m_balls;
+};
+
+/// The size of the ball pictures in the chart cells.
+inline constexpr int kChartBallSize = 18;
+
+} // namespace p3::gui
