@@ -7,6 +7,7 @@
 #include "gui/app/login_pic.h"
 #include "gui/app/main_window.h"
 #include "gui/app/prompter.h"
+#include "gui/shrink/shrink_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -20,6 +21,10 @@ int main(int argc, char* argv[]) {
     QCommandLineOption homeOption(QStringLiteral("home"), QStringLiteral("The home folder to use."),
                                   QStringLiteral("DIR"));
     parser.addOption(homeOption);
+    QCommandLineOption openOption(QStringLiteral("open"),
+                                  QStringLiteral("A window to open after start-up: shrink, or editor:KIND (1..25)."),
+                                  QStringLiteral("WINDOW"));
+    parser.addOption(openOption);
     parser.process(app);
 
     std::optional<std::filesystem::path> cliHome;
@@ -46,6 +51,8 @@ int main(int argc, char* argv[]) {
     }
     // The long-lived windows of the shrink workspace, the chart window and the tools are created here,
     // in their start-up order, as they join the workbench.
+    auto* shrink = new p3::gui::ShrinkWindow(window);
     window.show();
+    if (parser.isSet(openOption)) p3::gui::openOnStart(*shrink, parser.value(openOption));
     return QApplication::exec();
 }

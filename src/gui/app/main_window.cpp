@@ -159,6 +159,7 @@ void MainWindow::buildCommands() {
         {"bsSkinSpeedButton1", "选择彩票", &MainWindow::bsSkinSpeedButton1Click},
         {"bsSkinSpeedButton2", "数据管理", &MainWindow::bsSkinSpeedButton2Click},
         {"bsSkinSpeedButton4", "新增奖号", &MainWindow::bsSkinSpeedButton4Click},
+        {"bsSkinSpeedButton3", "星轨缩水", &MainWindow::bsSkinSpeedButton3Click},
     };
     for (const Command& command : commands) {
         QAction* action = bar->addAction(QString::fromUtf8(command.caption));

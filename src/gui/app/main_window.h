@@ -102,6 +102,8 @@ public:
 
     // ---- Hooks for the windows later parts add ----
     void setChartHook(std::function<void(const ChartRequest&)> hook) { m_chartHook = std::move(hook); }
+    /// Opens the shrink workspace ("星轨缩水").
+    void setShrinkOpener(std::function<void()> opener) { m_shrinkOpener = std::move(opener); }
     /// Writes the shrink workspace's condition list to the given file at shut-down.
     void setConditionListSaver(std::function<core::Status(const std::filesystem::path&)> saver) {
         m_conditionSaver = std::move(saver);
@@ -117,6 +119,8 @@ public:
     void bsSkinSpeedButton2Click();
     /// "新增奖号": one draw added directly.
     void bsSkinSpeedButton4Click();
+    /// "星轨缩水": the shrink workspace.
+    void bsSkinSpeedButton3Click();
     /// `Auto_update_Data`: downloads the current lottery's new draws on a worker thread.
     void startBackgroundUpdate();
     /// Waits until every background update has ended (their results are still handed over).
@@ -191,6 +195,7 @@ private:
     std::function<std::string()> m_versionFetcher;
     std::function<void(const ChartRequest&)> m_chartHook;
     std::function<core::Status(const std::filesystem::path&)> m_conditionSaver;
+    std::function<void()> m_shrinkOpener;
     bool m_shown = false;
     bool m_startupDone = false;
     bool m_closed = false;
