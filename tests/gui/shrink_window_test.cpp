@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -21,6 +22,7 @@
 #include "gui/editors/row_list_editor.h"
 #include "gui/editors/value_picker_dialog.h"
 #include "gui/shrink/ball_grid.h"
+#include "gui/shrink/intersection_name_dialog.h"
 #include "gui/shrink/shrink_window.h"
 #include "gui_fixture.h"
 
@@ -334,6 +336,9 @@ private slots:
         QCOMPARE(shrink.betList(), (std::vector<std::string>{"048"}));
     }
 
+    void listWorkbenchPages();
+    void drawNumbersConvertAndHandOff();
+
     void listsAndConditionFilesRoundTrip() {
         test::GuiHome home;
         {
@@ -376,6 +381,130 @@ private slots:
         QCOMPARE((*saved)[0].content, std::string("和值~9~1~0"));
     }
 };
+
+void ShrinkWindowTest::listWorkbenchPages() {
+    test::GuiHome home;
+    gui::MainWindow& w = home.start();
+    Dialogs dialogs;
+    dialogs.install(w);
+    gui::ShrinkWindow shrink(w);
+    // Two bet lists into the intersection area; the first keeps the proposed name D0.
+    dialogs.on(QStringLiteral("TF_Jiaoji_Frm"), [](QDialog& d) {
+        CHECK_EQ(child<QComboBox>(d, QStringLiteral("Jiao_Ji_Name"))->currentText(), QStringLiteral("D0"));
+        CHECK_EQ(child<QLabel>(d, QStringLiteral("zhu_shu_value"))->text(), QStringLiteral("共: 2 注"));
+        click(d, QStringLiteral("Tou_Zhu_Btn"));
+        return int(QDialog::Rejected);
+    });
+    dialogs.on(QStringLiteral("TF_Jiaoji_Frm"), [](QDialog& d) {
+        // Choosing 星轨3 proposes D3; the user names it anyway and keeps 开奖号码.
+        auto* series = child<QComboBox>(d, QStringLiteral("Jiao_Ji_LeiBie"));
+        series->activated(3);
+        CHECK_EQ(child<QComboBox>(d, QStringLiteral("Jiao_Ji_Name"))->currentText(), QStringLiteral("D3"));
+        series->setCurrentIndex(0);
+        child<QComboBox>(d, QStringLiteral("Jiao_Ji_Name"))->setEditText(QStringLiteral("  第二 "));
+        click(d, QStringLiteral("Tou_Zhu_Btn"));
+        return int(QDialog::Rejected);
+    });
+    shrink.setBetList({"123", "456"});
+    click(shrink, QStringLiteral("Tou_zhu_Cmd_D0"));
+    shrink.setBetList({"456", "789"});
+    click(shrink, QStringLiteral("Tou_zhu_Cmd_D0"));
+    QVERIFY(dialogs.unexpected.isEmpty());
+    QCOMPARE(shrink.pages()->currentIndex(), 1);
+    QCOMPARE(shrink.intersectionEntries().size(), std::size_t(2));
+    QCOMPARE(shrink.intersectionEntries()[1].name, std::string("第二"));
+
+    click(shrink, QStringLiteral("JiaoJi_Btn"));
+    QCOMPARE(shrink.memo(1)->toPlainText(), QStringLiteral("456"));
+    QCOMPARE(shrink.pageCaption(1), QStringLiteral("交集结果为开奖号码 (共:1注)"));
+    // Both tolerant, 总容错 0 至 1: a number in one of the two lists is enough.
+    auto* entries = child<QTableWidget>(shrink, QStringLiteral("Jiao_Ji_ListView"));
+    for (int row : {0, 1})
+        QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, entries->visualItemRect(entries->item(row, 6)).center());
+    child<QCheckBox>(shrink, QStringLiteral("Jiao_Ji_ErrCuo"))->setChecked(true);
+    child<QSpinBox>(shrink, QStringLiteral("JJi_ECuo_EndValue"))->setValue(1);
+    click(shrink, QStringLiteral("JiaoJi_Btn"));
+    QCOMPARE(shrink.memo(1)->toPlainText(), QStringLiteral("123 456 789"));
+
+    // The result staged (an empty name is refused first), then copied back as a third entry.
+    dialogs.on(QStringLiteral("TF_Jiaoji_Frm"), [&](QDialog& d) {
+        CHECK_EQ(d.windowTitle(), QStringLiteral("转入暂存区"));
+        CHECK(!child<QComboBox>(d, QStringLiteral("Jiao_Ji_LeiBie"))->isVisibleTo(&d));
+        child<QComboBox>(d, QStringLiteral("Jiao_Ji_Name"))->setEditText(QStringLiteral(" "));
+        click(d, QStringLiteral("Tou_Zhu_Btn"));
+        CHECK_EQ(home.prompter.lastMessage(), QStringLiteral("请输入 交集名称"));
+        child<QComboBox>(d, QStringLiteral("Jiao_Ji_Name"))->setEditText(QStringLiteral("S1"));
+        click(d, QStringLiteral("Tou_Zhu_Btn"));
+        return int(QDialog::Rejected);
+    });
+    click(shrink, QStringLiteral("AddJj_ZanCun"));
+    QCOMPARE(shrink.stagedLists().size(), std::size_t(1));
+    QCOMPARE(shrink.stagedLists()[0].numbers.size(), std::size_t(3));
+    QCOMPARE(shrink.pages()->currentIndex(), 2);
+    click(shrink, QStringLiteral("Jiang_Hao_ZhuanCun"));
+    QCOMPARE(home.prompter.lastMessage(), QStringLiteral("共转入 1 个奖号大底"));
+    QCOMPARE(shrink.intersectionEntries().size(), std::size_t(3));
+    QCOMPARE(shrink.intersectionEntries()[2].name, std::string("S1"));
+
+    // Nothing used: refused.
+    std::vector<core::IntersectionEntry> unused = shrink.intersectionEntries();
+    for (auto& e : unused)
+        e.use = "0";
+    shrink.setIntersectionEntries(unused);
+    click(shrink, QStringLiteral("JiaoJi_Btn"));
+    QCOMPARE(home.prompter.lastMessage(), QStringLiteral("请选择要交集的组合"));
+    QVERIFY(dialogs.unexpected.isEmpty());
+}
+
+void ShrinkWindowTest::drawNumbersConvertAndHandOff() {
+    test::GuiHome home;
+    gui::MainWindow& w = home.start();
+    Dialogs dialogs;
+    dialogs.install(w);
+    gui::ShrinkWindow shrink(w);
+    shrink.memo(3)->setPlainText(QStringLiteral("112 123"));
+    shrink.convertDrawNumbers(true);
+    QCOMPARE(shrink.memo(3)->toPlainText(), QStringLiteral("112 121 123 132 211 213 231 312 321"));
+    QCOMPARE(shrink.pageCaption(3), QStringLiteral("开奖号码 (共:9注)"));
+    child<QComboBox>(shrink, QStringLiteral("Kj_hm_List"))->setCurrentIndex(2);
+    QCOMPARE(shrink.memo(3)->toPlainText(), QStringLiteral("112 121 123\n132 211 213\n231 312 321"));
+    shrink.memo(3)->setPlainText(QStringLiteral("321 231 555"));
+    shrink.convertDrawNumbers(false);
+    QCOMPARE(shrink.memo(3)->toPlainText(), QStringLiteral("123 555"));
+
+    // "结果过滤" takes the memo of the page shown.
+    shrink.pages()->setCurrentIndex(3);
+    shrink.resultToBetList();
+    QCOMPARE(shrink.betList(), (std::vector<std::string>{"123", "555"}));
+    QCOMPARE(home.prompter.lastMessage(), QStringLiteral("已导入投注区"));
+
+    // The converter with 开奖号码 sorts the bet list into the draw-number page.
+    shrink.setBetList({"987", "000"});
+    dialogs.on(QStringLiteral("TF_XGuiConvert"), [](QDialog& d) {
+        click(d, QStringLiteral("Guo_Lv_Btn"));
+        return int(QDialog::Rejected);
+    });
+    shrink.pages()->setCurrentIndex(0);
+    click(shrink, QStringLiteral("bsSkinSpeedButton1"));
+    QCOMPARE(shrink.memo(3)->toPlainText(), QStringLiteral("000 987"));
+    QCOMPARE(shrink.pages()->currentIndex(), 3);
+    // 星轨1 adds the block's base number digit by digit.
+    const auto key = core::seriesKey(w.trackTable(), 1);
+    QVERIFY(key.has_value());
+    shrink.trackConvert(1);
+    const auto expected = core::TrackConvert({"987", "000"}, *key);
+    QCOMPARE(shrink.memo(3)->toPlainText(),
+             QString::fromStdString(expected[0] + " " + expected[1]));
+
+    // Print hand-off: nothing to print is refused; a list is written for the print program.
+    shrink.setBetList({});
+    click(shrink, QStringLiteral("Tou_zhu_Cmd_06"));
+    QCOMPARE(home.prompter.lastMessage(), QStringLiteral("没有可打印的组合!"));
+    shrink.setBetList({"012", "345"});
+    click(shrink, QStringLiteral("Tou_zhu_Cmd_06"));
+    QVERIFY(std::filesystem::exists(home.home / "print_data.txt"));
+    QVERIFY(dialogs.unexpected.isEmpty());
+}
 
 QTEST_MAIN(ShrinkWindowTest)
 #include "shrink_window_test.moc"

@@ -1,9 +1,11 @@
 #include "gui/editors/condition_editor_dialog.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -118,6 +120,12 @@ ConditionEditorDialog::ConditionEditorDialog(core::EditorWindow which, MainWindo
     resize(860, 560);
 }
 
+void ConditionEditorDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Centred on the screen, as the editors always open.
+    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+}
+
 ValuePickerDialog& ConditionEditorDialog::picker() {
     if (!m_picker) m_picker = new ValuePickerDialog(m_main.prompter(), this);
     return *m_picker;
@@ -148,6 +156,11 @@ void ConditionEditorDialog::SelectKind(core::ConditionKind kind) {
     m_stack->setCurrentWidget(m_pages.at(kind));
     setLevelVisible(p->spec().levelTolerance);
     p->runSeriesPreset();
+    // The window takes the size of the kind's panel, within the screen.
+    const QSize hint = p->sizeHint();
+    const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+    resize(std::clamp(hint.width() + 40, 560, screenArea.width() - 40),
+           std::clamp(hint.height() + 110, 300, screenArea.height() - 60));
     UpdateConditionCount();
 }
 

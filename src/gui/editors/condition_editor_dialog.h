@@ -40,6 +40,9 @@ public:
     ValuePickerDialog& picker();
     QString statusText(int panel) const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void UpdateConditionCount();
     void setLevelVisible(bool visible);

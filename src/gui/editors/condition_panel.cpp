@@ -117,6 +117,7 @@ void ConditionPanel::buildRecord(int index) {
     const QString base = q(m_spec.panel) + QStringLiteral("_%1").arg(index + 1, 2, 10, QLatin1Char('0'));
 
     auto* frame = new QWidget(this);
+    frame->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     auto* row = new QHBoxLayout(frame);
     row->setContentsMargins(0, 2, 0, 2);
     r.main = new QCheckBox(q(r.spec->caption), frame);
@@ -188,7 +189,10 @@ QWidget* ConditionPanel::buildInput(Record& r, QWidget* parent) {
         auto* grid = new QGridLayout(box);
         grid->setContentsMargins(0, 0, 0, 0);
         const int perRow = spec.options.size() > 10 ? 9 : std::max<int>(1, static_cast<int>(spec.options.size()));
-        addOptions(grid, spec.options, spec.input == core::RecordInput::GroupType ? 5 : perRow);
+        const int columns = spec.input == core::RecordInput::GroupType ? 5 : perRow;
+        addOptions(grid, spec.options, columns);
+        // Few options stay together on the left instead of spreading over the row.
+        grid->setColumnStretch(columns, 1);
         if (spec.input == core::RecordInput::GroupType) {
             const auto follow = [&r](int head, std::initializer_list<int> subs) {
                 for (int sub : subs) {

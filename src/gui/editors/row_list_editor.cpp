@@ -138,7 +138,8 @@ RowListEditor::RowListEditor(const core::KindSpec& spec, const BallImageCache* b
     m_list->verticalHeader()->setDefaultSectionSize(20);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->horizontalHeader()->setDefaultSectionSize(56);
+    m_list->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     m_list->setMinimumHeight(120);
     connect(m_list, &QTableWidget::cellClicked, this, &RowListEditor::cellClicked);
     groupLayout->addWidget(m_list);
