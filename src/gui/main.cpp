@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
                                   QStringLiteral("DIR"));
     parser.addOption(homeOption);
     QCommandLineOption openOption(QStringLiteral("open"),
-                                  QStringLiteral("A window to open after start-up: shrink, or editor:KIND (1..25)."),
+                                  QStringLiteral("A window to open after start-up: shrink, shrink:PAGE (0..3) or editor:KIND (1..25)."),
                                   QStringLiteral("WINDOW"));
     parser.addOption(openOption);
     parser.process(app);

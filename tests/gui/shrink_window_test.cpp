@@ -14,6 +14,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "core/shrink/condition_file.h"
 #include "core/shrink/number_list.h"
@@ -337,6 +338,7 @@ private slots:
     }
 
     void listWorkbenchPages();
+    void historyKindsFreezeTheirCodeLists();
     void drawNumbersConvertAndHandOff();
 
     void listsAndConditionFilesRoundTrip() {
@@ -504,6 +506,63 @@ void ShrinkWindowTest::drawNumbersConvertAndHandOff() {
     click(shrink, QStringLiteral("Tou_zhu_Cmd_06"));
     QVERIFY(std::filesystem::exists(home.home / "print_data.txt"));
     QVERIFY(dialogs.unexpected.isEmpty());
+}
+
+void ShrinkWindowTest::historyKindsFreezeTheirCodeLists() {
+    test::GuiHome home;
+    gui::MainWindow& w = home.start();
+    Dialogs dialogs;
+    dialogs.install(w);
+    gui::ShrinkWindow shrink(w);
+    const auto made = core::SeriesPreset(16, shrink.history(), 2);
+    QVERIFY(made.has_value() && made->has_value());
+    // 复隔中 on 星轨2: the code lists shown are those of the history, frozen into the line.
+    dialogs.on(QStringLiteral("TF_GuoL_FuZhu_2"), [&](QDialog& editor) {
+        child<QComboBox>(editor, QStringLiteral("XingGui_FuGeZhong"))->setCurrentIndex(2);
+        CHECK_EQ(child<QLabel>(editor, QStringLiteral("P_Cmd_2_07_set1"))->text(),
+                 QStringLiteral("复码：") + QString::fromStdString((*made)->set1));
+        child<QCheckBox>(editor, QStringLiteral("P_Cmd_2_07_01"))->click();
+        child<QCheckBox>(editor, QStringLiteral("P_Cmd_2_07_01_o2"))->click();
+        click(editor, QStringLiteral("Btn_Add_Tj"));
+        return int(QDialog::Rejected);
+    });
+    click(shrink, QStringLiteral("Tj_Cmd_2_07"));
+    QVERIFY(dialogs.unexpected.isEmpty());
+    QCOMPARE(shrink.conditions().size(), std::size_t(1));
+    core::ReferenceElement expected = **made;
+    expected.series = 2;
+    QCOMPARE(shrink.conditions()[0].content, "复码个数~1~1~0&" + expected.text());
+
+    // A 星轨7 line is refused: the track table has six blocks.
+    dialogs.on(QStringLiteral("TF_GuoL_FuZhu_2"), [&](QDialog& editor) {
+        child<QComboBox>(editor, QStringLiteral("XingGui_RWL"))->setCurrentIndex(7);
+        child<QCheckBox>(editor, QStringLiteral("P_Cmd_2_10_01"))->click();
+        child<QCheckBox>(editor, QStringLiteral("P_Cmd_2_10_01_o1"))->click();
+        click(editor, QStringLiteral("Btn_Add_Tj"));
+        return int(QDialog::Rejected);
+    });
+    shrink.setConditions({});
+    click(shrink, QStringLiteral("Tj_Cmd_2_10"));
+    QCOMPARE(home.prompter.lastMessage(), QStringLiteral("星轨参数只支持 星轨1..星轨6"));
+    QVERIFY(shrink.conditions().empty());
+
+    // 已出号码 of the last 30 draws excludes exactly those draws' numbers.
+    dialogs.on(QStringLiteral("TF_GuoL_FuZhu"), [&](QDialog& editor) {
+        child<QCheckBox>(editor, QStringLiteral("PCTj_Cmd_1_11_01"))->click();
+        child<QComboBox>(editor, QStringLiteral("PCTj_Cmd_1_11_01_1"))->setEditText(QStringLiteral("30"));
+        click(editor, QStringLiteral("Btn_Add_Tj"));
+        return int(QDialog::Rejected);
+    });
+    click(shrink, QStringLiteral("Tj_Cmd_1_11"));
+    QCOMPARE(shrink.conditions().back().content, std::string("已出号码~30^0~0~0&%0"));
+    click(shrink, QStringLiteral("Tou_Zhu_Btn"));
+    click(shrink, QStringLiteral("Guo_Lv_Btn"));
+    std::set<std::string> drawn;
+    for (std::size_t i = w.drawList().size() - 30; i < w.drawList().size(); ++i)
+        drawn.insert(w.drawList()[i].digits.substr(0, 3));
+    QCOMPARE(shrink.betList().size(), 1000 - drawn.size());
+    for (const auto& number : shrink.betList())
+        QVERIFY(!drawn.contains(number));
 }
 
 QTEST_MAIN(ShrinkWindowTest)

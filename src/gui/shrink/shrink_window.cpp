@@ -131,6 +131,7 @@ core::SeriesHistory ShrinkWindow::history() const {
 void openOnStart(ShrinkWindow& shrink, const QString& what) {
     QTimer::singleShot(300, &shrink, [&shrink, what] {
         shrink.showWorkspace();
+        if (what.startsWith(QStringLiteral("shrink:"))) shrink.pages()->setCurrentIndex(what.mid(7).toInt());
         if (what.startsWith(QStringLiteral("editor:"))) shrink.openKindEditor(what.mid(7).toInt());
     });
 }

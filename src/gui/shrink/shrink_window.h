@@ -159,8 +159,8 @@ private:
     std::vector<std::string> m_bets;
 };
 
-/// Opens a window of the workspace once start-up has finished ("shrink", or "editor:KIND" for the
-/// editor of a kind in add mode), for a look at it without clicking through.
+/// Opens a window of the workspace once start-up has finished ("shrink", "shrink:PAGE" on a middle
+/// page, or "editor:KIND" for the editor of a kind in add mode), for a look without clicking through.
 void openOnStart(ShrinkWindow& shrink, const QString& what);
 
 } // namespace p3::gui

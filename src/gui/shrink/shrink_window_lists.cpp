@@ -164,6 +164,8 @@ QWidget* ShrinkWindow::buildIntersectionPage() {
                             QStringLiteral("容错")});
     for (int c : {0, 1, 5, 6})
         m_entryView->setColumnWidth(c, 40);
+    m_entryView->horizontalHeader()->setStretchLastSection(false);
+    m_entryView->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     connect(m_entryView, &QTableWidget::cellClicked, this, [this](int row, int column) {
         if (row < 0 || row >= static_cast<int>(m_entries.size())) return;
         auto& e = m_entries[static_cast<std::size_t>(row)];
