@@ -18,6 +18,7 @@
 
 #include "core/shrink/condition_file.h"
 #include "core/shrink/number_list.h"
+#include "core/tools/print_layout.h"
 #include "gui/editors/condition_editor_dialog.h"
 #include "gui/editors/condition_panel.h"
 #include "gui/editors/row_list_editor.h"
@@ -502,9 +503,20 @@ void ShrinkWindowTest::drawNumbersConvertAndHandOff() {
     shrink.setBetList({});
     click(shrink, QStringLiteral("Tou_zhu_Cmd_06"));
     QCOMPARE(home.prompter.lastMessage(), QStringLiteral("没有可打印的组合!"));
-    shrink.setBetList({"012", "345"});
+    shrink.setBetList({"012", "345", "678"});
+    dialogs.on(QStringLiteral("TF_print"), [](QDialog& d) {
+        CHECK(child<QLineEdit>(d, QStringLiteral("Print_Title"))->text().endsWith(QStringLiteral("期投注结果")));
+        CHECK_EQ(child<QLabel>(d, QStringLiteral("zhu_shu"))->text(), QStringLiteral("共：3注"));
+        child<QComboBox>(d, QStringLiteral("Cmd_txt_01"))->setCurrentIndex(0);
+        child<QComboBox>(d, QStringLiteral("Cmd_txt_02"))->setCurrentIndex(1);
+        click(d, QStringLiteral("bsSkinSpeedButton2"));
+        return int(QDialog::Rejected);
+    });
     click(shrink, QStringLiteral("Tou_zhu_Cmd_06"));
-    QVERIFY(std::filesystem::exists(home.home / "print_data.txt"));
+    auto handoff = core::readPrintHandoff(home.home);
+    QVERIFY(handoff.has_value());
+    QCOMPARE(handoff->count, 3L);
+    QCOMPARE(handoff->lines, (std::vector<std::string>{"   0-1-2   3-4-5", "   6-7-8"}));
     QVERIFY(dialogs.unexpected.isEmpty());
 }
 

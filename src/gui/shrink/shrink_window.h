@@ -28,6 +28,7 @@ namespace p3::gui {
 
 class BallGrid;
 class IntersectionNameDialog;
+class PrintDialog;
 class ConditionEditorDialog;
 class MainWindow;
 class Prompter;
@@ -86,7 +87,7 @@ public:
     void convertDrawNumbers(bool groupToDirect);
     /// "生成开奖号码": the bet list plus the key of a series into the draw-number page.
     void trackConvert(core::SeriesIndex series);
-    /// Hands numbers to the print program; "没有可打印的组合!" for none.
+    /// Hands numbers to the print window TF_print; "没有可打印的组合!" for none.
     void printNumbers(const std::vector<std::string>& numbers);
     QPlainTextEdit* memo(int page) const;
     QString pageCaption(int page) const;
@@ -138,6 +139,7 @@ private:
     QLabel* m_count = nullptr;
     std::array<ConditionEditorDialog*, 3> m_editors{};
     IntersectionNameDialog* m_nameDialog = nullptr;
+    PrintDialog* m_printDialog = nullptr;
     QTableWidget* m_entryView = nullptr;
     QCheckBox* m_jjTolerance = nullptr;
     QSpinBox* m_jjBegin = nullptr;

@@ -23,6 +23,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/prompter.h"
 #include "gui/shrink/intersection_name_dialog.h"
+#include "gui/shrink/print_dialog.h"
 #include "gui/shrink/shrink_window.h"
 
 namespace p3::gui {
@@ -553,11 +554,12 @@ void ShrinkWindow::printNumbers(const std::vector<std::string>& numbers) {
     const auto& draws = m_main.drawList();
     const std::string title =
         core::proposedPrintTitle(m_main.currentLottery().name, draws.empty() ? std::string() : draws.back().period);
-    if (auto written = core::writePrintHandoff(m_main.home(), numbers, core::PrintLayout{}, title); !written) {
-        m_prompter.information(this, q(written.error().message));
-        return;
-    }
-    m_main.startHomeProgram(q(std::string(core::kPrintProgramName)));
+    if (!m_printDialog)
+        m_printDialog = new PrintDialog(m_main.home(), m_prompter, [this] {
+            m_main.startHomeProgram(q(std::string(core::kPrintProgramName)));
+        }, this);
+    m_printDialog->setNumbers(numbers, q(title));
+    m_main.runDialog(*m_printDialog);
 }
 
 } // namespace p3::gui
