@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,9 +42,12 @@ public:
         edit->installEventFilter(this);
     }
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonPress && m_open) {
+        const bool tabbedIn = event->type() == QEvent::FocusIn &&
+                              (static_cast<QFocusEvent*>(event)->reason() == Qt::TabFocusReason ||
+                               static_cast<QFocusEvent*>(event)->reason() == Qt::BacktabFocusReason);
+        if ((event->type() == QEvent::MouseButtonPress || tabbedIn) && m_open) {
             m_open();
-            return true;
+            return event->type() == QEvent::MouseButtonPress;
         }
         return false;
     }

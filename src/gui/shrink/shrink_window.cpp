@@ -377,6 +377,8 @@ void ShrinkWindow::refreshConditions() {
         m_conditionsView->setItem(row, ColNumber, readOnlyItem(QString::number(row + 1)));
         m_conditionsView->setItem(row, ColUse, flagItem(line.use));
         m_conditionsView->setItem(row, ColKeyword, readOnlyItem(q(line.keyword)));
+        // The content column is not shown; its text is at hand over the keyword.
+        m_conditionsView->item(row, ColKeyword)->setToolTip(q(line.content));
         m_conditionsView->setItem(row, ColCounts, readOnlyItem(q(line.counts)));
         m_conditionsView->setItem(row, ColKeep, flagItem(line.keep));
         m_conditionsView->setItem(row, ColTolerant, flagItem(line.tolerant));
