@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <algorithm>
 #include <deque>
 #include <fstream>
 #include <functional>
@@ -339,6 +340,8 @@ private slots:
     }
 
     void listWorkbenchPages();
+    void popupMenusEditTheLists();
+    void shutDownWithoutTheWorkspaceKeepsTheFile();
     void historyKindsFreezeTheirCodeLists();
     void drawNumbersConvertAndHandOff();
 
@@ -575,6 +578,57 @@ void ShrinkWindowTest::historyKindsFreezeTheirCodeLists() {
     QCOMPARE(shrink.betList().size(), 1000 - drawn.size());
     for (const auto& number : shrink.betList())
         QVERIFY(!drawn.contains(number));
+}
+
+void ShrinkWindowTest::popupMenusEditTheLists() {
+    test::GuiHome home;
+    gui::MainWindow& w = home.start();
+    gui::ShrinkWindow shrink(w);
+    const auto action = [&](const char* name) { shrink.findChild<QAction*>(QString::fromLatin1(name))->trigger(); };
+    shrink.setConditions({line("1", "和值", "1|0|无设置", "和值~6~1~0&"), line("0", "和值", "1|0|无设置", "和值~7~1~0&"),
+                          line("1", "和值", "1|0|无设置", "和值~8~1~0&")});
+    action("N_NoUse");
+    QVERIFY(std::ranges::all_of(shrink.conditions(), [](const auto& l) { return l.use == "0"; }));
+    action("N_AllTolerant");
+    QVERIFY(std::ranges::all_of(shrink.conditions(), [](const auto& l) { return l.tolerant == "1"; }));
+    auto* list = child<QTableWidget>(shrink, QStringLiteral("ListView_Tj"));
+    list->selectRow(1);
+    action("N_DeleteRow");
+    QCOMPARE(shrink.conditions().size(), std::size_t(2));
+    QCOMPARE(shrink.conditions()[1].content, std::string("和值~8~1~0&"));
+    QCOMPARE(list->item(1, 0)->text(), QStringLiteral("2"));
+    action("N_DeleteAll");
+    QVERIFY(shrink.conditions().empty());
+
+    // 新增号码 keeps the digits of the answer; anything but three is refused.
+    shrink.setBetList({"111"});
+    home.prompter.answerText(QStringLiteral("1 2 3"));
+    action("N_AddBet");
+    home.prompter.answerText(QStringLiteral("12"));
+    action("N_AddBet");
+    QCOMPARE(home.prompter.lastMessage(), QStringLiteral("投注号码格式不正确!"));
+    QCOMPARE(shrink.betList(), (std::vector<std::string>{"111", "123"}));
+    child<QTableWidget>(shrink, QStringLiteral("TZ_List"))->selectRow(0);
+    action("N_DeleteBet");
+    QCOMPARE(shrink.betList(), (std::vector<std::string>{"123"}));
+    QCOMPARE(shrink.countLabel(), QStringLiteral("共: 1 注"));
+}
+
+void ShrinkWindowTest::shutDownWithoutTheWorkspaceKeepsTheFile() {
+    test::GuiHome home;
+    {
+        std::ofstream out(home.home / "~tmp_tj.ag");
+        out << "Begin_Tianjiao\n1~和值~1|0|无设置~1~0\n和值~6\nEnd_Tianjiao\n";
+    }
+    gui::MainWindow& w = home.start();
+    {
+        gui::ShrinkWindow shrink(w);
+        shrink.setConditions({});
+    }
+    w.close();
+    auto kept = core::readConditionFile(home.home / "~tmp_tj.ag");
+    QVERIFY(kept.has_value());
+    QCOMPARE(kept->size(), std::size_t(1));
 }
 
 QTEST_MAIN(ShrinkWindowTest)

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -103,17 +104,20 @@ ShrinkWindow::ShrinkWindow(MainWindow& main)
     if (loaded) setConditions(std::move(*loaded));
     else m_prompter.information(this, q(loaded.error().message));
 
-    main.setShrinkOpener([this] { showWorkspace(); });
-    main.setConditionListSaver([this](const std::filesystem::path& file) {
-        return core::writeConditionFile(file, m_lines);
+    // The main window may outlive this window (or destroy it from its own destructor): the hooks
+    // look the window up each time instead of holding it.
+    const QPointer<ShrinkWindow> self(this);
+    main.setShrinkOpener([self] {
+        if (self) self->showWorkspace();
+    });
+    main.setConditionListSaver([self](const std::filesystem::path& file) -> core::Status {
+        // Without the workspace there is no list, and an existing file is left as it is.
+        if (!self) return {};
+        return core::writeConditionFile(file, self->m_lines);
     });
 }
 
-ShrinkWindow::~ShrinkWindow() {
-    // The main window outlives this window only while it is being destroyed; nothing is saved then.
-    m_main.setConditionListSaver({});
-    m_main.setShrinkOpener({});
-}
+ShrinkWindow::~ShrinkWindow() = default;
 
 void ShrinkWindow::showWorkspace() {
     show();
@@ -475,9 +479,12 @@ QWidget* ShrinkWindow::buildBetArea() {
     m_betView->setContextMenuPolicy(Qt::CustomContextMenu);
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("Tou_zhuJG_PopupMenu"));
-    connect(menu->addAction(QStringLiteral("新增号码")), &QAction::triggered, this, &ShrinkWindow::addBetNumber);
-    connect(menu->addAction(QStringLiteral("删除号码")), &QAction::triggered, this,
-            &ShrinkWindow::deleteBetNumbers);
+    QAction* addNumber = menu->addAction(QStringLiteral("新增号码"));
+    addNumber->setObjectName(QStringLiteral("N_AddBet"));
+    connect(addNumber, &QAction::triggered, this, &ShrinkWindow::addBetNumber);
+    QAction* deleteNumbers = menu->addAction(QStringLiteral("删除号码"));
+    deleteNumbers->setObjectName(QStringLiteral("N_DeleteBet"));
+    connect(deleteNumbers, &QAction::triggered, this, &ShrinkWindow::deleteBetNumbers);
     connect(m_betView, &QWidget::customContextMenuRequested, this,
             [this, menu](const QPoint& at) { menu->popup(m_betView->viewport()->mapToGlobal(at)); });
     layout->addWidget(m_betView, 1);
