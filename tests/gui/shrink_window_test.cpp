@@ -340,6 +340,7 @@ private slots:
     }
 
     void listWorkbenchPages();
+    void singleRecordKindsCarryTheirToleranceToTheLine();
     void popupMenusEditTheLists();
     void shutDownWithoutTheWorkspaceKeepsTheFile();
     void historyKindsFreezeTheirCodeLists();
@@ -629,6 +630,61 @@ void ShrinkWindowTest::shutDownWithoutTheWorkspaceKeepsTheFile() {
     auto kept = core::readConditionFile(home.home / "~tmp_tj.ag");
     QVERIFY(kept.has_value());
     QCOMPARE(kept->size(), std::size_t(1));
+}
+
+void ShrinkWindowTest::singleRecordKindsCarryTheirToleranceToTheLine() {
+    test::GuiHome home;
+    gui::MainWindow& w = home.start();
+    Dialogs dialogs;
+    dialogs.install(w);
+    gui::ShrinkWindow shrink(w);
+    // 组选类型: the sub-options follow their heads; the value lists the chosen shapes in order.
+    dialogs.on(QStringLiteral("TF_GuoL_FuZhu"), [](QDialog& editor) {
+        const auto box = [&](const char* name) { return child<QCheckBox>(editor, QString::fromLatin1(name)); };
+        box("PCTj_Cmd_1_01_01")->click();
+        CHECK(!box("PCTj_Cmd_1_01_01_o3")->isEnabled());
+        box("PCTj_Cmd_1_01_01_o1")->click();
+        box("PCTj_Cmd_1_01_01_o2")->click();
+        CHECK(box("PCTj_Cmd_1_01_01_o3")->isEnabled());
+        box("PCTj_Cmd_1_01_01_o4")->click();
+        box("PCTj_Cmd_1_01_01_o5")->click();
+        box("PCTj_Cmd_1_01_01_o8")->click();
+        box("PCTj_Cmd_1_01_01_err")->click();
+        CHECK_EQ(child<QLabel>(editor, QStringLiteral("StatusBar1_1"))->text(), QStringLiteral("容错: 0个"));
+        click(editor, QStringLiteral("Btn_Add_Tj"));
+        return int(QDialog::Rejected);
+    });
+    click(shrink, QStringLiteral("Tj_Cmd_1_01"));
+    QCOMPARE(shrink.conditions().back().content, std::string("组选类型~豹子号 组三_连 顺子 半顺~1~1&"));
+    QCOMPARE(shrink.conditions().back().tolerant, std::string("1"));
+
+    // 和值 with the preset 奇数: the odd sums.
+    dialogs.on(QStringLiteral("TF_GuoL_FuZhu"), [](QDialog& editor) {
+        child<QCheckBox>(editor, QStringLiteral("PCTj_Cmd_1_06_01"))->click();
+        child<QComboBox>(editor, QStringLiteral("tmp_He_zhi"))->activated(0);
+        click(editor, QStringLiteral("Btn_Add_Tj"));
+        return int(QDialog::Rejected);
+    });
+    click(shrink, QStringLiteral("Tj_Cmd_1_06"));
+    QCOMPARE(shrink.conditions().back().content,
+             std::string("和值~1 3 5 7 9 11 13 15 17 19 21 23 25 27~1~0&"));
+
+    // 群号: its one main box starts ticked, and its 容错 box goes to the line's column.
+    dialogs.on(QStringLiteral("TF_GuoL_FuZhu_2"), [](QDialog& editor) {
+        CHECK(child<QCheckBox>(editor, QStringLiteral("P_Cmd_2_03_01"))->isChecked());
+        CHECK(!child<QCheckBox>(editor, QStringLiteral("Err_Check_Box"))->isVisibleTo(&editor));
+        child<QCheckBox>(editor, QStringLiteral("P_Cmd_2_03_01_o1"))->click();
+        child<QCheckBox>(editor, QStringLiteral("P_Cmd_2_03_01_o4"))->click();
+        child<QRadioButton>(editor, QStringLiteral("P_Cmd_2_03_01_exclude"))->click();
+        child<QCheckBox>(editor, QStringLiteral("P_Cmd_2_03_01_err"))->click();
+        click(editor, QStringLiteral("Btn_Add_Tj"));
+        return int(QDialog::Rejected);
+    });
+    click(shrink, QStringLiteral("Tj_Cmd_2_03"));
+    QCOMPARE(shrink.conditions().back().content, std::string("群号~0号 3号~0~1&"));
+    QCOMPARE(shrink.conditions().back().tolerant, std::string("1"));
+    QCOMPARE(shrink.conditions().back().counts, std::string("1|0|无设置"));
+    QVERIFY(dialogs.unexpected.isEmpty());
 }
 
 QTEST_MAIN(ShrinkWindowTest)
