@@ -160,7 +160,7 @@ void ConditionEditorDialog::SelectKind(core::ConditionKind kind) {
     const QSize hint = p->sizeHint();
     const QRect screenArea = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
     resize(std::clamp(hint.width() + 40, 560, screenArea.width() - 40),
-           std::clamp(hint.height() + 110, 300, screenArea.height() - 60));
+           std::clamp(hint.height() + 110, 200, screenArea.height() - 60));
     UpdateConditionCount();
 }
 

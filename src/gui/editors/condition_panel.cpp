@@ -306,6 +306,7 @@ QWidget* ConditionPanel::buildInput(Record& r, QWidget* parent) {
         r.periods = new QComboBox(box);
         r.periods->setObjectName(base + QStringLiteral("_1"));
         r.periods->setEditable(true);
+        r.periods->setMinimumWidth(80);
         for (const auto& word : core::splitPieces(spec.picker.words, ' '))
             r.periods->addItem(q(word));
         r.periods->setCurrentIndex(-1);
