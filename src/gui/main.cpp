@@ -10,6 +10,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/prompter.h"
 #include "gui/charts/tu_biao_window.h"
+#include "gui/shrink/shrink_window.h"
 
 namespace {
 
@@ -37,6 +38,10 @@ int main(int argc, char* argv[]) {
                                    QStringLiteral("Open the chart window at start, e.g. 开奖号码:常规参数."),
                                    QStringLiteral("SOURCE:CHART"));
     parser.addOption(chartOption);
+    QCommandLineOption openOption(QStringLiteral("open"),
+                                  QStringLiteral("A window to open after start-up: shrink, shrink:PAGE (0..3) or editor:KIND (1..25)."),
+                                  QStringLiteral("WINDOW"));
+    parser.addOption(openOption);
     parser.process(app);
 
     std::optional<std::filesystem::path> cliHome;
@@ -64,6 +69,7 @@ int main(int argc, char* argv[]) {
     }
     // The long-lived windows of the shrink workspace, the chart window and the tools are created here,
     // in their start-up order, as they join the workbench.
+    auto* shrink = new p3::gui::ShrinkWindow(window);
     window.show();
 
     // A session that ends (SIGTERM) or Ctrl+C closes the window as the user would, so that its
@@ -78,5 +84,6 @@ int main(int argc, char* argv[]) {
         QApplication::quit();
     });
     stopWatch.start(100);
+    if (parser.isSet(openOption)) p3::gui::openOnStart(*shrink, parser.value(openOption));
     return QApplication::exec();
 }

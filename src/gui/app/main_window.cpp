@@ -177,6 +177,7 @@ void MainWindow::buildCommands() {
         {"bsSkinSpeedButton1", "选择彩票", &MainWindow::bsSkinSpeedButton1Click},
         {"bsSkinSpeedButton2", "数据管理", &MainWindow::bsSkinSpeedButton2Click},
         {"bsSkinSpeedButton4", "新增奖号", &MainWindow::bsSkinSpeedButton4Click},
+        {"bsSkinSpeedButton3", "星轨缩水", &MainWindow::bsSkinSpeedButton3Click},
     };
     for (const Command& command : commands) {
         QAction* action = bar->addAction(QString::fromUtf8(command.caption));
@@ -487,8 +488,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     cancelBackgroundWork();
     // A file that could not be read at start-up is kept rather than overwritten with an empty list.
     if (!m_closed && m_conditionsError.empty()) {
-        if (auto saved = core::saveAutoConditionList(m_home, m_conditions); !saved)
-            m_prompter.information(this, fromStd(saved.error().message));
+        // The shrink workspace, once it exists, holds the list the user has been editing.
+        auto saved = m_conditionSaver ? m_conditionSaver(m_home / core::kAutoConditionFile)
+                                      : core::saveAutoConditionList(m_home, m_conditions);
+        if (!saved) m_prompter.information(this, fromStd(saved.error().message));
     }
     m_closed = true;
     m_balls.clear();

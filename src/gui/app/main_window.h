@@ -108,6 +108,12 @@ public:
     /// The shrink engine's condition list: read from "~tmp_tj.ag" of the home when the window is made,
     /// written back there at shut-down.
     core::ConditionList& conditionList() { return m_conditions; }
+    /// Opens the shrink workspace ("星轨缩水").
+    void setShrinkOpener(std::function<void()> opener) { m_shrinkOpener = std::move(opener); }
+    /// Writes the shrink workspace's condition list to the given file at shut-down.
+    void setConditionListSaver(std::function<core::Status(const std::filesystem::path&)> saver) {
+        m_conditionSaver = std::move(saver);
+    }
 
     /// Starts a program or opens a file of the home by name; false when there is none.
     bool startHomeProgram(const QString& name);
@@ -119,6 +125,8 @@ public:
     void bsSkinSpeedButton2Click();
     /// "新增奖号": one draw added directly.
     void bsSkinSpeedButton4Click();
+    /// "星轨缩水": the shrink workspace.
+    void bsSkinSpeedButton3Click();
     /// `Auto_update_Data`: downloads the current lottery's new draws on a worker thread.
     void startBackgroundUpdate();
     /// Waits until every background update has ended (their results are still handed over).
@@ -201,6 +209,8 @@ private:
     std::string m_conditionsError;
     /// Set at shut-down: the version check and the downloads still running give up.
     std::shared_ptr<std::atomic<bool>> m_cancel = std::make_shared<std::atomic<bool>>(false);
+    std::function<core::Status(const std::filesystem::path&)> m_conditionSaver;
+    std::function<void()> m_shrinkOpener;
     bool m_shown = false;
     bool m_startupDone = false;
     bool m_closed = false;

@@ -53,6 +53,10 @@ int MainWindow::runDialog(QDialog& dialog) {
     return m_dialogRunner ? m_dialogRunner(dialog) : dialog.exec();
 }
 
+void MainWindow::bsSkinSpeedButton3Click() {
+    if (m_shrinkOpener) m_shrinkOpener();
+}
+
 void MainWindow::bsSkinSpeedButton1Click() {
     if (!m_selectDialog) m_selectDialog = new LotterySelectDialog(*this);
     m_selectDialog->prepare();

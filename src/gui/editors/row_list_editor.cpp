@@ -1,0 +1,272 @@
+#include "gui/editors/row_list_editor.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "gui/shrink/ball_grid.h"
+
+namespace p3::gui {
+namespace {
+
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string digitsOf(const BallGrid* grid) {
+    std::string out;
+    for (int v : grid->chosenValues())
+        out += static_cast<char>('0' + v);
+    return out;
+}
+
+void chooseDigits(BallGrid* grid, const std::string& digits) {
+    grid->setAllChosen(false);
+    for (char c : digits)
+        if (c >= '0' && c <= '9') grid->setChosen(c - '0', true);
+}
+
+QTableWidgetItem* cell(const QString& text, bool flag = false, bool on = false) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    if (flag) item->setData(Qt::CheckStateRole, on ? Qt::Checked : Qt::Unchecked);
+    return item;
+}
+
+} // namespace
+
+RowListEditor::RowListEditor(const core::KindSpec& spec, const BallImageCache* balls,
+                             std::function<void(const QString&)> inform, QWidget* parent)
+    : QWidget(parent), m_kind(spec.kind), m_inform(std::move(inform)) {
+    setObjectName(q(spec.panel) + QStringLiteral("_rows"));
+    auto* layout = new QVBoxLayout(this);
+    auto* controls = new QGridLayout;
+    const QString prefix = isPositionList() ? QStringLiteral("Tj_08_Grid_") : QStringLiteral("Tj_09_Grid_");
+    const auto addGrid = [&](int index, const QString& label, int count, int row) {
+        auto* g = new BallGrid(balls, count, count, this);
+        g->setObjectName(prefix + QString::number(index + 1));
+        m_grids[static_cast<std::size_t>(index)] = g;
+        controls->addWidget(new QLabel(label, this), row, 0);
+        controls->addWidget(g, row, 1);
+        if (count == 10) {
+            auto* all = new QPushButton(QStringLiteral("全选"), this);
+            auto* none = new QPushButton(QStringLiteral("全清"), this);
+            for (QPushButton* b : {all, none})
+                b->setAutoDefault(false);
+            connect(all, &QPushButton::clicked, g, [g] { g->setAllChosen(true); });
+            connect(none, &QPushButton::clicked, g, [g] { g->setAllChosen(false); });
+            controls->addWidget(all, row, 2);
+            controls->addWidget(none, row, 3);
+        }
+    };
+    auto* options = new QHBoxLayout;
+    if (isPositionList()) {
+        addGrid(0, QStringLiteral("百位："), 10, 0);
+        addGrid(1, QStringLiteral("十位："), 10, 1);
+        addGrid(2, QStringLiteral("个位："), 10, 2);
+        for (int i = 0; i < 4; ++i) {
+            m_counts[static_cast<std::size_t>(i)] = new QCheckBox(QStringLiteral("%1个位置正确").arg(i), this);
+            m_counts[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("Tj_08_Count_%1").arg(i));
+            options->addWidget(m_counts[static_cast<std::size_t>(i)]);
+        }
+    } else {
+        addGrid(0, QStringLiteral("号码组："), 10, 0);
+        addGrid(1, QStringLiteral("中出个数："), 4, 1);
+        m_once = new QRadioButton(QStringLiteral("重复数字算1个"), this);
+        m_many = new QRadioButton(QStringLiteral("重复数字算多个"), this);
+        auto* group = new QButtonGroup(this);
+        group->addButton(m_once);
+        group->addButton(m_many);
+        m_once->setChecked(true);
+        options->addWidget(m_once);
+        options->addWidget(m_many);
+    }
+    m_keep = new QRadioButton(QStringLiteral("保留"), this);
+    m_exclude = new QRadioButton(QStringLiteral("排除"), this);
+    auto* keepGroup = new QButtonGroup(this);
+    keepGroup->addButton(m_keep);
+    keepGroup->addButton(m_exclude);
+    m_keep->setChecked(true);
+    m_tolerant = new QCheckBox(QStringLiteral("容错"), this);
+    options->addSpacing(12);
+    options->addWidget(m_keep);
+    options->addWidget(m_exclude);
+    options->addWidget(m_tolerant);
+    options->addStretch();
+    layout->addLayout(controls);
+    layout->addLayout(options);
+
+    auto* buttons = new QHBoxLayout;
+    const std::array<std::pair<const char*, void (RowListEditor::*)()>, 4> commands{
+        {{"添加", &RowListEditor::addRow},
+         {"修改", &RowListEditor::modifyRow},
+         {"删除", &RowListEditor::deleteRows},
+         {"清空", &RowListEditor::clearRows}}};
+    const std::array<const char*, 4> names{"_Add", "_Modify", "_Delete", "_Clear"};
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        auto* b = new QPushButton(QString::fromUtf8(commands[i].first), this);
+        b->setObjectName(q(spec.panel) + QString::fromLatin1(names[i]));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, commands[i].second);
+        buttons->addWidget(b);
+    }
+    buttons->addStretch();
+    layout->addLayout(buttons);
+
+    auto* group = new QGroupBox(QStringLiteral("已存在条件"), this);
+    auto* groupLayout = new QVBoxLayout(group);
+    m_list = new QTableWidget(0, 0, group);
+    m_list->setObjectName(isPositionList() ? QStringLiteral("Tj_08_Grid_4") : QStringLiteral("Tj_09_Grid_3"));
+    const QStringList headers =
+        isPositionList()
+            ? QStringList{QStringLiteral("序号"), QStringLiteral("使用"), QStringLiteral("内容"),
+                          QStringLiteral("正确位置"), QStringLiteral("保留"), QStringLiteral("容错")}
+            : QStringList{QStringLiteral("序号"), QStringLiteral("使用"), QStringLiteral("号码组"),
+                          QStringLiteral("中出个数"), QStringLiteral("算1个"), QStringLiteral("保留"),
+                          QStringLiteral("容错")};
+    m_list->setColumnCount(static_cast<int>(headers.size()));
+    m_list->setHorizontalHeaderLabels(headers);
+    m_list->verticalHeader()->hide();
+    m_list->verticalHeader()->setDefaultSectionSize(20);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->horizontalHeader()->setDefaultSectionSize(56);
+    m_list->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    m_list->setMinimumHeight(120);
+    connect(m_list, &QTableWidget::cellClicked, this, &RowListEditor::cellClicked);
+    groupLayout->addWidget(m_list);
+    layout->addWidget(group, 1);
+}
+
+std::optional<std::string> RowListEditor::controlsValue() {
+    std::string counts;
+    core::Result<std::string> value;
+    if (isPositionList()) {
+        for (int i = 0; i < 4; ++i)
+            if (m_counts[static_cast<std::size_t>(i)]->isChecked()) counts += static_cast<char>('0' + i);
+        value = core::positionRowValue(true, {digitsOf(m_grids[0]), digitsOf(m_grids[1]), digitsOf(m_grids[2])},
+                                       counts);
+    } else {
+        value = core::groupRowValue(true, digitsOf(m_grids[0]), digitsOf(m_grids[1]), m_once->isChecked());
+    }
+    if (!value) {
+        if (m_inform) m_inform(QString::fromStdString(value.error().message));
+        return std::nullopt;
+    }
+    return *value;
+}
+
+void RowListEditor::addRow() {
+    auto value = controlsValue();
+    if (!value) return;
+    m_rows.push_back({true, *value, m_keep->isChecked(), m_tolerant->isChecked()});
+    refresh();
+}
+
+void RowListEditor::modifyRow() {
+    const int row = m_list->currentRow();
+    if (row < 0 || row >= static_cast<int>(m_rows.size())) {
+        if (m_inform) m_inform(QStringLiteral("您没有选择可以修改的条件"));
+        return;
+    }
+    auto value = controlsValue();
+    if (!value) return;
+    // The row keeps its use flag; the rest comes from the controls.
+    const std::string use = core::splitKeepEmpty(m_rows[static_cast<std::size_t>(row)].value, '^').front();
+    m_rows[static_cast<std::size_t>(row)] = {true, use + value->substr(1), m_keep->isChecked(),
+                                             m_tolerant->isChecked()};
+    refresh();
+}
+
+void RowListEditor::deleteRows() {
+    std::vector<bool> doomed(m_rows.size(), false);
+    for (const QModelIndex& index : m_list->selectionModel()->selectedRows())
+        doomed[static_cast<std::size_t>(index.row())] = true;
+    std::vector<core::RecordState> kept;
+    for (std::size_t i = 0; i < m_rows.size(); ++i)
+        if (!doomed[i]) kept.push_back(m_rows[i]);
+    m_rows = std::move(kept);
+    refresh();
+}
+
+void RowListEditor::clearRows() {
+    m_rows.clear();
+    refresh();
+}
+
+void RowListEditor::setRecords(std::vector<core::RecordState> rows) {
+    m_rows = std::move(rows);
+    refresh();
+}
+
+void RowListEditor::refresh() {
+    m_list->setRowCount(static_cast<int>(m_rows.size()));
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const auto& r = m_rows[i];
+        const auto parts = core::splitKeepEmpty(r.value, '^');
+        const auto part = [&](std::size_t k) { return k < parts.size() ? q(parts[k]) : QString(); };
+        const int row = static_cast<int>(i);
+        int column = 0;
+        m_list->setItem(row, column++, cell(QString::number(row + 1)));
+        m_list->setItem(row, column++, cell({}, true, part(0) == QLatin1String("1")));
+        m_list->setItem(row, column++, cell(part(1)));
+        m_list->setItem(row, column++, cell(part(2)));
+        if (!isPositionList()) m_list->setItem(row, column++, cell(part(3)));
+        m_list->setItem(row, column++, cell({}, true, r.keep));
+        m_list->setItem(row, column++, cell({}, true, r.tolerant));
+    }
+    emit rowsChanged();
+}
+
+void RowListEditor::cellClicked(int row, int column) {
+    if (row < 0 || row >= static_cast<int>(m_rows.size())) return;
+    auto& r = m_rows[static_cast<std::size_t>(row)];
+    const int keepColumn = isPositionList() ? 4 : 5;
+    if (column == 1) {
+        auto parts = core::splitKeepEmpty(r.value, '^');
+        parts[0] = core::toggleFlag(parts[0]);
+        std::string joined;
+        for (std::size_t k = 0; k < parts.size(); ++k)
+            joined += (k ? "^" : "") + parts[k];
+        r.value = joined;
+    } else if (column == keepColumn) {
+        r.keep = !r.keep;
+    } else if (column == keepColumn + 1) {
+        r.tolerant = !r.tolerant;
+    } else {
+        loadRow(row);
+        return;
+    }
+    refresh();
+    m_list->selectRow(row);
+}
+
+void RowListEditor::loadRow(int row) {
+    const auto& r = m_rows[static_cast<std::size_t>(row)];
+    const auto parts = core::splitKeepEmpty(r.value, '^');
+    if (isPositionList()) {
+        const auto sets = parts.size() > 1 ? core::splitKeepEmpty(parts[1], '/') : std::vector<std::string>{};
+        for (std::size_t p = 0; p < 3; ++p)
+            chooseDigits(m_grids[p], p < sets.size() ? sets[p] : std::string());
+        const std::string counts = parts.size() > 2 ? parts[2] : std::string();
+        for (int i = 0; i < 4; ++i)
+            m_counts[static_cast<std::size_t>(i)]->setChecked(counts.find(static_cast<char>('0' + i)) !=
+                                                              std::string::npos);
+    } else {
+        chooseDigits(m_grids[0], parts.size() > 1 ? parts[1] : std::string());
+        chooseDigits(m_grids[1], parts.size() > 2 ? parts[2] : std::string());
+        (parts.size() > 3 && parts[3] == "0" ? m_many : m_once)->setChecked(true);
+    }
+    (r.keep ? m_keep : m_exclude)->setChecked(true);
+    m_tolerant->setChecked(r.tolerant);
+}
+
+} // namespace p3::gui

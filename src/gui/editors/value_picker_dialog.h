@@ -1,0 +1,46 @@
+#pragma once
+/// The value-list picker TF_TjcanShu ("请选择"): the choices of a record's value edit with range
+/// choosing, all / none / invert, and the chosen values joined by blanks.
+#include <QDialog>
+
+#include "core/catalogue/condition_catalogue.h"
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+
+namespace p3::gui {
+
+class Prompter;
+
+class ValuePickerDialog final : public QDialog {
+    Q_OBJECT
+public:
+    ValuePickerDialog(Prompter& prompter, QWidget* parent = nullptr);
+
+    /// `SetupChoices`: the choices and which of them the current text ticks; the result is emptied.
+    void SetupChoices(const core::PickerChoices& choices, const QString& currentText);
+    /// The ticked choices joined by single blanks after "确定"; empty after "取消".
+    QString result() const { return m_result; }
+
+    QListWidget* choices() const { return m_list; }
+    void setTicked(int index, bool ticked);
+    /// `box_Beg_MChange`: ticks exactly the choices from begin through end.
+    void chooseRange(int begin, int end);
+    void tickAll(bool ticked);
+    void invert();
+    /// "确定": refuses an empty choice with "请选择值!".
+    void confirm();
+
+private:
+    void recount();
+
+    Prompter& m_prompter;
+    QListWidget* m_list = nullptr;
+    QComboBox* m_begin = nullptr;
+    QComboBox* m_end = nullptr;
+    QLabel* m_count = nullptr;
+    QString m_result;
+};
+
+} // namespace p3::gui

@@ -1,0 +1,82 @@
+#include "gui/shrink/intersection_name_dialog.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "core/shrink/condition_line.h"
+#include "core/shrink/workbench.h"
+#include "gui/app/prompter.h"
+
+namespace p3::gui {
+
+IntersectionNameDialog::IntersectionNameDialog(Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_prompter(prompter) {
+    setObjectName(QStringLiteral("TF_Jiaoji_Frm"));
+    setWindowTitle(QStringLiteral("大底交集"));
+    m_nameLabel = new QLabel(QStringLiteral("交集名称："), this);
+    m_nameBox = new QComboBox(this);
+    m_nameBox->setObjectName(QStringLiteral("Jiao_Ji_Name"));
+    m_nameBox->setEditable(true);
+    for (const auto& choice : core::intersectionNameChoices())
+        m_nameBox->addItem(QString::fromStdString(choice));
+    m_seriesLabel = new QLabel(QStringLiteral("星轨参数："), this);
+    m_series = new QComboBox(this);
+    m_series->setObjectName(QStringLiteral("Jiao_Ji_LeiBie"));
+    for (int k = 0; k <= core::kMaxSelectableSeries; ++k)
+        m_series->addItem(QString::fromStdString(core::seriesText(k)));
+    // Choosing series k proposes the k-th name (星轨3 → D3).
+    connect(m_series, &QComboBox::activated, this, [this](int k) { m_nameBox->setEditText(m_nameBox->itemText(k)); });
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("zhu_shu_value"));
+    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    ok->setObjectName(QStringLiteral("Tou_Zhu_Btn"));
+    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    cancel->setObjectName(QStringLiteral("Btn_Cancel"));
+    connect(ok, &QPushButton::clicked, this, &IntersectionNameDialog::confirm);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(m_nameLabel, 0, 0);
+    grid->addWidget(m_nameBox, 0, 1);
+    grid->addWidget(m_seriesLabel, 1, 0);
+    grid->addWidget(m_series, 1, 1);
+    grid->addWidget(m_count, 2, 0, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    grid->addLayout(buttons, 3, 0, 1, 2);
+}
+
+void IntersectionNameDialog::prepare(const QString& caption, const QString& nameLabel, const QString& name,
+                                     int series, bool seriesEnabled, std::size_t count) {
+    setWindowTitle(caption);
+    m_nameLabel->setText(nameLabel);
+    m_nameBox->setEditText(name);
+    m_seriesLabel->setVisible(series >= 0);
+    m_series->setVisible(series >= 0);
+    m_series->setEnabled(seriesEnabled);
+    m_series->setCurrentIndex(std::max(series, 0));
+    m_count->setText(QStringLiteral("共: %1 注").arg(count));
+    m_name.clear();
+    setResult(QDialog::Rejected);
+}
+
+int IntersectionNameDialog::series() const {
+    return m_series->currentIndex();
+}
+
+void IntersectionNameDialog::confirm() {
+    const QString name = m_nameBox->currentText().trimmed();
+    if (name.isEmpty()) {
+        m_prompter.information(this, QStringLiteral("请输入 交集名称"));
+        return;
+    }
+    m_name = name;
+    accept();
+}
+
+} // namespace p3::gui

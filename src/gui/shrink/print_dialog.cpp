@@ -1,0 +1,111 @@
+#include "gui/shrink/print_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "gui/app/prompter.h"
+
+namespace p3::gui {
+
+PrintDialog::PrintDialog(std::filesystem::path home, Prompter& prompter, std::function<void()> startProgram,
+                         QWidget* parent)
+    : QDialog(parent), m_home(std::move(home)), m_prompter(prompter), m_startProgram(std::move(startProgram)) {
+    setObjectName(QStringLiteral("TF_print"));
+    setWindowTitle(QStringLiteral("数据打印"));
+    m_separator = new QComboBox(this);
+    m_separator->setObjectName(QStringLiteral("Cmd_txt_01"));
+    for (std::string_view s : core::kPrintSeparators)
+        m_separator->addItem(s == " " ? QStringLiteral("空格") : QString::fromUtf8(s.data(), qsizetype(s.size())),
+                             QString::fromUtf8(s.data(), qsizetype(s.size())));
+    m_separator->setCurrentIndex(1);
+    m_columns = new QComboBox(this);
+    m_columns->setObjectName(QStringLiteral("Cmd_txt_02"));
+    for (int c = 1; c <= 10; ++c)
+        m_columns->addItem(QString::number(c), c);
+    m_columns->setCurrentIndex(5);
+    m_interval = new QComboBox(this);
+    m_interval->setObjectName(QStringLiteral("Cmd_txt_03"));
+    for (int i : core::kPrintBlankIntervals)
+        m_interval->addItem(QString::number(i), i);
+    m_sequence = new QCheckBox(QStringLiteral("标记序号"), this);
+    m_sequence->setObjectName(QStringLiteral("Xu_hao"));
+    m_title = new QLineEdit(this);
+    m_title->setObjectName(QStringLiteral("Print_Title"));
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("zhu_shu"));
+    m_preview = new QPlainTextEdit(this);
+    m_preview->setObjectName(QStringLiteral("Print_Preview"));
+    m_preview->setReadOnly(true);
+    m_preview->setFont(QFont(QStringLiteral("Monospace")));
+    for (QComboBox* box : {m_separator, m_columns, m_interval})
+        connect(box, &QComboBox::currentIndexChanged, this, &PrintDialog::preview);
+    connect(m_sequence, &QCheckBox::toggled, this, &PrintDialog::preview);
+
+    auto* print = new QPushButton(QStringLiteral("打印"), this);
+    print->setObjectName(QStringLiteral("bsSkinSpeedButton2"));
+    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    cancel->setObjectName(QStringLiteral("Btn_Cancel"));
+    connect(print, &QPushButton::clicked, this, &PrintDialog::print);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel(QStringLiteral("标题"), this), 0, 0);
+    grid->addWidget(m_title, 0, 1, 1, 5);
+    grid->addWidget(new QLabel(QStringLiteral("号码分隔符"), this), 1, 0);
+    grid->addWidget(m_separator, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("列数"), this), 1, 2);
+    grid->addWidget(m_columns, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("空行间隔"), this), 1, 4);
+    grid->addWidget(m_interval, 1, 5);
+    grid->addWidget(m_sequence, 2, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("打印注数："), this), 2, 2);
+    grid->addWidget(m_count, 2, 3, 1, 3);
+    grid->addWidget(m_preview, 3, 0, 1, 6);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(print);
+    buttons->addWidget(cancel);
+    grid->addLayout(buttons, 4, 0, 1, 6);
+    resize(620, 420);
+}
+
+core::PrintLayout PrintDialog::layout() const {
+    core::PrintLayout layout;
+    layout.separator = m_separator->currentData().toString().toStdString();
+    layout.columns = m_columns->currentData().toInt();
+    layout.blankInterval = m_interval->currentData().toInt();
+    layout.sequence = m_sequence->isChecked();
+    return layout;
+}
+
+void PrintDialog::setNumbers(std::vector<std::string> numbers, const QString& title) {
+    m_numbers = std::move(numbers);
+    m_title->setText(title);
+    m_count->setText(QString::fromStdString(core::printCountLabel(m_numbers.size())));
+    preview();
+}
+
+void PrintDialog::preview() {
+    QStringList lines;
+    for (const auto& line : core::buildPrintLines(m_numbers, layout()))
+        lines << QString::fromStdString(line);
+    m_preview->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+void PrintDialog::print() {
+    auto written = core::writePrintHandoff(m_home, m_numbers, layout(), m_title->text().toStdString());
+    if (!written) {
+        m_prompter.information(this, QString::fromStdString(written.error().message));
+        return;
+    }
+    if (m_startProgram) m_startProgram();
+    accept();
+}
+
+} // namespace p3::gui

@@ -1,0 +1,586 @@
+#include "gui/shrink/shrink_window.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "core/catalogue/condition_catalogue.h"
+#include "core/shrink/compiled_filter.h"
+#include "core/shrink/condition_file.h"
+#include "core/shrink/number_list.h"
+#include "gui/app/main_window.h"
+#include "gui/app/prompter.h"
+#include "gui/editors/condition_editor_dialog.h"
+#include "gui/shrink/ball_grid.h"
+
+namespace p3::gui {
+namespace {
+
+QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string s(const QString& text) {
+    return text.toStdString();
+}
+
+// The condition list's columns; the content column is there but not shown.
+enum ConditionColumn { ColNumber, ColUse, ColKeyword, ColCounts, ColKeep, ColTolerant, ColContent, ColCount };
+
+bool isFlagColumn(int column) {
+    return column == ColUse || column == ColKeep || column == ColTolerant;
+}
+
+QTableWidgetItem* readOnlyItem(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+QTableWidgetItem* flagItem(const std::string& flag) {
+    auto* item = readOnlyItem({});
+    // A flag other than "0" shows ticked, as the toggle treats it.
+    item->setData(Qt::CheckStateRole, flag == "0" ? Qt::Unchecked : Qt::Checked);
+    item->setData(Qt::UserRole, q(flag));
+    return item;
+}
+
+void setupList(QTableWidget* view, const QStringList& headers) {
+    view->setColumnCount(static_cast<int>(headers.size()));
+    view->setHorizontalHeaderLabels(headers);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setDefaultSectionSize(20);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->horizontalHeader()->setHighlightSections(false);
+}
+
+} // namespace
+
+ShrinkWindow::ShrinkWindow(MainWindow& main)
+    : QWidget(&main, Qt::Window), m_main(main), m_prompter(main.prompter()) {
+    setObjectName(QStringLiteral("TF_ZuHaoSuoShui"));
+    setWindowTitle(QStringLiteral("星轨缩水"));
+
+    auto* middle = new QVBoxLayout;
+    m_stepLabel = new QLabel(QStringLiteral("二：（过滤）"), this);
+    m_stepLabel->setObjectName(QStringLiteral("Label6"));
+    m_stepLabel->setStyleSheet(QStringLiteral("font-weight: bold; color: rgb(0,0,160);"));
+    middle->addWidget(buildKindTabs());
+    middle->addWidget(m_stepLabel);
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("bsSkinPageControl2"));
+    m_pages->addTab(buildConditionPage(), QStringLiteral("条件过滤"));
+    m_pages->addTab(buildIntersectionPage(), QStringLiteral("直选大底交集"));
+    m_pages->addTab(buildStagingPage(), QStringLiteral("奖号暂存区"));
+    m_pages->addTab(buildDrawPage(), QStringLiteral("开奖号码"));
+    connect(m_pages, &QTabWidget::currentChanged, this, [this](int page) {
+        m_stepLabel->setText(page == 0 ? QStringLiteral("二：（过滤）") : m_pages->tabText(page));
+    });
+    middle->addWidget(m_pages, 1);
+
+    auto* root = new QHBoxLayout(this);
+    root->addWidget(buildPickArea());
+    root->addLayout(middle, 1);
+    root->addWidget(buildBetArea());
+    resize(1180, 640);
+
+    // The main window has read "~tmp_tj.ag" already (and reports a file it could not read).
+    setConditions(main.conditionList());
+
+    // The main window may outlive this window (or destroy it from its own destructor): the hooks
+    // look the window up each time instead of holding it.
+    const QPointer<ShrinkWindow> self(this);
+    main.setShrinkOpener([self] {
+        if (self) self->showWorkspace();
+    });
+    main.setConditionListSaver([self](const std::filesystem::path& file) -> core::Status {
+        // Without the workspace there is no list, and an existing file is left as it is.
+        if (!self) return {};
+        return core::writeConditionFile(file, self->m_lines);
+    });
+}
+
+ShrinkWindow::~ShrinkWindow() = default;
+
+void ShrinkWindow::showWorkspace() {
+    show();
+    raise();
+    activateWindow();
+}
+
+core::SeriesHistory ShrinkWindow::history() const {
+    core::SeriesHistory h;
+    h.draws = &m_main.drawList();
+    h.table = &m_main.trackTable();
+    return h;
+}
+
+void openOnStart(ShrinkWindow& shrink, const QString& what) {
+    QTimer::singleShot(300, &shrink, [&shrink, what] {
+        shrink.showWorkspace();
+        if (what.startsWith(QStringLiteral("shrink:"))) shrink.pages()->setCurrentIndex(what.mid(7).toInt());
+        if (what.startsWith(QStringLiteral("editor:"))) shrink.openKindEditor(what.mid(7).toInt());
+    });
+}
+
+// ---- Step one ----
+
+QWidget* ShrinkWindow::buildPickArea() {
+    auto* box = new QGroupBox(QStringLiteral("一：（选号）"), this);
+    auto* layout = new QVBoxLayout(box);
+    const std::array<const char*, 3> labels{"百位：", "十位：", "个位："};
+    const std::array<const char*, 3> grids{"Grid_B", "Grid_S", "Grid_G"};
+    const std::array<const char*, 3> combos{"Bai_Box_Style", "Shi_Box_Style", "Ge_Box_Style"};
+    for (std::size_t p = 0; p < 3; ++p) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(new QLabel(QString::fromUtf8(labels[p]), box));
+        auto* combo = new QComboBox(box);
+        combo->setObjectName(QString::fromLatin1(combos[p]));
+        combo->addItem(QStringLiteral("选号"));
+        for (const auto& preset : core::digitPresets())
+            combo->addItem(q(preset.name));
+        connect(combo, &QComboBox::activated, this, [this, p, combo](int index) {
+            applyPreset(static_cast<int>(p), combo->itemText(index));
+        });
+        m_presets[p] = combo;
+        row->addStretch();
+        row->addWidget(combo);
+        layout->addLayout(row);
+        m_pick[p] = new BallGrid(&m_main.balls(), 5, 10, box);
+        m_pick[p]->setObjectName(QString::fromLatin1(grids[p]));
+        m_pick[p]->setAllChosen(true);
+        layout->addWidget(m_pick[p], 0, Qt::AlignHCenter);
+    }
+    auto* all = new QPushButton(QStringLiteral("全选"), box);
+    all->setObjectName(QStringLiteral("B_All"));
+    auto* none = new QPushButton(QStringLiteral("全清"), box);
+    none->setObjectName(QStringLiteral("B_nulAll"));
+    connect(all, &QPushButton::clicked, this, [this] {
+        for (BallGrid* g : m_pick)
+            g->setAllChosen(true);
+    });
+    connect(none, &QPushButton::clicked, this, [this] {
+        for (BallGrid* g : m_pick)
+            g->setAllChosen(false);
+    });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(all);
+    buttons->addWidget(none);
+    layout->addLayout(buttons);
+
+    auto* typeBox = new QGroupBox(QStringLiteral("投注类型"), box);
+    auto* typeLayout = new QVBoxLayout(typeBox);
+    const std::array<const char*, 3> types{"组3直选", "组6直选", "所有组合"};
+    auto* group = new QButtonGroup(typeBox);
+    for (std::size_t i = 0; i < 3; ++i) {
+        m_betTypes[i] = new QRadioButton(QString::fromUtf8(types[i]), typeBox);
+        m_betTypes[i]->setObjectName(QStringLiteral("BetType_%1").arg(i + 1));
+        group->addButton(m_betTypes[i]);
+        typeLayout->addWidget(m_betTypes[i]);
+        // The ticked choice is shown in bold.
+        connect(m_betTypes[i], &QRadioButton::toggled, m_betTypes[i], [button = m_betTypes[i]](bool on) {
+            QFont font = button->font();
+            font.setBold(on);
+            button->setFont(font);
+        });
+    }
+    m_betTypes[2]->setChecked(true);
+    layout->addWidget(typeBox);
+
+    auto* bet = new QPushButton(QStringLiteral("投注"), box);
+    bet->setObjectName(QStringLiteral("Tou_Zhu_Btn"));
+    connect(bet, &QPushButton::clicked, this, &ShrinkWindow::Tou_Zhu_BtnClick);
+    layout->addWidget(bet);
+    layout->addStretch();
+    return box;
+}
+
+core::PickGrid ShrinkWindow::pickState() const {
+    core::PickGrid grid;
+    for (std::size_t p = 0; p < 3; ++p)
+        for (int digit : m_pick[p]->chosenValues())
+            grid[p].set(static_cast<std::size_t>(digit));
+    return grid;
+}
+
+void ShrinkWindow::applyPreset(int position, const QString& preset) {
+    BallGrid* g = m_pick[static_cast<std::size_t>(position)];
+    const auto now = pickState()[static_cast<std::size_t>(position)];
+    const auto next = core::applyDigitPreset(s(preset), now);
+    for (int digit = 0; digit < 10; ++digit)
+        g->setChosen(digit, next.test(static_cast<std::size_t>(digit)));
+}
+
+void ShrinkWindow::Tou_Zhu_BtnClick() {
+    core::BetType type = core::BetType::All;
+    if (m_betTypes[0]->isChecked()) type = core::BetType::Group3;
+    if (m_betTypes[1]->isChecked()) type = core::BetType::Group6;
+    auto base = core::BuildBaseList(pickState(), type);
+    if (!base) {
+        m_prompter.information(this, q(base.error().message));
+        return;
+    }
+    setBetList(std::move(*base));
+}
+
+// ---- Step two ----
+
+QWidget* ShrinkWindow::buildKindTabs() {
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("bsSkinPageControl1"));
+    std::vector<std::pair<std::string, QGridLayout*>> pages;
+    for (const auto& spec : core::conditionCatalogue()) {
+        auto found = std::ranges::find_if(pages, [&](const auto& p) { return p.first == spec.tab; });
+        if (found == pages.end()) {
+            auto* page = new QWidget(tabs);
+            tabs->addTab(page, q(spec.tab));
+            pages.emplace_back(spec.tab, new QGridLayout(page));
+            found = pages.end() - 1;
+        }
+        QGridLayout* grid = found->second;
+        // The button carries its panel's group and index: panel P_Cmd_2_01 is opened by Tj_Cmd_2_01.
+        const std::string panel = spec.panel;
+        const std::string name = "Tj_Cmd" + panel.substr(panel.find("_Cmd") + 4);
+        auto* button = new QPushButton(q(spec.keyword), tabs);
+        button->setObjectName(q(name));
+        const int index = grid->count();
+        grid->addWidget(button, index / 6, index % 6);
+        connect(button, &QPushButton::clicked, this, [this, kind = spec.kind] { openKindEditor(kind); });
+    }
+    tabs->setMaximumHeight(110);
+    return tabs;
+}
+
+QWidget* ShrinkWindow::buildConditionPage() {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(new QLabel(QStringLiteral("[过滤条件列表]  鼠标右键有操作菜单"), page));
+    m_conditionsView = new QTableWidget(0, ColCount, page);
+    m_conditionsView->setObjectName(QStringLiteral("ListView_Tj"));
+    setupList(m_conditionsView, {QStringLiteral("序号"), QStringLiteral("使用"), QStringLiteral("条件名"),
+                                 QStringLiteral("条件数|容错数|本级容错"), QStringLiteral("保留"),
+                                 QStringLiteral("容错"), QStringLiteral("条件内容")});
+    m_conditionsView->setColumnHidden(ColContent, true);
+    const std::array<int, ColContent> widths{40, 40, 90, 150, 40, 40};
+    for (int c = 0; c < ColContent; ++c)
+        m_conditionsView->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+    m_conditionsView->horizontalHeader()->setSectionResizeMode(ColCounts, QHeaderView::Stretch);
+    m_conditionsView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_conditionsView, &QTableWidget::cellClicked, this, &ShrinkWindow::conditionCellClicked);
+    connect(m_conditionsView, &QTableWidget::cellDoubleClicked, this,
+            [this](int, int column) {
+                if (!isFlagColumn(column)) modifyCurrentCondition();
+            });
+    layout->addWidget(m_conditionsView, 1);
+
+    m_conditionMenu = new QMenu(this);
+    m_conditionMenu->setObjectName(QStringLiteral("ListView_Tj_PopupMenu"));
+    const auto bulk = [this](const char* caption, const char* name, core::FlagColumn column, const char* value) {
+        QAction* a = m_conditionMenu->addAction(QString::fromUtf8(caption));
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, [this, column, value] {
+            core::setAllFlags(m_lines, column, value);
+            refreshConditions();
+        });
+    };
+    bulk("全部使用", "N_AllUse", core::FlagColumn::Use, "1");
+    bulk("全部不使用", "N_NoUse", core::FlagColumn::Use, "0");
+    bulk("全部容错", "N_AllTolerant", core::FlagColumn::Tolerant, "1");
+    bulk("全部不容错", "N_NoTolerant", core::FlagColumn::Tolerant, "0");
+    m_conditionMenu->addSeparator();
+    QAction* deleteRows = m_conditionMenu->addAction(QStringLiteral("删除当前行"));
+    deleteRows->setObjectName(QStringLiteral("N_DeleteRow"));
+    connect(deleteRows, &QAction::triggered, this, [this] {
+        std::vector<bool> doomed(m_lines.size(), false);
+        for (const QModelIndex& index : m_conditionsView->selectionModel()->selectedRows())
+            doomed[static_cast<std::size_t>(index.row())] = true;
+        core::ConditionList kept;
+        for (std::size_t i = 0; i < m_lines.size(); ++i)
+            if (!doomed[i]) kept.push_back(m_lines[i]);
+        setConditions(std::move(kept));
+    });
+    QAction* clearRows = m_conditionMenu->addAction(QStringLiteral("删除所有行"));
+    clearRows->setObjectName(QStringLiteral("N_DeleteAll"));
+    connect(clearRows, &QAction::triggered, this, [this] { setConditions({}); });
+    m_conditionMenu->addSeparator();
+    QAction* modify = m_conditionMenu->addAction(QStringLiteral("修改当前条件"));
+    modify->setObjectName(QStringLiteral("N_Modify"));
+    connect(modify, &QAction::triggered, this, &ShrinkWindow::modifyCurrentCondition);
+    m_conditionMenu->addSeparator();
+    QAction* saveAs = m_conditionMenu->addAction(QStringLiteral("另存为当前方案"));
+    saveAs->setObjectName(QStringLiteral("N25"));
+    connect(saveAs, &QAction::triggered, this, &ShrinkWindow::saveConditionFile);
+    QAction* open = m_conditionMenu->addAction(QStringLiteral("导入已存方案"));
+    open->setObjectName(QStringLiteral("N26"));
+    connect(open, &QAction::triggered, this, &ShrinkWindow::openConditionFile);
+    connect(m_conditionsView, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { m_conditionMenu->popup(m_conditionsView->viewport()->mapToGlobal(at)); });
+
+    auto* bottom = new QHBoxLayout;
+    auto* command = new QToolButton(page);
+    command->setObjectName(QStringLiteral("Tj_Command_Btn"));
+    command->setText(QStringLiteral("命令"));
+    command->setMenu(m_conditionMenu);
+    command->setPopupMode(QToolButton::InstantPopup);
+    bottom->addWidget(command);
+    bottom->addStretch();
+    m_totalTolerance = new QCheckBox(QStringLiteral("总容错："), page);
+    m_totalTolerance->setObjectName(QStringLiteral("Z_RCuo"));
+    m_totalBegin = new QSpinBox(page);
+    m_totalBegin->setObjectName(QStringLiteral("Z_Err_Beg_m"));
+    m_totalEnd = new QSpinBox(page);
+    m_totalEnd->setObjectName(QStringLiteral("Z_Err_End_m"));
+    for (QSpinBox* spin : {m_totalBegin, m_totalEnd}) {
+        spin->setRange(0, 100);
+        spin->setEnabled(false);
+    }
+    connect(m_totalTolerance, &QCheckBox::toggled, this, [this](bool on) {
+        m_totalBegin->setEnabled(on);
+        m_totalEnd->setEnabled(on);
+    });
+    bottom->addWidget(m_totalTolerance);
+    bottom->addWidget(m_totalBegin);
+    bottom->addWidget(new QLabel(QStringLiteral("至"), page));
+    bottom->addWidget(m_totalEnd);
+    auto* filter = new QPushButton(QStringLiteral("过滤"), page);
+    filter->setObjectName(QStringLiteral("Guo_Lv_Btn"));
+    connect(filter, &QPushButton::clicked, this, &ShrinkWindow::Guo_Lv_BtnClick);
+    bottom->addWidget(filter);
+    layout->addLayout(bottom);
+    return page;
+}
+
+void ShrinkWindow::setConditions(core::ConditionList lines) {
+    m_lines = std::move(lines);
+    refreshConditions();
+}
+
+void ShrinkWindow::refreshConditions() {
+    const int selected = m_conditionsView->currentRow();
+    m_conditionsView->setRowCount(static_cast<int>(m_lines.size()));
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        const auto& line = m_lines[i];
+        const int row = static_cast<int>(i);
+        m_conditionsView->setItem(row, ColNumber, readOnlyItem(QString::number(row + 1)));
+        m_conditionsView->setItem(row, ColUse, flagItem(line.use));
+        m_conditionsView->setItem(row, ColKeyword, readOnlyItem(q(line.keyword)));
+        // The content column is not shown; its text is at hand over the keyword.
+        m_conditionsView->item(row, ColKeyword)->setToolTip(q(line.content));
+        m_conditionsView->setItem(row, ColCounts, readOnlyItem(q(line.counts)));
+        m_conditionsView->setItem(row, ColKeep, flagItem(line.keep));
+        m_conditionsView->setItem(row, ColTolerant, flagItem(line.tolerant));
+        m_conditionsView->setItem(row, ColContent, readOnlyItem(q(line.content)));
+    }
+    if (selected >= 0 && selected < m_conditionsView->rowCount()) m_conditionsView->selectRow(selected);
+}
+
+void ShrinkWindow::conditionCellClicked(int row, int column) {
+    if (row < 0 || row >= static_cast<int>(m_lines.size()) || !isFlagColumn(column)) return;
+    auto& line = m_lines[static_cast<std::size_t>(row)];
+    core::toggleFlag(line, column == ColUse    ? core::FlagColumn::Use
+                           : column == ColKeep ? core::FlagColumn::Keep
+                                               : core::FlagColumn::Tolerant);
+    refreshConditions();
+}
+
+ConditionEditorDialog& ShrinkWindow::editor(int which) {
+    auto& slot = m_editors[static_cast<std::size_t>(which - 1)];
+    if (!slot) slot = new ConditionEditorDialog(static_cast<core::EditorWindow>(which), m_main, this);
+    return *slot;
+}
+
+void ShrinkWindow::openKindEditor(core::ConditionKind kind) {
+    const core::KindSpec* spec = core::kindSpec(kind);
+    if (!spec) return;
+    auto line = editor(static_cast<int>(spec->editor)).addLine(kind, m_lines);
+    if (!line) return;
+    m_lines.push_back(std::move(*line));
+    refreshConditions();
+    m_conditionsView->selectRow(static_cast<int>(m_lines.size()) - 1);
+}
+
+void ShrinkWindow::modifyCurrentCondition() {
+    const int row = m_conditionsView->currentRow();
+    if (row < 0 || row >= static_cast<int>(m_lines.size())) return;
+    const core::KindSpec* spec = core::kindSpec(core::KindOfKeyword(m_lines[static_cast<std::size_t>(row)].keyword));
+    if (!spec) return;
+    auto line = editor(static_cast<int>(spec->editor)).modifyLine(row, m_lines);
+    if (!line) return;
+    m_lines[static_cast<std::size_t>(row)] = std::move(*line);
+    refreshConditions();
+}
+
+void ShrinkWindow::Guo_Lv_BtnClick() {
+    core::TotalTolerance tolerance;
+    tolerance.enabled = m_totalTolerance->isChecked();
+    tolerance.begin = m_totalBegin->value();
+    tolerance.end = m_totalEnd->value();
+    auto result = core::FilterBetList(m_bets, m_lines, tolerance, history());
+    if (!result) {
+        m_prompter.information(this, q(result.error().message));
+        return;
+    }
+    setBetList(std::move(result->kept));
+    if (!result->unknownRows.empty()) {
+        QStringList rows;
+        for (int row : result->unknownRows)
+            rows << QString::number(row);
+        m_prompter.information(this, QStringLiteral("条件序号 %1 的条件名无法识别，未参与过滤").arg(rows.join(' ')));
+    }
+}
+
+void ShrinkWindow::saveConditionFile() {
+    const QString chosen = m_prompter.saveFileName(this, QStringLiteral("另存为当前方案"),
+                                                   QStringLiteral("文本文件*.txt|*.txt"));
+    if (chosen.isEmpty()) return;
+    const auto file = core::conditionFileName(std::filesystem::path(s(chosen)));
+    if (auto written = core::writeConditionFile(file, m_lines); !written)
+        m_prompter.information(this, q(written.error().message));
+}
+
+void ShrinkWindow::openConditionFile() {
+    const QString chosen = m_prompter.openFileName(this, QStringLiteral("导入已存方案"), QStringLiteral("*.ag"));
+    if (chosen.isEmpty()) return;
+    auto read = core::readConditionFile(std::filesystem::path(s(chosen)));
+    if (!read) {
+        m_prompter.information(this, q(read.error().message));
+        return;
+    }
+    setConditions(std::move(*read));
+}
+
+// ---- Step three ----
+
+QWidget* ShrinkWindow::buildBetArea() {
+    auto* box = new QGroupBox(QStringLiteral("三：（投注结果）"), this);
+    auto* layout = new QVBoxLayout(box);
+    m_betView = new QTableWidget(0, 2, box);
+    m_betView->setObjectName(QStringLiteral("TZ_List"));
+    setupList(m_betView, {QStringLiteral("序号"), QStringLiteral("投注号码")});
+    m_betView->setColumnWidth(0, 50);
+    m_betView->horizontalHeader()->setStretchLastSection(true);
+    m_betView->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("Tou_zhuJG_PopupMenu"));
+    QAction* addNumber = menu->addAction(QStringLiteral("新增号码"));
+    addNumber->setObjectName(QStringLiteral("N_AddBet"));
+    connect(addNumber, &QAction::triggered, this, &ShrinkWindow::addBetNumber);
+    QAction* deleteNumbers = menu->addAction(QStringLiteral("删除号码"));
+    deleteNumbers->setObjectName(QStringLiteral("N_DeleteBet"));
+    connect(deleteNumbers, &QAction::triggered, this, &ShrinkWindow::deleteBetNumbers);
+    connect(m_betView, &QWidget::customContextMenuRequested, this,
+            [this, menu](const QPoint& at) { menu->popup(m_betView->viewport()->mapToGlobal(at)); });
+    layout->addWidget(m_betView, 1);
+    m_count = new QLabel(QStringLiteral("共：0注"), box);
+    m_count->setObjectName(QStringLiteral("Label8"));
+    layout->addWidget(m_count);
+
+    struct Command {
+        const char* name;
+        const char* caption;
+        const char* hint;
+        void (ShrinkWindow::*slot)();
+    };
+    const Command commands[] = {
+        {"Tou_zhu_Cmd_D0", "加入交集区", "将当前的投注结果加入交集列表区", &ShrinkWindow::addBetListToIntersection},
+        {"bsSkinSpeedButton1", "生成开奖号码", "将星轨条件过滤的结果生成开奖号码", &ShrinkWindow::showTrackConverter},
+        {"Tou_zhu_Cmd_01", "另存为", "", &ShrinkWindow::saveBetList},
+        {"Tou_zhu_Cmd_02", "打开", "", &ShrinkWindow::openBetList},
+        {"Tou_zhu_Cmd_05", "清空", "", nullptr},
+        {"Tou_zhu_Cmd_06", "打印", "", nullptr},
+    };
+    auto* grid = new QGridLayout;
+    int index = 0;
+    for (const Command& c : commands) {
+        auto* button = new QPushButton(QString::fromUtf8(c.caption), box);
+        button->setObjectName(QString::fromLatin1(c.name));
+        if (*c.hint) button->setToolTip(QString::fromUtf8(c.hint));
+        if (c.slot) connect(button, &QPushButton::clicked, this, c.slot);
+        else if (index == 4) connect(button, &QPushButton::clicked, this, [this] { setBetList({}); });
+        else connect(button, &QPushButton::clicked, this, [this] { printNumbers(m_bets); });
+        grid->addWidget(button, index / 2, index % 2);
+        ++index;
+    }
+    layout->addLayout(grid);
+    box->setFixedWidth(200);
+    return box;
+}
+
+void ShrinkWindow::setBetList(std::vector<std::string> numbers) {
+    m_bets = std::move(numbers);
+    showBets();
+}
+
+void ShrinkWindow::showBets() {
+    m_betView->setUpdatesEnabled(false);
+    m_betView->setRowCount(static_cast<int>(m_bets.size()));
+    for (std::size_t i = 0; i < m_bets.size(); ++i) {
+        m_betView->setItem(static_cast<int>(i), 0, readOnlyItem(QString::number(i + 1)));
+        m_betView->setItem(static_cast<int>(i), 1, readOnlyItem(q(m_bets[i])));
+    }
+    m_betView->setUpdatesEnabled(true);
+    m_count->setText(q(core::betCountLabel(m_bets.size())));
+}
+
+QString ShrinkWindow::countLabel() const {
+    return m_count->text();
+}
+
+void ShrinkWindow::saveBetList() {
+    const QString chosen = m_prompter.saveFileName(this, QStringLiteral("另存为"), QStringLiteral("*.txt|*.txt"));
+    if (chosen.isEmpty()) return;
+    const auto file = core::numberFileName(std::filesystem::path(s(chosen)));
+    if (auto written = core::writeNumberTextFile(file, core::formatBetListText(m_bets)); !written)
+        m_prompter.information(this, q(written.error().message));
+}
+
+void ShrinkWindow::openBetList() {
+    const QString chosen = m_prompter.openFileName(this, QStringLiteral("打开"), QStringLiteral("*.txt|*.txt"));
+    if (chosen.isEmpty()) return;
+    auto read = core::readNumberTextFile(std::filesystem::path(s(chosen)));
+    if (!read) {
+        m_prompter.information(this, q(read.error().message));
+        return;
+    }
+    setBetList(std::move(*read));
+}
+
+void ShrinkWindow::addBetNumber() {
+    auto answer = m_prompter.inputText(this, QStringLiteral("提示"), QStringLiteral("请输入投注号码"));
+    if (!answer) return;
+    auto number = core::parseNewBetNumber(s(*answer));
+    if (!number) {
+        m_prompter.information(this, q(number.error().message));
+        return;
+    }
+    m_bets.push_back(std::move(*number));
+    showBets();
+}
+
+void ShrinkWindow::deleteBetNumbers() {
+    std::vector<bool> doomed(m_bets.size(), false);
+    for (const QModelIndex& index : m_betView->selectionModel()->selectedRows())
+        doomed[static_cast<std::size_t>(index.row())] = true;
+    std::vector<std::string> kept;
+    for (std::size_t i = 0; i < m_bets.size(); ++i)
+        if (!doomed[i]) kept.push_back(m_bets[i]);
+    setBetList(std::move(kept));
+}
+
+} // namespace p3::gui

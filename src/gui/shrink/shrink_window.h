@@ -1,0 +1,168 @@
+#pragma once
+/// The shrink workspace TF_ZuHaoSuoShui ("星轨缩水"): digits picked per position into a base list, the
+/// condition list composed in the condition editors, the filter run, and the number files.
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/shrink/base_list.h"
+#include "core/shrink/condition_line.h"
+#include "core/shrink/series_history.h"
+#include "core/shrink/workbench.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QPlainTextEdit;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTabWidget;
+class QTableWidget;
+
+namespace p3::gui {
+
+class BallGrid;
+class IntersectionNameDialog;
+class PrintDialog;
+class ConditionEditorDialog;
+class MainWindow;
+class Prompter;
+
+class ShrinkWindow final : public QWidget {
+    Q_OBJECT
+public:
+    /// A window of the main window (closed with it); loads "~tmp_tj.ag" of the home and hands the main
+    /// window its opener and the shut-down save of the condition list.
+    explicit ShrinkWindow(MainWindow& main);
+    ~ShrinkWindow() override;
+
+    /// Shows the window (not modal) and brings it to the front.
+    void showWorkspace();
+
+    // ---- Step one: the base list ----
+    BallGrid* pickGrid(int position) const { return m_pick[static_cast<std::size_t>(position)]; }
+    core::PickGrid pickState() const;
+    void applyPreset(int position, const QString& preset);
+    /// "投注": the base list of the picked digits and bet type.
+    void Tou_Zhu_BtnClick();
+
+    // ---- Step two: conditions and the filter ----
+    const core::ConditionList& conditions() const { return m_lines; }
+    void setConditions(core::ConditionList lines);
+    /// Opens the editor of a kind in add mode (the kind buttons).
+    void openKindEditor(core::ConditionKind kind);
+    /// "修改当前条件": the editor of the selected row's kind, on that row.
+    void modifyCurrentCondition();
+    /// "过滤": filters the bet list with the used lines and the total tolerance.
+    void Guo_Lv_BtnClick();
+    /// The editor window of an editor number 1..3, created on first use.
+    ConditionEditorDialog& editor(int which);
+    core::SeriesHistory history() const;
+
+    // ---- Step three: the bet list ----
+    const std::vector<std::string>& betList() const { return m_bets; }
+    void setBetList(std::vector<std::string> numbers);
+    QString countLabel() const;
+
+    // ---- The list workbench pages ----
+    /// "加入交集区": the bet list as an intersection entry, named in the entry dialog.
+    void addBetListToIntersection();
+    /// "交集": the used entries intersected into the result memo.
+    void JiaoJi_BtnClick();
+    const std::vector<core::IntersectionEntry>& intersectionEntries() const { return m_entries; }
+    void setIntersectionEntries(std::vector<core::IntersectionEntry> entries);
+    const std::vector<core::StagedList>& stagedLists() const { return m_staged; }
+    /// Stages numbers under a name asked for in the entry dialog; false when cancelled.
+    bool stageNumbers(std::vector<std::string> numbers, const QString& proposedName);
+    /// "转入交集区": the used staged lists copied into the intersection area.
+    void stagedToIntersection();
+    /// "结果过滤": the memo of the current page becomes the bet list.
+    void resultToBetList();
+    /// "组变单" / "单变组" on the draw-number memo.
+    void convertDrawNumbers(bool groupToDirect);
+    /// "生成开奖号码": the bet list plus the key of a series into the draw-number page.
+    void trackConvert(core::SeriesIndex series);
+    /// Hands numbers to the print window TF_print; "没有可打印的组合!" for none.
+    void printNumbers(const std::vector<std::string>& numbers);
+    QPlainTextEdit* memo(int page) const;
+    QString pageCaption(int page) const;
+    QTabWidget* pages() const { return m_pages; }
+    IntersectionNameDialog& nameDialog();
+
+    /// The condition list file operations of the popup menu.
+    void saveConditionFile();
+    void openConditionFile();
+
+private:
+    QWidget* buildPickArea();
+    QWidget* buildKindTabs();
+    QWidget* buildConditionPage();
+    QWidget* buildBetArea();
+    void refreshConditions();
+    void conditionCellClicked(int row, int column);
+    void saveBetList();
+    void openBetList();
+    void addBetNumber();
+    void deleteBetNumbers();
+    void showBets();
+    QWidget* buildIntersectionPage();
+    QWidget* buildStagingPage();
+    QWidget* buildDrawPage();
+    QPlainTextEdit* makeMemo(QWidget* parent, const QString& name);
+    QComboBox* makeColumnBox(QWidget* parent, const QString& name, QPlainTextEdit* memo);
+    void showMemo(QPlainTextEdit* memo, const std::vector<std::string>& numbers, QComboBox* columns);
+    void saveMemo(QPlainTextEdit* memo);
+    void refreshEntries();
+    void refreshStaged();
+    void openIntersectionFile();
+    void openStagedFile();
+    void showTrackConverter();
+
+    MainWindow& m_main;
+    Prompter& m_prompter;
+    std::array<BallGrid*, 3> m_pick{};
+    std::array<QComboBox*, 3> m_presets{};
+    std::array<QRadioButton*, 3> m_betTypes{};
+    QTableWidget* m_conditionsView = nullptr;
+    QCheckBox* m_totalTolerance = nullptr;
+    QSpinBox* m_totalBegin = nullptr;
+    QSpinBox* m_totalEnd = nullptr;
+    QMenu* m_conditionMenu = nullptr;
+    QTabWidget* m_pages = nullptr;
+    QLabel* m_stepLabel = nullptr;
+    QTableWidget* m_betView = nullptr;
+    QLabel* m_count = nullptr;
+    std::array<ConditionEditorDialog*, 3> m_editors{};
+    IntersectionNameDialog* m_nameDialog = nullptr;
+    PrintDialog* m_printDialog = nullptr;
+    QTableWidget* m_entryView = nullptr;
+    QCheckBox* m_jjTolerance = nullptr;
+    QSpinBox* m_jjBegin = nullptr;
+    QSpinBox* m_jjEnd = nullptr;
+    QComboBox* m_jjColumns = nullptr;
+    QPlainTextEdit* m_jjResult = nullptr;
+    QGroupBox* m_jjResultBox = nullptr;
+    QTableWidget* m_stagedView = nullptr;
+    QComboBox* m_zcColumns = nullptr;
+    QPlainTextEdit* m_zcMemo = nullptr;
+    QGroupBox* m_zcBox = nullptr;
+    QComboBox* m_kjColumns = nullptr;
+    QPlainTextEdit* m_kjMemo = nullptr;
+    QGroupBox* m_kjBox = nullptr;
+    std::vector<core::IntersectionEntry> m_entries;
+    std::vector<core::StagedList> m_staged;
+
+    core::ConditionList m_lines;
+    std::vector<std::string> m_bets;
+};
+
+/// Opens a window of the workspace once start-up has finished ("shrink", "shrink:PAGE" on a middle
+/// page, or "editor:KIND" for the editor of a kind in add mode), for a look without clicking through.
+void openOnStart(ShrinkWindow& shrink, const QString& what);
+
+} // namespace p3::gui
