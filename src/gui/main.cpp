@@ -11,6 +11,8 @@
 #include "gui/app/prompter.h"
 #include "gui/charts/tu_biao_window.h"
 #include "gui/shrink/shrink_window.h"
+#include "gui/tools/bet_plan_dialog.h"
+#include "gui/tools/set_tool_window.h"
 
 namespace {
 
@@ -39,7 +41,7 @@ int main(int argc, char* argv[]) {
                                    QStringLiteral("SOURCE:CHART"));
     parser.addOption(chartOption);
     QCommandLineOption openOption(QStringLiteral("open"),
-                                  QStringLiteral("A window to open after start-up: shrink, shrink:PAGE (0..3) or editor:KIND (1..25)."),
+                                  QStringLiteral("A window to open after start-up: shrink, shrink:PAGE (0..3), editor:KIND (1..25), sets or betplan."),
                                   QStringLiteral("WINDOW"));
     parser.addOption(openOption);
     parser.process(app);
@@ -84,6 +86,12 @@ int main(int argc, char* argv[]) {
         QApplication::quit();
     });
     stopWatch.start(100);
-    if (parser.isSet(openOption)) p3::gui::openOnStart(*shrink, parser.value(openOption));
+    const QString toOpen = parser.value(openOption);
+    if (toOpen == QStringLiteral("sets"))
+        QTimer::singleShot(300, &window, [&window] { p3::gui::showSetTool(window); });
+    else if (toOpen == QStringLiteral("betplan"))
+        QTimer::singleShot(300, &window, [&window] { p3::gui::runBetPlan(window); });
+    else if (parser.isSet(openOption))
+        p3::gui::openOnStart(*shrink, toOpen);
     return QApplication::exec();
 }

@@ -24,6 +24,8 @@
 #include "core/store/load_lottery.h"
 #include "gui/app/digit_picker.h"
 #include "gui/app/prompter.h"
+#include "gui/tools/bet_plan_dialog.h"
+#include "gui/tools/set_tool_window.h"
 #include "gui/widgets/frozen_header_table.h"
 #include "gui/widgets/full_screen.h"
 #include "gui/widgets/grid_delegate.h"
@@ -195,6 +197,12 @@ void MainWindow::buildCommands() {
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("工具"));
+    QAction* setTool = tools->addAction(QStringLiteral("集合统计"));
+    setTool->setObjectName(QStringLiteral("N1"));
+    connect(setTool, &QAction::triggered, this, [this] { showSetTool(*this); });
+    QAction* betPlan = tools->addAction(QStringLiteral("倍投计算"));
+    betPlan->setObjectName(QStringLiteral("N2"));
+    connect(betPlan, &QAction::triggered, this, [this] { runBetPlan(*this); });
     QAction* calc = tools->addAction(QStringLiteral("计算器"));
     calc->setObjectName(QStringLiteral("N19"));
     connect(calc, &QAction::triggered, this, [this] { startHomeProgram(QStringLiteral("Calc")); });

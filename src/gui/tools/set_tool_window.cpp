@@ -1,0 +1,343 @@
+#include "gui/tools/set_tool_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/tools/set_tool.h"
+#include "gui/app/main_window.h"
+#include "gui/app/prompter.h"
+
+namespace p3::gui {
+
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::filesystem::path toPath(const QString& file) {
+    return std::filesystem::path(file.toStdU16String());
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+enum Column { kSerial, kTakePart, kName, kCount, kKeep, kTolerate, kColumns };
+
+} // namespace
+
+SetToolWindow::SetToolWindow(MainWindow& main)
+    : QWidget(&main, Qt::Window), m_main(main), m_prompter(main.prompter()),
+      m_sets(std::make_unique<core::SetList>()) {
+    setObjectName(QStringLiteral("TF_Jhentool"));
+    setWindowTitle(QStringLiteral("集合统计"));
+    buildUi();
+    setIntersectionMode(true);
+    resize(900, 600);
+}
+
+SetToolWindow::~SetToolWindow() = default;
+
+void SetToolWindow::buildUi() {
+    auto* root = new QHBoxLayout(this);
+
+    // Left: the set list and how sets come into it.
+    auto* left = new QVBoxLayout;
+    root->addLayout(left, 3);
+
+    auto* listBox = new QGroupBox(QStringLiteral("集合列表"), this);
+    auto* listLayout = new QVBoxLayout(listBox);
+    m_list = new QTableWidget(0, kColumns, listBox);
+    m_list->setObjectName(QStringLiteral("Jiao_Ji_ListView"));
+    m_list->setHorizontalHeaderLabels({QStringLiteral("序号"), QStringLiteral("运算"), QStringLiteral("名称"),
+                                       QStringLiteral("注数"), QStringLiteral("保留"), QStringLiteral("容错")});
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->verticalHeader()->hide();
+    m_list->horizontalHeader()->setSectionResizeMode(kName, QHeaderView::Stretch);
+    for (int c : {kSerial, kTakePart, kCount, kKeep, kTolerate})
+        m_list->setColumnWidth(c, c == kCount ? 60 : 44);
+    listLayout->addWidget(m_list);
+    connect(m_list, &QTableWidget::cellClicked, this, &SetToolWindow::cellClicked);
+
+    auto* listButtons = new QHBoxLayout;
+    auto* add = button(listBox, "Btn_Add", QStringLiteral("添加"));
+    add->setToolTip(QStringLiteral("添加 直选大底记录"));
+    auto* del = button(listBox, "Btn_Del", QStringLiteral("删除"));
+    auto* clear = button(listBox, "Btn_Clear", QStringLiteral("清空"));
+    auto* open = button(listBox, "Btn_Open", QStringLiteral("打开"));
+    auto* save = button(listBox, "Btn_Save", QStringLiteral("保存"));
+    for (QPushButton* b : {add, del, clear, open, save})
+        listButtons->addWidget(b);
+    listLayout->addLayout(listButtons);
+    left->addWidget(listBox, 3);
+    connect(add, &QPushButton::clicked, this, &SetToolWindow::Btn_AddClick);
+    connect(del, &QPushButton::clicked, this, &SetToolWindow::Btn_DelClick);
+    connect(clear, &QPushButton::clicked, this, &SetToolWindow::Btn_ClearClick);
+    connect(open, &QPushButton::clicked, this, &SetToolWindow::Btn_OpenClick);
+    connect(save, &QPushButton::clicked, this, &SetToolWindow::Btn_SaveClick);
+
+    auto* typedBox = new QGroupBox(QStringLiteral("输入号码"), this);
+    auto* typedLayout = new QGridLayout(typedBox);
+    m_typed = new QPlainTextEdit(typedBox);
+    m_typed->setObjectName(QStringLiteral("Hm_PanelValue"));
+    typedLayout->addWidget(m_typed, 0, 0, 1, 4);
+    typedLayout->addWidget(new QLabel(QStringLiteral("集合名称："), typedBox), 1, 0);
+    m_typedName = new QLineEdit(typedBox);
+    m_typedName->setObjectName(QStringLiteral("Jiao_ji_Add_Txt"));
+    typedLayout->addWidget(m_typedName, 1, 1);
+    auto* addTyped = button(typedBox, "Btn_Add_Jihe", QStringLiteral("添加"));
+    auto* clearTyped = button(typedBox, "Btn_Clear_Jihe", QStringLiteral("清空"));
+    typedLayout->addWidget(addTyped, 1, 2);
+    typedLayout->addWidget(clearTyped, 1, 3);
+    left->addWidget(typedBox, 2);
+    connect(addTyped, &QPushButton::clicked, this, &SetToolWindow::Btn_Add_JiheClick);
+    connect(clearTyped, &QPushButton::clicked, m_typed, &QPlainTextEdit::clear);
+
+    // Right: the operation, the search and the result.
+    auto* right = new QVBoxLayout;
+    root->addLayout(right, 2);
+
+    auto* opBox = new QGroupBox(QStringLiteral("运算"), this);
+    auto* opLayout = new QGridLayout(opBox);
+    m_intersection = new QRadioButton(QStringLiteral("交集"), opBox);
+    m_intersection->setObjectName(QStringLiteral("Jiao_ji_1"));
+    m_union = new QRadioButton(QStringLiteral("并集"), opBox);
+    m_union->setObjectName(QStringLiteral("Jiao_ji_2"));
+    m_intersection->setChecked(true);
+    auto* run = button(opBox, "Btn_YongSuan", QStringLiteral("运算"));
+    opLayout->addWidget(m_intersection, 0, 0);
+    opLayout->addWidget(m_union, 0, 1);
+    opLayout->addWidget(run, 0, 2, 1, 2);
+    m_tolerance = new QCheckBox(QStringLiteral("容错"), opBox);
+    m_tolerance->setObjectName(QStringLiteral("Jiao_Ji_ErrCuo"));
+    m_lowest = new QSpinBox(opBox);
+    m_lowest->setObjectName(QStringLiteral("JJi_ECuo_BegValue"));
+    m_highest = new QSpinBox(opBox);
+    m_highest->setObjectName(QStringLiteral("JJi_ECuo_EndValue"));
+    for (QSpinBox* s : {m_lowest, m_highest})
+        s->setRange(0, 100);
+    opLayout->addWidget(m_tolerance, 1, 0);
+    opLayout->addWidget(m_lowest, 1, 1);
+    opLayout->addWidget(new QLabel(QStringLiteral("至"), opBox), 1, 2);
+    opLayout->addWidget(m_highest, 1, 3);
+    right->addWidget(opBox);
+    connect(m_intersection, &QRadioButton::toggled, this, &SetToolWindow::setIntersectionMode);
+    connect(run, &QPushButton::clicked, this, &SetToolWindow::Btn_YongSuanClick);
+
+    auto* findBox = new QGroupBox(QStringLiteral("号码查询"), this);
+    auto* findLayout = new QGridLayout(findBox);
+    m_findNumber = new QLineEdit(findBox);
+    m_findNumber->setObjectName(QStringLiteral("Find_Hm"));
+    auto* find = button(findBox, "Btn_Find", QStringLiteral("查询"));
+    find->setToolTip(QStringLiteral("查询号码在集合列表中出现的位置"));
+    m_findResult = new QPlainTextEdit(findBox);
+    m_findResult->setObjectName(QStringLiteral("Find_JieGuo"));
+    m_findResult->setReadOnly(true);
+    m_findResult->setMaximumHeight(110);
+    findLayout->addWidget(m_findNumber, 0, 0);
+    findLayout->addWidget(find, 0, 1);
+    findLayout->addWidget(m_findResult, 1, 0, 1, 2);
+    right->addWidget(findBox);
+    connect(find, &QPushButton::clicked, this, &SetToolWindow::Btn_FindClick);
+    connect(m_findNumber, &QLineEdit::returnPressed, this, &SetToolWindow::Btn_FindClick);
+
+    m_resultBox = new QGroupBox(qs(core::setResultCaption(0)), this);
+    auto* resultLayout = new QGridLayout(m_resultBox);
+    m_resultMemo = new QPlainTextEdit(m_resultBox);
+    m_resultMemo->setObjectName(QStringLiteral("Jiao_Ji_JieGuo"));
+    m_perLine = new QComboBox(m_resultBox);
+    m_perLine->setObjectName(QStringLiteral("JiaoJi_List"));
+    for (int k : {1, 5, 10, 15, 20, 25, 30})
+        m_perLine->addItem(QString::number(k), k);
+    m_perLine->setCurrentIndex(2);
+    auto* saveResult = button(m_resultBox, "JG_Save", QStringLiteral("保存"));
+    auto* printResult = button(m_resultBox, "JG_Print", QStringLiteral("打印"));
+    // The print window is not part of this workbench yet: the button stays visible but cannot be used.
+    printResult->setEnabled(false);
+    resultLayout->addWidget(m_resultMemo, 0, 0, 1, 4);
+    resultLayout->addWidget(new QLabel(QStringLiteral("每行"), m_resultBox), 1, 0);
+    resultLayout->addWidget(m_perLine, 1, 1);
+    resultLayout->addWidget(saveResult, 1, 2);
+    resultLayout->addWidget(printResult, 1, 3);
+    right->addWidget(m_resultBox, 1);
+    connect(m_perLine, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_result.empty()) showResult(m_result);
+    });
+    connect(saveResult, &QPushButton::clicked, this, &SetToolWindow::JG_SaveClick);
+    connect(m_list, &QTableWidget::itemSelectionChanged, this, [this] {
+        if (const int row = selectedRow(); row >= 0)
+            showResult(m_sets->sets()[static_cast<std::size_t>(row)].numbers);
+    });
+}
+
+int SetToolWindow::selectedRow() const {
+    const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+    if (rows.isEmpty()) return -1;
+    const int row = rows.front().row();
+    return static_cast<std::size_t>(row) < m_sets->sets().size() ? row : -1;
+}
+
+void SetToolWindow::message(std::string_view text) {
+    m_prompter.information(this, qs(text));
+}
+
+void SetToolWindow::refreshList() {
+    const auto& sets = m_sets->sets();
+    const QSignalBlocker block(m_list);
+    m_list->setRowCount(static_cast<int>(sets.size()));
+    auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        const core::NumberSet& set = sets[i];
+        const int row = static_cast<int>(i);
+        const QString cells[kColumns] = {QString::number(row + 1), flag(set.takePart), qs(set.name),
+                                         QString::number(set.numbers.size()), flag(set.keep), flag(set.tolerate)};
+        for (int c = 0; c < kColumns; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            if (c != kName) item->setTextAlignment(Qt::AlignCenter);
+            m_list->setItem(row, c, item);
+        }
+    }
+}
+
+void SetToolWindow::showResult(const std::vector<std::string>& numbers) {
+    m_result = numbers;
+    m_resultMemo->setPlainText(qs(core::formatSetResult(numbers, m_perLine->currentData().toInt())));
+    m_resultBox->setTitle(qs(core::setResultCaption(numbers.size())));
+}
+
+void SetToolWindow::setIntersectionMode(bool intersection) {
+    for (QWidget* w : std::initializer_list<QWidget*>{m_tolerance, m_lowest, m_highest})
+        w->setEnabled(intersection);
+    m_list->setColumnHidden(kKeep, !intersection);
+    m_list->setColumnHidden(kTolerate, !intersection);
+}
+
+void SetToolWindow::cellClicked(int row, int column) {
+    if (row < 0 || static_cast<std::size_t>(row) >= m_sets->sets().size()) return;
+    const auto index = static_cast<std::size_t>(row);
+    switch (column) {
+    case kTakePart: m_sets->flip(index, core::SetFlag::TakePart); break;
+    case kKeep: m_sets->flip(index, core::SetFlag::Keep); break;
+    case kTolerate: m_sets->flip(index, core::SetFlag::Tolerate); break;
+    default: return;
+    }
+    refreshList();
+    m_list->selectRow(row);
+}
+
+void SetToolWindow::Btn_AddClick() {
+    const QString file =
+        m_prompter.openFileName(this, QStringLiteral("添加"), QStringLiteral("文本文件(*.txt)|*.txt"));
+    if (file.isEmpty()) return;
+    if (auto added = m_sets->addFromFile(toPath(file)); !added) {
+        message(added.error().message);
+        return;
+    }
+    refreshList();
+}
+
+void SetToolWindow::Btn_Add_JiheClick() {
+    const std::string name = m_typedName->text().trimmed().toStdString();
+    if (auto added = m_sets->addTyped(name, m_typed->toPlainText().toStdString()); !added) {
+        message(added.error().message);
+        return;
+    }
+    refreshList();
+}
+
+void SetToolWindow::Btn_DelClick() {
+    const int row = selectedRow();
+    if (row < 0) return;
+    m_sets->remove(static_cast<std::size_t>(row));
+    refreshList();
+}
+
+void SetToolWindow::Btn_ClearClick() {
+    m_sets->clear();
+    refreshList();
+}
+
+void SetToolWindow::Btn_OpenClick() {
+    const QString file =
+        m_prompter.openFileName(this, QStringLiteral("打开"), QStringLiteral("保存集合列表 *.SGL|*.SGL"));
+    if (file.isEmpty()) return;
+    auto loaded = core::SetList::load(toPath(file));
+    if (!loaded) {
+        message(loaded.error().message);
+        return;
+    }
+    *m_sets = std::move(*loaded);
+    refreshList();
+}
+
+void SetToolWindow::Btn_SaveClick() {
+    if (m_sets->empty()) {
+        message(core::set_messages::kNothingToSave);
+        return;
+    }
+    const QString file =
+        m_prompter.saveFileName(this, QStringLiteral("保存"), QStringLiteral("保存集合列表 *.SGL|*.SGL"));
+    if (file.isEmpty()) return;
+    if (auto saved = m_sets->save(toPath(file)); !saved) message(saved.error().message);
+}
+
+void SetToolWindow::Btn_YongSuanClick() {
+    core::Result<std::vector<std::string>> result;
+    if (m_intersection->isChecked()) {
+        std::optional<core::SetTolerance> tolerance;
+        if (m_tolerance->isChecked()) tolerance = core::SetTolerance{m_lowest->value(), m_highest->value()};
+        result = m_sets->intersect(tolerance);
+    } else {
+        result = m_sets->unite();
+    }
+    if (!result) {
+        message(result.error().message);
+        return;
+    }
+    showResult(*result);
+}
+
+void SetToolWindow::Btn_FindClick() {
+    auto text = m_sets->findText(m_findNumber->text().trimmed().toStdString());
+    if (!text) {
+        message(text.error().message);
+        return;
+    }
+    m_findResult->setPlainText(qs(*text));
+}
+
+void SetToolWindow::JG_SaveClick() {
+    const QString file =
+        m_prompter.saveFileName(this, QStringLiteral("保存"), QStringLiteral("保存交集结果 *.txt|*.txt"));
+    if (file.isEmpty()) return;
+    if (auto saved = core::saveSetResult(m_resultMemo->toPlainText().toStdString(), toPath(file)); !saved)
+        message(saved.error().message);
+}
+
+SetToolWindow& showSetTool(MainWindow& main) {
+    auto* tool = main.findChild<SetToolWindow*>(QStringLiteral("TF_Jhentool"), Qt::FindDirectChildrenOnly);
+    if (!tool) tool = new SetToolWindow(main);
+    tool->show();
+    tool->raise();
+    tool->activateWindow();
+    return *tool;
+}
+
+} // namespace p3::gui

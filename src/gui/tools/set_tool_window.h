@@ -1,0 +1,82 @@
+#pragma once
+/// The set tool window "集合统计": number sets combined by intersection with tolerance or union,
+/// searched for a number, and kept in set-list files.
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTableWidget;
+
+// Only declared here: the shrink engine has a NumberSet of its own, and both headers meet in main.cpp.
+namespace p3::core {
+class SetList;
+}
+
+namespace p3::gui {
+
+class MainWindow;
+class Prompter;
+
+class SetToolWindow final : public QWidget {
+    Q_OBJECT
+public:
+    explicit SetToolWindow(MainWindow& main);
+    ~SetToolWindow() override;
+
+    const core::SetList& sets() const { return *m_sets; }
+
+    // ---- Commands (the buttons call these) ----
+    void Btn_AddClick();
+    void Btn_Add_JiheClick();
+    void Btn_DelClick();
+    void Btn_ClearClick();
+    void Btn_OpenClick();
+    void Btn_SaveClick();
+    void Btn_YongSuanClick();
+    void Btn_FindClick();
+    void JG_SaveClick();
+
+private:
+    void buildUi();
+    void refreshList();
+    /// The selected set's row, -1 when none.
+    int selectedRow() const;
+    void showResult(const std::vector<std::string>& numbers);
+    void setIntersectionMode(bool intersection);
+    void cellClicked(int row, int column);
+    void message(std::string_view text);
+
+    MainWindow& m_main;
+    Prompter& m_prompter;
+    std::unique_ptr<core::SetList> m_sets;
+    std::vector<std::string> m_result;
+
+    QTableWidget* m_list = nullptr;
+    QPlainTextEdit* m_typed = nullptr;
+    QLineEdit* m_typedName = nullptr;
+    QRadioButton* m_intersection = nullptr;
+    QRadioButton* m_union = nullptr;
+    QCheckBox* m_tolerance = nullptr;
+    QSpinBox* m_lowest = nullptr;
+    QSpinBox* m_highest = nullptr;
+    QLineEdit* m_findNumber = nullptr;
+    QPlainTextEdit* m_findResult = nullptr;
+    QComboBox* m_perLine = nullptr;
+    QGroupBox* m_resultBox = nullptr;
+    QPlainTextEdit* m_resultMemo = nullptr;
+};
+
+/// Creates the set tool once, on first use, and shows it (not modal).
+SetToolWindow& showSetTool(MainWindow& main);
+
+} // namespace p3::gui
