@@ -1,6 +1,7 @@
 // The set tool window TF_Jhentool on a test home: sets added from files and typed, intersection with
 // tolerance, union, find, the flag columns, and set-list files saved and opened again.
 #include <QCheckBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -231,6 +232,18 @@ private slots:
         std::string line;
         std::getline(in, line);
         QCOMPARE(QString::fromStdString(line).trimmed(), QStringLiteral("555 333 111"));
+
+        // "打印" hands the memo's numbers to the print window.
+        QString printed;
+        w.setDialogRunner([&](QDialog& dialog) {
+            printed = dialog.objectName() + QLatin1Char(' ') +
+                      dialog.findChild<QPlainTextEdit*>(QStringLiteral("Print_Preview"))->toPlainText();
+            return int(QDialog::Rejected);
+        });
+        click(tool, "JG_Print");
+        QVERIFY2(printed.startsWith(QStringLiteral("TF_print ")), qPrintable(printed));
+        QVERIFY2(printed.contains(QStringLiteral("5,5,5")) && printed.contains(QStringLiteral("1,1,1")),
+                 qPrintable(printed));
 
         // A file that is no set list opens as an empty list, the old sets gone.
         h.prompter.answerFile(writeFile(h.dir / "junk.SGL", "no header here\n"));

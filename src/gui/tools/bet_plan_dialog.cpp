@@ -69,6 +69,10 @@ BetPlanDialog::BetPlanDialog(MainWindow& main) : QDialog(&main), m_main(main), m
     grid->addWidget(new QLabel(QStringLiteral("5.中奖利润率>=："), settings), 2, 0);
     grid->addWidget(m_rate, 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("%"), settings), 2, 2);
+    // The boxes keep their natural width; the free space goes to the right of the settings.
+    for (QWidget* box : std::initializer_list<QWidget*>{m_cost, m_prize, m_start, m_periods, m_rate})
+        box->setFixedWidth(90);
+    grid->setColumnStretch(6, 1);
     root->addWidget(settings);
 
     auto* tableBox = new QGroupBox(QStringLiteral("显示方案信息  双击修改当期投入倍数"), this);

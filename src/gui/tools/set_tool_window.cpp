@@ -15,9 +15,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/tools/print_layout.h"
 #include "core/tools/set_tool.h"
 #include "gui/app/main_window.h"
 #include "gui/app/prompter.h"
+#include "gui/shrink/print_dialog.h"
 
 namespace p3::gui {
 
@@ -169,8 +171,6 @@ void SetToolWindow::buildUi() {
     m_perLine->setCurrentIndex(2);
     auto* saveResult = button(m_resultBox, "JG_Save", QStringLiteral("保存"));
     auto* printResult = button(m_resultBox, "JG_Print", QStringLiteral("打印"));
-    // The print window is not part of this workbench yet: the button stays visible but cannot be used.
-    printResult->setEnabled(false);
     resultLayout->addWidget(m_resultMemo, 0, 0, 1, 4);
     resultLayout->addWidget(new QLabel(QStringLiteral("每行"), m_resultBox), 1, 0);
     resultLayout->addWidget(m_perLine, 1, 1);
@@ -181,6 +181,7 @@ void SetToolWindow::buildUi() {
         if (!m_result.empty()) showResult(m_result);
     });
     connect(saveResult, &QPushButton::clicked, this, &SetToolWindow::JG_SaveClick);
+    connect(printResult, &QPushButton::clicked, this, &SetToolWindow::JG_PrintClick);
     connect(m_list, &QTableWidget::itemSelectionChanged, this, [this] {
         if (const int row = selectedRow(); row >= 0)
             showResult(m_sets->sets()[static_cast<std::size_t>(row)].numbers);
@@ -329,6 +330,23 @@ void SetToolWindow::JG_SaveClick() {
     if (file.isEmpty()) return;
     if (auto saved = core::saveSetResult(m_resultMemo->toPlainText().toStdString(), toPath(file)); !saved)
         message(saved.error().message);
+}
+
+void SetToolWindow::JG_PrintClick() {
+    const std::vector<std::string> numbers = core::printableNumbers(m_resultMemo->toPlainText().toStdString());
+    if (numbers.empty()) {
+        m_prompter.information(this, QStringLiteral("没有可打印的组合!"));
+        return;
+    }
+    const auto& draws = m_main.drawList();
+    const std::string title = core::proposedPrintTitle(m_main.currentLottery().name,
+                                                       draws.empty() ? std::string() : draws.back().period);
+    if (!m_printDialog)
+        m_printDialog = new PrintDialog(m_main.home(), m_prompter, [this] {
+            m_main.startHomeProgram(qs(core::kPrintProgramName));
+        }, this);
+    m_printDialog->setNumbers(numbers, qs(title));
+    m_main.runDialog(*m_printDialog);
 }
 
 SetToolWindow& showSetTool(MainWindow& main) {

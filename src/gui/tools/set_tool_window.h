@@ -25,6 +25,7 @@ class SetList;
 namespace p3::gui {
 
 class MainWindow;
+class PrintDialog;
 class Prompter;
 
 class SetToolWindow final : public QWidget {
@@ -45,6 +46,8 @@ public:
     void Btn_YongSuanClick();
     void Btn_FindClick();
     void JG_SaveClick();
+    /// "打印": the result's numbers handed to the print window.
+    void JG_PrintClick();
 
 private:
     void buildUi();
@@ -74,6 +77,7 @@ private:
     QComboBox* m_perLine = nullptr;
     QGroupBox* m_resultBox = nullptr;
     QPlainTextEdit* m_resultMemo = nullptr;
+    PrintDialog* m_printDialog = nullptr;
 };
 
 /// Creates the set tool once, on first use, and shows it (not modal).
