@@ -92,7 +92,7 @@ SetList makeSets() {
     std::mt19937 rng(3);
     SetList list;
     for (int s = 0; s < 8; ++s) {
-        NumberSet set{"s" + std::to_string(s), {}, true, s != 3, s == 5};
+        NamedSet set{"s" + std::to_string(s), {}, true, s != 3, s == 5};
         for (int i = 0; i < 600; ++i) {
             const int v = static_cast<int>(rng() % 1000);
             set.numbers.push_back({static_cast<char>('0' + v / 100), static_cast<char>('0' + v / 10 % 10),
@@ -118,7 +118,7 @@ void BM_SetIntersectListSearch(benchmark::State& state) {
                                 static_cast<char>('0' + v % 10)};
             int misses = 0;
             bool rejected = false;
-            for (const NumberSet& s : list.sets()) {
+            for (const NamedSet& s : list.sets()) {
                 const bool in = std::find(s.numbers.begin(), s.numbers.end(), n) != s.numbers.end();
                 if (in == s.keep) continue;
                 if (s.tolerate) ++misses;

@@ -39,7 +39,7 @@ core::SetList loadSets(const SetsOptions& o) {
     auto apply = [&](const std::vector<std::string>& names, core::SetFlag flag, bool wanted) {
         for (const auto& name : names) {
             const auto& sets = list.sets();
-            auto it = std::find_if(sets.begin(), sets.end(), [&](const core::NumberSet& s) { return s.name == name; });
+            auto it = std::find_if(sets.begin(), sets.end(), [&](const core::NamedSet& s) { return s.name == name; });
             if (it == sets.end()) throw CommandError{"没有这个集合: " + name};
             const bool now = flag == core::SetFlag::TakePart ? it->takePart
                              : flag == core::SetFlag::Keep   ? it->keep

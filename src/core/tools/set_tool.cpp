@@ -100,7 +100,7 @@ std::vector<std::string> printableNumbers(std::string_view memo) {
 
 std::string SetList::freeName(std::string_view name) const {
     auto taken = [&](const std::string& n) {
-        return std::any_of(m_sets.begin(), m_sets.end(), [&](const NumberSet& s) { return s.name == n; });
+        return std::any_of(m_sets.begin(), m_sets.end(), [&](const NamedSet& s) { return s.name == n; });
     };
     std::string candidate(name);
     for (int k = 1; taken(candidate); ++k)
@@ -108,7 +108,7 @@ std::string SetList::freeName(std::string_view name) const {
     return candidate;
 }
 
-std::string SetList::add(NumberSet set) {
+std::string SetList::add(NamedSet set) {
     set.name = freeName(set.name);
     m_sets.push_back(std::move(set));
     return m_sets.back().name;
@@ -119,7 +119,7 @@ Result<std::string> SetList::addFromFile(const std::filesystem::path& file) {
     if (!bytes) return std::unexpected(bytes.error());
     // Binary bytes would gather into numbers of garbage; such a file holds no number list.
     if (bytes->find('\0') != std::string::npos) return fail(std::string(set_messages::kFileEmpty));
-    NumberSet set;
+    NamedSet set;
     set.numbers = parseNumberListText(decodeText(*bytes));
     if (set.numbers.empty()) return fail(std::string(set_messages::kFileEmpty));
     set.name = file.stem().string();
@@ -129,7 +129,7 @@ Result<std::string> SetList::addFromFile(const std::filesystem::path& file) {
 Status SetList::addTyped(std::string_view name, std::string_view text) {
     if (name.empty()) return fail(std::string(set_messages::kNameEmpty));
     if (freeName(name) != name) return fail(std::string(set_messages::kNameTaken));
-    NumberSet set;
+    NamedSet set;
     set.name = std::string(name);
     set.numbers = parseNumberListText(text);
     if (set.numbers.empty()) return fail(std::string(set_messages::kTypedTooFew));
@@ -143,7 +143,7 @@ void SetList::remove(std::size_t index) {
 
 void SetList::flip(std::size_t index, SetFlag flag) {
     if (index >= m_sets.size()) return;
-    NumberSet& s = m_sets[index];
+    NamedSet& s = m_sets[index];
     bool& f = flag == SetFlag::TakePart ? s.takePart : flag == SetFlag::Keep ? s.keep : s.tolerate;
     f = !f;
 }
@@ -152,10 +152,10 @@ Result<std::vector<std::string>> SetList::intersect(std::optional<SetTolerance> 
     if (m_sets.empty()) return fail(std::string(set_messages::kNoSets));
     struct Member {
         std::array<bool, 1000> holds{};
-        const NumberSet* set;
+        const NamedSet* set;
     };
     std::vector<Member> taking;
-    for (const NumberSet& s : m_sets) {
+    for (const NamedSet& s : m_sets) {
         if (!s.takePart) continue;
         Member m{{}, &s};
         for (const std::string& n : s.numbers) {
@@ -193,7 +193,7 @@ Result<std::vector<std::string>> SetList::unite() const {
     if (m_sets.empty()) return fail(std::string(set_messages::kNoSets));
     std::vector<std::string> out;
     std::unordered_set<std::string> seen;
-    for (const NumberSet& s : m_sets) {
+    for (const NamedSet& s : m_sets) {
         if (!s.takePart) continue;
         for (const std::string& n : s.numbers)
             if (seen.insert(n).second) out.push_back(n);
@@ -205,7 +205,7 @@ Result<std::vector<std::string>> SetList::find(std::string_view number) const {
     if (characterCount(number) != 3) return fail(std::string(set_messages::kFindBadNumber));
     if (m_sets.empty()) return fail(std::string(set_messages::kFindNoSets));
     std::vector<std::string> names;
-    for (const NumberSet& s : m_sets)
+    for (const NamedSet& s : m_sets)
         if (s.takePart && std::find(s.numbers.begin(), s.numbers.end(), number) != s.numbers.end())
             names.push_back(s.name);
     return names;
@@ -223,7 +223,7 @@ Result<std::string> SetList::findText(std::string_view number) const {
 
 std::string SetList::toSgl() const {
     std::string out;
-    for (const NumberSet& s : m_sets) {
+    for (const NamedSet& s : m_sets) {
         out += "{" + flagText(s.takePart) + "," + s.name + "," + flagText(s.keep) + "," +
                flagText(s.tolerate) + "}\r\n";
         const std::size_t full = s.numbers.size() / 10 * 10;
@@ -242,7 +242,7 @@ std::string SetList::toSgl() const {
 
 Result<SetList> SetList::fromSgl(std::string_view text) {
     SetList out;
-    std::optional<NumberSet> current;
+    std::optional<NamedSet> current;
     auto close = [&] {
         if (current) out.add(std::move(*current));
         current.reset();
@@ -258,7 +258,7 @@ Result<SetList> SetList::fromSgl(std::string_view text) {
                 parts.push_back(inner.substr(b, e - b));
             parts.push_back(inner.substr(b));
             if (parts.size() < 4) return fail("集合列表文件格式不正确: " + line);
-            NumberSet set;
+            NamedSet set;
             set.takePart = parts.front() == "1";
             set.tolerate = parts.back() == "1";
             set.keep = parts[parts.size() - 2] == "1";

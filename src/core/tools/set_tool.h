@@ -25,13 +25,13 @@ inline constexpr std::string_view kNothingToSave = "集合列表没有可保存�
 } // namespace set_messages
 
 /// One set: its numbers as loaded (duplicates kept) and the flags of the columns 运算, 保留 and 容错.
-struct NumberSet {
+struct NamedSet {
     std::string name;
     std::vector<std::string> numbers;
     bool takePart = true;
     bool keep = true;
     bool tolerate = false;
-    bool operator==(const NumberSet&) const = default;
+    bool operator==(const NamedSet&) const = default;
 };
 
 /// The flag columns a click flips.
@@ -57,7 +57,7 @@ std::vector<std::string> printableNumbers(std::string_view memo);
 /// The set list of the tool, in list order.
 class SetList {
 public:
-    const std::vector<NumberSet>& sets() const { return m_sets; }
+    const std::vector<NamedSet>& sets() const { return m_sets; }
     bool empty() const { return m_sets.empty(); }
 
     /// Adds a set from a number text file, named after the file ("(1)", "(2)", … added when taken).
@@ -65,7 +65,7 @@ public:
     /// Adds a set from typed numbers under the given name.
     [[nodiscard]] Status addTyped(std::string_view name, std::string_view text);
     /// Adds a set as it stands, its name made free as for a file.
-    std::string add(NumberSet set);
+    std::string add(NamedSet set);
     void remove(std::size_t index);
     void clear() { m_sets.clear(); }
     void flip(std::size_t index, SetFlag flag);
@@ -91,7 +91,7 @@ public:
     [[nodiscard]] static Result<SetList> load(const std::filesystem::path& file);
 
 private:
-    std::vector<NumberSet> m_sets;
+    std::vector<NamedSet> m_sets;
 };
 
 /// Saves the result memo as a text file; ".txt" is added unless the name already ends in it.

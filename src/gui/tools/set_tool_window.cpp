@@ -205,7 +205,7 @@ void SetToolWindow::refreshList() {
     m_list->setRowCount(static_cast<int>(sets.size()));
     auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
     for (std::size_t i = 0; i < sets.size(); ++i) {
-        const core::NumberSet& set = sets[i];
+        const core::NamedSet& set = sets[i];
         const int row = static_cast<int>(i);
         const QString cells[kColumns] = {QString::number(row + 1), flag(set.takePart), qs(set.name),
                                          QString::number(set.numbers.size()), flag(set.keep), flag(set.tolerate)};

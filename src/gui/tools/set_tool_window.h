@@ -17,7 +17,7 @@ class QRadioButton;
 class QSpinBox;
 class QTableWidget;
 
-// Only declared here: the shrink engine has a NumberSet of its own, and both headers meet in main.cpp.
+// Only declared here: the shrink engine has a NamedSet of its own, and both headers meet in main.cpp.
 namespace p3::core {
 class SetList;
 }

@@ -11,7 +11,7 @@ using Numbers = std::vector<std::string>;
 
 namespace {
 
-SetList listOf(std::initializer_list<NumberSet> sets) {
+SetList listOf(std::initializer_list<NamedSet> sets) {
     SetList list;
     for (const auto& s : sets)
         list.add(s);
@@ -105,7 +105,7 @@ TEST(ToolsSetList, AddingNamesSetsAndRefusesBadInput) {
     EXPECT_EQ(list.sets().size(), 4u);
     list.remove(0);
     EXPECT_EQ(list.sets().front().name, "大底(1)");
-    const NumberSet& fresh = list.sets().back();
+    const NamedSet& fresh = list.sets().back();
     EXPECT_TRUE(fresh.takePart && fresh.keep && !fresh.tolerate);
 }
 
@@ -134,7 +134,7 @@ TEST(ToolsSetListFile, WritesTenToALineAndReadsBackEverything) {
     auto lenient = SetList::fromSgl("junk 123\n\n{1,X,0,1}\n123  456\n\n789\n");
     ASSERT_TRUE(lenient);
     ASSERT_EQ(lenient->sets().size(), 1u);
-    EXPECT_EQ(lenient->sets()[0], (NumberSet{"X", {"123", "456", "789"}, true, false, true}));
+    EXPECT_EQ(lenient->sets()[0], (NamedSet{"X", {"123", "456", "789"}, true, false, true}));
     EXPECT_FALSE(SetList::fromSgl("{1,X}\n123\n"));
     std::ofstream(dir / "bin.SGL", std::ios::binary) << std::string("{1,a,1,0}\n\0\0", 12);
     EXPECT_FALSE(SetList::load(dir / "bin.SGL"));
