@@ -19,6 +19,7 @@
 #include <map>
 #include <set>
 
+#include "core/shrink/compiled_filter.h"
 #include "core/shrink/condition_file.h"
 #include "core/shrink/number_list.h"
 #include "core/tools/print_layout.h"
@@ -349,6 +350,7 @@ private slots:
     void drawNumbersConvertAndHandOff();
     void memoPopupsAndColumnBoxes();
     void modifyRowListLines();
+    void filterRunMatchesTheCore();
 
     void listsAndConditionFilesRoundTrip() {
         test::GuiHome home;
@@ -801,6 +803,40 @@ void ShrinkWindowTest::modifyRowListLines() {
     shrink.modifyCurrentCondition();
     QCOMPARE(shrink.conditions()[1].content, std::string("号码组~1^02579^12^0~1~0&"));
     QVERIFY(dialogs.unexpected.isEmpty());
+}
+
+void ShrinkWindowTest::filterRunMatchesTheCore() {
+    test::GuiHome home;
+    gui::MainWindow& w = home.start();
+    gui::ShrinkWindow shrink(w);
+    std::vector<std::string> all;
+    for (int n = 0; n < 1000; ++n)
+        all.push_back(QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0')).toStdString());
+    // Lines of two tabs: tolerant single-record lines, a level tolerance, and an excluding record.
+    auto sum = line("1", "和值", "1|0|无设置", "和值~10 11 12 13 14 15 16 17~1~0&");
+    sum.tolerant = "1";
+    auto group = line("1", "群号", "1|0|无设置", "群号~0号 3号~0~1&");
+    group.tolerant = "1";
+    const core::ConditionList lines{sum, line("1", "顺序排序", "2|2|1-1", "最小号~0 1 2~1~1&最大号~7 8 9~0~1&"),
+                                    group, line("0", "和值", "1|0|无设置", "和值~0~1~0&")};
+    shrink.setConditions(lines);
+    shrink.setBetList(all);
+    child<QCheckBox>(shrink, QStringLiteral("Z_RCuo"))->setChecked(true);
+    child<QSpinBox>(shrink, QStringLiteral("Z_Err_End_m"))->setValue(1);
+    click(shrink, QStringLiteral("Guo_Lv_Btn"));
+    auto expected = core::FilterBetList(all, lines, core::TotalTolerance{true, 0, 1}, core::SeriesHistory{});
+    QVERIFY(expected.has_value());
+    QVERIFY(!expected->kept.empty() && expected->kept.size() < 1000);
+    QCOMPARE(shrink.betList(), expected->kept);
+    QCOMPARE(shrink.countLabel(), QStringLiteral("共: %1 注").arg(expected->kept.size()));
+    // Without the total tolerance fewer remain.
+    shrink.setBetList(all);
+    child<QCheckBox>(shrink, QStringLiteral("Z_RCuo"))->setChecked(false);
+    click(shrink, QStringLiteral("Guo_Lv_Btn"));
+    auto strict = core::FilterBetList(all, lines, core::TotalTolerance{}, core::SeriesHistory{});
+    QVERIFY(strict.has_value());
+    QCOMPARE(shrink.betList(), strict->kept);
+    QVERIFY(strict->kept.size() < expected->kept.size());
 }
 
 QTEST_MAIN(ShrinkWindowTest)
