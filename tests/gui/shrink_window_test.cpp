@@ -351,6 +351,7 @@ private slots:
     void memoPopupsAndColumnBoxes();
     void modifyRowListLines();
     void filterRunMatchesTheCore();
+    void conditionFileWithAnAwkwardName();
 
     void listsAndConditionFilesRoundTrip() {
         test::GuiHome home;
@@ -837,6 +838,42 @@ void ShrinkWindowTest::filterRunMatchesTheCore() {
     QVERIFY(strict.has_value());
     QCOMPARE(shrink.betList(), strict->kept);
     QVERIFY(strict->kept.size() < expected->kept.size());
+}
+
+void ShrinkWindowTest::conditionFileWithAnAwkwardName() {
+    test::GuiHome home;
+    gui::MainWindow& w = home.start();
+    gui::ShrinkWindow shrink(w);
+    const core::ConditionList lines{line("1", "和值", "1|0|无设置", "和值~6 7~1~0&"),
+                                    line("0", "顺序排序", "2|2|1-1", "最小号~0 1 2~1~1&最大号~7 8 9~0~1&")};
+    shrink.setConditions(lines);
+    // Quotes, blanks and Chinese in the name; no dot, so .ag is appended.
+    const auto plain = home.home / "方案 \"甲\" 'b'";
+    home.prompter.answerFile(QString::fromStdString(plain.string()));
+    shrink.saveConditionFile();
+    const auto saved = home.home / "方案 \"甲\" 'b'.ag";
+    QVERIFY(std::filesystem::exists(saved));
+
+    // A cancelled open leaves the list; the file reopened gives the rows back without the final "&".
+    shrink.setConditions({});
+    home.prompter.answerFile(QString());
+    shrink.openConditionFile();
+    QVERIFY(shrink.conditions().empty());
+    home.prompter.answerFile(QString::fromStdString(saved.string()));
+    shrink.openConditionFile();
+    QCOMPARE(shrink.conditions().size(), std::size_t(2));
+    QCOMPARE(shrink.conditions()[1].use, std::string("0"));
+    QCOMPARE(shrink.conditions()[1].counts, std::string("2|2|1-1"));
+    QCOMPARE(shrink.conditions()[1].content, std::string("最小号~0 1 2~1~1&最大号~7 8 9~0~1"));
+    QCOMPARE(shrink.conditions()[0].content, std::string("和值~6 7~1~0"));
+
+    // A file that is not a condition file empties the list and shows no row.
+    const auto junk = home.home / "junk.ag";
+    std::ofstream(junk) << "hello\n";
+    home.prompter.answerFile(QString::fromStdString(junk.string()));
+    shrink.openConditionFile();
+    QVERIFY(shrink.conditions().empty());
+    QCOMPARE(child<QTableWidget>(shrink, QStringLiteral("ListView_Tj"))->rowCount(), 0);
 }
 
 QTEST_MAIN(ShrinkWindowTest)
