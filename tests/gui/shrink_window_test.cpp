@@ -352,6 +352,7 @@ private slots:
     void modifyRowListLines();
     void filterRunMatchesTheCore();
     void conditionFileWithAnAwkwardName();
+    void nameDialogFocusesTheNameWhenActivated();
 
     void listsAndConditionFilesRoundTrip() {
         test::GuiHome home;
@@ -874,6 +875,20 @@ void ShrinkWindowTest::conditionFileWithAnAwkwardName() {
     shrink.openConditionFile();
     QVERIFY(shrink.conditions().empty());
     QCOMPARE(child<QTableWidget>(shrink, QStringLiteral("ListView_Tj"))->rowCount(), 0);
+}
+
+void ShrinkWindowTest::nameDialogFocusesTheNameWhenActivated() {
+    gui::ScriptedPrompter prompter;
+    gui::IntersectionNameDialog dialog(prompter);
+    dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："), QStringLiteral("D0"), 0, true, 2);
+    dialog.show();
+    dialog.seriesBox()->setFocus();
+    QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(dialog.seriesBox()));
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&dialog, &activate);
+    QWidget* focus = dialog.focusWidget();
+    QVERIFY(focus == dialog.nameBox() || focus == dialog.nameBox()->lineEdit());
+    dialog.hide();
 }
 
 QTEST_MAIN(ShrinkWindowTest)
