@@ -1,6 +1,8 @@
 // The shrink workspace and the condition editors on a test home: a shrink from picked digits to a
 // short list, editors adding and rewriting lines, the refusals, the picker, and the list files.
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include <map>
 #include <set>
 
+#include "core/shrink/compiled_filter.h"
 #include "core/shrink/condition_file.h"
 #include "core/shrink/number_list.h"
 #include "core/tools/print_layout.h"
@@ -345,6 +348,11 @@ private slots:
     void shutDownWithoutTheWorkspaceKeepsTheFile();
     void historyKindsFreezeTheirCodeLists();
     void drawNumbersConvertAndHandOff();
+    void memoPopupsAndColumnBoxes();
+    void modifyRowListLines();
+    void filterRunMatchesTheCore();
+    void conditionFileWithAnAwkwardName();
+    void nameDialogFocusesTheNameWhenActivated();
 
     void listsAndConditionFilesRoundTrip() {
         test::GuiHome home;
@@ -448,6 +456,14 @@ void ShrinkWindowTest::listWorkbenchPages() {
     QCOMPARE(shrink.stagedLists().size(), std::size_t(1));
     QCOMPARE(shrink.stagedLists()[0].numbers.size(), std::size_t(3));
     QCOMPARE(shrink.pages()->currentIndex(), 2);
+    // A staged row chosen by the keyboard shows its numbers; 结果过滤 takes them into the bet list.
+    child<QTableWidget>(shrink, QStringLiteral("Zan_Cun_Listview"))->setCurrentCell(0, 2);
+    QCOMPARE(shrink.memo(2)->toPlainText(), QStringLiteral("123 456 789"));
+    QCOMPARE(shrink.pageCaption(2), QStringLiteral("暂存号码 (共:3注)"));
+    shrink.setBetList({"000"});
+    click(shrink, QStringLiteral("bsSkinSpeedButton3"));
+    QCOMPARE(shrink.betList(), (std::vector<std::string>{"123", "456", "789"}));
+    QCOMPARE(home.prompter.lastMessage(), QStringLiteral("已导入投注区"));
     click(shrink, QStringLiteral("Jiang_Hao_ZhuanCun"));
     QCOMPARE(home.prompter.lastMessage(), QStringLiteral("共转入 1 个奖号大底"));
     QCOMPARE(shrink.intersectionEntries().size(), std::size_t(3));
@@ -641,7 +657,7 @@ void ShrinkWindowTest::singleRecordKindsCarryTheirToleranceToTheLine() {
     // 组选类型: the sub-options follow their heads; the value lists the chosen shapes in order.
     dialogs.on(QStringLiteral("TF_GuoL_FuZhu"), [](QDialog& editor) {
         const auto box = [&](const char* name) { return child<QCheckBox>(editor, QString::fromLatin1(name)); };
-        box("PCTj_Cmd_1_01_01")->click();
+        box("Tz_L_Baozj")->click();
         CHECK(!box("PCTj_Cmd_1_01_01_o3")->isEnabled());
         box("PCTj_Cmd_1_01_01_o1")->click();
         box("PCTj_Cmd_1_01_01_o2")->click();
@@ -685,6 +701,194 @@ void ShrinkWindowTest::singleRecordKindsCarryTheirToleranceToTheLine() {
     QCOMPARE(shrink.conditions().back().tolerant, std::string("1"));
     QCOMPARE(shrink.conditions().back().counts, std::string("1|0|无设置"));
     QVERIFY(dialogs.unexpected.isEmpty());
+}
+
+void ShrinkWindowTest::memoPopupsAndColumnBoxes() {
+    test::GuiHome home;
+    gui::MainWindow& w = home.start();
+    gui::ShrinkWindow shrink(w);
+    const QStringList seven{QStringLiteral("001"), QStringLiteral("002"), QStringLiteral("003"), QStringLiteral("004"),
+                            QStringLiteral("005"), QStringLiteral("006"), QStringLiteral("007")};
+    const std::vector<std::pair<const char*, const char*>> pages{
+        {"Jiao_Ji_JieGuo", "JiaoJi_List"}, {"Zan_C_Memo", "ZanCun_List"}, {"Kjhm_Memo", "Kj_hm_List"}};
+    for (const auto& [memoName, boxName] : pages) {
+        auto* memo = child<QPlainTextEdit>(shrink, QString::fromLatin1(memoName));
+        auto* columns = child<QComboBox>(shrink, QString::fromLatin1(boxName));
+        QCOMPARE(columns->count(), 10);
+        QCOMPARE(columns->currentText(), QStringLiteral("10"));
+        auto* clear = memo->findChild<QAction*>(QStringLiteral("N_MemoClear"));
+        auto* copy = memo->findChild<QAction*>(QStringLiteral("N_MemoCopy"));
+        QVERIFY(clear && copy);
+        QCOMPARE(clear->text(), QStringLiteral("清空"));
+        QCOMPARE(copy->text(), QStringLiteral("全部复制"));
+
+        // An empty memo: nothing to lay out, both popup entries disabled.
+        columns->setCurrentIndex(2);
+        QCOMPARE(memo->toPlainText(), QString());
+        QVERIFY(!clear->isEnabled() && !copy->isEnabled());
+
+        // Seven numbers in three columns: lines of 3, 3 and 1; back to ten columns: one line.
+        memo->setPlainText(seven.join(QLatin1Char(' ')));
+        columns->setCurrentIndex(0);
+        columns->setCurrentIndex(2);
+        QCOMPARE(memo->toPlainText(), QStringLiteral("001 002 003\n004 005 006\n007"));
+        columns->setCurrentIndex(9);
+        QCOMPARE(memo->toPlainText(), seven.join(QLatin1Char(' ')));
+
+        QVERIFY(clear->isEnabled() && copy->isEnabled());
+        QApplication::clipboard()->clear();
+        copy->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), seven.join(QLatin1Char(' ')));
+        QCOMPARE(home.prompter.lastMessage(), QStringLiteral("已复制"));
+        clear->trigger();
+        QCOMPARE(memo->toPlainText(), QString());
+        QVERIFY(!clear->isEnabled() && !copy->isEnabled());
+    }
+}
+
+void ShrinkWindowTest::modifyRowListLines() {
+    test::GuiHome home;
+    gui::MainWindow& w = home.start();
+    Dialogs dialogs;
+    dialogs.install(w);
+    gui::ShrinkWindow shrink(w);
+    const auto radio = [](QDialog& editor, const char* rows, const QString& text) {
+        for (QRadioButton* b : child<QWidget>(editor, QString::fromLatin1(rows))->findChildren<QRadioButton*>())
+            if (b->text() == text) return b;
+        qFatal("no radio %s", qPrintable(text));
+    };
+    shrink.setConditions({line("1", "定位复式", "2|1|无设置", "按位复式~1^0123/456/789^23~1~0&按位复式~1^5/6/7^3~0~1&"),
+                          line("1", "号码组", "1|0|无设置", "号码组~1^0257^12^1~1~0&")});
+
+    // 定位复式: 修改 without a chosen row is refused; a row chosen by the keyboard is loaded and rewritten.
+    child<QTableWidget>(shrink, QStringLiteral("ListView_Tj"))->setCurrentCell(0, 2);
+    dialogs.on(QStringLiteral("TF_GuoL_FuZhu"), [&](QDialog& editor) {
+        auto* rows = child<QTableWidget>(editor, QStringLiteral("Tj_08_Grid_4"));
+        CHECK_EQ(rows->rowCount(), 2);
+        click(editor, QStringLiteral("PCTj_Cmd_1_08_Modify"));
+        CHECK_EQ(home.prompter.lastMessage(), QStringLiteral("您没有选择可以修改的条件"));
+        rows->setCurrentCell(1, 2);
+        auto* hundreds = child<gui::BallGrid>(editor, QStringLiteral("Tj_08_Grid_1"));
+        CHECK(hundreds->chosenValues() == (std::vector<int>{5}));
+        CHECK(child<QCheckBox>(editor, QStringLiteral("Tj_08_Count_3"))->isChecked());
+        CHECK(!child<QCheckBox>(editor, QStringLiteral("Tj_08_Count_2"))->isChecked());
+        CHECK(radio(editor, "PCTj_Cmd_1_08_rows", QStringLiteral("排除"))->isChecked());
+        clickBall(hundreds, 6);
+        child<QCheckBox>(editor, QStringLiteral("Tj_08_Count_2"))->click();
+        click(editor, QStringLiteral("PCTj_Cmd_1_08_Modify"));
+        CHECK_EQ(rows->item(1, 2)->text(), QStringLiteral("56/6/7"));
+        CHECK_EQ(rows->item(1, 3)->text(), QStringLiteral("23"));
+        CHECK_EQ(rows->item(0, 2)->text(), QStringLiteral("0123/456/789"));
+        click(editor, QStringLiteral("Btn_Add_Tj"));
+        return int(QDialog::Rejected);
+    });
+    shrink.modifyCurrentCondition();
+    QCOMPARE(shrink.conditions().size(), std::size_t(2));
+    QCOMPARE(shrink.conditions()[0].content, std::string("按位复式~1^0123/456/789^23~1~0&按位复式~1^56/6/7^23~0~1&"));
+    QCOMPARE(shrink.conditions()[0].counts, std::string("2|1|无设置"));
+
+    // 号码组: the row comes back into the grids and the 算1个 choice, and 修改 rewrites it.
+    child<QTableWidget>(shrink, QStringLiteral("ListView_Tj"))->setCurrentCell(1, 2);
+    dialogs.on(QStringLiteral("TF_GuoL_FuZhu"), [&](QDialog& editor) {
+        auto* rows = child<QTableWidget>(editor, QStringLiteral("Tj_09_Grid_3"));
+        rows->setCurrentCell(0, 2);
+        auto* group = child<gui::BallGrid>(editor, QStringLiteral("Tj_09_Grid_1"));
+        CHECK(group->chosenValues() == (std::vector<int>{0, 2, 5, 7}));
+        CHECK(child<gui::BallGrid>(editor, QStringLiteral("Tj_09_Grid_2"))->chosenValues() == (std::vector<int>{1, 2}));
+        CHECK(radio(editor, "PCTj_Cmd_1_09_rows", QStringLiteral("重复数字算1个"))->isChecked());
+        clickBall(group, 9);
+        radio(editor, "PCTj_Cmd_1_09_rows", QStringLiteral("重复数字算多个"))->click();
+        click(editor, QStringLiteral("PCTj_Cmd_1_09_Modify"));
+        click(editor, QStringLiteral("Btn_Add_Tj"));
+        return int(QDialog::Rejected);
+    });
+    shrink.modifyCurrentCondition();
+    QCOMPARE(shrink.conditions()[1].content, std::string("号码组~1^02579^12^0~1~0&"));
+    QVERIFY(dialogs.unexpected.isEmpty());
+}
+
+void ShrinkWindowTest::filterRunMatchesTheCore() {
+    test::GuiHome home;
+    gui::MainWindow& w = home.start();
+    gui::ShrinkWindow shrink(w);
+    std::vector<std::string> all;
+    for (int n = 0; n < 1000; ++n)
+        all.push_back(QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0')).toStdString());
+    // Lines of two tabs: tolerant single-record lines, a level tolerance, and an excluding record.
+    auto sum = line("1", "和值", "1|0|无设置", "和值~10 11 12 13 14 15 16 17~1~0&");
+    sum.tolerant = "1";
+    auto group = line("1", "群号", "1|0|无设置", "群号~0号 3号~0~1&");
+    group.tolerant = "1";
+    const core::ConditionList lines{sum, line("1", "顺序排序", "2|2|1-1", "最小号~0 1 2~1~1&最大号~7 8 9~0~1&"),
+                                    group, line("0", "和值", "1|0|无设置", "和值~0~1~0&")};
+    shrink.setConditions(lines);
+    shrink.setBetList(all);
+    child<QCheckBox>(shrink, QStringLiteral("Z_RCuo"))->setChecked(true);
+    child<QSpinBox>(shrink, QStringLiteral("Z_Err_End_m"))->setValue(1);
+    click(shrink, QStringLiteral("Guo_Lv_Btn"));
+    auto expected = core::FilterBetList(all, lines, core::TotalTolerance{true, 0, 1}, core::SeriesHistory{});
+    QVERIFY(expected.has_value());
+    QVERIFY(!expected->kept.empty() && expected->kept.size() < 1000);
+    QCOMPARE(shrink.betList(), expected->kept);
+    QCOMPARE(shrink.countLabel(), QStringLiteral("共: %1 注").arg(expected->kept.size()));
+    // Without the total tolerance fewer remain.
+    shrink.setBetList(all);
+    child<QCheckBox>(shrink, QStringLiteral("Z_RCuo"))->setChecked(false);
+    click(shrink, QStringLiteral("Guo_Lv_Btn"));
+    auto strict = core::FilterBetList(all, lines, core::TotalTolerance{}, core::SeriesHistory{});
+    QVERIFY(strict.has_value());
+    QCOMPARE(shrink.betList(), strict->kept);
+    QVERIFY(strict->kept.size() < expected->kept.size());
+}
+
+void ShrinkWindowTest::conditionFileWithAnAwkwardName() {
+    test::GuiHome home;
+    gui::MainWindow& w = home.start();
+    gui::ShrinkWindow shrink(w);
+    const core::ConditionList lines{line("1", "和值", "1|0|无设置", "和值~6 7~1~0&"),
+                                    line("0", "顺序排序", "2|2|1-1", "最小号~0 1 2~1~1&最大号~7 8 9~0~1&")};
+    shrink.setConditions(lines);
+    // Quotes, blanks and Chinese in the name; no dot, so .ag is appended.
+    const auto plain = home.home / "方案 \"甲\" 'b'";
+    home.prompter.answerFile(QString::fromStdString(plain.string()));
+    shrink.saveConditionFile();
+    const auto saved = home.home / "方案 \"甲\" 'b'.ag";
+    QVERIFY(std::filesystem::exists(saved));
+
+    // A cancelled open leaves the list; the file reopened gives the rows back without the final "&".
+    shrink.setConditions({});
+    home.prompter.answerFile(QString());
+    shrink.openConditionFile();
+    QVERIFY(shrink.conditions().empty());
+    home.prompter.answerFile(QString::fromStdString(saved.string()));
+    shrink.openConditionFile();
+    QCOMPARE(shrink.conditions().size(), std::size_t(2));
+    QCOMPARE(shrink.conditions()[1].use, std::string("0"));
+    QCOMPARE(shrink.conditions()[1].counts, std::string("2|2|1-1"));
+    QCOMPARE(shrink.conditions()[1].content, std::string("最小号~0 1 2~1~1&最大号~7 8 9~0~1"));
+    QCOMPARE(shrink.conditions()[0].content, std::string("和值~6 7~1~0"));
+
+    // A file that is not a condition file empties the list and shows no row.
+    const auto junk = home.home / "junk.ag";
+    std::ofstream(junk) << "hello\n";
+    home.prompter.answerFile(QString::fromStdString(junk.string()));
+    shrink.openConditionFile();
+    QVERIFY(shrink.conditions().empty());
+    QCOMPARE(child<QTableWidget>(shrink, QStringLiteral("ListView_Tj"))->rowCount(), 0);
+}
+
+void ShrinkWindowTest::nameDialogFocusesTheNameWhenActivated() {
+    gui::ScriptedPrompter prompter;
+    gui::IntersectionNameDialog dialog(prompter);
+    dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："), QStringLiteral("D0"), 0, true, 2);
+    dialog.show();
+    dialog.seriesBox()->setFocus();
+    QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(dialog.seriesBox()));
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&dialog, &activate);
+    QWidget* focus = dialog.focusWidget();
+    QVERIFY(focus == dialog.nameBox() || focus == dialog.nameBox()->lineEdit());
+    dialog.hide();
 }
 
 QTEST_MAIN(ShrinkWindowTest)

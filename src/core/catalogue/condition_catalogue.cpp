@@ -129,6 +129,7 @@ std::vector<KindSpec> buildCatalogue() {
              {rec("组选类型", T::GroupType, In::GroupType,
                   {"(A)豹子号", "(B)组三", "带连号", "不带连号", "组六", "(C)顺子", "(D)半顺", "(E)杂六"},
                   "带连号 不带连号 顺子 半顺 杂六")}));
+    c.back().records[0].boxName = "Tz_L_Baozj";
     c.push_back(kind(2, E::Common, "常用参数", "PCTj_Cmd_1_02", true,
                      {grid("最小号", T::SortedLow, "Tj_02_Grid_1", 9),
                       grid("中间号", T::SortedMiddle, "Tj_02_Grid_2", 9),

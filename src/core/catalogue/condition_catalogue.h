@@ -143,6 +143,7 @@ struct RecordSpec {
     int gridMax = 0;                  ///< value grids: the highest value
     PickerChoices picker;             ///< picker edits and count lists
     bool excludeByDefault = false;    ///< "排除" chosen initially
+    std::string boxName;              ///< the main box's own object name where the form gives one
 };
 
 enum class EditorWindow : std::uint8_t { Common = 1, TenSubdivision = 2, TwoPosition = 3 };

@@ -125,7 +125,7 @@ void ConditionPanel::buildRecord(int index) {
     auto* row = new QHBoxLayout(frame);
     row->setContentsMargins(0, 2, 0, 2);
     r.main = new QCheckBox(q(r.spec->caption), frame);
-    r.main->setObjectName(base);
+    r.main->setObjectName(r.spec->boxName.empty() ? base : q(r.spec->boxName));
     r.main->setMinimumWidth(110);
     row->addWidget(r.main, 0, Qt::AlignTop);
 

@@ -142,6 +142,10 @@ RowListEditor::RowListEditor(const core::KindSpec& spec, const BallImageCache* b
     m_list->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     m_list->setMinimumHeight(120);
     connect(m_list, &QTableWidget::cellClicked, this, &RowListEditor::cellClicked);
+    // A row reached with the keyboard comes back into the controls as a clicked one does.
+    connect(m_list, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow, int) {
+        if (row != previousRow && row >= 0 && row < static_cast<int>(m_rows.size())) loadRow(row);
+    });
     groupLayout->addWidget(m_list);
     layout->addWidget(group, 1);
 }

@@ -1,6 +1,7 @@
 #include "gui/shrink/intersection_name_dialog.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -63,6 +64,11 @@ void IntersectionNameDialog::prepare(const QString& caption, const QString& name
     m_count->setText(QStringLiteral("共: %1 注").arg(count));
     m_name.clear();
     setResult(QDialog::Rejected);
+}
+
+bool IntersectionNameDialog::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) m_nameBox->setFocus();
+    return QDialog::event(event);
 }
 
 int IntersectionNameDialog::series() const {

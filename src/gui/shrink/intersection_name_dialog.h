@@ -26,6 +26,10 @@ public:
     /// "确定": refuses an empty name with "请输入 交集名称".
     void confirm();
 
+protected:
+    /// The name box takes the focus whenever the dialog becomes the active window.
+    bool event(QEvent* event) override;
+
 private:
     Prompter& m_prompter;
     QLabel* m_nameLabel = nullptr;

@@ -96,21 +96,27 @@ QPlainTextEdit* ShrinkWindow::makeMemo(QWidget* parent, const QString& name) {
     memo->setObjectName(name);
     memo->setFont(QFont(QStringLiteral("Monospace")));
     memo->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(memo, &QWidget::customContextMenuRequested, this, [this, memo](const QPoint& at) {
-        QMenu menu;
-        menu.setObjectName(QStringLiteral("Memo_PopupMenu"));
+    // One menu per memo, kept with it, so that its entries follow the memo's text at all times.
+    auto* menu = new QMenu(memo);
+    menu->setObjectName(QStringLiteral("Memo_PopupMenu"));
+    QAction* clear = menu->addAction(QStringLiteral("清空"));
+    clear->setObjectName(QStringLiteral("N_MemoClear"));
+    QAction* copy = menu->addAction(QStringLiteral("全部复制"));
+    copy->setObjectName(QStringLiteral("N_MemoCopy"));
+    const auto follow = [memo, clear, copy] {
         const bool empty = memo->toPlainText().trimmed().isEmpty();
-        QAction* clear = menu.addAction(QStringLiteral("清空"));
-        QAction* copy = menu.addAction(QStringLiteral("全部复制"));
         clear->setEnabled(!empty);
         copy->setEnabled(!empty);
-        QAction* chosen = menu.exec(memo->viewport()->mapToGlobal(at));
-        if (chosen == clear) memo->clear();
-        if (chosen == copy) {
-            QApplication::clipboard()->setText(memo->toPlainText());
-            m_prompter.information(this, QStringLiteral("已复制"));
-        }
+    };
+    follow();
+    connect(memo, &QPlainTextEdit::textChanged, menu, follow);
+    connect(clear, &QAction::triggered, memo, &QPlainTextEdit::clear);
+    connect(copy, &QAction::triggered, this, [this, memo] {
+        QApplication::clipboard()->setText(memo->toPlainText());
+        m_prompter.information(this, QStringLiteral("已复制"));
     });
+    connect(memo, &QWidget::customContextMenuRequested, menu,
+            [memo, menu](const QPoint& at) { menu->popup(memo->viewport()->mapToGlobal(at)); });
     return memo;
 }
 
@@ -334,16 +340,26 @@ QWidget* ShrinkWindow::buildStagingPage() {
                              QStringLiteral("注数")});
     m_stagedView->setColumnWidth(0, 40);
     m_stagedView->setColumnWidth(1, 40);
-    connect(m_stagedView, &QTableWidget::cellClicked, this, [this](int row, int column) {
+    const auto showStaged = [this](int row) {
         if (row < 0 || row >= static_cast<int>(m_staged.size())) return;
-        auto& staged = m_staged[static_cast<std::size_t>(row)];
+        const auto& staged = m_staged[static_cast<std::size_t>(row)];
+        m_zcBox->setTitle(QStringLiteral("暂存号码 (共:%1注)").arg(staged.numbers.size()));
+        showMemo(m_zcMemo, staged.numbers, m_zcColumns);
+    };
+    connect(m_stagedView, &QTableWidget::cellClicked, this, [this, showStaged](int row, int column) {
+        if (row < 0 || row >= static_cast<int>(m_staged.size())) return;
         if (column == 1) {
+            auto& staged = m_staged[static_cast<std::size_t>(row)];
             staged.use = core::toggleFlag(staged.use);
             refreshStaged();
         }
-        m_zcBox->setTitle(QStringLiteral("暂存号码 (共:%1注)").arg(staged.numbers.size()));
-        showMemo(m_zcMemo, staged.numbers, m_zcColumns);
+        showStaged(row);
     });
+    // A row reached with the keyboard shows its numbers as a clicked one does.
+    connect(m_stagedView, &QTableWidget::currentCellChanged, this,
+            [showStaged](int row, int, int previousRow, int) {
+                if (row != previousRow) showStaged(row);
+            });
     areaLayout->addWidget(m_stagedView, 1);
     auto* controls = new QHBoxLayout;
     auto* open = linkButton(area, QStringLiteral("打开"), QStringLiteral("Label15"));
@@ -378,7 +394,7 @@ QWidget* ShrinkWindow::buildStagingPage() {
     buttons->addWidget(m_zcColumns);
     buttons->addStretch();
     auto* filter = new QPushButton(QStringLiteral("结果过滤"), m_zcBox);
-    filter->setObjectName(QStringLiteral("ZanCun_GuoLV"));
+    filter->setObjectName(QStringLiteral("bsSkinSpeedButton3"));
     connect(filter, &QPushButton::clicked, this, &ShrinkWindow::resultToBetList);
     auto* save = new QPushButton(QStringLiteral("另存为"), m_zcBox);
     save->setObjectName(QStringLiteral("ZanCun_OutputTxt"));
