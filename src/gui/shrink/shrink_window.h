@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <optional>
 #include <vector>
 
 #include "core/shrink/base_list.h"
@@ -119,6 +120,8 @@ private:
     void saveMemo(QPlainTextEdit* memo);
     void refreshEntries();
     void refreshStaged();
+    /// Asks for a number text file and reads it; nothing when cancelled or unreadable (the user is told).
+    std::optional<std::vector<std::string>> askNumberFile();
     void openIntersectionFile();
     void openStagedFile();
     void showTrackConverter();

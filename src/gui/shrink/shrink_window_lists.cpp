@@ -293,14 +293,20 @@ void ShrinkWindow::addBetListToIntersection() {
     m_pages->setCurrentIndex(IntersectionPage);
 }
 
-void ShrinkWindow::openIntersectionFile() {
+std::optional<std::vector<std::string>> ShrinkWindow::askNumberFile() {
     const QString chosen = m_prompter.openFileName(this, QStringLiteral("打开"), QStringLiteral("*.txt|*.txt"));
-    if (chosen.isEmpty()) return;
+    if (chosen.isEmpty()) return std::nullopt;
     auto numbers = core::readNumberTextFile(std::filesystem::path(chosen.toStdString()));
     if (!numbers) {
         m_prompter.information(this, q(numbers.error().message));
-        return;
+        return std::nullopt;
     }
+    return std::move(*numbers);
+}
+
+void ShrinkWindow::openIntersectionFile() {
+    auto numbers = askNumberFile();
+    if (!numbers) return;
     IntersectionNameDialog& dialog = nameDialog();
     dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："),
                    QStringLiteral("交集%1").arg(m_entries.size() + 1), 0, true, numbers->size());
@@ -435,13 +441,8 @@ bool ShrinkWindow::stageNumbers(std::vector<std::string> numbers, const QString&
 }
 
 void ShrinkWindow::openStagedFile() {
-    const QString chosen = m_prompter.openFileName(this, QStringLiteral("打开"), QStringLiteral("*.txt|*.txt"));
-    if (chosen.isEmpty()) return;
-    auto numbers = core::readNumberTextFile(std::filesystem::path(chosen.toStdString()));
-    if (!numbers) {
-        m_prompter.information(this, q(numbers.error().message));
-        return;
-    }
+    auto numbers = askNumberFile();
+    if (!numbers) return;
     IntersectionNameDialog& dialog = nameDialog();
     dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："),
                    QStringLiteral("奖号大底%1").arg(m_staged.size() + 1), 0, false, numbers->size());
