@@ -20,6 +20,7 @@
 #include "core/charts/chart_catalogue.h"
 #include "core/charts/chart_session.h"
 #include "core/stats/statistics_query.h"
+#include "gui/charts/chart_delegate.h"
 #include "gui/charts/chart_grid_model.h"
 #include "gui/charts/chart_view.h"
 #include "gui/charts/tu_biao_window.h"
@@ -297,11 +298,16 @@ private slots:
             win.changeRange(n - 50, n - 21);
             QCOMPARE(win.shownView()->chartModel()->rowCount(), 40);
             QVERIFY(home.prompter.messages().isEmpty());
-            // A begin not before the end is refused; the begin list jumps to its first item.
+            // A begin not before the end is refused; the previous range stays in force everywhere: the
+            // lists, the status bar and the next chart chosen.
             win.changeRange(n - 21, n - 21);
             QCOMPARE(home.prompter.lastMessage(), QStringLiteral("请正常设置范围!"));
-            QCOMPARE(begin->currentIndex(), 0);
+            QCOMPARE(begin->currentIndex(), n - 50);
             QCOMPARE(end->currentIndex(), n - 21);
+            QCOMPARE(win.shownView()->chartModel()->rowCount(), 40);
+            QCOMPARE(win.findChild<QLabel*>(QStringLiteral("StatusBar1_2"))->text(),
+                     QStringLiteral("当前统计：30期"));
+            clickLeaf(win, QStringLiteral("大小参数"));
             QCOMPARE(win.shownView()->chartModel()->rowCount(), 40);
             win.Jin_QshuClick(QStringLiteral("全部期数"));
             QCOMPARE(win.shownView()->chartModel()->rowCount(), n + 10);
@@ -404,6 +410,44 @@ private slots:
             clickCell(view, 900, 3);
             QVERIFY(!hint->isVisible());
         });
+    }
+
+    // A candidate list such as "025789" must show whole in its cell (the column widens), never cut on
+    // both sides; a text that cannot fit anywhere is elided with a visible "…" and kept whole in the tooltip.
+    void slantCandidateListsShowWhole() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        QVERIFY(w.LoadLottery(QStringLiteral("体彩排列5")));
+        gui::installChartWindow(w);
+        openFromHeader(w, 1, [&](TuBiaoWindow& win) {
+            for (const QString& leaf :
+                 {QStringLiteral("百位斜线参数分析"), QStringLiteral("十位斜线参数分析"),
+                  QStringLiteral("个位斜线参数分析")}) {
+                clickLeaf(win, leaf);
+                gui::ChartView* view = win.shownView();
+                QVERIFY(view);
+                ChartGridModel* model = view->chartModel();
+                const int prediction = model->grid()->predictionRow();
+                QFont bold = view->font();
+                bold.setBold(true);
+                int longest = 0;
+                for (int c = 11; c < model->columnCount(); ++c) {
+                    const QString text = model->index(prediction, c).data().toString();
+                    if (text.isEmpty()) continue;
+                    longest = std::max(longest, static_cast<int>(text.size()));
+                    const auto shown = gui::fitCellText(bold, text, view->columnWidth(c) - 2, 9);
+                    QCOMPARE(shown.text, text);
+                    QCOMPARE(model->index(prediction, c).data(Qt::ToolTipRole).toString(), text);
+                }
+                QVERIFY(longest >= 4);
+            }
+        });
+        QFont font;
+        const auto elided = gui::fitCellText(font, QStringLiteral("0123456789"), 12, 9);
+        QCOMPARE(elided.pointSize, gui::kMinCellPointSize);
+        QVERIFY(elided.text.endsWith(QChar(0x2026)));
+        QCOMPARE(gui::fitCellText(font, QStringLiteral("5"), 18, 9).text, QStringLiteral("5"));
+        QCOMPARE(gui::fitCellText(font, QStringLiteral("5"), 18, 9).pointSize, 9);
     }
 
     void everyKindQueriedAtOnce() {
