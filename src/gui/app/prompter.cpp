@@ -4,6 +4,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "gui/widgets/multiple_dialog.h"
+
 namespace p3::gui {
 
 void QtPrompter::information(QWidget* parent, const QString& text, const QString& caption) {
@@ -42,6 +44,13 @@ std::optional<QString> QtPrompter::chooseItem(QWidget* parent, const QString& ti
     QString item = QInputDialog::getItem(parent, title, label, items, current, false, &ok);
     if (!ok) return std::nullopt;
     return item;
+}
+
+std::optional<QString> QtPrompter::chooseNumber(QWidget* parent, const QString& title, const QString& label,
+                                                const QStringList& suggestions) {
+    MultipleDialog dialog(title, label, suggestions, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.value();
 }
 
 } // namespace p3::gui

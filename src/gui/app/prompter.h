@@ -29,6 +29,9 @@ public:
     /// One of the given items; nothing when the user cancels.
     virtual std::optional<QString> chooseItem(QWidget* parent, const QString& title, const QString& label,
                                               const QStringList& items, int current = 0) = 0;
+    /// A whole number, typed in or picked from the suggestions (TF_Form1); nothing when cancelled.
+    virtual std::optional<QString> chooseNumber(QWidget* parent, const QString& title, const QString& label,
+                                                const QStringList& suggestions) = 0;
 };
 
 /// The prompter of the running program: Qt's standard dialogs.
@@ -42,6 +45,8 @@ public:
                                      const QString& initial) override;
     std::optional<QString> chooseItem(QWidget* parent, const QString& title, const QString& label,
                                       const QStringList& items, int current) override;
+    std::optional<QString> chooseNumber(QWidget* parent, const QString& title, const QString& label,
+                                        const QStringList& suggestions) override;
 };
 
 } // namespace p3::gui

@@ -66,4 +66,10 @@ std::optional<QString> ScriptedPrompter::chooseItem(QWidget*, const QString& tit
     return takeText(m_texts);
 }
 
+std::optional<QString> ScriptedPrompter::chooseNumber(QWidget*, const QString& title, const QString& label,
+                                                      const QStringList&) {
+    m_shown.push_back({QStringLiteral("number"), label, title});
+    return takeText(m_texts);
+}
+
 } // namespace p3::gui

@@ -13,7 +13,7 @@ class ScriptedPrompter final : public Prompter {
 public:
     /// What one question showed.
     struct Shown {
-        QString kind; ///< "information", "confirm", "open", "save", "input", "choose"
+        QString kind; ///< "information", "confirm", "open", "save", "input", "choose", "number"
         QString text;
         QString caption;
     };
@@ -37,6 +37,8 @@ public:
                                      const QString& initial) override;
     std::optional<QString> chooseItem(QWidget* parent, const QString& title, const QString& label,
                                       const QStringList& items, int current) override;
+    std::optional<QString> chooseNumber(QWidget* parent, const QString& title, const QString& label,
+                                        const QStringList& suggestions) override;
 
 private:
     QList<Shown> m_shown;
