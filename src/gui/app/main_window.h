@@ -101,6 +101,10 @@ public:
     FrozenHeaderTable* grid() const { return m_grid; }
     DigitPicker* picker() const { return m_picker; }
     QString statusText(int panel) const;
+    /// The status bar gauge of long work: shows it at `percent` (0..100); a negative percent hides it.
+    void setGauge(int percent);
+    /// Histories from this many draws on show the gauge while the track table and grid are built.
+    static constexpr std::size_t kGaugeDraws = 2000;
     void setStatusText(int panel, const QString& text);
 
     // ---- Hooks for the windows later parts add ----
@@ -156,6 +160,8 @@ private:
     void buildCommands();
     void M_GridSelectCell(const QModelIndex& current);
     void placePicker();
+    /// Hides the picker because the user closed it or chose another cell (not because it scrolled away).
+    void closePicker();
     void M_GridHeaderHover(int row, int column);
     void M_GridHeaderClick(int row, int column);
     void gridContextMenu(const QPoint& at);
@@ -184,6 +190,7 @@ private:
     MainGridModel* m_model = nullptr;
     FrozenHeaderTable* m_grid = nullptr;
     DigitPicker* m_picker = nullptr;
+    bool m_pickerParked = false; ///< the picker is open but its cell has scrolled out of view
     QWidget* m_gridPanel = nullptr;
     QLabel* m_title = nullptr;
     QLabel* m_panels[3] = {nullptr, nullptr, nullptr};
