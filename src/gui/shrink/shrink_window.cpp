@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "core/catalogue/condition_catalogue.h"
+#include "core/catalogue/condition_summary.h"
 #include "core/shrink/compiled_filter.h"
 #include "core/shrink/condition_file.h"
 #include "core/shrink/number_list.h"
@@ -157,6 +158,9 @@ QWidget* ShrinkWindow::buildPickArea() {
             combo->addItem(q(preset.name));
         connect(combo, &QComboBox::activated, this, [this, p, combo](int index) {
             applyPreset(static_cast<int>(p), combo->itemText(index));
+            // The box is a command, not a state: it reads "选号" again, so the same preset can be chosen
+            // again.
+            combo->setCurrentIndex(0);
         });
         m_presets[p] = combo;
         row->addStretch();
@@ -283,15 +287,15 @@ QWidget* ShrinkWindow::buildConditionPage() {
     m_conditionsView->horizontalHeader()->setSectionResizeMode(ColCounts, QHeaderView::Stretch);
     m_conditionsView->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_conditionsView, &QTableWidget::cellClicked, this, &ShrinkWindow::conditionCellClicked);
-    connect(m_conditionsView, &QTableWidget::cellDoubleClicked, this,
-            [this](int, int column) {
-                if (!isFlagColumn(column)) modifyCurrentCondition();
-            });
+    connect(m_conditionsView, &QTableWidget::cellDoubleClicked, this, [this](int, int column) {
+        if (!isFlagColumn(column)) modifyCurrentCondition();
+    });
     layout->addWidget(m_conditionsView, 1);
 
     m_conditionMenu = new QMenu(this);
     m_conditionMenu->setObjectName(QStringLiteral("ListView_Tj_PopupMenu"));
-    const auto bulk = [this](const char* caption, const char* name, core::FlagColumn column, const char* value) {
+    const auto bulk = [this](const char* caption, const char* name, core::FlagColumn column,
+                             const char* value) {
         QAction* a = m_conditionMenu->addAction(QString::fromUtf8(caption));
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, [this, column, value] {
@@ -329,8 +333,9 @@ QWidget* ShrinkWindow::buildConditionPage() {
     QAction* open = m_conditionMenu->addAction(QStringLiteral("导入已存方案"));
     open->setObjectName(QStringLiteral("N26"));
     connect(open, &QAction::triggered, this, &ShrinkWindow::openConditionFile);
-    connect(m_conditionsView, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { m_conditionMenu->popup(m_conditionsView->viewport()->mapToGlobal(at)); });
+    connect(m_conditionsView, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        m_conditionMenu->popup(m_conditionsView->viewport()->mapToGlobal(at));
+    });
 
     auto* bottom = new QHBoxLayout;
     auto* command = new QToolButton(page);
@@ -380,9 +385,13 @@ void ShrinkWindow::refreshConditions() {
         m_conditionsView->setItem(row, ColNumber, readOnlyItem(QString::number(row + 1)));
         m_conditionsView->setItem(row, ColUse, flagItem(line.use));
         m_conditionsView->setItem(row, ColKeyword, readOnlyItem(q(line.keyword)));
-        // The content column is not shown; its text is at hand over the keyword.
-        m_conditionsView->item(row, ColKeyword)->setToolTip(q(line.content));
         m_conditionsView->setItem(row, ColCounts, readOnlyItem(q(line.counts)));
+        // The content column is not shown: what the line holds is told in words over the row, with the
+        // stored text below it.
+        const QString summary =
+            q(core::describeConditionLine(line)) + QStringLiteral("\n\n条件内容：") + q(line.content);
+        for (ConditionColumn column : {ColNumber, ColKeyword, ColCounts})
+            m_conditionsView->item(row, column)->setToolTip(summary);
         m_conditionsView->setItem(row, ColKeep, flagItem(line.keep));
         m_conditionsView->setItem(row, ColTolerant, flagItem(line.tolerant));
         m_conditionsView->setItem(row, ColContent, readOnlyItem(q(line.content)));
@@ -418,7 +427,8 @@ void ShrinkWindow::openKindEditor(core::ConditionKind kind) {
 void ShrinkWindow::modifyCurrentCondition() {
     const int row = m_conditionsView->currentRow();
     if (row < 0 || row >= static_cast<int>(m_lines.size())) return;
-    const core::KindSpec* spec = core::kindSpec(core::KindOfKeyword(m_lines[static_cast<std::size_t>(row)].keyword));
+    const core::KindSpec* spec =
+        core::kindSpec(core::KindOfKeyword(m_lines[static_cast<std::size_t>(row)].keyword));
     if (!spec) return;
     auto line = editor(static_cast<int>(spec->editor)).modifyLine(row, m_lines);
     if (!line) return;
@@ -441,7 +451,8 @@ void ShrinkWindow::Guo_Lv_BtnClick() {
         QStringList rows;
         for (int row : result->unknownRows)
             rows << QString::number(row);
-        m_prompter.information(this, QStringLiteral("条件序号 %1 的条件名无法识别，未参与过滤").arg(rows.join(' ')));
+        m_prompter.information(
+            this, QStringLiteral("条件序号 %1 的条件名无法识别，未参与过滤").arg(rows.join(' ')));
     }
 }
 
@@ -455,7 +466,8 @@ void ShrinkWindow::saveConditionFile() {
 }
 
 void ShrinkWindow::openConditionFile() {
-    const QString chosen = m_prompter.openFileName(this, QStringLiteral("导入已存方案"), QStringLiteral("*.ag"));
+    const QString chosen =
+        m_prompter.openFileName(this, QStringLiteral("导入已存方案"), QStringLiteral("*.ag"));
     if (chosen.isEmpty()) return;
     auto read = core::readConditionFile(std::filesystem::path(s(chosen)));
     if (!read) {
@@ -498,8 +510,10 @@ QWidget* ShrinkWindow::buildBetArea() {
         void (ShrinkWindow::*slot)();
     };
     const Command commands[] = {
-        {"Tou_zhu_Cmd_D0", "加入交集区", "将当前的投注结果加入交集列表区", &ShrinkWindow::addBetListToIntersection},
-        {"bsSkinSpeedButton1", "生成开奖号码", "将星轨条件过滤的结果生成开奖号码", &ShrinkWindow::showTrackConverter},
+        {"Tou_zhu_Cmd_D0", "加入交集区", "将当前的投注结果加入交集列表区",
+         &ShrinkWindow::addBetListToIntersection},
+        {"bsSkinSpeedButton1", "生成开奖号码", "将星轨条件过滤的结果生成开奖号码",
+         &ShrinkWindow::showTrackConverter},
         {"Tou_zhu_Cmd_01", "另存为", "", &ShrinkWindow::saveBetList},
         {"Tou_zhu_Cmd_02", "打开", "", &ShrinkWindow::openBetList},
         {"Tou_zhu_Cmd_05", "清空", "", nullptr},
@@ -511,9 +525,12 @@ QWidget* ShrinkWindow::buildBetArea() {
         auto* button = new QPushButton(QString::fromUtf8(c.caption), box);
         button->setObjectName(QString::fromLatin1(c.name));
         if (*c.hint) button->setToolTip(QString::fromUtf8(c.hint));
-        if (c.slot) connect(button, &QPushButton::clicked, this, c.slot);
-        else if (index == 4) connect(button, &QPushButton::clicked, this, [this] { setBetList({}); });
-        else connect(button, &QPushButton::clicked, this, [this] { printNumbers(m_bets); });
+        if (c.slot)
+            connect(button, &QPushButton::clicked, this, c.slot);
+        else if (index == 4)
+            connect(button, &QPushButton::clicked, this, [this] { setBetList({}); });
+        else
+            connect(button, &QPushButton::clicked, this, [this] { printNumbers(m_bets); });
         grid->addWidget(button, index / 2, index % 2);
         ++index;
     }
@@ -543,7 +560,8 @@ QString ShrinkWindow::countLabel() const {
 }
 
 void ShrinkWindow::saveBetList() {
-    const QString chosen = m_prompter.saveFileName(this, QStringLiteral("另存为"), QStringLiteral("*.txt|*.txt"));
+    const QString chosen =
+        m_prompter.saveFileName(this, QStringLiteral("另存为"), QStringLiteral("*.txt|*.txt"));
     if (chosen.isEmpty()) return;
     const auto file = core::numberFileName(std::filesystem::path(s(chosen)));
     if (auto written = core::writeNumberTextFile(file, core::formatBetListText(m_bets)); !written)
@@ -551,7 +569,8 @@ void ShrinkWindow::saveBetList() {
 }
 
 void ShrinkWindow::openBetList() {
-    const QString chosen = m_prompter.openFileName(this, QStringLiteral("打开"), QStringLiteral("*.txt|*.txt"));
+    const QString chosen =
+        m_prompter.openFileName(this, QStringLiteral("打开"), QStringLiteral("*.txt|*.txt"));
     if (chosen.isEmpty()) return;
     auto read = core::readNumberTextFile(std::filesystem::path(s(chosen)));
     if (!read) {
