@@ -1,5 +1,6 @@
 #include "core/shrink/backtest_tables.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace p3::core {
@@ -15,6 +16,11 @@ std::string decimals(double v, int places) {
     char buf[48];
     std::snprintf(buf, sizeof buf, "%.*f", places, v);
     return buf;
+}
+
+/// Three decimals; a lift below 1 is cut, not rounded, so that it never shows as 1.000 beside the mark.
+std::string liftText(double lift) {
+    return decimals(lift < 1 ? std::floor(lift * 1000) / 1000 : lift, 3);
 }
 
 std::string yuan(Money m) {
@@ -79,7 +85,7 @@ TextTable backtestLineTable(const BacktestReport& report) {
     TextTable t{"条件", {"序号", "条件", "保留率", "过滤率", "提升度", "独损中奖", "评价"}, {}};
     for (const auto& l : report.lines)
         t.rows.push_back({std::to_string(l.row), l.keyword, percentText(l.keepRate), percentText(l.cutRate),
-                          decimals(l.lift, 3), std::to_string(l.lostHits),
+                          liftText(l.lift), std::to_string(l.lostHits),
                           isWorseThanNothing(l) ? std::string(kWorseThanNothing) : std::string{}});
     return t;
 }

@@ -20,7 +20,8 @@ QChartView* makeView(QWidget* parent, const QString& name) {
 }
 
 /// A fresh chart with an x axis over the period positions and a y axis over [low, high].
-QChart* freshChart(const QString& title, double periods, double low, double high, const QString& yTitle) {
+QChart* freshChart(const QString& title, double periods, double low, double high, const QString& yTitle,
+                   const QString& yFormat) {
     auto* chart = new QChart;
     chart->setTitle(title);
     chart->legend()->setAlignment(Qt::AlignRight);
@@ -32,6 +33,8 @@ QChart* freshChart(const QString& title, double periods, double low, double high
     auto* y = new QValueAxis;
     if (high <= low) high = low + 1;
     y->setRange(low, high);
+    y->applyNiceNumbers();
+    y->setLabelFormat(yFormat);
     y->setTitleText(yTitle);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -116,15 +119,19 @@ void SchemeEvalPlots::setReport(const core::BacktestReport* report, const core::
     }
     const double periods = static_cast<double>(n);
 
-    QChart* sizeChart = freshChart(QStringLiteral("每期注数（红点为中奖期）"), periods, 0,
-                                   static_cast<double>(largest) * 1.05, QStringLiteral("注"));
+    const double smallest = report ? static_cast<double>(report->minSize) : 0;
+    QChart* sizeChart =
+        freshChart(QStringLiteral("每期注数（红点为中奖期）"), periods, smallest * 0.9,
+                   static_cast<double>(largest) * 1.05, QStringLiteral("注"), QStringLiteral("%d"));
     attach(sizeChart, sizes);
     attach(sizeChart, hits);
-    QChart* moneyChart = freshChart(QStringLiteral("累计盈亏（元）"), periods, low - (high - low) * 0.05 - 1,
-                                    high + (high - low) * 0.05 + 1, QStringLiteral("元"));
+    QChart* moneyChart =
+        freshChart(QStringLiteral("累计盈亏（元）"), periods, low - (high - low) * 0.05 - 1,
+                   high + (high - low) * 0.05 + 1, QStringLiteral("元"), QStringLiteral("%.0f"));
     attach(moneyChart, money);
-    QChart* rateChart = freshChart(QStringLiteral("最近 %1 期命中率与随机选号").arg(window), periods, 0,
-                                   std::min(1.0, rateHigh * 1.15), QStringLiteral("命中率"));
+    QChart* rateChart =
+        freshChart(QStringLiteral("最近 %1 期命中率与随机选号").arg(window), periods, 0,
+                   std::min(1.0, rateHigh * 1.15), QStringLiteral("命中率"), QStringLiteral("%.2f"));
     attach(rateChart, rate);
     attach(rateChart, chance);
 

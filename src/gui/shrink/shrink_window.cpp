@@ -137,6 +137,13 @@ void openOnStart(ShrinkWindow& shrink, const QString& what) {
         shrink.showWorkspace();
         if (what.startsWith(QStringLiteral("shrink:"))) shrink.pages()->setCurrentIndex(what.mid(7).toInt());
         if (what.startsWith(QStringLiteral("editor:"))) shrink.openKindEditor(what.mid(7).toInt());
+        if (what.startsWith(QStringLiteral("scheme"))) {
+            // "scheme" or "scheme:PAGE[:RANGE]": the evaluation window on a page, over a range choice.
+            shrink.openSchemeEvaluation();
+            const QStringList parts = what.split(QLatin1Char(':'));
+            if (parts.size() > 1) shrink.schemeEvaluation()->pages()->setCurrentIndex(parts[1].toInt());
+            if (parts.size() > 2) shrink.schemeEvaluation()->setRangeChoice(parts[2].toInt());
+        }
     });
 }
 

@@ -183,7 +183,8 @@ private:
 };
 
 /// Opens a window of the workspace once start-up has finished ("shrink", "shrink:PAGE" on a middle
-/// page, or "editor:KIND" for the editor of a kind in add mode), for a look without clicking through.
+/// page, "editor:KIND" for the editor of a kind in add mode, or "scheme[:PAGE[:RANGE]]" for the scheme
+/// evaluation), for a look without clicking through.
 void openOnStart(ShrinkWindow& shrink, const QString& what);
 
 } // namespace p3::gui

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/shrink/backtest.h"
+#include "core/shrink/backtest_tables.h"
 #include "core/shrink/series_history.h"
 
 using namespace p3::core;
@@ -141,4 +142,41 @@ TEST(Backtest, PeriodRangesAndCancel) {
     ASSERT_TRUE(done);
     EXPECT_EQ(last, 4u);
     EXPECT_EQ(done->periods.front().period, "2024002");
+}
+
+TEST(BacktestTables, TextsOfTheWindow) {
+    BacktestReport report;
+    report.periods.push_back({"2024001", "123", true, true, 2, {}, {}});
+    report.periods.push_back({"2024002", "555", false, false, 3, {1, 2}, {}});
+    BacktestLine worse;
+    worse.row = 1;
+    worse.keyword = "和值";
+    worse.lift = 0.99995;
+    worse.keepRate = 0.5;
+    worse.cutRate = 0.125;
+    BacktestLine fine = worse;
+    fine.row = 2;
+    fine.keyword = "跨度";
+    fine.lift = 1.2;
+    report.lines = {worse, fine};
+    const TextTable periods = backtestPeriodTable(report);
+    EXPECT_EQ(periods.rows[1],
+              (std::vector<std::string>{"2024002", "555", "3", "不在大底", "1 和值, 2 跨度"}));
+    EXPECT_EQ(periods.rows[0][3], "中");
+    const TextTable lines = backtestLineTable(report);
+    // A lift just below 1 never reads 1.000 beside its mark.
+    EXPECT_EQ(lines.rows[0], (std::vector<std::string>{"1", "和值", "50.00%", "12.50%", "0.999", "0",
+                                                       std::string(kWorseThanNothing)}));
+    EXPECT_EQ(lines.rows[1][4], "1.200");
+    EXPECT_EQ(lines.rows[1][6], "");
+    EXPECT_TRUE(tableTsv(lines).starts_with("序号\t条件\t保留率\t过滤率\t提升度\t独损中奖\t评价\n1\t和值\t"));
+}
+
+TEST(BacktestTables, PrizesKeptInTheSettings) {
+    IniFile ini = IniFile::fromText("");
+    EXPECT_EQ(readPrizeTable(ini), PrizeTable{});
+    writePrizeTable(ini, {*Money::parse("1.5"), 1000, 320, 160});
+    EXPECT_EQ(readPrizeTable(ini), (PrizeTable{*Money::parse("1.5"), 1000, 320, 160}));
+    ini.setString("方案评估", "组三奖金", "x");
+    EXPECT_EQ(readPrizeTable(ini).group3, Money(346)); // unreadable: the default
 }
