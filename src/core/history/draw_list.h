@@ -26,10 +26,11 @@ struct CurrentLottery {
     int digitCount = 0;
 };
 
-/// The proposed next period: the last period plus one, each leading "0" of the old text kept.
+/// The proposed next period: the last period plus one, each leading "0" of the old text kept; empty
+/// when that would pass the largest period (INT64_MAX).
 std::string NextPeriodText(std::string_view lastPeriod);
 
-/// The period before the given one, with the same leading-zero rule.
+/// The period before the given one, with the same leading-zero rule; empty before period 0.
 std::string PreviousPeriodText(std::string_view period);
 
 /// A period text as a number; nothing when it is not a whole decimal number.
