@@ -387,7 +387,11 @@ private slots:
     }
 
     void equalOrEmptyVersionStartsNormally() {
-        for (const std::string& answer : {std::string(), std::string("1.5")}) {
+        // An error page, a line of garbage or an older version is no reason to update and exit.
+        for (const std::string& answer :
+             {std::string(), std::string("1.5"), std::string("1.4.9"),
+              std::string("<!DOCTYPE html><html><body>502 Bad Gateway</body></html>"),
+              std::string("\x89PNG\r\n\x1a\n"), std::string("2.0 beta")}) {
             test::GuiHome home;
             auto settings = core::Settings::open(home.home);
             QVERIFY(settings.has_value());
