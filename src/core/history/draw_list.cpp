@@ -72,6 +72,7 @@ Status checkPeriodLength(std::string_view period, std::size_t shortest, std::siz
     return fail("第" + quoted(period) + "期 期号位数不对: 本彩票的期号是 " + expected + " 位数字");
 }
 
+// Both proposals are empty where no period lies: below 0 and past the largest period.
 std::string NextPeriodText(std::string_view lastPeriod) {
     return stepPeriod(lastPeriod, +1);
 }

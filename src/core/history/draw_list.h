@@ -28,11 +28,10 @@ struct CurrentLottery {
     int digitCount = 0;
 };
 
-/// The proposed next period: the last period plus one, each leading "0" of the old text kept; empty
-/// when that would pass the largest period (kMaxPeriodDigits nines).
+/// The proposed next period: the last period plus one, each leading "0" of the old text kept.
 std::string NextPeriodText(std::string_view lastPeriod);
 
-/// The period before the given one, with the same leading-zero rule; empty before period 0.
+/// The period before the given one, with the same leading-zero rule.
 std::string PreviousPeriodText(std::string_view period);
 
 /// The most digits a period can have. Periods are numbered by year and draw (2026246), some by day
