@@ -182,10 +182,12 @@ QWidget* ShrinkWindow::buildPickArea() {
     connect(all, &QPushButton::clicked, this, [this] {
         for (BallGrid* g : m_pick)
             g->setAllChosen(true);
+        emit schemeChanged();
     });
     connect(none, &QPushButton::clicked, this, [this] {
         for (BallGrid* g : m_pick)
             g->setAllChosen(false);
+        emit schemeChanged();
     });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(all);
