@@ -90,13 +90,14 @@ private slots:
         gui::installChartWindow(w);
         openFromHeader(w, 1, [&](TuBiaoWindow& win) {
             QCOMPARE(win.objectName(), QStringLiteral("TF_TuBiao"));
-            QVERIFY(win.isModal());
+            // Not modal: the shrink workspace stays usable beside it.
+            QVERIFY(!win.isModal());
             QCOMPARE(win.windowTitle(), QStringLiteral("『星河阁』图表分析"));
             QCOMPARE(win.findChild<QLabel*>(QStringLiteral("Label9"))->text(), QStringLiteral("开奖号码"));
             QVERIFY(win.findChild<QToolButton*>(QStringLiteral("btn_Tu_Biao"))->isChecked());
             QVERIFY(win.findChild<QWidget*>(QStringLiteral("P_TuBiao"))->isVisible());
-            // No chart chosen yet: the picture area, not a grid.
-            QVERIFY(win.findChild<QScrollArea*>(QStringLiteral("Img_Piction"))->isVisible());
+            // No chart chosen yet and no start picture in the home: the start page, not a grid.
+            QVERIFY(win.shownStartPage());
             QVERIFY(!win.shownView());
             const int n = static_cast<int>(w.drawList().size());
             QCOMPARE(win.findChild<QComboBox*>(QStringLiteral("TjFanWei_Beg"))->currentIndex(), n - 1000);
@@ -334,10 +335,10 @@ private slots:
             QVERIFY(area->isVisible());
             QCOMPARE(shown->pixmap().size(), QSize(320, 240));
             QVERIFY(!win.helpText().isEmpty());
-            // A fixed chart without its picture leaves the area empty, and says nothing.
+            // A fixed chart without its picture is drawn from the numbers, and says nothing.
             clickLeaf(win, QStringLiteral("跨度组合-细分表"));
-            QVERIFY(area->isVisible());
-            QVERIFY(shown->pixmap().isNull());
+            QVERIFY(!area->isVisible());
+            QVERIFY(win.shownFixedChart());
             QVERIFY(home.prompter.messages().isEmpty());
             // Back to a chart from a picture.
             clickLeaf(win, QStringLiteral("大小参数"));

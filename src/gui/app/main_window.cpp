@@ -205,12 +205,15 @@ void MainWindow::buildCommands() {
     connect(betPlan, &QAction::triggered, this, [this] { runBetPlan(*this); });
     QAction* calc = tools->addAction(QStringLiteral("计算器"));
     calc->setObjectName(QStringLiteral("N19"));
-    connect(calc, &QAction::triggered, this, [this] { startHomeProgram(QStringLiteral("Calc")); });
+    connect(calc, &QAction::triggered, this, [this] { startCalculator(); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
     QAction* helpFile = help->addAction(QStringLiteral("软件帮助"));
     helpFile->setObjectName(QStringLiteral("N9"));
-    connect(helpFile, &QAction::triggered, this, [this] { startHomeProgram(QStringLiteral("Help.chm")); });
+    // F1 opens the manual from every window of the workbench.
+    helpFile->setShortcut(QKeySequence::HelpContents);
+    helpFile->setShortcutContext(Qt::ApplicationShortcut);
+    connect(helpFile, &QAction::triggered, this, [this] { showHelp(); });
 
     m_fullScreenAction = new QAction(QStringLiteral("全屏显示"), this);
     m_fullScreenAction->setObjectName(QStringLiteral("N17"));

@@ -38,6 +38,7 @@ class DigitPicker;
 class FrozenHeaderTable;
 class FullScreenHost;
 class DataManageDialog;
+class HelpWindow;
 class LotterySelectDialog;
 
 /// What a click on a group's "图表　遗漏" header asks the chart window to show.
@@ -95,6 +96,9 @@ public:
 
     /// Runs a modal dialog of this window (tests answer it in place of the user).
     int runDialog(QDialog& dialog);
+    /// Shows a window of the workbench without blocking (the chart window); tests that set a dialog
+    /// runner get it there instead.
+    void showWindow(QDialog& dialog);
     void setDialogRunner(std::function<int(QDialog&)> runner) { m_dialogRunner = std::move(runner); }
 
     MainGridModel* gridModel() const { return m_model; }
@@ -121,6 +125,17 @@ public:
 
     /// Starts a program or opens a file of the home by name; false when there is none.
     bool startHomeProgram(const QString& name);
+    /// "软件帮助" (and F1): the help window with the user manual; nullptr, said so, when there is no manual.
+    HelpWindow* showHelp();
+    /// "计算器": starts the desktop's calculator; without one, says that none was found.
+    bool startCalculator();
+    /// Starts the print program pick3-print on this home (beside the program, on PATH, or in the home);
+    /// without it, says so and where the print data was left.
+    bool startPrintProgram();
+    /// Starts outside programs in place of QProcess (tests record them instead).
+    void setProgramStarter(std::function<bool(const QString&, const QStringList&)> starter) {
+        m_programStarter = std::move(starter);
+    }
 
     // ---- Commands ----
     /// "选择彩票": the lottery choice; a chosen lottery is loaded and updated in the background.
@@ -206,6 +221,8 @@ private:
     std::vector<std::pair<int, std::unique_ptr<core::AutoUpdater>>> m_updaters;
     int m_nextUpdater = 0;
     std::function<int(QDialog&)> m_dialogRunner;
+    std::function<bool(const QString&, const QStringList&)> m_programStarter;
+    HelpWindow* m_help = nullptr;
 
     QPointer<QWidget> m_splash;
     QPointer<QThread> m_versionThread;

@@ -1,5 +1,7 @@
 #include "gui/app/scripted_prompter.h"
 
+#include <QTextDocument>
+
 namespace p3::gui {
 namespace {
 
@@ -70,6 +72,12 @@ std::optional<QString> ScriptedPrompter::chooseNumber(QWidget*, const QString& t
                                                       const QStringList&) {
     m_shown.push_back({QStringLiteral("number"), label, title});
     return takeText(m_texts);
+}
+
+bool ScriptedPrompter::printDocument(QWidget*, QTextDocument& document) {
+    m_shown.push_back({QStringLiteral("print"), document.toPlainText(),
+                       document.metaInformation(QTextDocument::DocumentTitle)});
+    return true;
 }
 
 } // namespace p3::gui

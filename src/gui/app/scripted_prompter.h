@@ -13,7 +13,7 @@ class ScriptedPrompter final : public Prompter {
 public:
     /// What one question showed.
     struct Shown {
-        QString kind; ///< "information", "confirm", "open", "save", "input", "choose", "number"
+        QString kind; ///< "information", "confirm", "open", "save", "input", "choose", "number", "print"
         QString text;
         QString caption;
     };
@@ -39,6 +39,8 @@ public:
                                       const QStringList& items, int current) override;
     std::optional<QString> chooseNumber(QWidget* parent, const QString& title, const QString& label,
                                         const QStringList& suggestions) override;
+    /// Records "print" with the document's plain text and its title; answers as a confirmed print dialog.
+    bool printDocument(QWidget* parent, QTextDocument& document) override;
 
 private:
     QList<Shown> m_shown;
