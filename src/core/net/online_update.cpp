@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/data/draw_editor.h"
 #include "core/io/text_codec.h"
 
 namespace p3::core {
@@ -98,20 +97,6 @@ Result<std::vector<SourceEntry>> readPages(const UpdateRequest& request, std::in
     return all;
 }
 
-/// Stores the new draws in period order in one transaction; a period stored meanwhile (by a second
-/// update or a hand entry) is not stored again.
-Result<DrawList> storeNewDraws(DrawDatabase& db, const LotteryInfo& lottery, const DrawList& fresh) {
-    DrawList toStore;
-    for (const Draw& d : fresh) {
-        auto stored = periodStored(db, lottery, d.period);
-        if (!stored) return std::unexpected(stored.error());
-        if (!*stored) toStore.push_back(d);
-    }
-    if (toStore.empty()) return toStore;
-    if (auto ok = db.appendDraws(lottery.kind, lottery.id, toStore); !ok) return std::unexpected(ok.error());
-    return toStore;
-}
-
 } // namespace
 
 std::string drawFileUrl(std::string_view baseUrl, std::string_view lotteryName) {
@@ -203,16 +188,18 @@ Result<DrawList> fetchNewDraws(const UpdateRequest& request, std::int64_t latest
 Result<UpdateReport> runUpdate(const UpdateRequest& request) {
     auto db = DrawDatabase::open(request.databaseFile);
     if (!db) return std::unexpected(db.error());
-    auto stored = db->loadDraws(request.lottery.kind, request.lottery.id);
-    if (!stored) return std::unexpected(stored.error());
-    const std::int64_t latest = latestStoredPeriod(*stored);
+    auto history = db->loadDraws(request.lottery.kind, request.lottery.id);
+    if (!history) return std::unexpected(history.error());
+    const std::int64_t latest = latestStoredPeriod(*history);
     const std::size_t periodDigits = latest > 0 ? std::to_string(latest).size() : 0;
     auto fresh = fetchNewDraws(request, latest, periodDigits);
     if (!fresh) return std::unexpected(fresh.error());
     if (cancelRequested(request)) return fail(std::string(update_messages::kCancelled));
-    auto added = storeNewDraws(*db, request.lottery, *fresh);
-    if (!added) return std::unexpected(added.error());
-    return UpdateReport{request.lottery.name, std::move(*added)};
+    // The store keeps only what is newer than its own last period, inside its write transaction, so a
+    // second update or a hand entry made while this one downloaded is not stored twice.
+    auto stored = db->storeNewerDraws(request.lottery, *fresh);
+    if (!stored) return std::unexpected(stored.error());
+    return UpdateReport{request.lottery.name, std::move(stored->added)};
 }
 
 AutoUpdater::AutoUpdater(UpdateRequest request, Callback done) {
