@@ -155,6 +155,11 @@ void MainWindow::buildUpdateNotice() {
         for (auto& entry : m_updaters)
             entry.second->cancel();
     });
+    // A busy gauge shows no text of its own: the progress is said beside it.
+    auto* progressText = new QLabel(statusBar());
+    progressText->setObjectName(QStringLiteral("Update_Text"));
+    progressText->hide();
+    statusBar()->addPermanentWidget(progressText);
     statusBar()->addPermanentWidget(m_updateGauge);
     statusBar()->addPermanentWidget(m_updateCancel);
 
@@ -202,6 +207,10 @@ void MainWindow::showUpdateProgress(const QString& text) {
     const bool running = !m_updaters.empty();
     m_updateGauge->setFormat(text);
     m_updateGauge->setVisible(running);
+    if (auto* progressText = statusBar()->findChild<QLabel*>(QStringLiteral("Update_Text"))) {
+        progressText->setText(text);
+        progressText->setVisible(running);
+    }
     m_updateCancel->setVisible(running);
 }
 

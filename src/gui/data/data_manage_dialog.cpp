@@ -128,9 +128,9 @@ bool DataManageDialog::updateRunning() const {
 void DataManageDialog::setUpdating(bool updating) {
     for (QPushButton* button : m_commands)
         button->setEnabled(!updating);
+    m_wait->setText(QStringLiteral("请稍等......"));
     m_wait->setVisible(updating);
     m_gauge->setRange(0, 0);
-    m_gauge->setFormat(QStringLiteral("正在下载..."));
     m_gauge->setVisible(updating);
     m_cancelUpdate->setVisible(updating);
 }
@@ -295,7 +295,8 @@ void DataManageDialog::Update_DataClick() {
         QMetaObject::invokeMethod(
             this,
             [this, progress] {
-                m_gauge->setFormat(
+                // A busy gauge shows no text of its own: the label beside it says how far the download is.
+                m_wait->setText(
                     QStringLiteral("正在下载: 第%1页, %2 期").arg(progress.page).arg(progress.draws));
             },
             Qt::QueuedConnection);
