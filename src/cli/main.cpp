@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
                "  pick3 update --lottery 体彩排列3 --source lines --url https://example.org/{name}.txt\n"
                "  pick3 lottery source 体彩排列4 lines\n"
                "  pick3 version --url http://127.0.0.1:8080\n"
+               "  pick3 serve --home /srv/pick3 --port 8080 --bind 0.0.0.0\n"
                "  pick3 sets intersect --tolerate c --tolerance 1-1 a.txt b.txt c.txt\n"
                "  pick3 sets union lists.SGL\n"
                "  pick3 betplan --cost 2 --prize 160 --start 1 --periods 15 --rate 10 --xlsx plan.xlsx\n"
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
     registerSetsCommand(app, global);
     registerBetPlanCommand(app, global);
     registerPrintLayoutCommand(app, global);
+    registerServeCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
