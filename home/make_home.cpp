@@ -17,6 +17,7 @@ namespace {
 
 struct SampleLottery {
     std::string name, kind, file;
+    std::string source = "server";
     std::int64_t id = 0;
     int digits = 3;
 };
@@ -32,8 +33,9 @@ Result<std::vector<SampleLottery>> readLotteries(const fs::path& file) {
         for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
             f.push_back(line.substr(start, tab - start));
         f.push_back(line.substr(start));
-        if (f.size() != 5) return fail("bad line in " + file.string() + ": " + line);
-        out.push_back({f[0], f[1], f[4], std::stoll(f[2]), std::stoi(f[3])});
+        // name, kind, id, digit count, sample file and, optionally, the source of new draws
+        if (f.size() != 5 && f.size() != 6) return fail("bad line in " + file.string() + ": " + line);
+        out.push_back({f[0], f[1], f[4], f.size() == 6 ? f[5] : "server", std::stoll(f[2]), std::stoi(f[3])});
     }
     return out;
 }
@@ -62,6 +64,7 @@ Status build(const fs::path& src, const fs::path& out) {
     if (!db) return std::unexpected(db.error());
     for (const auto& lottery : *lotteries) {
         if (auto ok = db->addLottery(lottery.name, lottery.kind, lottery.id, lottery.digits); !ok) return ok;
+        if (auto ok = db->setLotterySource(lottery.name, lottery.source); !ok) return ok;
         auto parsed = readDrawTextFile((src / "samples" / lottery.file).string(), lottery.digits);
         if (!parsed) return std::unexpected(parsed.error());
         if (parsed->error) return std::unexpected(*parsed->error);

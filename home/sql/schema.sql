@@ -4,7 +4,9 @@ CREATE TABLE IF NOT EXISTS Table_LeiBie (
     Cp_name    TEXT    NOT NULL,
     Cp_LeiBie  TEXT    NOT NULL,
     Cp_only_ID INTEGER NOT NULL,
-    Cp_hmGeshu INTEGER NOT NULL DEFAULT 3
+    Cp_hmGeshu INTEGER NOT NULL DEFAULT 3,
+    -- where new draws come from: server, cwl, sporttery or lines
+    Cp_Source  TEXT    NOT NULL DEFAULT 'server'
 );
 CREATE UNIQUE INDEX IF NOT EXISTS Table_LeiBie_name ON Table_LeiBie (Cp_name);
 CREATE UNIQUE INDEX IF NOT EXISTS Table_LeiBie_id ON Table_LeiBie (Cp_only_ID);

@@ -9,6 +9,7 @@ namespace {
 
 struct UpdateOptions {
     std::optional<std::string> lottery;
+    std::optional<std::string> source;
     std::optional<std::string> url;
 };
 
@@ -16,20 +17,34 @@ struct UpdateOptions {
 
 void registerUpdateCommands(CLI::App& app, const GlobalOptions& global) {
     auto o = std::make_shared<UpdateOptions>();
-    auto* update = app.add_subcommand("update", "download the lottery's new draws and merge them (网上更新); "
-                                                "prints 更新成功 and the number of draws added");
-    update->footer("example: pick3 update --lottery 福彩3D --url http://127.0.0.1:8080");
+    auto* update = app.add_subcommand(
+        "update", "download the lottery's new draws from its source and store them in period order "
+                  "(网上更新); prints 更新成功 and the number of draws added");
+    update->footer(
+        "Sources: server (DataUrl + /down/NAME.txt), cwl (福彩3D), sporttery (排列3, 排列5), lines (a text\n"
+        "archive; {name} in its address stands for the lottery name). Addresses: [Server] DataUrl,\n"
+        "CwlUrl, SportteryUrl, LinesUrl of Sys_Set.ini.\n"
+        "examples:\n"
+        "  pick3 update --lottery 福彩3D\n"
+        "  pick3 update --lottery 福彩3D --source server --url http://127.0.0.1:8080");
     update->add_option("--lottery", o->lottery, "the lottery (default: the current one)");
-    update->add_option("--url", o->url, "base address of the data server (default: DataUrl of Sys_Set.ini)");
+    update->add_option("--source", o->source,
+                       "server, cwl, sporttery or lines (default: the lottery's source)");
+    update->add_option("--url", o->url,
+                       "base address of the source (default: its key in Sys_Set.ini [Server])");
     update->callback([&global, o] {
         const auto home = homeFolder(global);
         auto db = openDatabase(global);
         auto lottery = requireLottery(db, global, o->lottery);
-        std::string base = o->url ? *o->url : take(core::Settings::open(home)).dataUrl();
-        const std::string url = base.empty() ? std::string() : core::drawFileUrl(base, lottery.name);
-        auto current = take(db.loadDraws(lottery.kind, lottery.id));
-        auto out = take(core::updateOnDemand(db, lottery, current, url, home));
-        printRecord({out.message, std::to_string(out.import.added)});
+        auto settings = take(core::Settings::open(home));
+        core::UpdateRequest request;
+        request.databaseFile = db.file();
+        request.home = home;
+        request.lottery = lottery;
+        request.source = take(core::sourceFor(db, settings, lottery, o->source, o->url));
+        core::applySettings(request, settings);
+        auto report = take(core::runUpdate(request));
+        printRecord({std::string(core::update_messages::kUpdated), std::to_string(report.added.size())});
     });
 
     auto* version = app.add_subcommand("version", "ask the update server for the current version; prints "

@@ -29,7 +29,7 @@ no_repeats() { "$PICK3" --home "$B" draws list --lottery "$L" | cut -f1 | sort |
 
 # One update brings the second home level with the first, and the served file is GBK period lines.
 reset_b
-run --home "$B" update --lottery "$L" --url "$URL"
+run --home "$B" update --lottery "$L" --source server --url "$URL"
 check "update status" 0 "$RC"
 check "update" $'更新成功\t40' "$OUT"
 run --home "$B" draws list --lottery "$L"
@@ -42,9 +42,9 @@ check "version answered" "same" "$(cut -f1 <<<"$OUT")"
 # Two updates at once, twice: every new period once, the 40 draws added once between them.
 for round in 1 2; do
   reset_b
-  "$PICK3" --home "$B" update --lottery "$L" --url "$URL" >"$WORK/u1" 2>&1 &
+  "$PICK3" --home "$B" update --lottery "$L" --source server --url "$URL" >"$WORK/u1" 2>&1 &
   U1=$!
-  "$PICK3" --home "$B" update --lottery "$L" --url "$URL" >"$WORK/u2" 2>&1 &
+  "$PICK3" --home "$B" update --lottery "$L" --source server --url "$URL" >"$WORK/u2" 2>&1 &
   U2=$!
   wait $U1; wait $U2
   ADDED=$(( $(cut -f2 "$WORK/u1") + $(cut -f2 "$WORK/u2") ))

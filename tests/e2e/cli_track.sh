@@ -4,7 +4,7 @@ source "$(dirname "$0")/lib.bash"
 
 run lottery list
 check "lottery list status" 0 "$RC"
-check "lottery list" $'体彩排列3\t体彩\t0\t3\t7721\n福彩3D\t福彩\t1\t3\t7753\n体彩排列5\t体彩\t2\t5\t7612' "$OUT"
+check "lottery list" $'体彩排列3\t体彩\t0\t3\t7721\tsporttery\n福彩3D\t福彩\t1\t3\t7753\tcwl\n体彩排列5\t体彩\t2\t5\t7612\tsporttery' "$OUT"
 [ -f "$PICK3_HOME/Data/MDB.sqlite" ] || { echo "FAIL: home not created"; fails=$((fails + 1)); }
 
 run track

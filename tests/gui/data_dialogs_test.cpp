@@ -312,6 +312,9 @@ private slots:
         QCOMPARE(w.statusText(1), QStringLiteral("第%1期 246").arg(QString::fromStdString(next2)));
         QCOMPARE(w.updateNotice()->findChild<QLabel*>(QStringLiteral("Label_Text"))->text(),
                  QStringLiteral("最新数据已更新"));
+        QCOMPARE(w.updateNotice()->findChild<QLabel*>(QStringLiteral("Label_Count"))->text(),
+                 QStringLiteral("2 期新数据: %1–%2")
+                     .arg(QString::fromStdString(next1), QString::fromStdString(next2)));
         QCOMPARE(w.updateNotice()->findChild<QLabel*>(QStringLiteral("Label_Title"))->text(),
                  QStringLiteral("自动更新提示"));
         emit w.updateNotice()
@@ -327,10 +330,15 @@ private slots:
         served += NextPeriodLine(next2);
         DialogScript script;
         script.install(w);
+        const std::string next3 = core::NextPeriodText(next2);
         script.on(QStringLiteral("TF_DataGL"), [&](QDialog& dialog) {
+            auto& data = static_cast<gui::DataManageDialog&>(dialog);
             click(dialog, "Update_Data");
-            CHECK_EQ(home.prompter.lastMessage(), QStringLiteral("更新成功"));
-            CHECK_EQ(static_cast<int>(static_cast<gui::DataManageDialog&>(dialog).rows().size()), n + 3);
+            // The download runs on a worker; the report comes when it has ended.
+            CHECK(QTest::qWaitFor([&] { return !data.updateRunning(); }, 10000));
+            CHECK_EQ(home.prompter.lastMessage(),
+                     QStringLiteral("更新成功\n1 期新数据: %1").arg(QString::fromStdString(next3)));
+            CHECK_EQ(static_cast<int>(data.rows().size()), n + 3);
             return int(QDialog::Accepted);
         });
         w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton2"))->trigger();

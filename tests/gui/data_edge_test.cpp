@@ -284,6 +284,8 @@ private slots:
         const int n = static_cast<int>(w.drawList().size());
         script.on(QStringLiteral("TF_DataGL"), [&](QDialog& dialog) {
             click(dialog, "Update_Data");
+            CHECK(QTest::qWaitFor(
+                [&] { return !static_cast<gui::DataManageDialog&>(dialog).updateRunning(); }, 10000));
             CHECK_EQ(home.prompter.lastMessage(),
                      QStringLiteral("无法连接星河阁服务器 可能网站目前无法正常防问!"));
             CHECK(!static_cast<gui::DataManageDialog&>(dialog).DataChanged());

@@ -6,6 +6,8 @@
 
 #include "common/test_paths.h"
 #include "core/io/app_path.h"
+#include "core/io/settings.h"
+#include "core/store/draw_database.h"
 #include "gui/app/main_window.h"
 #include "gui/app/scripted_prompter.h"
 
@@ -20,6 +22,20 @@ struct GuiHome {
     GuiHome() {
         auto ready = core::ensureHome(home, P3_GUI_TEMPLATE);
         if (!ready) qFatal("cannot make the test home: %s", ready.error().message.c_str());
+        keepOffline();
+    }
+    /// Tests never reach the public draw sources: their addresses are emptied and every lottery asks
+    /// the data server (DataUrl, empty unless a test points it at a loopback server).
+    void keepOffline() {
+        auto settings = core::Settings::open(home);
+        if (!settings) qFatal("cannot read the test settings");
+        settings->ini().setString("Server", "CwlUrl", "");
+        settings->ini().setString("Server", "SportteryUrl", "");
+        if (!settings->ini().save()) qFatal("cannot write the test settings");
+        auto db = core::DrawDatabase::open(home / "Data" / "MDB.sqlite");
+        if (!db) qFatal("cannot open the test database");
+        for (const auto& lottery : db->listLotteries().value_or(std::vector<core::LotteryInfo>{}))
+            if (!db->setLotterySource(lottery.name, "server")) qFatal("cannot set a test lottery's source");
     }
     /// Creates and shows the window, and waits until its start-up has finished.
     gui::MainWindow& start() {

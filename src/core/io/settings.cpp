@@ -1,5 +1,7 @@
 #include "core/io/settings.h"
 
+#include <algorithm>
+
 namespace p3::core {
 namespace {
 
@@ -47,6 +49,22 @@ std::string Settings::updateUrl() const {
 
 std::string Settings::dataUrl() const {
     return baseAddress(m_ini.getString(keys::kServerSection, keys::kDataUrl));
+}
+
+std::string Settings::sourceUrl(std::string_view key, std::string_view fallback) const {
+    if (!m_ini.hasKey(keys::kServerSection, key)) return std::string(fallback);
+    return baseAddress(m_ini.getString(keys::kServerSection, key));
+}
+
+long Settings::downloadDeadlineMs() const {
+    const long seconds =
+        m_ini.getInt(keys::kServerSection, keys::kDownloadTimeout, keys::kDefaultDownloadTimeout);
+    return std::clamp(seconds <= 0 ? keys::kDefaultDownloadTimeout : seconds, 1L, 3600L) * 1000;
+}
+
+int Settings::updatePageLimit() const {
+    const long pages = m_ini.getInt(keys::kServerSection, keys::kUpdatePages, keys::kDefaultUpdatePages);
+    return static_cast<int>(std::clamp(pages <= 0 ? keys::kDefaultUpdatePages : pages, 1L, 1000L));
 }
 
 PrintParams Settings::printParams() const {

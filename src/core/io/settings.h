@@ -25,6 +25,15 @@ inline constexpr std::string_view kVersion = "版本号";
 inline constexpr std::string_view kServerSection = "Server";
 inline constexpr std::string_view kUpdateUrl = "UpdateUrl";
 inline constexpr std::string_view kDataUrl = "DataUrl";
+inline constexpr std::string_view kCwlUrl = "CwlUrl";
+inline constexpr std::string_view kSportteryUrl = "SportteryUrl";
+inline constexpr std::string_view kLinesUrl = "LinesUrl";
+/// Seconds a whole download may take.
+inline constexpr std::string_view kDownloadTimeout = "DownloadTimeout";
+inline constexpr long kDefaultDownloadTimeout = 60;
+/// Pages of a paged source read at most to catch up.
+inline constexpr std::string_view kUpdatePages = "UpdatePages";
+inline constexpr long kDefaultUpdatePages = 60;
 
 inline constexpr std::string_view kPrintSection = "print_param";
 inline constexpr std::string_view kPrintTitle = "title";
@@ -57,6 +66,13 @@ public:
     [[nodiscard]] std::string updateUrl() const;
     /// Base address of the data server, as updateUrl; empty means downloads are off.
     [[nodiscard]] std::string dataUrl() const;
+    /// The address of a draw source by the key of its kind ("DataUrl", "CwlUrl", …): a key that is
+    /// missing gives the public default, an empty one switches the source off.
+    [[nodiscard]] std::string sourceUrl(std::string_view key, std::string_view fallback) const;
+    /// The overall deadline of one download in milliseconds (DownloadTimeout seconds, 1..3600).
+    [[nodiscard]] long downloadDeadlineMs() const;
+    /// How many pages a catch-up reads at most (UpdatePages, 1..1000).
+    [[nodiscard]] int updatePageLimit() const;
 
     [[nodiscard]] PrintParams printParams() const;
     [[nodiscard]] Status setPrintParams(const PrintParams& params);

@@ -2,6 +2,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <mutex>
@@ -19,6 +20,9 @@ struct Transfer {
     Clock::time_point lastProgress = Clock::now();
     curl_off_t lastReceived = -1;
     bool stalled = false;
+    long deadlineMs = 0;
+    Clock::time_point start = Clock::now();
+    bool pastDeadline = false;
     const std::atomic<bool>* cancel = nullptr;
     bool cancelled = false;
 };
@@ -46,6 +50,10 @@ int onProgress(void* user, curl_off_t, curl_off_t received, curl_off_t, curl_off
         return 1;
     }
     const auto now = Clock::now();
+    if (now - t->start > std::chrono::milliseconds(t->deadlineMs)) {
+        t->pastDeadline = true;
+        return 1;
+    }
     if (received != t->lastReceived) {
         t->lastReceived = received;
         t->lastProgress = now;
@@ -65,17 +73,26 @@ void initialiseOnce() {
 
 } // namespace
 
-Result<std::string> httpGet(const std::string& url, const HttpOptions& options) {
-    if (cancelRequested(options.cancel)) return fail("网络请求已取消: " + url);
+std::expected<std::string, HttpError> httpFetch(const std::string& url, const HttpOptions& options) {
+    const auto failure = [&url](HttpFailure kind, std::string text) {
+        return std::unexpected(HttpError{kind, std::move(text) + ": " + url});
+    };
+    if (cancelRequested(options.cancel)) return failure(HttpFailure::Cancelled, "网络请求已取消");
+    if (!url.starts_with("http://") && !url.starts_with("https://"))
+        return failure(HttpFailure::BadAddress, "下载地址必须以 http:// 或 https:// 开头");
     initialiseOnce();
     std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
-    if (!curl) return fail("网络初始化失败");
+    if (!curl) return failure(HttpFailure::CannotConnect, "网络初始化失败");
     std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> headers(
         curl_slist_append(nullptr, "Cache-Control: no-cache"), curl_slist_free_all);
+    // Appending to a list that has a head keeps that head; a failed append leaves the list as it was.
+    for (const std::string& header : options.headers)
+        curl_slist_append(headers.get(), header.c_str());
 
     Transfer t;
     t.maxBytes = options.maxBytes;
     t.readTimeoutMs = options.readTimeoutMs;
+    t.deadlineMs = options.deadlineMs;
     t.cancel = options.cancel;
     char errorText[CURL_ERROR_SIZE] = {};
     CURL* c = curl.get();
@@ -87,7 +104,9 @@ Result<std::string> httpGet(const std::string& url, const HttpOptions& options) 
     curl_easy_setopt(c, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
     curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L); // safe on worker threads
-    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, options.readTimeoutMs);
+    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, std::min(options.readTimeoutMs, options.deadlineMs));
+    // The progress callback ends the transfer at the deadline; libcurl's own limit is the backstop.
+    curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, options.deadlineMs + 1000);
     curl_easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(options.maxBytes));
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, onData);
     curl_easy_setopt(c, CURLOPT_WRITEDATA, &t);
@@ -97,16 +116,33 @@ Result<std::string> httpGet(const std::string& url, const HttpOptions& options) 
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorText);
 
     const CURLcode code = curl_easy_perform(c);
+    const auto seconds = [](long ms) { return std::to_string((ms + 999) / 1000); };
     if (t.tooLarge || code == CURLE_FILESIZE_EXCEEDED)
-        return fail("下载的文件超过 " + std::to_string(options.maxBytes / (1024 * 1024)) + " MB: " + url);
-    if (t.cancelled) return fail("网络请求已取消: " + url);
-    if (t.stalled) return fail("网络读取超时: " + url);
+        return failure(HttpFailure::TooLarge,
+                       "下载的文件超过 " + std::to_string(options.maxBytes / (1024 * 1024)) + " MB, 已中断");
+    if (t.cancelled) return failure(HttpFailure::Cancelled, "网络请求已取消");
+    if (t.pastDeadline || (code == CURLE_OPERATION_TIMEDOUT &&
+                           Clock::now() - t.start >= std::chrono::milliseconds(options.deadlineMs)))
+        return failure(HttpFailure::Deadline,
+                       "下载超过 " + seconds(options.deadlineMs) + " 秒仍未完成, 已中断");
+    if (t.stalled || code == CURLE_OPERATION_TIMEDOUT)
+        return failure(HttpFailure::Stalled,
+                       "网络读取超时 (" + seconds(options.readTimeoutMs) + " 秒没有收到数据)");
     if (code != CURLE_OK)
-        return fail("网络连接失败 (" + std::string(errorText[0] ? errorText : curl_easy_strerror(code)) + "): " + url);
+        return failure(HttpFailure::CannotConnect,
+                       "网络连接失败 (" + std::string(errorText[0] ? errorText : curl_easy_strerror(code)) +
+                           ")");
     long status = 0;
     curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
-    if (status < 200 || status > 299) return fail("服务器回答 HTTP " + std::to_string(status) + ": " + url);
+    if (status < 200 || status > 299)
+        return failure(HttpFailure::Status, "服务器回答 HTTP " + std::to_string(status));
     return std::move(t.body);
+}
+
+Result<std::string> httpGet(const std::string& url, const HttpOptions& options) {
+    auto body = httpFetch(url, options);
+    if (!body) return fail(std::move(body.error().message));
+    return std::move(*body);
 }
 
 std::string percentEncode(std::string_view text) {

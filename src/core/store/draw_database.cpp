@@ -111,6 +111,7 @@ Result<DrawDatabase> DrawDatabase::open(const std::filesystem::path& file, OpenM
             if (auto ok = out.repairDuplicatePeriods();
                 !ok && ok.error().message == databaseInUseMessage(file))
                 return std::unexpected(ok.error());
+            out.addSourceColumn();
         }
         return out;
     } catch (const std::exception& e) {
@@ -261,6 +262,40 @@ Status DrawDatabase::setDigitCount(std::int64_t id, int digitCount) {
         q.bind(1, digitCount);
         q.bind(2, id);
         q.exec();
+        return {};
+    });
+}
+
+void DrawDatabase::addSourceColumn() {
+    try {
+        SQLite::Statement q(*m_db, "select 1 from pragma_table_info('Table_LeiBie') where name='Cp_Source'");
+        if (q.executeStep()) return;
+        m_db->exec("ALTER TABLE Table_LeiBie ADD COLUMN Cp_Source TEXT NOT NULL DEFAULT 'server'");
+    } catch (const std::exception&) {
+        // A database that cannot be changed (read-only, busy) still opens; its lotteries read as "server".
+    }
+}
+
+Result<std::string> DrawDatabase::lotterySource(std::int64_t id) {
+    try {
+        SQLite::Statement q(*m_db, "select Cp_Source from Table_LeiBie where Cp_only_ID=?");
+        q.bind(1, id);
+        if (!q.executeStep() || q.getColumn(0).isNull()) return std::string("server");
+        return q.getColumn(0).getString();
+    } catch (const SQLite::Exception& e) {
+        // Only a database without the column (one that could not be given it) lands here for a good id.
+        if (std::string_view(e.what()).find("Cp_Source") != std::string_view::npos)
+            return std::string("server");
+        return std::unexpected(dbError(m_file, e));
+    }
+}
+
+Status DrawDatabase::setLotterySource(std::string_view name, std::string_view source) {
+    return guarded(m_file, [&]() -> Status {
+        SQLite::Statement q(*m_db, "update Table_LeiBie set Cp_Source=? where Cp_name=?");
+        q.bind(1, std::string(source));
+        q.bind(2, std::string(name));
+        if (q.exec() == 0) return fail("没有这个彩票: " + std::string(name));
         return {};
     });
 }

@@ -96,6 +96,10 @@ public:
     /// Removes the lottery and every draw of it from the table of its kind, in one transaction.
     [[nodiscard]] Status deleteLottery(std::string_view name);
     [[nodiscard]] Status setDigitCount(std::int64_t id, int digitCount);
+    /// The source kind new draws of the lottery come from ("server" for a lottery that names none).
+    [[nodiscard]] Result<std::string> lotterySource(std::int64_t id);
+    /// Sets the source kind of the lottery of that name; an unknown name is an error.
+    [[nodiscard]] Status setLotterySource(std::string_view name, std::string_view source);
 
     // The draw tables, chosen by kind.
     [[nodiscard]] Result<DrawList> loadDraws(std::string_view kind, std::int64_t id);
@@ -139,6 +143,8 @@ private:
     Status appendWithin(std::string_view table, std::int64_t id, const DrawList& draws,
                         const Progress& progress = {});
     Status repairDuplicatePeriods();
+    /// Gives a database made before lotteries had a source its source column.
+    void addSourceColumn();
 
     std::filesystem::path m_file;
     std::unique_ptr<SQLite::Database> m_db;

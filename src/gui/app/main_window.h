@@ -185,7 +185,9 @@ private:
     void finishStartup(const std::string& serverVersion);
     void resetSpans();
     void buildUpdateNotice();
-    void autoUpdateDone(int updater, const core::AutoUpdateResult& result);
+    void autoUpdateProgress(int updater, const core::UpdateProgress& progress);
+    void autoUpdateDone(int updater, const core::Result<core::UpdateReport>& result);
+    void showUpdateProgress(const QString& text);
     void Shi_Shi_Updata_DataTimer();
     /// The block (1..6) and position (1..5) of the selected prediction-row cell, if one is selected.
     std::optional<std::pair<int, int>> selectedPredictionCell() const;
@@ -218,6 +220,9 @@ private:
     QFrame* m_notice = nullptr;
     QTimer* m_updateTimer = nullptr;
     QTimer* m_noticeTimer = nullptr;
+    QLabel* m_noticeCount = nullptr;
+    QProgressBar* m_updateGauge = nullptr;
+    QToolButton* m_updateCancel = nullptr;
     std::vector<std::pair<int, std::unique_ptr<core::AutoUpdater>>> m_updaters;
     int m_nextUpdater = 0;
     std::function<int(QDialog&)> m_dialogRunner;

@@ -4,7 +4,10 @@
 #include <QDialog>
 #include <QFrame>
 #include <QLabel>
+#include <QProgressBar>
+#include <QStatusBar>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "core/data/draw_editor.h"
@@ -121,6 +124,10 @@ void MainWindow::buildUpdateNotice() {
     auto* text = new QLabel(QStringLiteral("最新数据已更新"), m_notice);
     text->setObjectName(QStringLiteral("Label_Text"));
     text->setAlignment(Qt::AlignCenter);
+    // How many draws came and which: "3 期新数据: 2026247–2026249".
+    m_noticeCount = new QLabel(m_notice);
+    m_noticeCount->setObjectName(QStringLiteral("Label_Count"));
+    m_noticeCount->setAlignment(Qt::AlignCenter);
     auto* close = new QLabel(QStringLiteral("<a href=\"close\">关闭</a>"), m_notice);
     close->setObjectName(QStringLiteral("Label_Close"));
     close->setAlignment(Qt::AlignRight);
@@ -128,9 +135,33 @@ void MainWindow::buildUpdateNotice() {
     auto* layout = new QVBoxLayout(m_notice);
     layout->addWidget(title);
     layout->addWidget(text);
+    layout->addWidget(m_noticeCount);
     layout->addWidget(close);
-    m_notice->setFixedSize(200, 100);
+    m_notice->setFixedSize(240, 120);
     m_notice->hide();
+
+    // While a background update runs, the status bar shows how far it has come and offers a cancel.
+    m_updateGauge = new QProgressBar(statusBar());
+    m_updateGauge->setObjectName(QStringLiteral("Update_Gauge"));
+    m_updateGauge->setRange(0, 0);
+    m_updateGauge->setMaximumWidth(180);
+    m_updateGauge->setTextVisible(true);
+    m_updateGauge->hide();
+    m_updateCancel = new QToolButton(statusBar());
+    m_updateCancel->setObjectName(QStringLiteral("Cancel_Update"));
+    m_updateCancel->setText(QStringLiteral("取消更新"));
+    m_updateCancel->hide();
+    connect(m_updateCancel, &QToolButton::clicked, this, [this] {
+        for (auto& entry : m_updaters)
+            entry.second->cancel();
+    });
+    // A busy gauge shows no text of its own: the progress is said beside it.
+    auto* progressText = new QLabel(statusBar());
+    progressText->setObjectName(QStringLiteral("Update_Text"));
+    progressText->hide();
+    statusBar()->addPermanentWidget(progressText);
+    statusBar()->addPermanentWidget(m_updateGauge);
+    statusBar()->addPermanentWidget(m_updateCancel);
 
     m_updateTimer = new QTimer(this);
     m_updateTimer->setObjectName(QStringLiteral("Shi_Shi_Updata_Data"));
@@ -146,22 +177,41 @@ void MainWindow::buildUpdateNotice() {
 
 void MainWindow::startBackgroundUpdate() {
     const auto info = currentLotteryInfo();
-    const std::string base = m_settings ? m_settings->dataUrl() : std::string();
-    if (!info || !m_db || base.empty() || m_closed) return;
-    core::AutoUpdateRequest request;
+    if (!info || !m_db || !m_settings || m_closed) return;
+    // A lottery whose source has no address set is simply not updated: the automatic update is quiet.
+    auto source = core::sourceFor(*m_db, *m_settings, *info);
+    if (!source) return;
+    core::UpdateRequest request;
     request.databaseFile = m_db->file();
     request.home = m_home;
-    request.url = core::drawFileUrl(base, info->name);
+    request.source = *source;
     request.lottery = *info;
-    request.latestPeriod = core::latestStoredPeriod(m_draws);
+    request.attempts = 3;
+    core::applySettings(request, *m_settings);
     const int id = m_nextUpdater++;
-    // The result comes on the worker thread and is posted on to this window's thread.
+    // Progress and the result come on the worker thread and are posted on to this window's thread.
+    request.progress = [this, id](const core::UpdateProgress& progress) {
+        QMetaObject::invokeMethod(
+            this, [this, id, progress] { autoUpdateProgress(id, progress); }, Qt::QueuedConnection);
+    };
     auto updater = std::make_unique<core::AutoUpdater>(
-        std::move(request), [this, id](const core::AutoUpdateResult& result) {
+        std::move(request), [this, id](const core::Result<core::UpdateReport>& result) {
             QMetaObject::invokeMethod(
                 this, [this, id, result] { autoUpdateDone(id, result); }, Qt::QueuedConnection);
         });
     m_updaters.emplace_back(id, std::move(updater));
+    showUpdateProgress(QStringLiteral("正在更新数据..."));
+}
+
+void MainWindow::showUpdateProgress(const QString& text) {
+    const bool running = !m_updaters.empty();
+    m_updateGauge->setFormat(text);
+    m_updateGauge->setVisible(running);
+    if (auto* progressText = statusBar()->findChild<QLabel*>(QStringLiteral("Update_Text"))) {
+        progressText->setText(text);
+        progressText->setVisible(running);
+    }
+    m_updateCancel->setVisible(running);
 }
 
 void MainWindow::waitForBackgroundUpdates() {
@@ -169,9 +219,18 @@ void MainWindow::waitForBackgroundUpdates() {
         entry.second->wait();
 }
 
-void MainWindow::autoUpdateDone(int updater, const core::AutoUpdateResult& result) {
+void MainWindow::autoUpdateProgress(int, const core::UpdateProgress& progress) {
+    showUpdateProgress(QStringLiteral("正在更新: 第%1页, %2 期").arg(progress.page).arg(progress.draws));
+}
+
+void MainWindow::autoUpdateDone(int updater, const core::Result<core::UpdateReport>& result) {
     std::erase_if(m_updaters, [updater](const auto& entry) { return entry.first == updater; });
-    if (result.added.empty() || m_closed) return;
+    showUpdateProgress(QString());
+    if (m_closed) return;
+    // Failures are quiet: the status bar keeps the reason as a tool tip for the curious.
+    statusBar()->setToolTip(result ? QString() : QString::fromStdString(result.error().message));
+    if (!result || result->added.empty()) return;
+    m_noticeCount->setText(QString::fromStdString(core::newDrawsText(result->added)));
     m_updateTimer->start();
 }
 

@@ -1,6 +1,7 @@
 #include "gui/data/data_manage_dialog.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -62,6 +63,7 @@ DataManageDialog::DataManageDialog(MainWindow& main) : QDialog(&main), m_main(ma
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, command.slot);
         buttons->addWidget(button);
+        m_commands.push_back(button);
     }
     buttons->addStretch();
     auto* close = new QPushButton(QStringLiteral("关闭"), this);
@@ -78,10 +80,19 @@ DataManageDialog::DataManageDialog(MainWindow& main) : QDialog(&main), m_main(ma
     m_gauge = new QProgressBar(this);
     m_gauge->setObjectName(QStringLiteral("Gauge"));
     m_gauge->hide();
+    // "网上更新" runs on a worker; this cancels it (closing the window does too).
+    m_cancelUpdate = new QPushButton(QStringLiteral("取消"), this);
+    m_cancelUpdate->setObjectName(QStringLiteral("Cancel_Update"));
+    m_cancelUpdate->setAutoDefault(false);
+    m_cancelUpdate->hide();
+    connect(m_cancelUpdate, &QPushButton::clicked, this, [this] {
+        if (m_update) m_update->cancel();
+    });
     auto* status = new QHBoxLayout;
     status->addWidget(m_count);
     status->addWidget(m_wait);
     status->addWidget(m_gauge, 1);
+    status->addWidget(m_cancelUpdate);
 
     auto* top = new QHBoxLayout;
     top->addWidget(m_grid, 1);
@@ -92,7 +103,37 @@ DataManageDialog::DataManageDialog(MainWindow& main) : QDialog(&main), m_main(ma
     resize(340, 480);
 }
 
-DataManageDialog::~DataManageDialog() = default;
+DataManageDialog::~DataManageDialog() {
+    stopUpdate();
+}
+
+void DataManageDialog::done(int result) {
+    // Closing during a download abandons it; what it already stored is still taken over.
+    stopUpdate();
+    QDialog::done(result);
+}
+
+void DataManageDialog::stopUpdate() {
+    if (!m_update) return;
+    m_update->cancel();
+    m_update->wait();
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    m_update.reset();
+}
+
+bool DataManageDialog::updateRunning() const {
+    return m_update != nullptr;
+}
+
+void DataManageDialog::setUpdating(bool updating) {
+    for (QPushButton* button : m_commands)
+        button->setEnabled(!updating);
+    m_wait->setText(QStringLiteral("请稍等......"));
+    m_wait->setVisible(updating);
+    m_gauge->setRange(0, 0);
+    m_gauge->setVisible(updating);
+    m_cancelUpdate->setVisible(updating);
+}
 
 void DataManageDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -243,25 +284,59 @@ void DataManageDialog::Open_FileClick() {
 }
 
 void DataManageDialog::Update_DataClick() {
-    if (!m_editor) return;
-    const std::string base = m_main.settings() ? m_main.settings()->dataUrl() : std::string();
-    if (base.empty()) {
-        showMessage(std::string(core::update_messages::kNoDataServer));
+    if (!m_editor || m_update || !m_main.database() || !m_main.settings()) return;
+    const core::LotteryInfo lottery = m_editor->lottery();
+    auto source = core::sourceFor(*m_main.database(), *m_main.settings(), lottery);
+    if (!source) {
+        showMessage(source.error().message);
         return;
     }
-    m_wait->show();
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    auto outcome = core::updateOnDemand(*m_main.database(), m_editor->lottery(), rows(),
-                                        core::drawFileUrl(base, m_editor->lottery().name), m_main.home());
-    m_wait->hide();
-    if (!outcome) {
-        showMessage(outcome.error().message);
+    core::UpdateRequest request;
+    request.databaseFile = m_main.database()->file();
+    request.home = m_main.home();
+    request.source = *source;
+    request.lottery = lottery;
+    core::applySettings(request, *m_main.settings());
+    // The download runs on a worker so that this window (and its 关闭) answers all the while.
+    request.progress = [this](const core::UpdateProgress& progress) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, progress] {
+                // A busy gauge shows no text of its own: the label beside it says how far the download is.
+                m_wait->setText(
+                    QStringLiteral("正在下载: 第%1页, %2 期").arg(progress.page).arg(progress.draws));
+            },
+            Qt::QueuedConnection);
+    };
+    m_update = std::make_unique<core::AutoUpdater>(
+        std::move(request), [this](const core::Result<core::UpdateReport>& result) {
+            QMetaObject::invokeMethod(
+                this, [this, result] { updateFinished(result); }, Qt::QueuedConnection);
+        });
+    setUpdating(true);
+}
+
+void DataManageDialog::updateFinished(const core::Result<core::UpdateReport>& result) {
+    const bool cancelled = m_update && m_update->cancelled();
+    if (m_update) {
+        m_update->wait();
+        m_update.reset();
+    }
+    setUpdating(false);
+    if (!result) {
+        if (!cancelled) showMessage(result.error().message);
         return;
     }
-    const bool added = outcome->import.added > 0;
-    m_editor->setRows(std::move(outcome->import.rows), added);
-    refresh(static_cast<int>(rows().size()) - 1);
-    showMessage(outcome->message);
+    // The worker stored through a connection of its own; the grid shows the history as stored now.
+    if (!result->added.empty() && m_editor) {
+        const core::LotteryInfo lottery = m_editor->lottery();
+        if (auto rows = m_main.database()->loadDraws(lottery.kind, lottery.id)) {
+            m_editor->setRows(std::move(*rows), true);
+            refresh(static_cast<int>(this->rows().size()) - 1);
+        }
+    }
+    if (!cancelled)
+        showMessage(std::string(core::update_messages::kUpdated) + "\n" + core::newDrawsText(result->added));
 }
 
 } // namespace p3::gui

@@ -6,8 +6,10 @@
 #include <optional>
 
 #include "core/data/draw_editor.h"
+#include "core/net/online_update.h"
 
 class QLabel;
+class QPushButton;
 class QProgressBar;
 class QTableView;
 
@@ -31,6 +33,10 @@ public:
     QTableView* grid() const { return m_grid; }
     DrawRowsModel* rowsModel() const { return m_model; }
     QString countText() const;
+    /// Whether "网上更新" is downloading on its worker.
+    bool updateRunning() const;
+    /// Closing abandons a download under way.
+    void done(int result) override;
 
 public slots:
     void SpeedButton1Click();       ///< "新增"
@@ -51,6 +57,10 @@ private:
     void selectGridRow(int row);
     void refresh(int selectRow);
     void showMessage(const std::string& text);
+    void setUpdating(bool updating);
+    void updateFinished(const core::Result<core::UpdateReport>& result);
+    /// Cancels a download under way and waits for its worker (moments, not the time-outs).
+    void stopUpdate();
 
     MainWindow& m_main;
     std::unique_ptr<core::DrawEditor> m_editor;
@@ -60,6 +70,9 @@ private:
     QLabel* m_count = nullptr;
     QLabel* m_wait = nullptr;
     QProgressBar* m_gauge = nullptr;
+    QPushButton* m_cancelUpdate = nullptr;
+    std::vector<QPushButton*> m_commands;
+    std::unique_ptr<core::AutoUpdater> m_update;
 };
 
 } // namespace p3::gui

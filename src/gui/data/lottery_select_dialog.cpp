@@ -10,13 +10,23 @@
 #include <QVBoxLayout>
 
 #include "core/data/lottery_types.h"
+#include "core/net/draw_source.h"
 #include "gui/app/main_window.h"
 #include "gui/app/prompter.h"
 
 namespace p3::gui {
 namespace {
 
-enum Column { NumberColumn, NameColumn, KindColumn, IdColumn, DigitsColumn };
+enum Column { NumberColumn, NameColumn, KindColumn, IdColumn, DigitsColumn, SourceColumn };
+
+QStringList sourceKindNames() {
+    QStringList names;
+    for (core::SourceKind kind : core::allSourceKinds()) {
+        const std::string_view name = core::sourceKindName(kind);
+        names << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    }
+    return names;
+}
 
 QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
     auto* button = new QPushButton(QString::fromUtf8(caption), parent);
@@ -39,6 +49,10 @@ LotteryAddDialog::LotteryAddDialog(MainWindow& main, QStringList listedNames, QW
     m_digits = new QComboBox(this);
     m_digits->setObjectName(QStringLiteral("Cp_hmGeshu"));
     m_digits->addItems({QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
+    // Where new draws come from; a new lottery asks the data server until the user chooses otherwise.
+    m_source = new QComboBox(this);
+    m_source->setObjectName(QStringLiteral("Cp_Source"));
+    m_source->addItems(sourceKindNames());
     auto* ok = makeButton(this, "Tou_Zhu_Btn", "确定");
     auto* cancel = makeButton(this, "bsSkinSpeedButton1", "取消");
     connect(ok, &QPushButton::clicked, this, &LotteryAddDialog::Tou_Zhu_BtnClick);
@@ -47,6 +61,7 @@ LotteryAddDialog::LotteryAddDialog(MainWindow& main, QStringList listedNames, QW
     form->addRow(QStringLiteral("彩票名称"), m_name);
     form->addRow(QStringLiteral("类别"), m_kind);
     form->addRow(QStringLiteral("号码个数"), m_digits);
+    form->addRow(QStringLiteral("数据来源"), m_source);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -76,7 +91,15 @@ void LotteryAddDialog::Tou_Zhu_BtnClick() {
         m_main.prompter().information(this, QString::fromStdString(added.error().message));
         return;
     }
+    const std::string source = m_source->currentText().toStdString();
+    if (source != core::sourceKindName(core::SourceKind::Server)) {
+        if (auto set = m_main.database()->setLotterySource(added->name, source); !set) {
+            m_main.prompter().information(this, QString::fromStdString(set.error().message));
+            return;
+        }
+    }
     m_added = *added;
+    m_addedSource = m_source->currentText();
     accept();
 }
 
@@ -86,9 +109,10 @@ LotterySelectDialog::LotterySelectDialog(MainWindow& main) : QDialog(&main), m_m
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("ListView_Tj"));
     m_list->setRootIsDecorated(false);
-    m_list->setColumnCount(5);
+    m_list->setColumnCount(6);
     m_list->setHeaderLabels({QStringLiteral("序号"), QStringLiteral("彩票名称"), QStringLiteral("类别"),
-                             QStringLiteral("唯1标识码"), QStringLiteral("号码个数")});
+                             QStringLiteral("唯1标识码"), QStringLiteral("号码个数"),
+                             QStringLiteral("数据来源")});
     // Id and digit count ride along hidden for the confirm step.
     m_list->setColumnHidden(IdColumn, true);
     m_list->setColumnHidden(DigitsColumn, true);
@@ -99,27 +123,30 @@ LotterySelectDialog::LotterySelectDialog(MainWindow& main) : QDialog(&main), m_m
     auto* ok = makeButton(this, "Ret_ok", "确认");
     auto* add = makeButton(this, "Add_Btn", "新增");
     auto* del = makeButton(this, "Del_Btn", "删除");
+    auto* source = makeButton(this, "Source_Btn", "数据来源");
     auto* close = makeButton(this, "Close_Frm", "取消");
+    connect(source, &QPushButton::clicked, this, &LotterySelectDialog::Source_BtnClick);
     connect(ok, &QPushButton::clicked, this, &LotterySelectDialog::Ret_okClick);
     connect(add, &QPushButton::clicked, this, &LotterySelectDialog::Add_BtnClick);
     connect(del, &QPushButton::clicked, this, &LotterySelectDialog::Del_BtnClick);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {ok, add, del, close})
+    for (QPushButton* button : {ok, add, del, source, close})
         buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
     layout->addLayout(buttons);
-    resize(340, 300);
+    resize(420, 300);
 }
 
-void LotterySelectDialog::addItem(const core::LotteryInfo& info) {
+void LotterySelectDialog::addItem(const core::LotteryInfo& info, const QString& source) {
     auto* item = new QTreeWidgetItem(m_list);
     item->setText(NumberColumn, QString::number(m_list->topLevelItemCount()));
     item->setText(NameColumn, QString::fromStdString(info.name));
     item->setText(KindColumn, QString::fromStdString(info.kind));
     item->setText(IdColumn, QString::number(info.id));
     item->setText(DigitsColumn, QString::number(info.digitCount));
+    item->setText(SourceColumn, source);
 }
 
 QStringList LotterySelectDialog::listedNames() const {
@@ -140,7 +167,8 @@ void LotterySelectDialog::prepare() {
     }
     const QString current = QString::fromStdString(m_main.currentLottery().name);
     for (const auto& info : *listed) {
-        addItem(info);
+        auto source = m_main.database()->lotterySource(info.id);
+        addItem(info, QString::fromStdString(source ? *source : std::string("server")));
         if (QString::fromStdString(info.name) == current)
             m_list->setCurrentItem(m_list->topLevelItem(m_list->topLevelItemCount() - 1));
     }
@@ -165,7 +193,32 @@ void LotterySelectDialog::Ret_okClick() {
 void LotterySelectDialog::Add_BtnClick() {
     LotteryAddDialog dialog(m_main, listedNames(), this);
     m_main.runDialog(dialog);
-    if (dialog.added()) addItem(*dialog.added());
+    if (dialog.added()) addItem(*dialog.added(), dialog.addedSource());
+}
+
+void LotterySelectDialog::Source_BtnClick() {
+    QTreeWidgetItem* item = m_list->currentItem();
+    if (!item || !item->isSelected()) {
+        m_main.prompter().information(this,
+                                      QString::fromUtf8(core::lottery_messages::kNothingSelected.data(),
+                                                        core::lottery_messages::kNothingSelected.size()));
+        return;
+    }
+    const QStringList kinds = sourceKindNames();
+    const auto chosen = m_main.prompter().chooseItem(
+        this, QStringLiteral("数据来源"),
+        QStringLiteral(
+            "%1 的新数据从哪里下载:\nserver 数据服务器, cwl 福彩网站, sporttery 体彩网站, lines 开奖数据文件")
+            .arg(item->text(NameColumn)),
+        kinds, std::max(0, static_cast<int>(kinds.indexOf(item->text(SourceColumn)))));
+    if (!chosen || !m_main.database()) return;
+    if (auto set =
+            m_main.database()->setLotterySource(item->text(NameColumn).toStdString(), chosen->toStdString());
+        !set) {
+        m_main.prompter().information(this, QString::fromStdString(set.error().message));
+        return;
+    }
+    item->setText(SourceColumn, *chosen);
 }
 
 void LotterySelectDialog::Del_BtnClick() {

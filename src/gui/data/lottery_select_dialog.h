@@ -23,6 +23,9 @@ public:
     QLineEdit* nameEdit() const { return m_name; }
     QComboBox* kindBox() const { return m_kind; }
     QComboBox* digitsBox() const { return m_digits; }
+    /// Cp_Source: where the new lottery's draws come from (server, cwl, sporttery, lines).
+    QComboBox* sourceBox() const { return m_source; }
+    QString addedSource() const { return m_addedSource; }
 
 public slots:
     void Tou_Zhu_BtnClick(); ///< "确定"
@@ -33,7 +36,9 @@ private:
     QLineEdit* m_name = nullptr;
     QComboBox* m_kind = nullptr;
     QComboBox* m_digits = nullptr;
+    QComboBox* m_source = nullptr;
     std::optional<core::LotteryInfo> m_added;
+    QString m_addedSource;
 };
 
 class LotterySelectDialog final : public QDialog {
@@ -50,9 +55,11 @@ public slots:
     void Ret_okClick();  ///< "确认"
     void Add_BtnClick(); ///< "新增"
     void Del_BtnClick(); ///< "删除"
+    /// "数据来源": chooses where the selected lottery's new draws come from.
+    void Source_BtnClick();
 
 private:
-    void addItem(const core::LotteryInfo& info);
+    void addItem(const core::LotteryInfo& info, const QString& source);
     QStringList listedNames() const;
 
     MainWindow& m_main;

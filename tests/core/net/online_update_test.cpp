@@ -46,31 +46,27 @@ struct DrawServer {
     std::string url(std::string_view name) const { return drawFileUrl(http.base(), name); }
 };
 
-AutoUpdateRequest requestFor(const p3::test::DataFixture& f, const DrawServer& server,
-                             const LotteryInfo& lottery, std::int64_t latest) {
-    AutoUpdateRequest r;
+UpdateRequest requestFor(const p3::test::DataFixture& f, const DrawServer& server,
+                         const LotteryInfo& lottery) {
+    UpdateRequest r;
     r.databaseFile = f.dir / "MDB.sqlite";
     r.home = f.dir.path();
-    r.url = server.url(lottery.name);
+    r.source = {SourceKind::Server, server.http.base()};
     r.lottery = lottery;
-    r.latestPeriod = latest;
+    r.attempts = 3;
     r.http.readTimeoutMs = 1000;
     return r;
 }
 
+/// What an update added; nothing when it failed.
+DrawList addedBy(const UpdateRequest& request) {
+    auto report = runUpdate(request);
+    return report ? report->added : DrawList{};
+}
+
 } // namespace
 
-TEST(NetSelectNewDraws, KeepsTheTrimmedLinesAfterTheLatestStoredPeriod) {
-    const std::vector<std::string> lines{"2007001 111", "",   "  2007002 222  ",
-                                         "2007003 333", "\t", "2007004 4 4 4 "};
-    EXPECT_EQ(SelectNewDraws(lines, 0),
-              (std::vector<std::string>{"2007001 111", "2007002 222", "2007003 333", "2007004 4 4 4"}));
-    EXPECT_EQ(SelectNewDraws(lines, 2007002), (std::vector<std::string>{"2007003 333", "2007004 4 4 4"}));
-    EXPECT_TRUE(SelectNewDraws(lines, 2007004).empty());
-    EXPECT_TRUE(SelectNewDraws({}, 5).empty());
-    // A garbage line stops the walk as an old period would.
-    EXPECT_EQ(SelectNewDraws({"2007001 111", "<html>", "2007009 999"}, 2007001),
-              (std::vector<std::string>{"2007009 999"}));
+TEST(NetSelectNewDraws, LatestStoredPeriodReadsTheNewestDraw) {
     EXPECT_EQ(latestStoredPeriod(draws({{"2007001", "111"}, {"02007009", "999"}})), 2007009);
     EXPECT_EQ(latestStoredPeriod({}), 0);
 }
@@ -90,10 +86,10 @@ TEST(NetAutoUpdate, EmptyLotteryReceivesEveryLineThroughItsOwnConnection) {
 
     std::mutex m;
     std::condition_variable cv;
-    std::optional<AutoUpdateResult> seen;
+    std::optional<Result<UpdateReport>> seen;
     std::thread::id callbackThread;
     {
-        AutoUpdater updater(requestFor(f, server, quoted, 0), [&](const AutoUpdateResult& r) {
+        AutoUpdater updater(requestFor(f, server, quoted), [&](const Result<UpdateReport>& r) {
             std::lock_guard lock(m);
             seen = r;
             callbackThread = std::this_thread::get_id();
@@ -105,81 +101,88 @@ TEST(NetAutoUpdate, EmptyLotteryReceivesEveryLineThroughItsOwnConnection) {
     EXPECT_NE(callbackThread, std::this_thread::get_id());
     EXPECT_EQ(server.lastName, quoted.name);
     EXPECT_EQ(server.lastCacheControl, "no-cache");
-    EXPECT_EQ(seen->lotteryName, quoted.name);
+    ASSERT_TRUE(*seen) << (*seen).error().message;
+    EXPECT_EQ((*seen)->lotteryName, quoted.name);
     const DrawList expected = draws({{"2007001", "111"}, {"2007002", "222"}, {"2007003", "333"}});
-    EXPECT_EQ(seen->added, expected);
+    EXPECT_EQ((*seen)->added, expected);
     EXPECT_EQ(f.stored(quoted), expected);
     EXPECT_EQ(*readFileBytes(f.dir / "~tmp_m.txt"), server.body);
 }
 
-TEST(NetAutoUpdate, NothingNewRetriesAndSilentFailuresKeepTheHistory) {
+TEST(NetAutoUpdate, NothingNewRetriesAndFailuresKeepTheHistory) {
     p3::test::DataFixture f;
     DrawServer server;
     const DrawList before = draws({{"2007001", "111"}, {"2007002", "222"}});
     ASSERT_TRUE(f.db.appendDraws(f.ti.kind, f.ti.id, before));
     server.body = "2007001 111\n2007002 222\n";
-    EXPECT_TRUE(runAutoUpdate(requestFor(f, server, f.ti, 2007002)).added.empty());
+    auto nothing = runUpdate(requestFor(f, server, f.ti));
+    ASSERT_TRUE(nothing);
+    EXPECT_TRUE(nothing->added.empty());
     EXPECT_EQ(f.stored(f.ti), before);
 
-    // Two failures, then the third attempt succeeds; wrong digit counts and garbage are skipped.
-    server.body = "2007001 111\n2007002 222\n2007003 333\n2007004 44\n2007005 5x5\n2007006 666\n";
+    // Two failures, then the third attempt succeeds.
+    server.body = "2007001 111\n2007002 222\n2007003 333\n2007004 444\n";
     server.failures = 2;
     server.requests = 0;
-    auto third = runAutoUpdate(requestFor(f, server, f.ti, 2007002));
+    EXPECT_EQ(addedBy(requestFor(f, server, f.ti)), draws({{"2007003", "333"}, {"2007004", "444"}}));
     EXPECT_EQ(server.requests, 3);
-    EXPECT_EQ(third.added, draws({{"2007003", "333"}, {"2007006", "666"}}));
     EXPECT_EQ(f.stored(f.ti).size(), 4u);
 
-    // Three failures: nothing, silently, after exactly three attempts.
+    // Three failures: nothing, after exactly three attempts, and the status said.
     server.failures = 3;
     server.requests = 0;
-    server.body = "2007007 777\n";
-    EXPECT_TRUE(runAutoUpdate(requestFor(f, server, f.ti, 2007006)).added.empty());
+    server.body = "2007005 555\n";
+    auto refused = runUpdate(requestFor(f, server, f.ti));
+    ASSERT_FALSE(refused);
+    EXPECT_NE(refused.error().message.find("HTTP 500"), std::string::npos);
     EXPECT_EQ(server.requests, 3);
     EXPECT_EQ(f.stored(f.ti).size(), 4u);
 
-    // A stale latest period never stores a period twice.
-    server.body = "2007006 666\n2007007 777\n";
-    EXPECT_EQ(runAutoUpdate(requestFor(f, server, f.ti, 2007002)).added, draws({{"2007007", "777"}}));
+    // The history stored is the measure, so a period is never stored twice.
+    server.body = "2007004 444\n2007005 555\n";
+    EXPECT_EQ(addedBy(requestFor(f, server, f.ti)), draws({{"2007005", "555"}}));
+    EXPECT_EQ(addedBy(requestFor(f, server, f.ti)), DrawList{});
     EXPECT_EQ(f.stored(f.ti).size(), 5u);
 
-    // No server listening, or downloads switched off.
-    auto request = requestFor(f, server, f.ti, 0);
+    // No server listening.
+    auto request = requestFor(f, server, f.ti);
     server.http.stop();
-    EXPECT_TRUE(runAutoUpdate(request).added.empty());
-    request.url.clear();
-    EXPECT_TRUE(runAutoUpdate(request).added.empty());
+    auto closed = runUpdate(request);
+    ASSERT_FALSE(closed);
+    EXPECT_EQ(closed.error().message, update_messages::kCannotConnect);
     EXPECT_EQ(f.stored(f.ti).size(), 5u);
 }
 
-TEST(NetOnDemandUpdate, MergesNewLinesAndReportsFailures) {
+TEST(NetOnDemandUpdate, TheFeedRuleHoldsForEveryPath) {
     p3::test::DataFixture f;
     DrawServer server;
-    const DrawList before = draws({{"2007001", "111"}});
-    ASSERT_TRUE(f.db.appendDraws(f.ti.kind, f.ti.id, before));
-    server.body = "2007001 111\n2007002 2 2 2\n2007003 333\n";
-    auto out = updateOnDemand(f.db, f.ti, before, server.url(f.ti.name), f.dir.path());
-    ASSERT_TRUE(out) << out.error().message;
-    EXPECT_EQ(out->message, "更新成功");
-    EXPECT_EQ(out->import.added, 2u);
-    EXPECT_EQ(out->import.rows, draws({{"2007001", "111"}, {"2007002", "222"}, {"2007003", "333"}}));
-    EXPECT_EQ(*readTextFile(f.dir / "~tmp_m.txt"), "2007002 2 2 2\r\n2007003 333\r\n");
-
-    auto again = updateOnDemand(f.db, f.ti, out->import.rows, server.url(f.ti.name), f.dir.path());
-    ASSERT_TRUE(again);
-    EXPECT_EQ(again->message, "更新成功");
-    EXPECT_EQ(again->import.added, 0u);
-
-    server.body = "2007004 444\n2007005 55\n";
-    auto bad = updateOnDemand(f.db, f.ti, out->import.rows, server.url(f.ti.name), f.dir.path());
-    ASSERT_FALSE(bad);
-    EXPECT_EQ(bad.error().message, "第2007005期 奖号格式有问题");
-
-    server.failures = 1;
-    auto refused = updateOnDemand(f.db, f.ti, out->import.rows, server.url(f.ti.name), f.dir.path());
+    ASSERT_TRUE(f.db.appendDraws(f.ti.kind, f.ti.id, draws({{"2026246", "111"}})));
+    // A bad line: 2026248 is not stored past it, and the line is named.
+    server.body = "2026247 12\n2026248 345\n";
+    auto refused = runUpdate(requestFor(f, server, f.ti));
     ASSERT_FALSE(refused);
-    EXPECT_EQ(refused.error().message, "无法连接星河阁服务器 可能网站目前无法正常防问!");
-    EXPECT_EQ(f.stored(f.ti).size(), 3u);
+    EXPECT_NE(refused.error().message.find("2026247 12"), std::string::npos) << refused.error().message;
+    EXPECT_EQ(f.stored(f.ti).size(), 1u);
+    // The raw answer is kept for the user to look at.
+    EXPECT_EQ(*readFileBytes(f.dir / "~tmp_m.txt"), server.body);
+
+    // Disorder: every line above the latest stored period, stored in period order.
+    server.body = "2026250 555\n2026200 666\n2026251 777\n2026247 444\n";
+    EXPECT_EQ(addedBy(requestFor(f, server, f.ti)),
+              draws({{"2026247", "444"}, {"2026250", "555"}, {"2026251", "777"}}));
+    EXPECT_EQ(f.stored(f.ti),
+              draws({{"2026246", "111"}, {"2026247", "444"}, {"2026250", "555"}, {"2026251", "777"}}));
+
+    // A garbage answer is a failure, never "更新成功 0".
+    server.body = std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    EXPECT_FALSE(runUpdate(requestFor(f, server, f.ti)));
+    server.body = "<html><body>502 Bad Gateway</body></html>";
+    auto page = runUpdate(requestFor(f, server, f.ti));
+    ASSERT_FALSE(page);
+    EXPECT_NE(page.error().message.find("网页"), std::string::npos);
+    server.body = "";
+    EXPECT_FALSE(runUpdate(requestFor(f, server, f.ti)));
+    EXPECT_EQ(f.stored(f.ti).size(), 4u);
 }
 
 TEST(NetAutoUpdate, StallsHugeAnswersAndGarbageStoreNothing) {
@@ -211,28 +214,29 @@ TEST(NetAutoUpdate, StallsHugeAnswersAndGarbageStoreNothing) {
     });
     http.start();
 
-    AutoUpdateRequest r;
+    UpdateRequest r;
     r.databaseFile = f.dir / "MDB.sqlite";
     r.home = f.dir.path();
     r.lottery = f.ti;
-    r.latestPeriod = 2007001;
+    r.attempts = 3;
     r.http.readTimeoutMs = 300;
     for (const char* route : {"/stall", "/huge", "/garbage"}) {
-        r.url = drawFileUrl(http.base() + route, f.ti.name);
-        EXPECT_TRUE(runAutoUpdate(r).added.empty()) << route;
+        r.source = {SourceKind::Server, http.base() + route};
+        EXPECT_FALSE(runUpdate(r)) << route;
         EXPECT_EQ(f.stored(f.ti), before) << route;
     }
     EXPECT_EQ(stalls, 3);
 
-    // A lottery without draws takes every line, but a signed period is no period.
+    // A signed period is no period: the answer is refused, naming the line.
     http.server().Get("/signed/down/(.+)", [](const httplib::Request&, httplib::Response& res) {
         res.set_content("-5 555\n2007001 111\n+6 666\n", "text/plain");
     });
     const LotteryInfo empty{"空", "体彩", 7, 3};
     ASSERT_TRUE(f.db.addLottery(empty.name, empty.kind, empty.id, 3));
     r.lottery = empty;
-    r.latestPeriod = 0;
-    r.url = drawFileUrl(http.base() + "/signed", empty.name);
-    EXPECT_EQ(runAutoUpdate(r).added, draws({{"2007001", "111"}}));
-    EXPECT_EQ(f.stored(empty), draws({{"2007001", "111"}}));
+    r.source = {SourceKind::Server, http.base() + "/signed"};
+    auto signedPeriods = runUpdate(r);
+    ASSERT_FALSE(signedPeriods);
+    EXPECT_NE(signedPeriods.error().message.find("-5 555"), std::string::npos);
+    EXPECT_TRUE(f.stored(empty).empty());
 }

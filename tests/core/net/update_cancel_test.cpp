@@ -62,17 +62,18 @@ TEST(NetCancel, CancelledAutoUpdateStopsBetweenAttemptsAndStoresNothing) {
     ASSERT_TRUE(db);
     ASSERT_TRUE(db->addLottery("测试", "福彩", 5, 3));
 
-    AutoUpdateRequest request;
+    UpdateRequest request;
     request.databaseFile = dbFile;
     request.home = dir.path();
-    request.url = server.http.base() + "/down/x.txt";
+    request.source = {SourceKind::Server, server.http.base()};
     request.lottery = LotteryInfo{"测试", "福彩", 5, 3};
+    request.attempts = 3;
     request.http.readTimeoutMs = 10000; // each attempt would wait 10 s without the cancel
     std::atomic<bool> called{false};
     std::size_t added = 1;
     {
-        AutoUpdater updater(request, [&](const AutoUpdateResult& result) {
-            added = result.added.size();
+        AutoUpdater updater(request, [&](const Result<UpdateReport>& result) {
+            added = result ? result->added.size() : 0;
             called = true;
         });
         while (server.requests == 0) std::this_thread::sleep_for(5ms);
