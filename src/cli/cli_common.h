@@ -71,6 +71,7 @@ void registerDrawsCommand(CLI::App& app, const GlobalOptions& global);
 void registerImportExportCommands(CLI::App& app, const GlobalOptions& global);
 void registerStatsCommand(CLI::App& app, const GlobalOptions& global);
 void registerChartCommand(CLI::App& app, const GlobalOptions& global);
+void registerFixedChartCommand(CLI::App& app, const GlobalOptions& global);
 void registerUpdateCommands(CLI::App& app, const GlobalOptions& global);
 void registerSetsCommand(CLI::App& app, const GlobalOptions& global);
 void registerBetPlanCommand(CLI::App& app, const GlobalOptions& global);

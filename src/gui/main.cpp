@@ -9,6 +9,7 @@
 #include "gui/app/login_pic.h"
 #include "gui/app/main_window.h"
 #include "gui/app/prompter.h"
+#include "gui/app/translations.h"
 #include "gui/charts/tu_biao_window.h"
 #include "gui/shrink/shrink_window.h"
 #include "gui/tools/bet_plan_dialog.h"
@@ -29,6 +30,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("pick3bench"));
     // The application takes ownership of the style.
     QApplication::setStyle(new p3::gui::HintStyle);
+    // Qt's own dialogs speak the workbench's language.
+    p3::gui::installQtTranslations(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("星轨 workbench for three-digit lotteries"));
@@ -51,7 +54,7 @@ int main(int argc, char* argv[]) {
     std::optional<std::filesystem::path> cliHome;
     if (parser.isSet(homeOption)) cliHome = std::filesystem::path(parser.value(homeOption).toStdString());
     const std::filesystem::path home = p3::core::resolveHome(cliHome);
-    p3::gui::QtPrompter prompter;
+    p3::gui::QtPrompter prompter(QString::fromStdString(home.string()));
     if (auto ready = p3::core::ensureHome(home, p3::core::findTemplateDir()); !ready) {
         static_cast<p3::gui::Prompter&>(prompter).information(nullptr,
                                                               QString::fromStdString(ready.error().message));

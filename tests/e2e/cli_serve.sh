@@ -9,6 +9,7 @@ L='福彩3D'
 "$PICK3" --home "$A" lottery list >/dev/null
 "$PICK3" --home "$B" lottery list >/dev/null
 
+: > "$WORK/serve.log"  # there before the server's own redirection, which may come later
 "$PICK3" --home "$A" serve --port 0 2>"$WORK/serve.log" &
 SERVER=$!
 trap 'kill $SERVER 2>/dev/null || true; rm -rf "$WORK"' EXIT

@@ -36,7 +36,12 @@ Error shortened(Error error) {
 } // namespace
 
 Result<ImportOutcome> importDrawText(DrawDatabase& db, const LotteryInfo& lottery, const DrawList& current,
-                                     std::string_view text, ImportMode mode) {
+                                     std::string_view text, ImportMode mode, const Progress& progress) {
+    // Checking the text is quick; writing the rows is what takes the time, so it gets most of the gauge.
+    constexpr int kChecked = 10;
+    const Progress writing =
+        progress ? Progress([&](int percent) { progress(kChecked + percent * (100 - kChecked) / 100); })
+                 : Progress();
     if (!drawTableOf(lottery.kind)) return fail("未知的彩票类别: " + lottery.kind);
     if (lottery.digitCount <= 0) return fail("彩票的号码个数不正确: " + std::to_string(lottery.digitCount));
     DrawTextParse parsed = parseDrawText(text, lottery.digitCount);
@@ -44,6 +49,7 @@ Result<ImportOutcome> importDrawText(DrawDatabase& db, const LotteryInfo& lotter
     for (const Draw& d : parsed.draws)
         if (!allDigits(d.period)) return std::unexpected(shortened(Error{"期号必须是数字: " + d.period}));
     if (parsed.error) return std::unexpected(shortened(*parsed.error));
+    if (progress) progress(kChecked);
 
     // A period the file gives twice is a fault of the file: which of the two lines is the draw is
     // for the user to say, so nothing is stored.
@@ -63,7 +69,7 @@ Result<ImportOutcome> importDrawText(DrawDatabase& db, const LotteryInfo& lotter
         for (const Draw& d : parsed.draws)
             if (auto ok = checkPeriodLength(d.period, n, n); !ok)
                 return std::unexpected(shortened(ok.error()));
-        if (auto ok = db.replaceDraws(lottery.kind, lottery.id, parsed.draws); !ok)
+        if (auto ok = db.replaceDraws(lottery.kind, lottery.id, parsed.draws, writing); !ok)
             return std::unexpected(ok.error());
         out.added = parsed.draws.size();
         out.rows = std::move(parsed.draws);
@@ -94,9 +100,10 @@ Result<ImportOutcome> importDrawText(DrawDatabase& db, const LotteryInfo& lotter
         for (Draw& d : parsed.draws)
             if (!seen.contains(*parsePeriod(d.period))) fresh.push_back(std::move(d));
         if (fresh.empty()) return {};
-        return db.appendDraws(lottery.kind, lottery.id, fresh);
+        return db.appendDraws(lottery.kind, lottery.id, fresh, writing);
     });
     if (!merged) return std::unexpected(merged.error());
+    if (progress) progress(100);
     out.added = fresh.size();
     out.rows = std::move(before);
     out.rows.insert(out.rows.end(), fresh.begin(), fresh.end());
@@ -104,11 +111,12 @@ Result<ImportOutcome> importDrawText(DrawDatabase& db, const LotteryInfo& lotter
 }
 
 Result<ImportOutcome> ImportDraws(DrawDatabase& db, const LotteryInfo& lottery, const DrawList& current,
-                                  const std::filesystem::path& file, ImportMode mode) {
+                                  const std::filesystem::path& file, ImportMode mode,
+                                  const Progress& progress) {
     auto bytes = readFileBytesAtMost(file, kMaxImportBytes, "文件太大, 不是开奖数据文件: ");
     if (!bytes) return std::unexpected(bytes.error());
     if (bytes->find('\0') != std::string::npos) return fail("文件不是文本文件: " + file.string());
-    return importDrawText(db, lottery, current, decodeText(*bytes), mode);
+    return importDrawText(db, lottery, current, decodeText(*bytes), mode, progress);
 }
 
 std::filesystem::path exportPathFor(const std::filesystem::path& chosen) {

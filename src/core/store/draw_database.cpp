@@ -106,7 +106,11 @@ Result<DrawDatabase> DrawDatabase::open(const std::filesystem::path& file, OpenM
         }
         DrawDatabase out(file, std::move(db));
         if (mode == OpenMode::ReadWrite) {
-            if (auto ok = out.repairDuplicatePeriods(); !ok) return std::unexpected(ok.error());
+            // A database another program holds is reported as in use; one that cannot be written
+            // here (a read-only folder) still serves for reading, and its changes fail on their own.
+            if (auto ok = out.repairDuplicatePeriods();
+                !ok && ok.error().message == databaseInUseMessage(file))
+                return std::unexpected(ok.error());
         }
         return out;
     } catch (const std::exception& e) {
@@ -347,10 +351,14 @@ Status DrawDatabase::deleteDraw(std::string_view kind, std::int64_t id, std::str
     });
 }
 
-Status DrawDatabase::appendWithin(std::string_view table, std::int64_t id, const DrawList& draws) {
+Status DrawDatabase::appendWithin(std::string_view table, std::int64_t id, const DrawList& draws,
+                                  const Progress& progress) {
     SQLite::Statement q(*m_db, "insert into " + std::string(table) +
                                    " (Cp_QHao, Cp_Hm, Cp_only_ID) values (?, ?, ?)");
+    ProgressSteps steps(progress, draws.size());
+    std::size_t written = 0;
     for (const Draw& draw : draws) {
+        steps.step(written++);
         auto value = periodValue(draw.period);
         if (!value) return std::unexpected(value.error());
         q.bind(1, *value);
@@ -359,26 +367,29 @@ Status DrawDatabase::appendWithin(std::string_view table, std::int64_t id, const
         q.exec();
         q.reset();
     }
+    steps.step(written);
     return {};
 }
 
-Status DrawDatabase::appendDraws(std::string_view kind, std::int64_t id, const DrawList& draws) {
+Status DrawDatabase::appendDraws(std::string_view kind, std::int64_t id, const DrawList& draws,
+                                 const Progress& progress) {
     auto table = tableFor(kind);
     if (!table) return std::unexpected(table.error());
     // Inside the caller's write transaction the rows join it; otherwise they get one of their own.
     if (!sqlite3_get_autocommit(m_db->getHandle()))
-        return guarded(m_file, [&]() -> Status { return appendWithin(*table, id, draws); });
-    return writeTransaction([&]() -> Status { return appendWithin(*table, id, draws); });
+        return guarded(m_file, [&]() -> Status { return appendWithin(*table, id, draws, progress); });
+    return writeTransaction([&]() -> Status { return appendWithin(*table, id, draws, progress); });
 }
 
-Status DrawDatabase::replaceDraws(std::string_view kind, std::int64_t id, const DrawList& draws) {
+Status DrawDatabase::replaceDraws(std::string_view kind, std::int64_t id, const DrawList& draws,
+                                  const Progress& progress) {
     auto table = tableFor(kind);
     if (!table) return std::unexpected(table.error());
     return writeTransaction([&]() -> Status {
         SQLite::Statement del(*m_db, "delete from " + std::string(*table) + " where Cp_only_ID=?");
         del.bind(1, id);
         del.exec();
-        return appendWithin(*table, id, draws);
+        return appendWithin(*table, id, draws, progress);
     });
 }
 

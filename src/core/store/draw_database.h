@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/common/error.h"
+#include "core/common/progress.h"
 #include "core/history/draw_list.h"
 
 namespace SQLite {
@@ -108,10 +109,13 @@ public:
     [[nodiscard]] Status deleteAllDraws(std::string_view kind, std::int64_t id);
     [[nodiscard]] Status deleteDraw(std::string_view kind, std::int64_t id, std::string_view period,
                                     std::string_view digits);
-    /// Appends the draws in one transaction: all of them are stored or none.
-    [[nodiscard]] Status appendDraws(std::string_view kind, std::int64_t id, const DrawList& draws);
+    /// Appends the draws in one transaction: all of them are stored or none. `progress` follows the rows
+    /// written.
+    [[nodiscard]] Status appendDraws(std::string_view kind, std::int64_t id, const DrawList& draws,
+                                     const Progress& progress = {});
     /// Replaces every draw of the lottery by the given ones in one transaction.
-    [[nodiscard]] Status replaceDraws(std::string_view kind, std::int64_t id, const DrawList& draws);
+    [[nodiscard]] Status replaceDraws(std::string_view kind, std::int64_t id, const DrawList& draws,
+                                      const Progress& progress = {});
     /// The online update's store: in one BEGIN IMMEDIATE transaction, reads the last stored period,
     /// keeps the candidates above it and inserts them in period order. A kept candidate that is no
     /// draw of the lottery (period, its length, digit count, a period given twice with other digits)
@@ -132,7 +136,8 @@ public:
 
 private:
     DrawDatabase(std::filesystem::path file, std::unique_ptr<SQLite::Database> db);
-    Status appendWithin(std::string_view table, std::int64_t id, const DrawList& draws);
+    Status appendWithin(std::string_view table, std::int64_t id, const DrawList& draws,
+                        const Progress& progress = {});
     Status repairDuplicatePeriods();
 
     std::filesystem::path m_file;

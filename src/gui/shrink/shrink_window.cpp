@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "core/catalogue/condition_catalogue.h"
+#include "core/catalogue/condition_summary.h"
 #include "core/shrink/compiled_filter.h"
 #include "core/shrink/condition_file.h"
 #include "core/shrink/number_list.h"
@@ -163,8 +164,12 @@ QWidget* ShrinkWindow::buildPickArea() {
         combo->addItem(QStringLiteral("选号"));
         for (const auto& preset : core::digitPresets())
             combo->addItem(q(preset.name));
-        connect(combo, &QComboBox::activated, this,
-                [this, p, combo](int index) { applyPreset(static_cast<int>(p), combo->itemText(index)); });
+        connect(combo, &QComboBox::activated, this, [this, p, combo](int index) {
+            applyPreset(static_cast<int>(p), combo->itemText(index));
+            // The box is a command, not a state: it reads "选号" again, so the same preset can be chosen
+            // again.
+            combo->setCurrentIndex(0);
+        });
         m_presets[p] = combo;
         row->addStretch();
         row->addWidget(combo);
@@ -182,10 +187,12 @@ QWidget* ShrinkWindow::buildPickArea() {
     connect(all, &QPushButton::clicked, this, [this] {
         for (BallGrid* g : m_pick)
             g->setAllChosen(true);
+        emit schemeChanged();
     });
     connect(none, &QPushButton::clicked, this, [this] {
         for (BallGrid* g : m_pick)
             g->setAllChosen(false);
+        emit schemeChanged();
     });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(all);
@@ -406,9 +413,13 @@ void ShrinkWindow::refreshConditions() {
         m_conditionsView->setItem(row, ColNumber, readOnlyItem(QString::number(row + 1)));
         m_conditionsView->setItem(row, ColUse, flagItem(line.use));
         m_conditionsView->setItem(row, ColKeyword, readOnlyItem(q(line.keyword)));
-        // The content column is not shown; its text is at hand over the keyword.
-        m_conditionsView->item(row, ColKeyword)->setToolTip(q(line.content));
         m_conditionsView->setItem(row, ColCounts, readOnlyItem(q(line.counts)));
+        // The content column is not shown: what the line holds is told in words over the row, with the
+        // stored text below it.
+        const QString summary =
+            q(core::describeConditionLine(line)) + QStringLiteral("\n\n条件内容：") + q(line.content);
+        for (ConditionColumn column : {ColNumber, ColKeyword, ColCounts})
+            m_conditionsView->item(row, column)->setToolTip(summary);
         m_conditionsView->setItem(row, ColKeep, flagItem(line.keep));
         m_conditionsView->setItem(row, ColTolerant, flagItem(line.tolerant));
         m_conditionsView->setItem(row, ColContent, readOnlyItem(q(line.content)));
