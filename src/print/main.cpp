@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "core/common/version.h"
 #include "core/io/app_path.h"
 #include "core/tools/print_layout.h"
 #include "print_document.h"
@@ -26,9 +27,12 @@ int failWith(const QString& message, bool interactive) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("pick3-print");
+    QApplication::setApplicationVersion(QString::fromUtf8(p3::core::kProgramVersion.data(),
+                                                          static_cast<qsizetype>(p3::core::kProgramVersion.size())));
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8("数据打印: prints print_data.txt of the home"));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption homeOption("home", "home folder (default: $PICK3_HOME or ~/.local/share/pick3bench)",
                                         "DIR");
     const QCommandLineOption pdfOption("pdf", "write a PDF instead of printing", "FILE");
