@@ -19,7 +19,10 @@ std::filesystem::path homeFolder(const GlobalOptions& global) {
 }
 
 core::DrawDatabase openDatabase(const GlobalOptions& global) {
-    return take(core::DrawDatabase::open(homeFolder(global) / "Data" / "MDB.sqlite"));
+    auto db = take(core::DrawDatabase::open(homeFolder(global) / "Data" / "MDB.sqlite"));
+    // A repair made on opening is told once, on stderr so that the command's output stays clean.
+    if (!db.repairNotice().empty()) std::fprintf(stderr, "%s\n", db.repairNotice().c_str());
+    return db;
 }
 
 void addHistoryOptions(CLI::App* command, HistoryOptions& options, bool withPublic, bool withDigits) {
@@ -28,7 +31,8 @@ void addHistoryOptions(CLI::App* command, HistoryOptions& options, bool withPubl
                                         "read a lottery of the home database (default: the current one)");
     draws->excludes(lottery);
     if (withPublic)
-        command->add_option("--public", options.publicFile, "public numbers, one a line (default: the database's)");
+        command->add_option("--public", options.publicFile,
+                            "public numbers, one a line (default: the database's)");
     if (withDigits)
         command->add_option("--digits", options.digits, "digit count (default: the lottery's)")
             ->check(CLI::Range(1, 5));
@@ -45,7 +49,8 @@ History loadHistory(const GlobalOptions& global, const HistoryOptions& options) 
         auto parsed = take(core::readDrawTextFile(*options.drawsFile, 0));
         if (parsed.error) throw CommandError{parsed.error->message};
         h.draws = std::move(parsed.draws);
-        h.digitCount = options.digits.value_or(h.draws.empty() ? 3 : static_cast<int>(h.draws.front().digits.size()));
+        h.digitCount =
+            options.digits.value_or(h.draws.empty() ? 3 : static_cast<int>(h.draws.front().digits.size()));
         h.lottery.digitCount = h.digitCount;
     } else {
         std::string name;

@@ -44,12 +44,12 @@ struct History {
     int digitCount = 3;
 };
 
-void addHistoryOptions(CLI::App* command, HistoryOptions& options, bool withPublic = true, bool withDigits = false);
+void addHistoryOptions(CLI::App* command, HistoryOptions& options, bool withPublic = true,
+                       bool withDigits = false);
 History loadHistory(const GlobalOptions& global, const HistoryOptions& options);
 
 /// Unwraps a core result or ends the command with its message.
-template <typename T>
-T take(core::Result<T> result) {
+template <typename T> T take(core::Result<T> result) {
     if (!result) throw CommandError{result.error().message};
     return std::move(*result);
 }
@@ -71,6 +71,7 @@ void registerDrawsCommand(CLI::App& app, const GlobalOptions& global);
 void registerImportExportCommands(CLI::App& app, const GlobalOptions& global);
 void registerStatsCommand(CLI::App& app, const GlobalOptions& global);
 void registerChartCommand(CLI::App& app, const GlobalOptions& global);
+void registerFixedChartCommand(CLI::App& app, const GlobalOptions& global);
 void registerUpdateCommands(CLI::App& app, const GlobalOptions& global);
 void registerSetsCommand(CLI::App& app, const GlobalOptions& global);
 void registerBetPlanCommand(CLI::App& app, const GlobalOptions& global);
@@ -79,5 +80,6 @@ void registerFilterCommand(CLI::App& app, const GlobalOptions& global);
 void registerIntersectCommand(CLI::App& app, const GlobalOptions& global);
 void registerConvertCommand(CLI::App& app, const GlobalOptions& global);
 void registerBacktestCommand(CLI::App& app, const GlobalOptions& global);
+void registerServeCommand(CLI::App& app, const GlobalOptions& global);
 
 } // namespace p3::cli

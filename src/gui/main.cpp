@@ -10,6 +10,7 @@
 #include "gui/app/login_pic.h"
 #include "gui/app/main_window.h"
 #include "gui/app/prompter.h"
+#include "gui/app/translations.h"
 #include "gui/charts/tu_biao_window.h"
 #include "gui/shrink/shrink_window.h"
 #include "gui/tools/bet_plan_dialog.h"
@@ -32,6 +33,8 @@ int main(int argc, char* argv[]) {
                                                           static_cast<qsizetype>(p3::core::kProgramVersion.size())));
     // The application takes ownership of the style.
     QApplication::setStyle(new p3::gui::HintStyle);
+    // Qt's own dialogs speak the workbench's language.
+    p3::gui::installQtTranslations(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("星轨 workbench for three-digit lotteries"));
@@ -44,16 +47,18 @@ int main(int argc, char* argv[]) {
                                    QStringLiteral("Open the chart window at start, e.g. 开奖号码:常规参数."),
                                    QStringLiteral("SOURCE:CHART"));
     parser.addOption(chartOption);
-    QCommandLineOption openOption(QStringLiteral("open"),
-                                  QStringLiteral("A window to open after start-up: shrink, shrink:PAGE (0..3), editor:KIND (1..25), sets or betplan."),
-                                  QStringLiteral("WINDOW"));
+    QCommandLineOption openOption(
+        QStringLiteral("open"),
+        QStringLiteral("A window to open after start-up: shrink, shrink:PAGE (0..3), editor:KIND (1..25), "
+                       "scheme[:PAGE[:RANGE]] (方案评估), sets or betplan."),
+        QStringLiteral("WINDOW"));
     parser.addOption(openOption);
     parser.process(app);
 
     std::optional<std::filesystem::path> cliHome;
     if (parser.isSet(homeOption)) cliHome = std::filesystem::path(parser.value(homeOption).toStdString());
     const std::filesystem::path home = p3::core::resolveHome(cliHome);
-    p3::gui::QtPrompter prompter;
+    p3::gui::QtPrompter prompter(QString::fromStdString(home.string()));
     if (auto ready = p3::core::ensureHome(home, p3::core::findTemplateDir()); !ready) {
         static_cast<p3::gui::Prompter&>(prompter).information(nullptr,
                                                               QString::fromStdString(ready.error().message));

@@ -7,6 +7,7 @@
 #include <QPrinter>
 
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 #include "core/common/version.h"
@@ -22,24 +23,53 @@ int failWith(const QString& message, bool interactive) {
     return 2;
 }
 
+bool hasDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value && *value) return true;
+    }
+    return false;
+}
+
+QString programVersion() {
+    return QString::fromUtf8(p3::core::kProgramVersion.data(),
+                             static_cast<qsizetype>(p3::core::kProgramVersion.size()));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("pick3-print");
-    QApplication::setApplicationVersion(QString::fromUtf8(p3::core::kProgramVersion.data(),
-                                                          static_cast<qsizetype>(p3::core::kProgramVersion.size())));
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8("数据打印: prints print_data.txt of the home"));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption homeOption("home", "home folder (default: $PICK3_HOME or ~/.local/share/pick3bench)",
-                                        "DIR");
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption homeOption(
+        "home", "home folder (default: $PICK3_HOME or ~/.local/share/pick3bench)", "DIR");
     const QCommandLineOption pdfOption("pdf", "write a PDF instead of printing", "FILE");
     parser.addOption(homeOption);
     parser.addOption(pdfOption);
-    parser.process(app);
+    {
+        // The arguments are read before any window exists: --help, a wrong option and --pdf need no display.
+        QCoreApplication plain(argc, argv);
+        QCoreApplication::setApplicationName("pick3-print");
+        QCoreApplication::setApplicationVersion(programVersion());
+        if (!parser.parse(QCoreApplication::arguments())) {
+            std::fprintf(stderr, "%s\n", parser.errorText().toUtf8().constData());
+            return 2;
+        }
+        if (parser.isSet(helpOption)) parser.showHelp(0);
+        if (parser.isSet(versionOption)) parser.showVersion();
+    }
     const bool interactive = !parser.isSet(pdfOption);
+    if (!hasDisplay()) {
+        // A PDF is written without a screen; the print dialog needs one.
+        if (interactive)
+            return failWith(QString::fromUtf8("没有图形显示, 无法打开打印对话框 (可用 --pdf FILE 输出 PDF)"),
+                            false);
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("pick3-print");
 
     std::optional<std::filesystem::path> given;
     if (parser.isSet(homeOption)) given = parser.value(homeOption).toStdString();
@@ -50,7 +80,8 @@ int main(int argc, char** argv) {
     p3::print::PrintJob job;
     job.title = QString::fromStdString(handoff->title);
     job.count = handoff->count;
-    for (const auto& line : handoff->lines) job.lines << QString::fromStdString(line);
+    for (const auto& line : handoff->lines)
+        job.lines << QString::fromStdString(line);
 
     QPrinter printer(QPrinter::HighResolution);
     p3::print::setUpPage(printer);

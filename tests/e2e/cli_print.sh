@@ -37,6 +37,21 @@ if [ -x "$PRINT" ]; then
   RC=$?
   set -e
   check "missing data status" 2 "$RC"
+  # Without any display: --help still answers, a PDF is still written, the print dialog is refused clearly.
+  set +e
+  HELP=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$PRINT" --help 2>&1); RC=$?
+  set -e
+  check "help without display status" 0 "$RC"
+  case "$HELP" in *--pdf*) ;; *) echo "FAIL: help lacks --pdf: $HELP"; fails=$((fails + 1));; esac
+  "$PICK3" print-layout --title 无屏 <<< "027" >/dev/null
+  set +e
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$PRINT" --home "$PICK3_HOME" --pdf "$WORK/headless.pdf" 2>/dev/null
+  check "pdf without display status" 0 "$?"
+  NODISPLAY=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$PRINT" --home "$PICK3_HOME" 2>&1); RC=$?
+  set -e
+  check "dialog without display status" 2 "$RC"
+  case "$NODISPLAY" in *--pdf*) ;; *) echo "FAIL: no hint at --pdf: $NODISPLAY"; fails=$((fails + 1));; esac
+  check "headless pdf magic" "%PDF" "$(head -c 4 "$WORK/headless.pdf")"
 fi
 run print-layout --title endless < /dev/zero
 check "endless input status" 2 "$RC"

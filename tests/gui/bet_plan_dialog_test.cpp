@@ -3,11 +3,15 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <fstream>
 
 #include "gui/tools/bet_plan_dialog.h"
+#include "gui/widgets/multiple_dialog.h"
 #include "gui_fixture.h"
 
 using namespace p3;
@@ -15,8 +19,7 @@ using gui::BetPlanDialog;
 
 namespace {
 
-template <class W>
-W* child(BetPlanDialog& d, const char* name) {
+template <class W> W* child(BetPlanDialog& d, const char* name) {
     auto* w = d.findChild<W*>(QString::fromLatin1(name));
     if (!w) qFatal("no widget %s", name);
     return w;
@@ -90,13 +93,57 @@ private slots:
             for (int r = 3; r < 15; ++r)
                 QVERIFY(rowCells(d, r)[1].toLongLong() >= 20);
 
+            // The multiple is asked for under its own title, and any whole multiple typed in is taken,
+            // not only the suggested 10…100.
+            QCOMPARE(h.prompter.shown().back().kind, QStringLiteral("number"));
+            QCOMPARE(h.prompter.shown().back().caption, QStringLiteral("请输入倍数"));
+            h.prompter.answerText(QStringLiteral("37"));
+            emit table->itemDoubleClicked(table->topLevelItem(4), 0);
+            QCOMPARE(rowCells(d, 4)[1], QStringLiteral("37"));
+            QCOMPARE(rowCells(d, 4)[2], QStringLiteral("74"));
+            QCOMPARE(rowCells(d, 2), row3);
+            const QStringList row5 = rowCells(d, 4);
+
             // A cancelled choice changes nothing.
             emit table->itemDoubleClicked(table->topLevelItem(0), 0);
             QCOMPARE(rowCells(d, 2), row3);
+            QCOMPARE(rowCells(d, 4), row5);
         });
         QVERIFY(first);
         // Created once.
         QCOMPARE(openCalculator(w, [](BetPlanDialog& d) { QCOMPARE(rowCount(d), 15); }), first);
+    }
+
+    void multipleDialogTakesTypedDigitsAndIsCentred() {
+        QWidget parent;
+        parent.setGeometry(0, 0, 200, 150);
+        parent.show();
+        gui::MultipleDialog dialog(QStringLiteral("请输入倍数"), QStringLiteral("请输入倍数："),
+                                   {QStringLiteral("10"), QStringLiteral("20")}, &parent);
+        QCOMPARE(dialog.objectName(), QStringLiteral("TF_Form1"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("请输入倍数"));
+        QTimer::singleShot(0, &dialog, [&] {
+            // A failed check must not leave the dialog waiting for a user.
+            const auto close = qScopeGuard([&] {
+                if (dialog.isVisible()) dialog.reject();
+            });
+            QComboBox* box = dialog.findChild<QComboBox*>(QStringLiteral("Bei_s"));
+            QVERIFY(box);
+            QVERIFY(box->isEditable());
+            QVERIFY(dialog.focusWidget() == box || dialog.focusWidget() == box->lineEdit());
+            // Centred on the screen, not at the parent's corner.
+            const QRect screen = dialog.screen()->availableGeometry();
+            QVERIFY(qAbs(dialog.frameGeometry().center().x() - screen.center().x()) <= 2);
+            QVERIFY(qAbs(dialog.frameGeometry().center().y() - screen.center().y()) <= 20);
+            box->lineEdit()->clear();
+            QTest::keyClicks(box->lineEdit(), QStringLiteral("5a0"));
+            QCOMPARE(box->currentText(), QStringLiteral("50"));
+            QTest::keyClicks(box->lineEdit(), QStringLiteral("-3"));
+            QCOMPARE(box->currentText(), QStringLiteral("503"));
+            dialog.findChild<QPushButton*>(QStringLiteral("Btn_Ok"))->click();
+        });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        QCOMPARE(dialog.value(), QStringLiteral("503"));
     }
 
     void checksInputsAndStops() {

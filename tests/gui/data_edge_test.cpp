@@ -1,8 +1,10 @@
 // Data management and the lottery choice at their edges: names with quotes, GBK and bad files, the
 // editor's refusals, export names and an unreachable data server.
 #include <QComboBox>
+#include <QProgressBar>
 #include <QTableView>
 #include <QTreeWidget>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -219,6 +221,49 @@ private slots:
         QCOMPARE(w.statusText(1), QStringLiteral("第4002期 456"));
         QCOMPARE(w.statusText(2), QStringLiteral("共: 2 期"));
         QCOMPARE(w.grid()->currentIndex().row(), 4);
+    }
+
+    // A long import shows how far it has got: the gauge is a real 0..100 bar (not a busy bar) that rises
+    // to its end, and a refused file moves it no further than the check.
+    void importShowsRealProgress() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        DialogScript script;
+        script.install(w);
+        const std::string big = std::string(P3_SAMPLES_DIR) + "/fc3d.txt";
+        const auto bad = home.dir.path() / "坏.txt";
+        std::ofstream(bad) << "3001 123\n3002 45x\n";
+        const int n = static_cast<int>(w.drawList().size());
+        script.on(QStringLiteral("TF_DataGL"), [&](QDialog& dialog) {
+            auto& data = static_cast<gui::DataManageDialog&>(dialog);
+            auto* gauge = dialog.findChild<QProgressBar*>(QStringLiteral("Gauge"));
+            CHECK(gauge != nullptr);
+            if (!gauge) return int(QDialog::Rejected);
+            QList<int> seen;
+            QObject::connect(gauge, &QProgressBar::valueChanged, &dialog, [&](int v) {
+                CHECK_EQ(gauge->maximum(), 100); // a real gauge, not the busy bar
+                CHECK(!gauge->isHidden());       // shown (the scripted dialog itself is not on screen)
+                seen << v;
+            });
+            home.prompter.answerFile(QString::fromStdString(bad.string()));
+            home.prompter.answerConfirm(true);
+            click(dialog, "Open_File");
+            CHECK_EQ(static_cast<int>(data.rows().size()), n);
+            CHECK(seen.isEmpty() || *std::max_element(seen.begin(), seen.end()) <= 10);
+            seen.clear();
+
+            home.prompter.answerFile(QString::fromStdString(big));
+            home.prompter.answerConfirm(true);
+            click(dialog, "Open_File");
+            CHECK(data.rows().size() > 5000);
+            CHECK(seen.size() >= 50);
+            CHECK(std::is_sorted(seen.begin(), seen.end()));
+            CHECK(!seen.isEmpty() && seen.back() == 100);
+            CHECK(gauge->isHidden());
+            return int(QDialog::Accepted);
+        });
+        w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton2"))->trigger();
+        QVERIFY(w.drawList().size() > 5000);
     }
 
     void onDemandUpdateWithoutServer() {

@@ -1,11 +1,16 @@
 // The workbench window on a test home: start-up, grid shape and colours, prediction row and picker,
 // header hover and click, full screen, version check and shut-down.
+#include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
+#include <SQLiteCpp/SQLiteCpp.h>
+#include <algorithm>
 
 #include "gui/app/digit_picker.h"
 #include "gui/app/login_pic.h"
@@ -374,6 +379,109 @@ private slots:
                 picker.bottom() + 1 + 6 == inGrid.top());
     }
 
+    // The picker belongs to its cell: scrolled away with the grid it hides, and it comes back beside the
+    // cell when the cell is in view again; closed with "关" it stays closed.
+    void pickerFollowsItsCellOnScroll() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        w.resize(900, 500);
+        QApplication::processEvents();
+        const int row = w.gridModel()->predictionRow();
+        w.grid()->scrollToBottom();
+        selectCell(w, row, 8);
+        QVERIFY(w.picker()->isVisible());
+        QScrollBar* bar = w.grid()->verticalScrollBar();
+        bar->setValue(bar->maximum() - 60);
+        QVERIFY(!w.grid()->viewport()->rect().contains(w.grid()->visualRect(w.gridModel()->index(row, 8))));
+        QVERIFY(!w.picker()->isVisible());
+        bar->setValue(bar->maximum());
+        QVERIFY(w.picker()->isVisible());
+        const QRect cell =
+            w.grid()->visualRect(w.gridModel()->index(row, 8)).translated(w.grid()->viewport()->pos());
+        QCOMPARE(w.picker()->geometry().top(), cell.bottom() + 1 + 6);
+        // Closed by the user: scrolling does not bring it back.
+        w.picker()->findChild<QPushButton*>(QStringLiteral("Btn_Guan"))->click();
+        bar->setValue(bar->maximum() - 60);
+        bar->setValue(bar->maximum());
+        QVERIFY(!w.picker()->isVisible());
+    }
+
+    // Back from full screen the grid stands where it stood: at its end, with the last draws, the prediction
+    // row and the footer in view, and the picker below its cell, off the draws.
+    void fullScreenBackKeepsTheEndInView() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        w.resize(800, 450);
+        QApplication::processEvents();
+        QScrollBar* bar = w.grid()->verticalScrollBar();
+        QCOMPARE(bar->value(), bar->maximum());
+        const int row = w.gridModel()->predictionRow();
+        selectCell(w, row, 6);
+        w.findChild<QAction*>(QStringLiteral("N17"))->trigger();
+        QVERIFY(w.fullScreenShown());
+        QApplication::processEvents();
+        QPushButton* exit = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == QLatin1String("FullScreenTool") && top->isVisible())
+                exit = top->findChild<QPushButton*>(QStringLiteral("Btn_ExitFullScreen"));
+        QVERIFY(exit);
+        QTest::mouseClick(exit, Qt::LeftButton);
+        QApplication::processEvents();
+        QCOMPARE(bar->value(), bar->maximum());
+        const QRect view = w.grid()->viewport()->rect();
+        const int last = w.gridModel()->lastRow();
+        QVERIFY(view.contains(w.grid()->visualRect(w.gridModel()->index(last, 1))));
+        QVERIFY(view.contains(w.grid()->visualRect(w.gridModel()->index(row - 2, 1))));
+        QVERIFY(w.picker()->isVisible());
+        const QPoint offset = w.grid()->viewport()->pos();
+        for (int draw : {row - 1, row - 2})
+            QVERIFY(!w.picker()->geometry().intersects(
+                w.grid()->visualRect(w.gridModel()->index(draw, 6)).translated(offset)));
+    }
+
+    // The grid's popup menu opens at the pointer, not a header's height above it.
+    void popupMenuOpensAtThePointer() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        w.move(0, 0);
+        w.resize(800, 450);
+        QApplication::processEvents();
+        QWidget* viewport = w.grid()->viewport();
+        const QPoint at(120, 40);
+        QPoint shownAt;
+        QTimer::singleShot(50, &w, [&] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                shownAt = menu->pos();
+                menu->close();
+            }
+        });
+        emit w.grid()->customContextMenuRequested(at);
+        QCOMPARE(shownAt, viewport->mapToGlobal(at));
+    }
+
+    // A long history shows the status bar gauge while its track table and grid are built, with rising
+    // progress to the end; the gauge is hidden again afterwards.
+    void gaugeFollowsTheBuildOfALongHistory() {
+        test::GuiHome home;
+        gui::MainWindow& w = home.start();
+        auto* gauge = w.findChild<QProgressBar*>(QStringLiteral("Gauge"));
+        QVERIFY(gauge);
+        QVERIFY(!gauge->isVisible());
+        QList<int> seen;
+        bool shown = true;
+        connect(gauge, &QProgressBar::valueChanged, this, [&](int v) {
+            seen << v;
+            shown = shown && gauge->isVisible();
+        });
+        QVERIFY(w.LoadLottery(QStringLiteral("福彩3D")));
+        QVERIFY(w.drawList().size() >= gui::MainWindow::kGaugeDraws);
+        QVERIFY(seen.size() >= 10);
+        QVERIFY(shown);
+        QVERIFY(std::is_sorted(seen.begin(), seen.end()));
+        QCOMPARE(seen.back(), 100);
+        QVERIFY(!gauge->isVisible());
+    }
+
     void newerVersionStartsTheUpdate() {
         test::GuiHome home;
         auto window = std::make_unique<gui::MainWindow>(home.home, home.prompter);
@@ -387,7 +495,11 @@ private slots:
     }
 
     void equalOrEmptyVersionStartsNormally() {
-        for (const std::string& answer : {std::string(), std::string("1.5")}) {
+        // An error page, a line of garbage or an older version is no reason to update and exit.
+        for (const std::string& answer :
+             {std::string(), std::string("1.5"), std::string("1.4.9"),
+              std::string("<!DOCTYPE html><html><body>502 Bad Gateway</body></html>"),
+              std::string("\x89PNG\r\n\x1a\n"), std::string("2.0 beta")}) {
             test::GuiHome home;
             auto settings = core::Settings::open(home.home);
             QVERIFY(settings.has_value());
@@ -402,6 +514,27 @@ private slots:
             QVERIFY(home.prompter.messages().isEmpty());
             QVERIFY(window->isVisible());
         }
+    }
+
+    void aDatabaseHoldingAPeriodTwiceIsRepairedAndSaidOnce() {
+        test::GuiHome home;
+        const auto file = home.home / "Data" / "MDB.sqlite";
+        {
+            // As an earlier version could leave it: no unique index, the newest period stored twice.
+            SQLite::Database db(file.string(), SQLite::OPEN_READWRITE);
+            db.exec("drop index FuCai_Table_period");
+            db.exec("insert into FuCai_Table (Cp_QHao, Cp_Hm, Cp_only_ID) select Cp_QHao, '999', Cp_only_ID "
+                    "from FuCai_Table where rowid = (select max(rowid) from FuCai_Table)");
+        }
+        {
+            gui::MainWindow& w = home.start();
+            QCOMPARE(home.prompter.messages().size(), 1);
+            QVERIFY(home.prompter.lastMessage().contains(QStringLiteral("1 条重复期号")));
+            w.close();
+        }
+        home.window.reset();
+        home.start();
+        QCOMPARE(home.prompter.messages().size(), 1); // nothing more to say the second time
     }
 
     void paintedWindowShowsPickerAndHighlight() {

@@ -227,6 +227,7 @@ std::vector<KindSpec> buildCatalogue() {
         spec.reference = ReferenceUse::WhenReferenceRecords;
         spec.seriesSelector = "XingGui_FuGeZhong";
         spec.classWords = {"复", "隔", "中"};
+        spec.hint = "提示：只要号码的任意位合中含有一个组合在其中，便符合条件";
         c.push_back(std::move(spec));
     }
     c.push_back(kind(22, E::TwoPosition, "两位参数", "P_Cmd_3_04", true,
@@ -249,6 +250,7 @@ std::vector<KindSpec> buildCatalogue() {
                       picker("百个", T::TwoHU, In::PickerEdit, 0, 99, {}, true),
                       picker("十个", T::TwoTU, In::PickerEdit, 0, 99, {}, true),
                       picker("任意二码", T::AnyTwo, In::PickerEdit, 0, 0, kTwoPairWords)}));
+    c.back().hint = "提示：只要号码的任意一组二码组合在限定范围内就符合条件。";
     {
         auto drawn = picker("已出号码", T::DrawnBefore, In::PeriodSeries, 0, 0,
                             "10 20 30 40 50 60 70 80 90 100 110 120 130 140 150 200");

@@ -163,6 +163,7 @@ struct KindSpec {
     std::string seriesSelector;          ///< object name of the series selector, empty without one
     std::vector<std::string> classWords; ///< kinds 16-18 and 21: the three class words
     std::vector<RecordSpec> records;
+    std::string hint; ///< the hint line at the top of the panel, empty for none
 };
 
 /// The 25 kinds in kind order (entry k - 1 is kind k).

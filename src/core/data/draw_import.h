@@ -23,14 +23,15 @@ struct ImportOutcome {
 /// written, and then all of them are written in one transaction, so a refused import changes nothing.
 /// The refusal names the first bad line ("第" + period + "期 奖号格式有问题"). In merge mode a draw whose
 /// period is already stored (or repeats an earlier line) is skipped; `current` is the history shown.
+/// `progress` follows the checking and the writing; a refused import may stop short of 100.
 [[nodiscard]] Result<ImportOutcome> importDrawText(DrawDatabase& db, const LotteryInfo& lottery,
                                                    const DrawList& current, std::string_view text,
-                                                   ImportMode mode);
+                                                   ImportMode mode, const Progress& progress = {});
 
 /// `ImportDraws`: importDrawText on a file (UTF-8 or GBK).
 [[nodiscard]] Result<ImportOutcome> ImportDraws(DrawDatabase& db, const LotteryInfo& lottery,
                                                 const DrawList& current, const std::filesystem::path& file,
-                                                ImportMode mode);
+                                                ImportMode mode, const Progress& progress = {});
 
 /// The file an export writes: the path with ".txt" added when it holds no "." anywhere, folders included.
 std::filesystem::path exportPathFor(const std::filesystem::path& chosen);

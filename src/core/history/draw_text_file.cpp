@@ -5,7 +5,9 @@
 namespace p3::core {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 bool allDigits(std::string_view s) {
     for (char c : s)
@@ -21,8 +23,10 @@ DrawTextParse parseDrawText(std::string_view text, int digitCount) {
         std::string period;
         std::string digits;
         std::size_t i = 0;
-        while (i < line.size() && isBlank(line[i])) ++i;
-        while (i < line.size() && !isBlank(line[i])) period += line[i++];
+        while (i < line.size() && isBlank(line[i]))
+            ++i;
+        while (i < line.size() && !isBlank(line[i]))
+            period += line[i++];
         for (; i < line.size(); ++i)
             if (!isBlank(line[i])) digits += line[i];
         if (period.empty()) continue;
@@ -32,7 +36,9 @@ DrawTextParse parseDrawText(std::string_view text, int digitCount) {
             break;
         }
         if (!parsePeriod(period)) {
-            out.error = Error{"期号必须是数字: " + period};
+            // A period of digits that no number holds is too long to be one, and says so.
+            auto checked = checkPeriodText(period);
+            out.error = checked ? Error{"期号必须是数字: " + period} : checked.error();
             break;
         }
         out.draws.push_back({std::move(period), std::move(digits)});

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/common/error.h"
+#include "core/common/progress.h"
 #include "core/history/draw_list.h"
 
 namespace p3::core {
@@ -16,19 +17,23 @@ inline constexpr int kTrackBlocks = 6;
 inline constexpr int kMaxDigits = 5;
 
 /// The level shown by block k (1..6): levels 5, 7, 9, 11, 13, 15.
-constexpr int blockLevel(int block) { return 2 * block + 3; }
+constexpr int blockLevel(int block) {
+    return 2 * block + 3;
+}
 
 /// The digit value of a number character; anything but a digit counts as 0.
-constexpr int digitValue(char c) { return c >= '0' && c <= '9' ? c - '0' : 0; }
+constexpr int digitValue(char c) {
+    return c >= '0' && c <= '9' ? c - '0' : 0;
+}
 
 class TrackTable {
 public:
     TrackTable() = default;
 
     /// Builds the table over the public numbers followed by the draws from the second on,
-    /// each cut to its first `digitCount` characters.
+    /// each cut to its first `digitCount` characters. `progress` follows the levels computed.
     static TrackTable ComputeTrackTable(const DrawList& draws, const std::vector<std::string>& publicNumbers,
-                                        int digitCount);
+                                        int digitCount, const Progress& progress = {});
 
     bool empty() const { return m_length == 0; }
     int digitCount() const { return m_digits; }

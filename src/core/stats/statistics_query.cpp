@@ -48,11 +48,9 @@ Status StatisticsRange::chooseLast(std::size_t count) {
 }
 
 Status StatisticsRange::changeRange(std::size_t begin, std::size_t end) {
-    if (m_count == 0 || end >= m_count || begin >= end) {
-        m_begin = 0;
-        if (end < m_count) m_end = end;
-        return fail("请正常设置范围!");
-    }
+    // A refused choice leaves the range in force as it was: the charts, the status text and the
+    // omission query must keep agreeing on it.
+    if (m_count == 0 || end >= m_count || begin >= end) return fail("请正常设置范围!");
     m_begin = begin;
     m_end = end;
     return {};

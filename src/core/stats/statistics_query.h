@@ -33,8 +33,8 @@ public:
     [[nodiscard]] Status chooseRecent(std::string_view choice);
     /// The newest `count` draws (all when there are fewer).
     [[nodiscard]] Status chooseLast(std::size_t count);
-    /// Both lists chose an item; a begin not before the end is refused with "请正常设置范围!" and the begin
-    /// list jumps to its first item.
+    /// Both lists chose an item; a begin not before the end is refused with "请正常设置范围!" and the
+    /// range stays as it was.
     [[nodiscard]] Status changeRange(std::size_t begin, std::size_t end);
 
     /// "当前统计：" + n + "期".

@@ -19,6 +19,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "core/common/version.h"
 #include "core/net/version_check.h"
 #include "core/shrink/condition_file.h"
 #include "core/store/load_lottery.h"
@@ -205,16 +206,27 @@ void MainWindow::buildCommands() {
     connect(betPlan, &QAction::triggered, this, [this] { runBetPlan(*this); });
     QAction* calc = tools->addAction(QStringLiteral("计算器"));
     calc->setObjectName(QStringLiteral("N19"));
-    connect(calc, &QAction::triggered, this, [this] { startHomeProgram(QStringLiteral("Calc")); });
+    connect(calc, &QAction::triggered, this, [this] { startCalculator(); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
     QAction* helpFile = help->addAction(QStringLiteral("软件帮助"));
     helpFile->setObjectName(QStringLiteral("N9"));
-    connect(helpFile, &QAction::triggered, this, [this] { startHomeProgram(QStringLiteral("Help.chm")); });
+    // F1 opens the manual from every window of the workbench.
+    helpFile->setShortcut(QKeySequence::HelpContents);
+    helpFile->setShortcutContext(Qt::ApplicationShortcut);
+    connect(helpFile, &QAction::triggered, this, [this] { showHelp(); });
+    QAction* about = help->addAction(QStringLiteral("关于"));
+    about->setObjectName(QStringLiteral("N_About"));
+    connect(about, &QAction::triggered, this, [this] { m_prompter.information(this, aboutText(), QStringLiteral("关于")); });
 
     m_fullScreenAction = new QAction(QStringLiteral("全屏显示"), this);
     m_fullScreenAction->setObjectName(QStringLiteral("N17"));
     connect(m_fullScreenAction, &QAction::triggered, this, [this] { ShowFullScreen(m_grid); });
+}
+
+QString MainWindow::aboutText() {
+    return QStringLiteral("pick3bench 星轨缩水工作台\n版本 %1\n\n三位数彩票的开奖历史、星轨表、走势图、遗漏统计与缩水。")
+        .arg(QString::fromUtf8(core::kProgramVersion.data(), static_cast<qsizetype>(core::kProgramVersion.size())));
 }
 
 int MainWindow::digitCount() const {
@@ -268,6 +280,8 @@ void MainWindow::openDatabase() {
         return;
     }
     m_db = std::make_unique<core::DrawDatabase>(std::move(*db));
+    // A repair made on opening is told once; the next opening finds nothing to repair.
+    if (!m_db->repairNotice().empty()) m_prompter.information(this, fromStd(m_db->repairNotice()));
     auto numbers = m_db->publicNumbers();
     if (numbers) {
         m_public = std::move(*numbers);
@@ -353,18 +367,44 @@ bool MainWindow::LoadLottery(const QString& name, const std::optional<core::Lott
 }
 
 void MainWindow::BuildMainGrid() {
-    m_picker->hide();
+    closePicker();
     m_prediction.clear();
-    m_table = core::TrackTable::ComputeTrackTable(m_draws, m_public, digitCount());
+    // A long history takes a moment: the status bar gauge follows the track table (most of the work)
+    // and then the grid.
+    const bool gauge = m_draws.size() >= kGaugeDraws;
+    if (gauge) setGauge(0);
+    const core::Progress progress = [this](int percent) { setGauge(percent * 8 / 10); };
+    m_table = core::TrackTable::ComputeTrackTable(m_draws, m_public, digitCount(),
+                                                  gauge ? progress : core::Progress());
     m_model->rebuild(&m_draws, &m_table, &m_prediction, digitCount());
+    if (gauge) setGauge(90);
     m_grid->setFrozenRows(kHeaderRows);
     resetSpans();
+    if (gauge) {
+        setGauge(100);
+        setGauge(-1);
+    }
     const int n = static_cast<int>(m_draws.size());
     if (n > 0) {
         const QModelIndex last = m_model->index(kHeaderRows + n - 1, 0);
         m_grid->selectionModel()->setCurrentIndex(last, QItemSelectionModel::ClearAndSelect);
     }
     m_grid->scrollToBottom();
+}
+
+void MainWindow::setGauge(int percent) {
+    if (percent < 0) {
+        m_gauge->hide();
+        return;
+    }
+    if (!m_gauge->isVisible()) {
+        m_gauge->show();
+        // Lay the status bar out now: the work runs on without the event loop.
+        QCoreApplication::sendPostedEvents(statusBar(), QEvent::LayoutRequest);
+    }
+    m_gauge->setValue(std::clamp(percent, 0, 100));
+    // Painted at once; processing events here could start other work in the middle of this one.
+    m_gauge->repaint();
 }
 
 void MainWindow::resetSpans() {
@@ -394,18 +434,37 @@ std::optional<std::pair<int, int>> MainWindow::selectedPredictionCell() const {
 void MainWindow::M_GridSelectCell(const QModelIndex&) {
     const auto cell = selectedPredictionCell();
     if (!cell || cell->second > m_lottery.digitCount) {
-        m_picker->hide();
+        closePicker();
         return;
     }
     m_picker->setMarked(m_prediction.cell(cell->first, cell->second - 1));
+    m_pickerParked = false;
     m_picker->show();
     m_picker->raise();
     placePicker();
 }
 
+void MainWindow::closePicker() {
+    m_pickerParked = false;
+    m_picker->hide();
+}
+
 void MainWindow::placePicker() {
-    if (!m_picker->isVisible()) return;
-    const QRect cell = m_grid->visualRect(m_grid->currentIndex()).translated(m_grid->viewport()->pos());
+    if (!m_picker->isVisible() && !m_pickerParked) return;
+    const QRect inViewport = m_grid->visualRect(m_grid->currentIndex());
+    // The picker belongs to its cell: while the cell is scrolled out of view the picker waits hidden,
+    // and comes back beside the cell when it is in view again.
+    if (!m_grid->viewport()->rect().contains(inViewport)) {
+        m_pickerParked = true;
+        m_picker->hide();
+        return;
+    }
+    if (m_pickerParked) {
+        m_pickerParked = false;
+        m_picker->show();
+        m_picker->raise();
+    }
+    const QRect cell = inViewport.translated(m_grid->viewport()->pos());
     const QSize size = m_picker->sizeHint();
     // Centred on the cell's left edge plus 10 pixels, 6 pixels below it (the picker lives on the grid,
     // so the offset is from the grid in the window and full screen alike); above it when the grid has
@@ -462,21 +521,35 @@ void MainWindow::gridContextMenu(const QPoint& at) {
     QMenu menu(this);
     menu.addAction(m_fullScreenAction);
     m_fullScreenAction->setEnabled(!fullScreenShown());
-    menu.exec(m_grid->mapToGlobal(at));
+    // The grid reports the position in its viewport, which sits below the fixed header rows.
+    menu.exec(m_grid->viewport()->mapToGlobal(at));
 }
 
 // ---- Full screen ----
 
 void MainWindow::ShowFullScreen(QWidget* control) {
     if (fullScreenShown() || !control) return;
+    // Where the grid stood: a grid scrolled to its end (the newest draws, the prediction row and the
+    // footer) stays at its end in the larger screen and back in the window.
+    QScrollBar* rows = m_grid->verticalScrollBar();
+    const bool atEnd = rows->value() >= rows->maximum();
+    const int scrolled = rows->value();
     m_fullScreen = std::make_unique<FullScreenHost>(control);
     m_fullScreenAction->setEnabled(false);
-    connect(m_fullScreen.get(), &FullScreenHost::exited, this, [this] {
+    if (control == m_grid && atEnd) m_grid->scrollToBottom();
+    connect(m_fullScreen.get(), &FullScreenHost::exited, this, [this, atEnd, scrolled] {
         m_fullScreenAction->setEnabled(true);
-        // Back in the smaller window the selected cell (and the picker beside it) must stay in view.
+        const bool pickerOpen = !m_picker->isHidden();
         for (QWidget* level : {static_cast<QWidget*>(this), centralWidget(), m_gridPanel})
             if (QLayout* layout = level->layout()) layout->activate();
-        m_grid->scrollTo(m_grid->currentIndex());
+        if (atEnd)
+            m_grid->scrollToBottom();
+        else
+            m_grid->verticalScrollBar()->setValue(scrolled);
+        // A picker opened in full screen stays in view with its cell: the prediction row is at the end,
+        // so the end is shown whole (the last draws, the prediction row and the footer).
+        if (pickerOpen && !m_grid->viewport()->rect().contains(m_grid->visualRect(m_grid->currentIndex())))
+            m_grid->scrollToBottom();
         placePicker();
         // Destroyed later: the host is inside its own signal now.
         QMetaObject::invokeMethod(

@@ -38,6 +38,7 @@ class DigitPicker;
 class FrozenHeaderTable;
 class FullScreenHost;
 class DataManageDialog;
+class HelpWindow;
 class LotterySelectDialog;
 
 /// What a click on a group's "图表　遗漏" header asks the chart window to show.
@@ -87,6 +88,8 @@ public:
     const core::PredictionRow& predictionRow() const { return m_prediction; }
     BallImageCache& balls() { return m_balls; }
     Prompter& prompter() { return m_prompter; }
+    /// The about box's text: the program and its version.
+    static QString aboutText();
     /// The digit count the grid uses: the lottery's, or 3 when it has none.
     int digitCount() const;
     /// The current lottery as a row of the lottery table; nothing when no lottery of that name exists.
@@ -95,12 +98,19 @@ public:
 
     /// Runs a modal dialog of this window (tests answer it in place of the user).
     int runDialog(QDialog& dialog);
+    /// Shows a window of the workbench without blocking (the chart window); tests that set a dialog
+    /// runner get it there instead.
+    void showWindow(QDialog& dialog);
     void setDialogRunner(std::function<int(QDialog&)> runner) { m_dialogRunner = std::move(runner); }
 
     MainGridModel* gridModel() const { return m_model; }
     FrozenHeaderTable* grid() const { return m_grid; }
     DigitPicker* picker() const { return m_picker; }
     QString statusText(int panel) const;
+    /// The status bar gauge of long work: shows it at `percent` (0..100); a negative percent hides it.
+    void setGauge(int percent);
+    /// Histories from this many draws on show the gauge while the track table and grid are built.
+    static constexpr std::size_t kGaugeDraws = 2000;
     void setStatusText(int panel, const QString& text);
 
     // ---- Hooks for the windows later parts add ----
@@ -117,6 +127,17 @@ public:
 
     /// Starts a program or opens a file of the home by name; false when there is none.
     bool startHomeProgram(const QString& name);
+    /// "软件帮助" (and F1): the help window with the user manual; nullptr, said so, when there is no manual.
+    HelpWindow* showHelp();
+    /// "计算器": starts the desktop's calculator; without one, says that none was found.
+    bool startCalculator();
+    /// Starts the print program pick3-print on this home (beside the program, on PATH, or in the home);
+    /// without it, says so and where the print data was left.
+    bool startPrintProgram();
+    /// Starts outside programs in place of QProcess (tests record them instead).
+    void setProgramStarter(std::function<bool(const QString&, const QStringList&)> starter) {
+        m_programStarter = std::move(starter);
+    }
 
     // ---- Commands ----
     /// "选择彩票": the lottery choice; a chosen lottery is loaded and updated in the background.
@@ -156,6 +177,8 @@ private:
     void buildCommands();
     void M_GridSelectCell(const QModelIndex& current);
     void placePicker();
+    /// Hides the picker because the user closed it or chose another cell (not because it scrolled away).
+    void closePicker();
     void M_GridHeaderHover(int row, int column);
     void M_GridHeaderClick(int row, int column);
     void gridContextMenu(const QPoint& at);
@@ -184,6 +207,7 @@ private:
     MainGridModel* m_model = nullptr;
     FrozenHeaderTable* m_grid = nullptr;
     DigitPicker* m_picker = nullptr;
+    bool m_pickerParked = false; ///< the picker is open but its cell has scrolled out of view
     QWidget* m_gridPanel = nullptr;
     QLabel* m_title = nullptr;
     QLabel* m_panels[3] = {nullptr, nullptr, nullptr};
@@ -199,6 +223,8 @@ private:
     std::vector<std::pair<int, std::unique_ptr<core::AutoUpdater>>> m_updaters;
     int m_nextUpdater = 0;
     std::function<int(QDialog&)> m_dialogRunner;
+    std::function<bool(const QString&, const QStringList&)> m_programStarter;
+    HelpWindow* m_help = nullptr;
 
     QPointer<QWidget> m_splash;
     QPointer<QThread> m_versionThread;

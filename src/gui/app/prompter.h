@@ -4,6 +4,9 @@
 #include <QStringList>
 #include <optional>
 
+#include "gui/app/file_dialogs.h"
+
+class QTextDocument;
 class QWidget;
 
 namespace p3::gui {
@@ -29,11 +32,20 @@ public:
     /// One of the given items; nothing when the user cancels.
     virtual std::optional<QString> chooseItem(QWidget* parent, const QString& title, const QString& label,
                                               const QStringList& items, int current = 0) = 0;
+    /// A whole number, typed in or picked from the suggestions (TF_Form1); nothing when cancelled.
+    virtual std::optional<QString> chooseNumber(QWidget* parent, const QString& title, const QString& label,
+                                                const QStringList& suggestions) = 0;
+    /// Prints a document after the print dialog; false when the user cancels.
+    virtual bool printDocument(QWidget* parent, QTextDocument& document) = 0;
 };
 
-/// The prompter of the running program: Qt's standard dialogs.
+/// The prompter of the running program: Qt's standard dialogs. File dialogs take the windows' filter texts
+/// as Qt name filters and start in the folder last used for that kind of file, or in the home.
 class QtPrompter final : public Prompter {
 public:
+    explicit QtPrompter(const QString& home = {}) : m_folders(home) {}
+    FolderMemory& folders() { return m_folders; }
+
     void information(QWidget* parent, const QString& text, const QString& caption) override;
     bool confirm(QWidget* parent, const QString& text, const QString& caption) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
@@ -42,6 +54,14 @@ public:
                                      const QString& initial) override;
     std::optional<QString> chooseItem(QWidget* parent, const QString& title, const QString& label,
                                       const QStringList& items, int current) override;
+    std::optional<QString> chooseNumber(QWidget* parent, const QString& title, const QString& label,
+                                        const QStringList& suggestions) override;
+    bool printDocument(QWidget* parent, QTextDocument& document) override;
+
+private:
+    QString runFileDialog(QWidget* parent, const QString& title, const QString& filter, bool save);
+
+    FolderMemory m_folders;
 };
 
 } // namespace p3::gui

@@ -1,5 +1,7 @@
 #include "gui/app/scripted_prompter.h"
 
+#include <QTextDocument>
+
 namespace p3::gui {
 namespace {
 
@@ -64,6 +66,18 @@ std::optional<QString> ScriptedPrompter::chooseItem(QWidget*, const QString& tit
                                                     const QStringList&, int) {
     m_shown.push_back({QStringLiteral("choose"), label, title});
     return takeText(m_texts);
+}
+
+std::optional<QString> ScriptedPrompter::chooseNumber(QWidget*, const QString& title, const QString& label,
+                                                      const QStringList&) {
+    m_shown.push_back({QStringLiteral("number"), label, title});
+    return takeText(m_texts);
+}
+
+bool ScriptedPrompter::printDocument(QWidget*, QTextDocument& document) {
+    m_shown.push_back({QStringLiteral("print"), document.toPlainText(),
+                       document.metaInformation(QTextDocument::DocumentTitle)});
+    return true;
 }
 
 } // namespace p3::gui

@@ -13,7 +13,7 @@ class ScriptedPrompter final : public Prompter {
 public:
     /// What one question showed.
     struct Shown {
-        QString kind; ///< "information", "confirm", "open", "save", "input", "choose"
+        QString kind; ///< "information", "confirm", "open", "save", "input", "choose", "number", "print"
         QString text;
         QString caption;
     };
@@ -37,6 +37,10 @@ public:
                                      const QString& initial) override;
     std::optional<QString> chooseItem(QWidget* parent, const QString& title, const QString& label,
                                       const QStringList& items, int current) override;
+    std::optional<QString> chooseNumber(QWidget* parent, const QString& title, const QString& label,
+                                        const QStringList& suggestions) override;
+    /// Records "print" with the document's plain text and its title; answers as a confirmed print dialog.
+    bool printDocument(QWidget* parent, QTextDocument& document) override;
 
 private:
     QList<Shown> m_shown;

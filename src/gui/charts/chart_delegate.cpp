@@ -23,14 +23,20 @@ const QColor kRedBrown(192, 78, 59);
 const QColor kSilver(192, 192, 192);
 const QColor kSelectedHeader(164, 199, 242);
 
+/// Room the text leaves free inside its cell, so that it never touches the cell lines.
+constexpr int kCellPadding = 2;
+
 void drawCentred(QPainter* painter, const QRect& rect, const QString& text, const QColor& colour, bool bold,
                  int pointSize = 0) {
     QFont font = painter->font();
     font.setBold(bold);
-    if (pointSize > 0) font.setPointSize(pointSize);
+    if (pointSize <= 0) pointSize = font.pointSize() > 0 ? font.pointSize() : 9;
+    // A text too wide for its cell shrinks, and is elided visibly rather than cut on both sides.
+    const FittedText fitted = fitCellText(font, text, rect.width() - kCellPadding, pointSize);
+    font.setPointSize(fitted.pointSize);
     painter->setFont(font);
     painter->setPen(colour);
-    painter->drawText(rect, Qt::AlignCenter, text);
+    painter->drawText(rect, Qt::AlignCenter, fitted.text);
 }
 
 /// Figures of three or more characters shrink so that they fit a 20-pixel column.
@@ -39,6 +45,21 @@ int figureSize(const QString& text) {
 }
 
 } // namespace
+
+FittedText fitCellText(QFont font, const QString& text, int width, int pointSize) {
+    int size = std::max(pointSize, kMinCellPointSize);
+    for (;; --size) {
+        font.setPointSize(size);
+        if (QFontMetrics(font).horizontalAdvance(text) <= width) return {size, text};
+        if (size <= kMinCellPointSize) break;
+    }
+    return {kMinCellPointSize, QFontMetrics(font).elidedText(text, Qt::ElideRight, std::max(width, 0))};
+}
+
+int cellWidthFor(QFont font, const QString& text) {
+    font.setPointSize(kMinCellPointSize);
+    return QFontMetrics(font).horizontalAdvance(text) + kCellPadding;
+}
 
 ChartDelegate::ChartDelegate(BallImageCache& balls, QObject* parent)
     : QStyledItemDelegate(parent), m_balls(balls) {}
@@ -88,21 +109,14 @@ void ChartDelegate::paintChartCell(QPainter* painter, const QStyleOptionViewItem
         painter->drawRect(rect.adjusted(0, 0, -1, -1));
     }
     if (!ball.isEmpty()) {
-        const QPixmap picture = m_balls.image(ball, kChartBallSize);
+        const QPixmap picture = m_balls.image(ball, kChartBallSize, text);
         painter->drawPixmap(rect.left() + (rect.width() - kChartBallSize) / 2, rect.top() + 1, picture);
         return;
     }
     if (!text.isEmpty()) {
-        const bool bold = index.data(Model::TextCellRole).toBool();
         // Text cells (digit sets, candidate lists) keep one size and shrink only when they would not fit.
-        QFont font = painter->font();
-        font.setBold(bold);
-        int size = 9;
-        for (; size > 6; --size) {
-            font.setPointSize(size);
-            if (QFontMetrics(font).horizontalAdvance(text) <= rect.width() - 2) break;
-        }
-        drawCentred(painter, rect, text, prediction ? kRedBrown : QColor(Qt::black), bold, size);
+        const bool bold = index.data(Model::TextCellRole).toBool();
+        drawCentred(painter, rect, text, prediction ? kRedBrown : QColor(Qt::black), bold, 9);
         return;
     }
     const int waiting = index.data(Model::WaitingRole).toInt();

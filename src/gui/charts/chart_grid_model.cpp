@@ -6,6 +6,11 @@ namespace p3::gui {
 
 using core::ChartRowRole;
 
+bool paintsBall(const core::ChartGrid& grid, int row, int column) {
+    if (grid.kind() >= 39 && grid.rowRole(row) == ChartRowRole::Prediction) return false;
+    return !grid.ballImage(row, column).empty();
+}
+
 void ChartGridModel::setGrid(core::ChartGrid* grid) {
     beginResetModel();
     m_grid = grid;
@@ -40,11 +45,16 @@ QVariant ChartGridModel::data(const QModelIndex& index, int role) const {
         if (m_grid->kind() == 38 && row == 1 && column < 5)
             return QString::fromStdString(m_grid->text(3, column));
         return QString::fromStdString(m_grid->text(row, column));
+    case Qt::ToolTipRole: {
+        // The whole text of a cell, however narrow the cell paints it.
+        if (paintsBall(*m_grid, row, column)) return {};
+        const std::string& text = m_grid->text(row, column);
+        return text.empty() ? QVariant() : QVariant(QString::fromStdString(text));
+    }
     case RowRoleRole:
         return static_cast<int>(m_grid->rowRole(row));
     case BallRole: {
-        // The slant charts' prediction row lists candidate digits: text, not balls.
-        if (m_grid->kind() >= 39 && m_grid->rowRole(row) == ChartRowRole::Prediction) return QString();
+        if (!paintsBall(*m_grid, row, column)) return QString();
         std::string name = m_grid->ballImage(row, column);
         if (name.ends_with(".bmp")) name.resize(name.size() - 4);
         return QString::fromStdString(name);

@@ -7,6 +7,10 @@
 
 namespace p3::gui {
 
+/// Whether a cell is painted as a ball: a mark with a picture, except the slant charts' prediction row,
+/// whose candidate digit lists are text.
+bool paintsBall(const core::ChartGrid& grid, int row, int column);
+
 class ChartGridModel final : public QAbstractTableModel {
     Q_OBJECT
 public:

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <array>
 #include <cstdlib>
+#include <string_view>
+#include <unordered_set>
 
 #include "core/charts/chart_grid.h"
 #include "gui/charts/chart_delegate.h"
@@ -63,8 +65,9 @@ void ChartView::gridChanged() {
     headerView()->clearSpans();
     const core::ChartGrid* grid = m_model->grid();
     if (!grid) return;
+    const std::vector<int> widths = columnWidthsFor(*grid);
     for (int c = 0; c < grid->columnCount(); ++c)
-        setColumnWidthBoth(c, grid->column(c).width);
+        setColumnWidthBoth(c, widths[static_cast<std::size_t>(c)]);
     auto setSpan = [this](int row, int column, int rows, int columns) {
         QTableView::setSpan(row, column, rows, columns);
         headerView()->setSpan(row, column, rows, columns);
@@ -98,6 +101,49 @@ void ChartView::gridChanged() {
         selectRow(lastDraw);
         scrollToBottom();
     }
+}
+
+std::vector<int> ChartView::columnWidthsFor(const core::ChartGrid& grid) const {
+    QFont bold = font();
+    bold.setBold(true);
+    const int spannedColumns = grid.kind() >= 39 ? 6 : 5;
+    // The bias chart's titles over parts of a group (row 1) span their columns too.
+    auto spannedTitle = [&grid](int row, int column) {
+        for (const auto& group : grid.groups())
+            if (group.row == row && group.row != 0 && group.first == column && group.last > group.first)
+                return true;
+        return false;
+    };
+    std::vector<int> widths;
+    widths.reserve(static_cast<std::size_t>(grid.columnCount()));
+    for (int c = 0; c < grid.columnCount(); ++c) {
+        int width = grid.column(c).width;
+        // Texts repeat down a column (a mark is its header): each distinct one is measured once. A column
+        // of marks paints balls on its draw rows (and its prediction row, but in the slant charts).
+        const core::ChartColumn& column = grid.column(c);
+        const bool marks = !column.image.empty() && !column.textCell && !column.spacer;
+        std::unordered_set<std::string_view> seen;
+        int widestWaiting = -1;
+        for (int r = 0; r < grid.rowCount(); ++r) {
+            const ChartRowRole role = grid.rowRole(r);
+            // Titles and the labels of the prediction and statistics rows stand over several columns.
+            if (role == ChartRowRole::GroupTitle || role == ChartRowRole::ClosingTitle) continue;
+            if ((role == ChartRowRole::Prediction || role == ChartRowRole::Statistics) && c < spannedColumns)
+                continue;
+            widestWaiting = std::max(widestWaiting, grid.waitingCount(r, c));
+            if (marks &&
+                (role == ChartRowRole::Draw || (role == ChartRowRole::Prediction && grid.kind() < 39)))
+                continue;
+            const std::string& text = grid.text(r, c);
+            if (text.empty() || seen.contains(text) || (role == ChartRowRole::Header && spannedTitle(r, c)))
+                continue;
+            seen.insert(text);
+            width = std::max(width, cellWidthFor(bold, QString::fromStdString(text)));
+        }
+        if (widestWaiting >= 0) width = std::max(width, cellWidthFor(font(), QString::number(widestWaiting)));
+        widths.push_back(width);
+    }
+    return widths;
 }
 
 void ChartView::paintEvent(QPaintEvent* event) {

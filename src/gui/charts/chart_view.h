@@ -2,7 +2,13 @@
 /// The table view of a chart grid: spans of the title rows, column widths, the connecting lines of the
 /// visible rows drawn in its own paint step, and the prediction-row clicks. The title and header rows stay
 /// in place while the draws scroll.
+#include <vector>
+
 #include "gui/widgets/frozen_header_table.h"
+
+namespace p3::core {
+class ChartGrid;
+}
 
 namespace p3::gui {
 
@@ -17,6 +23,9 @@ public:
     ChartGridModel* chartModel() const { return m_model; }
     /// Lays the view out for the grid its model now shows and selects the last draw row.
     void gridChanged();
+    /// The width of every column: the chart's own, widened where a text or waiting count would not fit
+    /// whole at the smallest cell size.
+    std::vector<int> columnWidthsFor(const core::ChartGrid& grid) const;
     /// How many connecting lines the last paint drew.
     int linesDrawn() const { return m_linesDrawn; }
 

@@ -13,11 +13,13 @@
 #include <QVBoxLayout>
 
 #include "core/charts/chart_session.h"
+#include "core/stats/quick_locate.h"
 #include "core/stats/statistic_kinds.h"
 #include "core/stats/statistics_query.h"
 #include "gui/app/main_window.h"
 #include "gui/app/prompter.h"
 #include "gui/charts/omission_model.h"
+#include "gui/charts/quick_locate_dialog.h"
 #include "gui/charts/tu_biao_window.h"
 
 namespace p3::gui {
@@ -83,6 +85,9 @@ QWidget* TuBiaoWindow::buildQueryPage() {
     QPushButton* none = makeButton("B_All_2", QStringLiteral("全清"), 0, 1);
     QPushButton* run = makeButton("Exec_Tu", QStringLiteral("查询"), 1, 0);
     QPushButton* screen = makeButton("Btn_Screen", QStringLiteral("全屏查看遗漏列表"), 1, 1);
+    QPushButton* find = makeButton("Btn_Find", QStringLiteral("快速定位"), 2, 0);
+    find->setToolTip(QStringLiteral("快速定位"));
+    connect(find, &QPushButton::clicked, this, [this] { Btn_FindClick(); });
     run->setStyleSheet(QStringLiteral("font-weight: bold; color: rgb(0,0,255);"));
     connect(all, &QPushButton::clicked, this, [this] { B_All_1Click(true); });
     connect(none, &QPushButton::clicked, this, [this] { B_All_1Click(false); });
@@ -92,7 +97,7 @@ QWidget* TuBiaoWindow::buildQueryPage() {
     m_gauge->setObjectName(QStringLiteral("P_Gauge"));
     m_gauge->setRange(0, 100);
     m_gauge->hide();
-    buttons->addWidget(m_gauge, 2, 0, 1, 2);
+    buttons->addWidget(m_gauge, 3, 0, 1, 2);
     top->addLayout(buttons);
     layout->addLayout(top);
 
@@ -128,6 +133,7 @@ QWidget* TuBiaoWindow::buildQueryPage() {
         if (m_tableModel->sortAt(index.row(), index.column())) m_table->viewport()->update();
     });
     layout->addWidget(m_table, 1);
+    m_quickLocate = new QuickLocateDialog(*m_table, this);
     return page;
 }
 
@@ -155,6 +161,23 @@ void TuBiaoWindow::B_All_1Click(bool tick) {
 void TuBiaoWindow::resetTable() {
     m_table->clearSpans();
     m_tableModel->setQuery(m_session ? &m_session->query() : nullptr);
+    refillQuickLocate();
+}
+
+void TuBiaoWindow::refillQuickLocate() {
+    QStringList names;
+    std::vector<std::size_t> sizes;
+    if (m_session) {
+        for (const auto& name : core::quickLocateNames(m_session->query()))
+            names << QString::fromStdString(name);
+        sizes = core::quickLocateSizes(m_session->query());
+    }
+    m_quickLocate->fill(names, std::move(sizes));
+}
+
+void TuBiaoWindow::Btn_FindClick() {
+    refillQuickLocate();
+    m_quickLocate->showBeside();
 }
 
 void TuBiaoWindow::Exec_TuClick() {
@@ -182,9 +205,11 @@ void TuBiaoWindow::Exec_TuClick() {
         if (query.rowKind(record->firstRow) == RowKind::Title)
             m_table->setSpan(record->firstRow, 0, 1, OmissionModel::kColumnCount);
     m_table->scrollToTop();
+    refillQuickLocate();
 }
 
 void TuBiaoWindow::Btn_ScreenClick() {
+    m_quickLocate->close();
     if (m_main.fullScreenShown()) return;
     m_main.ShowFullScreen(m_table);
 }

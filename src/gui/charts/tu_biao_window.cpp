@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "core/charts/chart_session.h"
@@ -27,7 +28,10 @@
 #include "gui/app/prompter.h"
 #include "gui/charts/chart_grid_model.h"
 #include "gui/charts/chart_view.h"
+#include "gui/charts/fixed_chart_view.h"
 #include "gui/charts/omission_model.h"
+#include "gui/charts/quick_locate_dialog.h"
+#include "gui/charts/start_page.h"
 
 namespace p3::gui {
 
@@ -43,8 +47,8 @@ constexpr int kLeafNameRole = Qt::UserRole + 1;
 
 TuBiaoWindow::TuBiaoWindow(MainWindow& main) : QDialog(&main), m_main(main) {
     setObjectName(QStringLiteral("TF_TuBiao"));
-    // Modal to the main window only, so that the full-screen table stays usable while it is open.
-    setWindowModality(Qt::WindowModal);
+    // Not modal: a chart stays in view beside the shrink workspace while conditions are built.
+    setWindowModality(Qt::NonModal);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     resize(1200, 760);
     // The direct counts ship with the program; without the file they are counted over 000..999.
@@ -112,11 +116,15 @@ void TuBiaoWindow::buildWidgets() {
     connect(m_end, &QComboBox::activated, this,
             [this](int) { changeRange(m_begin->currentIndex(), m_end->currentIndex()); });
     bar->addStretch(1);
+    auto* shrink = new QToolButton(this);
+    shrink->setObjectName(QStringLiteral("btn_SuoShui"));
+    shrink->setText(QStringLiteral("星轨缩水"));
+    connect(shrink, &QToolButton::clicked, this, [this] { btn_SuoShuiClick(); });
+    bar->addWidget(shrink);
     auto* help = new QToolButton(this);
     help->setObjectName(QStringLiteral("bsSkinSpeedButton3"));
     help->setText(QStringLiteral("软件帮助"));
-    connect(help, &QToolButton::clicked, this,
-            [this] { m_main.startHomeProgram(QStringLiteral("Help.chm")); });
+    connect(help, &QToolButton::clicked, this, [this] { m_main.showHelp(); });
     auto* close = new QToolButton(this);
     close->setObjectName(QStringLiteral("bsSkinSpeedButton4"));
     close->setText(QStringLiteral("关闭"));
@@ -182,6 +190,10 @@ QWidget* TuBiaoWindow::buildChartPage() {
     m_pictureArea->setWidget(m_picture);
     m_pictureArea->setWidgetResizable(true);
     m_chartArea->addWidget(m_pictureArea);
+    m_fixedChart = new FixedChartView(m_main.balls(), m_main.prompter(), m_chartArea);
+    m_chartArea->addWidget(m_fixedChart);
+    m_startPage = new StartPage(m_main.balls(), m_chartArea);
+    m_chartArea->addWidget(m_startPage);
     m_mainGrid = new ChartView(m_main.balls(), m_chartArea);
     m_mainGrid->setObjectName(QStringLiteral("M_Grid"));
     m_biasGrid = new ChartView(m_main.balls(), m_chartArea);
@@ -268,7 +280,24 @@ void TuBiaoWindow::openFor(const ChartRequest& request) {
             size = size.boundedTo(screen->availableGeometry().size());
         setGeometry(QRect(m_main.geometry().topLeft(), size));
     }
-    m_main.runDialog(*this);
+    m_main.showWindow(*this);
+}
+
+void TuBiaoWindow::btn_SuoShuiClick() {
+    m_main.bsSkinSpeedButton3Click();
+    auto* shrink = m_main.findChild<QWidget*>(QStringLiteral("TF_ZuHaoSuoShui"), Qt::FindDirectChildrenOnly);
+    if (!shrink || !shrink->isVisible()) return;
+    // Side by side: the shrink workspace at the right edge of the screen, this window beside it.
+    const QScreen* screen = this->screen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const int shrinkWidth = std::clamp(area.width() / 2, shrink->minimumSizeHint().width(), area.width());
+    const int chartWidth = std::max(area.width() - shrinkWidth, minimumSizeHint().width());
+    setGeometry(area.left(), area.top(), chartWidth, area.height());
+    shrink->setGeometry(area.right() + 1 - shrinkWidth, area.top(), shrinkWidth,
+                        std::min(shrink->height(), area.height()));
+    shrink->raise();
+    shrink->activateWindow();
 }
 
 TuBiaoWindow* installChartWindow(MainWindow& main, const QString& startWith) {
@@ -369,8 +398,23 @@ void TuBiaoWindow::btn_Tu_BiaoClick(bool chartView) {
             m_tree->setCurrentItem(first);
             m_tree->blockSignals(false);
         }
-        showPicture(QStringLiteral("Image/tubiao.JPG"));
+        // The start picture of the home, when there is one, else the start page drawn from the draws.
+        if (!showPicture(QStringLiteral("Image/tubiao.JPG"))) showStartPage();
     }
+}
+
+void TuBiaoWindow::showStartPage() {
+    detachGrids();
+    if (m_session) m_startPage->setContent(m_status[0]->text(), m_sourceLabel->text(), m_session->draws());
+    m_chartArea->setCurrentWidget(m_startPage);
+}
+
+FixedChartView* TuBiaoWindow::shownFixedChart() const {
+    return m_chartArea->currentWidget() == m_fixedChart ? m_fixedChart : nullptr;
+}
+
+StartPage* TuBiaoWindow::shownStartPage() const {
+    return m_chartArea->currentWidget() == m_startPage ? m_startPage : nullptr;
 }
 
 bool TuBiaoWindow::chartViewShown() const {
@@ -425,7 +469,11 @@ void TuBiaoWindow::showCurrentChart() {
     const int kind = m_session->currentKind();
     core::ChartGrid* grid = m_session->currentGrid();
     if (kind == core::kPictureKind || !grid) {
-        showPicture(fromStd(m_session->picture()));
+        // A fixed chart: a picture of that name in the home wins, else its table is drawn from the numbers.
+        if (showPicture(fromStd(m_session->picture()))) return;
+        m_chartArea->setCurrentWidget(m_fixedChart->showChart(fromStd(m_session->currentName()))
+                                          ? static_cast<QWidget*>(m_fixedChart)
+                                          : m_pictureArea);
         return;
     }
     m_picture->clear();
@@ -437,14 +485,17 @@ void TuBiaoWindow::showCurrentChart() {
     m_helpButton->show();
 }
 
-void TuBiaoWindow::showPicture(const QString& relativePath) {
+bool TuBiaoWindow::showPicture(const QString& relativePath) {
     detachGrids();
-    // A missing picture leaves the area empty; nothing is reported.
     const QString file = QString::fromStdString((m_main.home() / relativePath.toStdString()).string());
     QPixmap picture(file);
     m_picture->setPixmap(picture);
-    if (picture.isNull()) m_picture->clear();
+    if (picture.isNull()) {
+        m_picture->clear();
+        return false;
+    }
     m_chartArea->setCurrentWidget(m_pictureArea);
+    return true;
 }
 
 void TuBiaoWindow::syncRangeLists() {
@@ -514,6 +565,7 @@ void TuBiaoWindow::bsSkinSpeedButton2Click() {
 
 void TuBiaoWindow::FormClose() {
     detachGrids();
+    m_quickLocate->close();
     m_tableModel->setQuery(nullptr);
     m_session.reset();
     m_help.clear();

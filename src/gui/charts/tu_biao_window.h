@@ -33,6 +33,9 @@ namespace p3::gui {
 class MainWindow;
 class ChartView;
 class OmissionModel;
+class QuickLocateDialog;
+class FixedChartView;
+class StartPage;
 struct ChartRequest;
 
 class TuBiaoWindow final : public QDialog {
@@ -41,7 +44,8 @@ public:
     explicit TuBiaoWindow(MainWindow& main);
     ~TuBiaoWindow() override;
 
-    /// The main window's request: opens for the source, chooses the view and runs modally.
+    /// The main window's request: opens for the source, chooses the view and shows the window beside the
+    /// others (not modal: the shrink workspace stays usable while a chart is up).
     void openFor(const ChartRequest& request);
     /// What to show first at the next opening: a leaf of the tree, or "遗漏查询" for the query of the
     /// first page's kinds (the start option of the program).
@@ -63,12 +67,21 @@ public:
     void Exec_TuClick();
     /// Btn_ScreenClick: the statistics table on the whole screen.
     void Btn_ScreenClick();
+    /// Btn_FindClick: the quick-locate list of the kinds in the statistics table, beside it.
+    void Btn_FindClick();
+    /// btn_SuoShuiClick: the shrink workspace, beside this window.
+    void btn_SuoShuiClick();
+    QuickLocateDialog* quickLocate() const { return m_quickLocate; }
     /// FormClose: lets go of the draws, the statistics and the picture.
     void FormClose();
 
     core::ChartSession* session() const { return m_session.get(); }
     /// The grid view of the chart shown (nullptr while a picture is up).
     ChartView* shownView() const;
+    /// The fixed chart's table while one is shown, else nullptr.
+    FixedChartView* shownFixedChart() const;
+    /// The start page while it is shown, else nullptr.
+    StartPage* shownStartPage() const;
     /// How long the last chart took to build and lay out, in milliseconds.
     double lastChartMilliseconds() const { return m_lastChartMs; }
     QString helpText() const;
@@ -81,13 +94,16 @@ private:
     void M_viewChange(QTreeWidgetItem* item);
     void fillTree(int digitCount);
     void showCurrentChart();
-    void showPicture(const QString& relativePath);
+    /// A picture file of the home in the chart area; false when there is none.
+    bool showPicture(const QString& relativePath);
+    void showStartPage();
     void detachGrids();
     void syncRangeLists();
     void rangeChanged();
     void Tj_1_01Click(QCheckBox* box);
     void B_All_1Click(bool tick);
     void resetTable();
+    void refillQuickLocate();
     void bsSkinSpeedButton1Click();
     void bsSkinSpeedButton2Click();
 
@@ -118,6 +134,8 @@ private:
     ChartView* m_slantGrid = nullptr;
     QScrollArea* m_pictureArea = nullptr;
     QLabel* m_picture = nullptr;
+    FixedChartView* m_fixedChart = nullptr;
+    StartPage* m_startPage = nullptr;
     QLabel* m_slantHint = nullptr;
     QListWidget* m_helpList = nullptr;
 
@@ -128,6 +146,7 @@ private:
     OmissionModel* m_tableModel = nullptr;
     QProgressBar* m_gauge = nullptr;
     QLabel* m_sortHint = nullptr;
+    QuickLocateDialog* m_quickLocate = nullptr;
 };
 
 /// Makes the chart window of the main window and opens it from the main grid's "图表　遗漏" headers.

@@ -218,13 +218,20 @@ void DataManageDialog::Open_FileClick() {
     const QString chosen = m_main.prompter().openFileName(this, QStringLiteral("导入"), kTextFilter);
     if (chosen.isEmpty()) return;
     if (!m_main.prompter().confirm(this, QStringLiteral("本次导入将覆盖当前数据 确定吗?"))) return;
-    // The file is checked whole before anything is written; the label and gauge show that work is going on.
+    // The file is checked whole before anything is written, then written in one transaction; the gauge
+    // follows both. It is repainted at once: processing events inside the transaction could start other
+    // work on the database.
     m_wait->show();
-    m_gauge->setRange(0, 0);
     m_gauge->show();
+    m_gauge->setRange(0, 100);
+    m_gauge->setValue(0);
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const core::Progress progress = [this](int percent) {
+        m_gauge->setValue(percent);
+        m_gauge->repaint();
+    };
     auto imported = core::ImportDraws(*m_main.database(), m_editor->lottery(), rows(), chosen.toStdString(),
-                                      core::ImportMode::Replace);
+                                      core::ImportMode::Replace, progress);
     m_wait->hide();
     m_gauge->hide();
     if (!imported) {

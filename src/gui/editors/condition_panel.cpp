@@ -9,9 +9,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <array>
 
 #include "gui/editors/row_list_editor.h"
 #include "gui/shrink/ball_grid.h"
@@ -28,6 +30,34 @@ void setBold(QAbstractButton* box, bool bold) {
     font.setBold(bold);
     box->setFont(font);
 }
+
+/// A chosen radio button or box reads bold, as the ticked boxes do.
+void boldWhenChecked(QAbstractButton* button) {
+    setBold(button, button->isChecked());
+    QObject::connect(button, &QAbstractButton::toggled, button, [button](bool on) { setBold(button, on); });
+}
+
+/// A press on the values of a record that is not in use yet puts it in use (its values are disabled until
+/// then; the tooltip says so), so that a click on a ball or box is never simply swallowed.
+class RecordWaker final : public QObject {
+public:
+    RecordWaker(QWidget* frame, QWidget* controls, QCheckBox* main)
+        : QObject(frame), m_frame(frame), m_controls(controls), m_main(main) {
+        frame->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonPress || m_controls->isEnabled()) return false;
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (!m_controls->geometry().contains(at)) return false;
+        m_main->setChecked(true);
+        return true;
+    }
+
+private:
+    QWidget* m_frame;
+    QWidget* m_controls;
+    QCheckBox* m_main;
+};
 
 bool hasWord(const std::string& words, const std::string& word) {
     for (const auto& w : core::splitPieces(words, ' '))
@@ -84,6 +114,13 @@ ConditionPanel::ConditionPanel(const core::KindSpec& spec, PanelServices service
     : QWidget(parent), m_spec(spec), m_services(std::move(services)) {
     setObjectName(q(spec.panel));
     auto* layout = new QVBoxLayout(this);
+    if (!spec.hint.empty()) {
+        auto* hint = new QLabel(q(spec.hint), this);
+        hint->setObjectName(q(spec.panel + "_hint"));
+        hint->setStyleSheet(QStringLiteral("color: rgb(0,0,160);"));
+        hint->setWordWrap(true);
+        layout->addWidget(hint);
+    }
     if (!spec.seriesSelector.empty() && spec.kind != 25) {
         auto* row = new QHBoxLayout;
         row->addWidget(new QLabel(QStringLiteral("星轨参数："), this));
@@ -144,6 +181,8 @@ void ConditionPanel::buildRecord(int index) {
     keepGroup->addButton(r.keep);
     keepGroup->addButton(r.exclude);
     (r.spec->excludeByDefault ? r.exclude : r.keep)->setChecked(true);
+    boldWhenChecked(r.keep);
+    boldWhenChecked(r.exclude);
     r.tolerant = new QCheckBox(QStringLiteral("容错"), r.controls);
     r.tolerant->setObjectName(base + QStringLiteral("_err"));
     auto* flagRow = new QHBoxLayout;
@@ -165,6 +204,7 @@ void ConditionPanel::buildRecord(int index) {
     });
     // Kinds 12 and 13 have their one main box ticked from the start.
     r.main->setChecked(m_spec.kind == 12 || m_spec.kind == 13);
+    new RecordWaker(frame, r.controls, r.main);
     enableRecord(r);
     layout()->addWidget(frame);
     m_records.push_back(std::move(record));
@@ -173,8 +213,8 @@ void ConditionPanel::buildRecord(int index) {
 QWidget* ConditionPanel::buildInput(Record& r, QWidget* parent) {
     auto* box = new QWidget(parent);
     const core::RecordSpec& spec = *r.spec;
-    const QString base = q(m_spec.panel) +
-                         QStringLiteral("_%1").arg(static_cast<int>(m_records.size()) + 1, 2, 10, QLatin1Char('0'));
+    const QString base = q(m_spec.panel) + QStringLiteral("_%1").arg(static_cast<int>(m_records.size()) + 1,
+                                                                     2, 10, QLatin1Char('0'));
     const auto addOptions = [&](QGridLayout* grid, const std::vector<std::string>& captions, int perRow) {
         for (std::size_t i = 0; i < captions.size(); ++i) {
             auto* option = new QCheckBox(q(captions[i]), box);
@@ -192,9 +232,20 @@ QWidget* ConditionPanel::buildInput(Record& r, QWidget* parent) {
     case core::RecordInput::GroupType: {
         auto* grid = new QGridLayout(box);
         grid->setContentsMargins(0, 0, 0, 0);
-        const int perRow = spec.options.size() > 10 ? 9 : std::max<int>(1, static_cast<int>(spec.options.size()));
-        const int columns = spec.input == core::RecordInput::GroupType ? 5 : perRow;
+        const int perRow =
+            spec.options.size() > 10 ? 9 : std::max<int>(1, static_cast<int>(spec.options.size()));
+        const int columns = spec.input == core::RecordInput::GroupType ? 4 : perRow;
         addOptions(grid, spec.options, columns);
+        if (spec.input == core::RecordInput::GroupType) {
+            // One row per group type, its sub-options beside it: 豹子号 / 组三 带连号 不带连号 /
+            // 组六 顺子 半顺 杂六, so that 组六 reads as a type of its own and not as an option of 组三.
+            const std::array<std::pair<int, int>, 8> cells{
+                {{0, 0}, {1, 0}, {1, 1}, {1, 2}, {2, 0}, {2, 1}, {2, 2}, {2, 3}}};
+            for (std::size_t i = 0; i < r.options.size() && i < cells.size(); ++i) {
+                grid->removeWidget(r.options[i]);
+                grid->addWidget(r.options[i], cells[i].first, cells[i].second);
+            }
+        }
         // Few options stay together on the left instead of spreading over the row.
         grid->setColumnStretch(columns, 1);
         if (spec.input == core::RecordInput::GroupType) {
@@ -220,9 +271,11 @@ QWidget* ConditionPanel::buildInput(Record& r, QWidget* parent) {
         auto* group = new QButtonGroup(box);
         group->addButton(r.first);
         group->addButton(r.second);
-        const bool firstChosen = spec.defaultOptions.empty() ||
-                                 spec.defaultOptions == core::OptionToken(spec.options[0]);
+        const bool firstChosen =
+            spec.defaultOptions.empty() || spec.defaultOptions == core::OptionToken(spec.options[0]);
         (firstChosen ? r.first : r.second)->setChecked(true);
+        boldWhenChecked(r.first);
+        boldWhenChecked(r.second);
         row->addWidget(r.first);
         row->addWidget(r.second);
         row->addStretch();
@@ -234,10 +287,12 @@ QWidget* ConditionPanel::buildInput(Record& r, QWidget* parent) {
         r.grid = new BallGrid(m_services.balls, spec.gridMax > 9 ? 15 : 10, spec.gridMax + 1, box);
         r.grid->setObjectName(q(spec.gridName));
         row->addWidget(r.grid);
-        auto* all = new QPushButton(QStringLiteral("选"), box);
-        auto* none = new QPushButton(QStringLiteral("清"), box);
+        auto* all = new QPushButton(QStringLiteral("全选"), box);
+        auto* none = new QPushButton(QStringLiteral("全清"), box);
+        all->setObjectName(q(spec.gridName) + QStringLiteral("_all"));
+        none->setObjectName(q(spec.gridName) + QStringLiteral("_none"));
         for (QPushButton* b : {all, none}) {
-            b->setFixedWidth(32);
+            b->setFixedWidth(b->fontMetrics().horizontalAdvance(b->text()) + 16);
             b->setAutoDefault(false);
             row->addWidget(b, 0, Qt::AlignTop);
         }
@@ -248,12 +303,19 @@ QWidget* ConditionPanel::buildInput(Record& r, QWidget* parent) {
             presets->setObjectName(QStringLiteral("tmp_He_zhi"));
             presets->addItems({QStringLiteral("奇数"), QStringLiteral("偶数"), QStringLiteral("0路"),
                                QStringLiteral("1路"), QStringLiteral("2路")});
+            presets->setPlaceholderText(QStringLiteral("快选"));
+            presets->setToolTip(QStringLiteral("按奇偶或012路快速选择和值"));
             presets->setCurrentIndex(-1);
             connect(presets, &QComboBox::activated, r.grid, [g = r.grid, presets](int index) {
                 g->setAllChosen(false);
                 for (int v : core::sumPresetValues(presets->itemText(index).toStdString()))
                     g->setChosen(v, true);
+                // The box is a command, not a state: it reads "快选" again, ready for the next choice.
+                presets->setCurrentIndex(-1);
             });
+            auto* label = new QLabel(QStringLiteral("快选："), box);
+            label->setBuddy(presets);
+            row->addWidget(label, 0, Qt::AlignTop);
             row->addWidget(presets, 0, Qt::AlignTop);
         }
         row->addStretch();
@@ -282,6 +344,7 @@ QWidget* ConditionPanel::buildInput(Record& r, QWidget* parent) {
                 auto* count = new QCheckBox(q(spec.options[i]), box);
                 count->setObjectName(base + QStringLiteral("_c%1").arg(i));
                 count->setChecked(hasWord(spec.defaultOptions, spec.options[i]));
+                boldWhenChecked(count);
                 r.counts.push_back(count);
                 row->addWidget(count);
             }
@@ -293,6 +356,8 @@ QWidget* ConditionPanel::buildInput(Record& r, QWidget* parent) {
             group->addButton(r.once);
             group->addButton(many);
             r.once->setChecked(true);
+            boldWhenChecked(r.once);
+            boldWhenChecked(many);
             row->addWidget(r.once);
             row->addWidget(many);
         }
@@ -332,6 +397,9 @@ void ConditionPanel::enableRecord(Record& r) {
     const bool on = r.main->isChecked();
     r.controls->setEnabled(on);
     setBold(r.main, on);
+    // The cue for values that do not answer yet: they wait for the record's box (a click on them ticks it).
+    r.controls->setToolTip(on ? QString()
+                              : QStringLiteral("勾选「%1」后设置；点击此处即勾选").arg(r.main->text()));
 }
 
 QString ConditionPanel::recordValue(const Record& r) const {
@@ -494,18 +562,21 @@ void ConditionPanel::showSets() {
 }
 
 QCheckBox* ConditionPanel::mainBox(int record) const {
-    return record >= 0 && record < static_cast<int>(m_records.size()) ? m_records[static_cast<std::size_t>(record)]->main
-                                                                     : nullptr;
+    return record >= 0 && record < static_cast<int>(m_records.size())
+               ? m_records[static_cast<std::size_t>(record)]->main
+               : nullptr;
 }
 
 QLineEdit* ConditionPanel::valueEdit(int record) const {
-    return record >= 0 && record < static_cast<int>(m_records.size()) ? m_records[static_cast<std::size_t>(record)]->edit
-                                                                     : nullptr;
+    return record >= 0 && record < static_cast<int>(m_records.size())
+               ? m_records[static_cast<std::size_t>(record)]->edit
+               : nullptr;
 }
 
 BallGrid* ConditionPanel::valueGrid(int record) const {
-    return record >= 0 && record < static_cast<int>(m_records.size()) ? m_records[static_cast<std::size_t>(record)]->grid
-                                                                     : nullptr;
+    return record >= 0 && record < static_cast<int>(m_records.size())
+               ? m_records[static_cast<std::size_t>(record)]->grid
+               : nullptr;
 }
 
 std::vector<QCheckBox*> ConditionPanel::optionBoxes(int record) const {

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -13,7 +14,8 @@
 
 namespace p3::gui {
 
-ValuePickerDialog::ValuePickerDialog(Prompter& prompter, QWidget* parent) : QDialog(parent), m_prompter(prompter) {
+ValuePickerDialog::ValuePickerDialog(Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_prompter(prompter) {
     setObjectName(QStringLiteral("TF_TjcanShu"));
     setWindowTitle(QStringLiteral("请选择"));
     m_list = new QListWidget(this);
@@ -25,8 +27,11 @@ ValuePickerDialog::ValuePickerDialog(Prompter& prompter, QWidget* parent) : QDia
     m_list->setGridSize(QSize(52, 22));
     m_list->setMovement(QListView::Static);
     connect(m_list, &QListWidget::itemChanged, this, [this] { recount(); });
-    connect(m_list, &QListWidget::itemClicked, this, [](QListWidgetItem* item) {
-        // A click anywhere on the choice toggles it, not only on its box.
+    // A click anywhere on the choice toggles it once: a click on its box is toggled by the list itself
+    // (before itemClicked), a click on the text by us. What the choice was at the press tells them apart.
+    m_list->viewport()->installEventFilter(this);
+    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (item != m_pressedItem || item->checkState() != m_pressedState) return;
         item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
     });
 
@@ -74,9 +79,19 @@ ValuePickerDialog::ValuePickerDialog(Prompter& prompter, QWidget* parent) : QDia
     resize(600, 330);
 }
 
+bool ValuePickerDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list->viewport() &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+        m_pressedItem = m_list->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (m_pressedItem) m_pressedState = m_pressedItem->checkState();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void ValuePickerDialog::SetupChoices(const core::PickerChoices& choices, const QString& currentText) {
     m_result.clear();
     const QSignalBlocker block(m_list);
+    m_pressedItem = nullptr;
     m_list->clear();
     m_begin->clear();
     m_end->clear();
@@ -94,7 +109,8 @@ void ValuePickerDialog::SetupChoices(const core::PickerChoices& choices, const Q
 }
 
 void ValuePickerDialog::setTicked(int index, bool ticked) {
-    if (QListWidgetItem* item = m_list->item(index)) item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+    if (QListWidgetItem* item = m_list->item(index))
+        item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
 }
 
 void ValuePickerDialog::chooseRange(int begin, int end) {

@@ -8,6 +8,7 @@
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 
 namespace p3::gui {
 
@@ -32,6 +33,9 @@ public:
     /// "确定": refuses an empty choice with "请选择值!".
     void confirm();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void recount();
 
@@ -41,6 +45,8 @@ private:
     QComboBox* m_end = nullptr;
     QLabel* m_count = nullptr;
     QString m_result;
+    QListWidgetItem* m_pressedItem = nullptr;      ///< the choice under the last press
+    Qt::CheckState m_pressedState = Qt::Unchecked; ///< its state at that press
 };
 
 } // namespace p3::gui

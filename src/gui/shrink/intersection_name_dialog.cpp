@@ -21,6 +21,9 @@ IntersectionNameDialog::IntersectionNameDialog(Prompter& prompter, QWidget* pare
     m_nameBox = new QComboBox(this);
     m_nameBox->setObjectName(QStringLiteral("Jiao_Ji_Name"));
     m_nameBox->setEditable(true);
+    // Wide enough for the longer names a user types ("奖号大底12 星轨3 第二轮").
+    m_nameBox->setMinimumContentsLength(18);
+    m_nameBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     for (const auto& choice : core::intersectionNameChoices())
         m_nameBox->addItem(QString::fromStdString(choice));
     m_seriesLabel = new QLabel(QStringLiteral("星轨参数："), this);
@@ -29,7 +32,8 @@ IntersectionNameDialog::IntersectionNameDialog(Prompter& prompter, QWidget* pare
     for (int k = 0; k <= core::kMaxSelectableSeries; ++k)
         m_series->addItem(QString::fromStdString(core::seriesText(k)));
     // Choosing series k proposes the k-th name (星轨3 → D3).
-    connect(m_series, &QComboBox::activated, this, [this](int k) { m_nameBox->setEditText(m_nameBox->itemText(k)); });
+    connect(m_series, &QComboBox::activated, this,
+            [this](int k) { m_nameBox->setEditText(m_nameBox->itemText(k)); });
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("zhu_shu_value"));
     auto* ok = new QPushButton(QStringLiteral("确定"), this);
@@ -79,6 +83,13 @@ void IntersectionNameDialog::confirm() {
     const QString name = m_nameBox->currentText().trimmed();
     if (name.isEmpty()) {
         m_prompter.information(this, QStringLiteral("请输入 交集名称"));
+        return;
+    }
+    // A series the track table does not provide would block every intersection later: refuse it here.
+    if (!m_series->isHidden() && m_series->currentIndex() > core::kMaxUsableSeries) {
+        m_prompter.information(
+            this, QString::fromUtf8(core::kUnsupportedSeriesMessage.data(),
+                                    static_cast<qsizetype>(core::kUnsupportedSeriesMessage.size())));
         return;
     }
     m_name = name;

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "core/catalogue/condition_catalogue.h"
+#include "core/catalogue/condition_summary.h"
 #include "core/shrink/compiled_filter.h"
 #include "core/shrink/condition_file.h"
 #include "core/shrink/number_list.h"
@@ -27,6 +28,7 @@
 #include "gui/app/prompter.h"
 #include "gui/editors/condition_editor_dialog.h"
 #include "gui/shrink/ball_grid.h"
+#include "gui/shrink/scheme_eval_window.h"
 
 namespace p3::gui {
 namespace {
@@ -136,6 +138,13 @@ void openOnStart(ShrinkWindow& shrink, const QString& what) {
         shrink.showWorkspace();
         if (what.startsWith(QStringLiteral("shrink:"))) shrink.pages()->setCurrentIndex(what.mid(7).toInt());
         if (what.startsWith(QStringLiteral("editor:"))) shrink.openKindEditor(what.mid(7).toInt());
+        if (what.startsWith(QStringLiteral("scheme"))) {
+            // "scheme" or "scheme:PAGE[:RANGE]": the evaluation window on a page, over a range choice.
+            shrink.openSchemeEvaluation();
+            const QStringList parts = what.split(QLatin1Char(':'));
+            if (parts.size() > 1) shrink.schemeEvaluation()->pages()->setCurrentIndex(parts[1].toInt());
+            if (parts.size() > 2) shrink.schemeEvaluation()->setRangeChoice(parts[2].toInt());
+        }
     });
 }
 
@@ -157,6 +166,9 @@ QWidget* ShrinkWindow::buildPickArea() {
             combo->addItem(q(preset.name));
         connect(combo, &QComboBox::activated, this, [this, p, combo](int index) {
             applyPreset(static_cast<int>(p), combo->itemText(index));
+            // The box is a command, not a state: it reads "选号" again, so the same preset can be chosen
+            // again.
+            combo->setCurrentIndex(0);
         });
         m_presets[p] = combo;
         row->addStretch();
@@ -165,6 +177,7 @@ QWidget* ShrinkWindow::buildPickArea() {
         m_pick[p] = new BallGrid(&m_main.balls(), 5, 10, box);
         m_pick[p]->setObjectName(QString::fromLatin1(grids[p]));
         m_pick[p]->setAllChosen(true);
+        connect(m_pick[p], &BallGrid::toggled, this, &ShrinkWindow::schemeChanged);
         layout->addWidget(m_pick[p], 0, Qt::AlignHCenter);
     }
     auto* all = new QPushButton(QStringLiteral("全选"), box);
@@ -174,10 +187,12 @@ QWidget* ShrinkWindow::buildPickArea() {
     connect(all, &QPushButton::clicked, this, [this] {
         for (BallGrid* g : m_pick)
             g->setAllChosen(true);
+        emit schemeChanged();
     });
     connect(none, &QPushButton::clicked, this, [this] {
         for (BallGrid* g : m_pick)
             g->setAllChosen(false);
+        emit schemeChanged();
     });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(all);
@@ -198,6 +213,9 @@ QWidget* ShrinkWindow::buildPickArea() {
             QFont font = button->font();
             font.setBold(on);
             button->setFont(font);
+        });
+        connect(m_betTypes[i], &QRadioButton::toggled, this, [this](bool on) {
+            if (on) emit schemeChanged();
         });
     }
     m_betTypes[2]->setChecked(true);
@@ -225,6 +243,7 @@ void ShrinkWindow::applyPreset(int position, const QString& preset) {
     const auto next = core::applyDigitPreset(s(preset), now);
     for (int digit = 0; digit < 10; ++digit)
         g->setChosen(digit, next.test(static_cast<std::size_t>(digit)));
+    emit schemeChanged();
 }
 
 void ShrinkWindow::Tou_Zhu_BtnClick() {
@@ -283,15 +302,15 @@ QWidget* ShrinkWindow::buildConditionPage() {
     m_conditionsView->horizontalHeader()->setSectionResizeMode(ColCounts, QHeaderView::Stretch);
     m_conditionsView->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_conditionsView, &QTableWidget::cellClicked, this, &ShrinkWindow::conditionCellClicked);
-    connect(m_conditionsView, &QTableWidget::cellDoubleClicked, this,
-            [this](int, int column) {
-                if (!isFlagColumn(column)) modifyCurrentCondition();
-            });
+    connect(m_conditionsView, &QTableWidget::cellDoubleClicked, this, [this](int, int column) {
+        if (!isFlagColumn(column)) modifyCurrentCondition();
+    });
     layout->addWidget(m_conditionsView, 1);
 
     m_conditionMenu = new QMenu(this);
     m_conditionMenu->setObjectName(QStringLiteral("ListView_Tj_PopupMenu"));
-    const auto bulk = [this](const char* caption, const char* name, core::FlagColumn column, const char* value) {
+    const auto bulk = [this](const char* caption, const char* name, core::FlagColumn column,
+                             const char* value) {
         QAction* a = m_conditionMenu->addAction(QString::fromUtf8(caption));
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, [this, column, value] {
@@ -329,8 +348,13 @@ QWidget* ShrinkWindow::buildConditionPage() {
     QAction* open = m_conditionMenu->addAction(QStringLiteral("导入已存方案"));
     open->setObjectName(QStringLiteral("N26"));
     connect(open, &QAction::triggered, this, &ShrinkWindow::openConditionFile);
-    connect(m_conditionsView, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { m_conditionMenu->popup(m_conditionsView->viewport()->mapToGlobal(at)); });
+    m_conditionMenu->addSeparator();
+    QAction* evaluate = m_conditionMenu->addAction(QStringLiteral("方案评估"));
+    evaluate->setObjectName(QStringLiteral("N_FangAnPingGu"));
+    connect(evaluate, &QAction::triggered, this, &ShrinkWindow::openSchemeEvaluation);
+    connect(m_conditionsView, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        m_conditionMenu->popup(m_conditionsView->viewport()->mapToGlobal(at));
+    });
 
     auto* bottom = new QHBoxLayout;
     auto* command = new QToolButton(page);
@@ -353,7 +377,10 @@ QWidget* ShrinkWindow::buildConditionPage() {
     connect(m_totalTolerance, &QCheckBox::toggled, this, [this](bool on) {
         m_totalBegin->setEnabled(on);
         m_totalEnd->setEnabled(on);
+        emit schemeChanged();
     });
+    for (QSpinBox* spin : {m_totalBegin, m_totalEnd})
+        connect(spin, &QSpinBox::valueChanged, this, &ShrinkWindow::schemeChanged);
     bottom->addWidget(m_totalTolerance);
     bottom->addWidget(m_totalBegin);
     bottom->addWidget(new QLabel(QStringLiteral("至"), page));
@@ -362,6 +389,12 @@ QWidget* ShrinkWindow::buildConditionPage() {
     filter->setObjectName(QStringLiteral("Guo_Lv_Btn"));
     connect(filter, &QPushButton::clicked, this, &ShrinkWindow::Guo_Lv_BtnClick);
     bottom->addWidget(filter);
+    auto* evaluateButton = new QPushButton(QStringLiteral("方案评估"), page);
+    evaluateButton->setObjectName(QStringLiteral("FangAn_PingGu_Btn"));
+    evaluateButton->setToolTip(
+        QStringLiteral("用历史开奖检验当前的条件方案：每期能否保住中奖号、投入与回报、每个条件的得失"));
+    connect(evaluateButton, &QPushButton::clicked, this, &ShrinkWindow::openSchemeEvaluation);
+    bottom->addWidget(evaluateButton);
     layout->addLayout(bottom);
     return page;
 }
@@ -380,14 +413,45 @@ void ShrinkWindow::refreshConditions() {
         m_conditionsView->setItem(row, ColNumber, readOnlyItem(QString::number(row + 1)));
         m_conditionsView->setItem(row, ColUse, flagItem(line.use));
         m_conditionsView->setItem(row, ColKeyword, readOnlyItem(q(line.keyword)));
-        // The content column is not shown; its text is at hand over the keyword.
-        m_conditionsView->item(row, ColKeyword)->setToolTip(q(line.content));
         m_conditionsView->setItem(row, ColCounts, readOnlyItem(q(line.counts)));
+        // The content column is not shown: what the line holds is told in words over the row, with the
+        // stored text below it.
+        const QString summary =
+            q(core::describeConditionLine(line)) + QStringLiteral("\n\n条件内容：") + q(line.content);
+        for (ConditionColumn column : {ColNumber, ColKeyword, ColCounts})
+            m_conditionsView->item(row, column)->setToolTip(summary);
         m_conditionsView->setItem(row, ColKeep, flagItem(line.keep));
         m_conditionsView->setItem(row, ColTolerant, flagItem(line.tolerant));
         m_conditionsView->setItem(row, ColContent, readOnlyItem(q(line.content)));
     }
     if (selected >= 0 && selected < m_conditionsView->rowCount()) m_conditionsView->selectRow(selected);
+    emit schemeChanged();
+}
+
+core::BetType ShrinkWindow::betType() const {
+    if (m_betTypes[0]->isChecked()) return core::BetType::Group3;
+    if (m_betTypes[1]->isChecked()) return core::BetType::Group6;
+    return core::BetType::All;
+}
+
+core::TotalTolerance ShrinkWindow::totalTolerance() const {
+    core::TotalTolerance tolerance;
+    tolerance.enabled = m_totalTolerance->isChecked();
+    tolerance.begin = m_totalBegin->value();
+    tolerance.end = m_totalEnd->value();
+    return tolerance;
+}
+
+void ShrinkWindow::selectConditionRow(int row) {
+    if (row < 1 || row > m_conditionsView->rowCount()) return;
+    m_pages->setCurrentIndex(0);
+    m_conditionsView->selectRow(row - 1);
+    m_conditionsView->scrollToItem(m_conditionsView->item(row - 1, 0));
+}
+
+void ShrinkWindow::openSchemeEvaluation() {
+    if (!m_schemeEval) m_schemeEval = new SchemeEvalWindow(m_main, *this);
+    m_schemeEval->showAndRun();
 }
 
 void ShrinkWindow::conditionCellClicked(int row, int column) {
@@ -418,7 +482,8 @@ void ShrinkWindow::openKindEditor(core::ConditionKind kind) {
 void ShrinkWindow::modifyCurrentCondition() {
     const int row = m_conditionsView->currentRow();
     if (row < 0 || row >= static_cast<int>(m_lines.size())) return;
-    const core::KindSpec* spec = core::kindSpec(core::KindOfKeyword(m_lines[static_cast<std::size_t>(row)].keyword));
+    const core::KindSpec* spec =
+        core::kindSpec(core::KindOfKeyword(m_lines[static_cast<std::size_t>(row)].keyword));
     if (!spec) return;
     auto line = editor(static_cast<int>(spec->editor)).modifyLine(row, m_lines);
     if (!line) return;
@@ -441,7 +506,8 @@ void ShrinkWindow::Guo_Lv_BtnClick() {
         QStringList rows;
         for (int row : result->unknownRows)
             rows << QString::number(row);
-        m_prompter.information(this, QStringLiteral("条件序号 %1 的条件名无法识别，未参与过滤").arg(rows.join(' ')));
+        m_prompter.information(
+            this, QStringLiteral("条件序号 %1 的条件名无法识别，未参与过滤").arg(rows.join(' ')));
     }
 }
 
@@ -455,7 +521,8 @@ void ShrinkWindow::saveConditionFile() {
 }
 
 void ShrinkWindow::openConditionFile() {
-    const QString chosen = m_prompter.openFileName(this, QStringLiteral("导入已存方案"), QStringLiteral("*.ag"));
+    const QString chosen =
+        m_prompter.openFileName(this, QStringLiteral("导入已存方案"), QStringLiteral("*.ag"));
     if (chosen.isEmpty()) return;
     auto read = core::readConditionFile(std::filesystem::path(s(chosen)));
     if (!read) {
@@ -498,8 +565,10 @@ QWidget* ShrinkWindow::buildBetArea() {
         void (ShrinkWindow::*slot)();
     };
     const Command commands[] = {
-        {"Tou_zhu_Cmd_D0", "加入交集区", "将当前的投注结果加入交集列表区", &ShrinkWindow::addBetListToIntersection},
-        {"bsSkinSpeedButton1", "生成开奖号码", "将星轨条件过滤的结果生成开奖号码", &ShrinkWindow::showTrackConverter},
+        {"Tou_zhu_Cmd_D0", "加入交集区", "将当前的投注结果加入交集列表区",
+         &ShrinkWindow::addBetListToIntersection},
+        {"bsSkinSpeedButton1", "生成开奖号码", "将星轨条件过滤的结果生成开奖号码",
+         &ShrinkWindow::showTrackConverter},
         {"Tou_zhu_Cmd_01", "另存为", "", &ShrinkWindow::saveBetList},
         {"Tou_zhu_Cmd_02", "打开", "", &ShrinkWindow::openBetList},
         {"Tou_zhu_Cmd_05", "清空", "", nullptr},
@@ -511,9 +580,12 @@ QWidget* ShrinkWindow::buildBetArea() {
         auto* button = new QPushButton(QString::fromUtf8(c.caption), box);
         button->setObjectName(QString::fromLatin1(c.name));
         if (*c.hint) button->setToolTip(QString::fromUtf8(c.hint));
-        if (c.slot) connect(button, &QPushButton::clicked, this, c.slot);
-        else if (index == 4) connect(button, &QPushButton::clicked, this, [this] { setBetList({}); });
-        else connect(button, &QPushButton::clicked, this, [this] { printNumbers(m_bets); });
+        if (c.slot)
+            connect(button, &QPushButton::clicked, this, c.slot);
+        else if (index == 4)
+            connect(button, &QPushButton::clicked, this, [this] { setBetList({}); });
+        else
+            connect(button, &QPushButton::clicked, this, [this] { printNumbers(m_bets); });
         grid->addWidget(button, index / 2, index % 2);
         ++index;
     }
@@ -543,7 +615,8 @@ QString ShrinkWindow::countLabel() const {
 }
 
 void ShrinkWindow::saveBetList() {
-    const QString chosen = m_prompter.saveFileName(this, QStringLiteral("另存为"), QStringLiteral("*.txt|*.txt"));
+    const QString chosen =
+        m_prompter.saveFileName(this, QStringLiteral("另存为"), QStringLiteral("*.txt|*.txt"));
     if (chosen.isEmpty()) return;
     const auto file = core::numberFileName(std::filesystem::path(s(chosen)));
     if (auto written = core::writeNumberTextFile(file, core::formatBetListText(m_bets)); !written)
@@ -551,7 +624,8 @@ void ShrinkWindow::saveBetList() {
 }
 
 void ShrinkWindow::openBetList() {
-    const QString chosen = m_prompter.openFileName(this, QStringLiteral("打开"), QStringLiteral("*.txt|*.txt"));
+    const QString chosen =
+        m_prompter.openFileName(this, QStringLiteral("打开"), QStringLiteral("*.txt|*.txt"));
     if (chosen.isEmpty()) return;
     auto read = core::readNumberTextFile(std::filesystem::path(s(chosen)));
     if (!read) {

@@ -573,7 +573,7 @@ void ShrinkWindow::printNumbers(const std::vector<std::string>& numbers) {
         core::proposedPrintTitle(m_main.currentLottery().name, draws.empty() ? std::string() : draws.back().period);
     if (!m_printDialog)
         m_printDialog = new PrintDialog(m_main.home(), m_prompter, [this] {
-            m_main.startHomeProgram(q(std::string(core::kPrintProgramName)));
+            m_main.startPrintProgram();
         }, this);
     m_printDialog->setNumbers(numbers, q(title));
     m_main.runDialog(*m_printDialog);

@@ -126,15 +126,19 @@ std::filesystem::path BetPlanDialog::exportFile() const {
 }
 
 void BetPlanDialog::OKClick() {
-    auto inputs = core::parseBetPlanInputs(
-        m_cost->currentText().toStdString(), m_prize->currentText().toStdString(),
-        m_start->currentText().toStdString(), m_periods->text().toStdString(), m_rate->currentText().toStdString());
+    auto inputs =
+        core::parseBetPlanInputs(m_cost->currentText().toStdString(), m_prize->currentText().toStdString(),
+                                 m_start->currentText().toStdString(), m_periods->text().toStdString(),
+                                 m_rate->currentText().toStdString());
     if (!inputs) {
         m_prompter.information(this, qs(inputs.error().message));
         if (inputs.error().message == core::betplan_messages::kEmptyInput) {
-            if (m_cost->currentText().trimmed().isEmpty()) m_cost->setFocus();
-            else if (m_prize->currentText().trimmed().isEmpty()) m_prize->setFocus();
-            else m_periods->setFocus();
+            if (m_cost->currentText().trimmed().isEmpty())
+                m_cost->setFocus();
+            else if (m_prize->currentText().trimmed().isEmpty())
+                m_prize->setFocus();
+            else
+                m_periods->setFocus();
         }
         return;
     }
@@ -154,8 +158,9 @@ void BetPlanDialog::changeRow(int row) {
     QStringList multiples;
     for (int m = 10; m <= 100; m += 10)
         multiples << QString::number(m);
-    const auto answer = m_prompter.chooseItem(this, QStringLiteral("TF_Form1"), QStringLiteral("请输入倍数"),
-                                              multiples, 0);
+    // Any whole multiple may be typed in; the ten choices are suggestions.
+    const auto answer = m_prompter.chooseNumber(this, QStringLiteral("请输入倍数"),
+                                                QStringLiteral("请输入倍数："), multiples);
     if (!answer) return;
     bool ok = false;
     const qlonglong multiple = answer->trimmed().toLongLong(&ok);

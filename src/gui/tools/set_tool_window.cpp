@@ -343,7 +343,7 @@ void SetToolWindow::JG_PrintClick() {
                                                        draws.empty() ? std::string() : draws.back().period);
     if (!m_printDialog)
         m_printDialog = new PrintDialog(m_main.home(), m_prompter, [this] {
-            m_main.startHomeProgram(qs(core::kPrintProgramName));
+            m_main.startPrintProgram();
         }, this);
     m_printDialog->setNumbers(numbers, qs(title));
     m_main.runDialog(*m_printDialog);

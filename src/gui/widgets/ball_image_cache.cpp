@@ -9,68 +9,10 @@
 
 namespace p3::gui {
 namespace fs = std::filesystem;
-namespace {
 
-/// A family of ball names: the name prefix and the body colour it stands for.
-struct BallFamily {
-    const char* prefix;
-    QRgb colour;
-};
-
-// Longer prefixes first, so that "BlueD_" wins over "B".
-constexpr std::array<BallFamily, 16> kFamilies{{
-    {"BlueD_", 0x1f5fbf},
-    {"LanSe_", 0x2a6fd6},
-    {"HongSe_", 0xd42a2a},
-    {"RedD_", 0xd42a2a},
-    {"LvSe_", 0x2e9e3e},
-    {"GreenD_", 0x2e9e3e},
-    {"HuangSe_", 0xe0a010},
-    {"ZiSe_", 0x8a3fb5},
-    {"HuiSe_", 0x8c8c8c},
-    {"qin_", 0x16a5b8},
-    {"Qin_", 0x16a5b8},
-    {"fen_", 0xe0609a},
-    {"cheng_", 0xf07a1a},
-    {"hei_", 0x303030},
-    {"Y", 0xd42a2a},
-    {"N", 0xe8edf3},
-}};
-
-// A name outside the families gets a colour of its own, stable across runs.
-constexpr std::array<QRgb, 6> kFallbackColours{{0x2a6fd6, 0xd42a2a, 0x2e9e3e, 0xe0a010, 0x8a3fb5, 0x16a5b8}};
-
-QString textAfterPrefix(const QString& name, qsizetype prefixLength) {
-    QString rest = name.mid(prefixLength);
-    const qsizetype underscore = rest.lastIndexOf(QLatin1Char('_'));
-    if (underscore >= 0) rest = rest.mid(underscore + 1);
-    return rest;
-}
-
-} // namespace
-
-BallLook ballLookOf(const QString& name) {
-    BallLook look;
-    for (const auto& family : kFamilies) {
-        const QString prefix = QString::fromLatin1(family.prefix);
-        // A one-letter family ("Y3", "N3") only applies when a digit or letter code follows directly.
-        if (!name.startsWith(prefix)) continue;
-        if (prefix.size() == 1 && (name.size() < 2 || name.contains(QLatin1Char('_')))) continue;
-        look.colour = QColor(family.colour);
-        look.text = textAfterPrefix(name, prefix.size());
-        look.flat = prefix == QLatin1String("N");
-        look.textColour = look.flat ? QColor(51, 51, 153) : QColor(Qt::white);
-        return look;
-    }
-    const qsizetype underscore = name.lastIndexOf(QLatin1Char('_'));
-    look.text = underscore >= 0 ? name.mid(underscore + 1) : name.right(1);
-    look.colour = QColor(kFallbackColours[qHash(name) % kFallbackColours.size()]);
-    look.textColour = Qt::white;
-    return look;
-}
-
-QPixmap BallImageCache::drawBall(const QString& name, int size, qreal devicePixelRatio) {
-    const BallLook look = ballLookOf(name);
+QPixmap BallImageCache::drawBall(const QString& name, int size, qreal devicePixelRatio,
+                                 const QString& value) {
+    const BallLook look = ballLookOf(name, value);
     QPixmap pixmap(QSize(size, size) * devicePixelRatio);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
@@ -150,15 +92,15 @@ bool BallImageCache::loadOnDemand(const QString& name) const {
     return false;
 }
 
-QPixmap BallImageCache::image(const QString& name, int size) const {
-    const QString key = name + QLatin1Char('@') + QString::number(size);
+QPixmap BallImageCache::image(const QString& name, int size, const QString& value) const {
+    const QString key = name + QLatin1Char('@') + QString::number(size) + QLatin1Char('|') + value;
     if (auto it = m_sized.constFind(key); it != m_sized.constEnd()) return *it;
     QPixmap out;
     if (m_files.contains(name) || loadOnDemand(name)) {
         out = m_files.value(name).scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     } else {
         const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-        out = drawBall(name, size, ratio);
+        out = drawBall(name, size, ratio, value);
     }
     m_sized.insert(key, out);
     return out;

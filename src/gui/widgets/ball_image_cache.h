@@ -1,25 +1,14 @@
 #pragma once
 /// The ball pictures of the grids, by file name: drawn by the program, or taken from a .bmp of that
 /// name in Qiu/ or Qiu/GuoLv/ of the home.
-#include <QColor>
 #include <QHash>
 #include <QPixmap>
 #include <QString>
 #include <filesystem>
 
+#include "gui/widgets/ball_look.h"
+
 namespace p3::gui {
-
-/// The colour and text a ball name stands for.
-struct BallLook {
-    QColor colour; ///< the body colour of the ball
-    QColor textColour;
-    QString text;      ///< what is written on the ball
-    bool flat = false; ///< an unchosen cell: a pale, flat disc rather than a shaded ball
-};
-
-/// How a ball name is drawn when no picture file overrides it ("Y3" a red ball with 3, "N3" a pale one,
-/// "BlueD_7" a blue ball with 7, "LanSe_A" a blue ball with A, "qin_d" a cyan one with d).
-BallLook ballLookOf(const QString& name);
 
 class BallImageCache {
 public:
@@ -29,14 +18,16 @@ public:
     void fill(const std::filesystem::path& home);
     void clear();
 
-    /// The picture of that name at that size (square, in device-independent pixels).
-    QPixmap image(const QString& name, int size) const;
+    /// The picture of that name at that size (square, in device-independent pixels); `value` is the
+    /// text of the cell it marks, the label of a ball whose name does not carry it.
+    QPixmap image(const QString& name, int size, const QString& value = {}) const;
     /// Whether a picture file of that name was found.
     bool hasFile(const QString& name) const;
     int fileCount() const { return static_cast<int>(m_files.size()); }
 
     /// Draws a ball as the program draws it, without looking for a file.
-    static QPixmap drawBall(const QString& name, int size, qreal devicePixelRatio = 1.0);
+    static QPixmap drawBall(const QString& name, int size, qreal devicePixelRatio = 1.0,
+                            const QString& value = {});
 
 private:
     void scanFolder(const std::filesystem::path& folder);

@@ -45,6 +45,13 @@ void FrozenHeaderTable::setModel(QAbstractItemModel* model) {
     m_header->setModel(model);
 }
 
+void FrozenHeaderTable::resizeEvent(QResizeEvent* event) {
+    QScrollBar* rows = verticalScrollBar();
+    const bool atEnd = rows->maximum() > 0 && rows->value() >= rows->maximum();
+    QTableView::resizeEvent(event);
+    if (atEnd) scrollToBottom();
+}
+
 void FrozenHeaderTable::setFrozenRows(int rows) {
     m_frozenRows = rows;
     for (int r = 0; r < rows && model() && r < model()->rowCount(); ++r)

@@ -29,6 +29,8 @@ signals:
 
 protected:
     void updateGeometries() override;
+    /// A table scrolled to its end (the newest rows) stays at its end when it grows or shrinks.
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -42,9 +42,14 @@ TEST(ChartSession, RangeChartsAndPictures) {
     EXPECT_EQ(session.currentGrid()->text(2, 0), "2021170");
     EXPECT_TRUE(session.query().cache().empty());
     EXPECT_EQ(session.query().workList().size(), 30u);
-    // A refused range changes nothing but the begin item.
+    // A refused range changes nothing: the next chart is still built over the 30 draws in force.
     EXPECT_FALSE(session.changeRange(5, 5).has_value());
     EXPECT_EQ(session.currentGrid()->rowCount(), 40);
+    EXPECT_EQ(session.statusText(), "当前统计：30期");
+    session.ShowChart("大小参数");
+    ASSERT_NE(session.currentGrid(), nullptr);
+    EXPECT_EQ(session.currentGrid()->rowCount(), 40);
+    EXPECT_EQ(session.query().workList().size(), 30u);
 }
 
 TEST(ChartSession, SourcesAndHelp) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 
@@ -66,7 +67,7 @@ TEST(DataImportDraws, MergeAddsOnlyPeriodsNotStoredYet) {
     p3::test::DataFixture f;
     const DrawList before = draws({{"2007001", "111"}, {"2007002", "222"}});
     ASSERT_TRUE(f.db.appendDraws(f.ti.kind, f.ti.id, before));
-    writeBytes(f.dir / "more.txt", "2007002 222\n2007003 333\n2007003 334\n2007004 444\n");
+    writeBytes(f.dir / "more.txt", "2007002 222\n2007003 333\n2007004 444\n");
     auto out = ImportDraws(f.db, f.ti, before, f.dir / "more.txt", ImportMode::Merge);
     ASSERT_TRUE(out) << out.error().message;
     const DrawList expected =
@@ -77,7 +78,7 @@ TEST(DataImportDraws, MergeAddsOnlyPeriodsNotStoredYet) {
     EXPECT_TRUE(f.stored(f.fu).empty());
 }
 
-TEST(DataImportDraws, UtfAndGbkFilesAndAHundredThousandLinesQuickly) {
+TEST(DataImportDraws, UtfAndGbkFilesAndAHundredThousandLines) {
     p3::test::DataFixture f;
     std::string text = "\xEF\xBB\xBF";
     for (int i = 0; i < 100000; ++i) {
@@ -85,13 +86,11 @@ TEST(DataImportDraws, UtfAndGbkFilesAndAHundredThousandLinesQuickly) {
                 std::to_string((i / 100) % 10) + "\r\n";
     }
     writeBytes(f.dir / "big.txt", text);
-    const auto start = std::chrono::steady_clock::now();
+    // Its speed is measured in bench_data; a timed assertion here would only fail on a busy machine.
     auto out = ImportDraws(f.db, f.ti, {}, f.dir / "big.txt", ImportMode::Replace);
-    const auto elapsed = std::chrono::steady_clock::now() - start;
     ASSERT_TRUE(out) << out.error().message;
     EXPECT_EQ(out->rows.size(), 100000u);
     EXPECT_EQ(out->rows.back(), (Draw{"1099999", "999"}));
-    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 1500);
     EXPECT_EQ(f.db.countDraws(f.ti.kind, f.ti.id).value(), 100000);
 }
 
@@ -116,13 +115,23 @@ TEST(DataImportDraws, RepeatedOrSignedPeriodsAndRunawayLinesAreNotStored) {
     p3::test::DataFixture f;
     const DrawList before = draws({{"1999001", "555"}});
     ASSERT_TRUE(f.db.appendDraws(f.ti.kind, f.ti.id, before));
-    // A period the file repeats would become a second row of that period: the first line wins.
-    writeBytes(f.dir / "twice.txt", "2007001 123\n2007001 456\n2007002 789\n");
-    auto out = ImportDraws(f.db, f.ti, before, f.dir / "twice.txt", ImportMode::Replace);
+    // A period the file repeats is refused by name, in either mode, and nothing is stored; even the
+    // same line twice, since the user may have meant another period.
+    writeBytes(f.dir / "twice.txt", "2007001 123\n2007002 789\n2007001 456\n2007003 000\n");
+    writeBytes(f.dir / "same.txt", "2007001 123\n2007001 123\n");
+    for (ImportMode mode : {ImportMode::Replace, ImportMode::Merge}) {
+        for (const char* file : {"twice.txt", "same.txt"}) {
+            auto out = ImportDraws(f.db, f.ti, before, f.dir / file, mode);
+            ASSERT_FALSE(out) << file;
+            EXPECT_EQ(out.error().message, "第2007001期 在文件中出现了两次, 没有导入任何数据");
+            EXPECT_EQ(f.stored(f.ti), before);
+        }
+    }
+    writeBytes(f.dir / "once.txt", "2007001 123\n2007002 789\n");
+    auto out = ImportDraws(f.db, f.ti, before, f.dir / "once.txt", ImportMode::Replace);
     ASSERT_TRUE(out) << out.error().message;
     const DrawList expected = draws({{"2007001", "123"}, {"2007002", "789"}});
     EXPECT_EQ(out->rows, expected);
-    EXPECT_EQ(out->added, 2u);
     EXPECT_EQ(f.stored(f.ti), expected);
     // A signed period is no period, and the file is refused whole.
     writeBytes(f.dir / "signed.txt", "2007003 123\n-5 456\n");
@@ -139,6 +148,34 @@ TEST(DataImportDraws, RepeatedOrSignedPeriodsAndRunawayLinesAreNotStored) {
     EXPECT_EQ(f.stored(f.ti), expected);
 }
 
+TEST(DataImportDraws, APeriodOfAnotherLengthOrBeyondAnyPeriodIsRefusedByName) {
+    p3::test::DataFixture f;
+    const DrawList before = draws({{"2026246", "982"}});
+    ASSERT_TRUE(f.db.appendDraws(f.ti.kind, f.ti.id, before));
+    // One digit too many among the stored 7-digit periods: the file is refused whole.
+    writeBytes(f.dir / "typo.txt", "2026247 123\n20262480 456\n2026249 789\n");
+    auto merged = ImportDraws(f.db, f.ti, before, f.dir / "typo.txt", ImportMode::Merge);
+    ASSERT_FALSE(merged);
+    EXPECT_EQ(merged.error().message, "第20262480期 期号位数不对: 本彩票的期号是 7 位数字");
+    EXPECT_EQ(f.stored(f.ti), before);
+    // Replacing, the file's own first period sets the length.
+    auto replaced = ImportDraws(f.db, f.ti, before, f.dir / "typo.txt", ImportMode::Replace);
+    ASSERT_FALSE(replaced);
+    EXPECT_EQ(replaced.error().message, "第20262480期 期号位数不对: 本彩票的期号是 7 位数字");
+    EXPECT_EQ(f.stored(f.ti), before);
+    // A period no lottery has (it wrapped the print title round to a negative number).
+    writeBytes(f.dir / "huge.txt", "2026247 123\n9223372036854775807 456\n");
+    auto huge = ImportDraws(f.db, f.ti, before, f.dir / "huge.txt", ImportMode::Merge);
+    ASSERT_FALSE(huge);
+    EXPECT_EQ(huge.error().message, "期号太长: 9223372036854775807 (期号最多 12 位数字)");
+    EXPECT_EQ(f.stored(f.ti), before);
+    // An empty lottery takes periods of any valid length, the same for the whole file.
+    writeBytes(f.dir / "short.txt", "26001 111\n26002 222\n");
+    auto fresh = ImportDraws(f.db, f.fu, {}, f.dir / "short.txt", ImportMode::Merge);
+    ASSERT_TRUE(fresh) << fresh.error().message;
+    EXPECT_EQ(fresh->added, 2u);
+}
+
 TEST(DataImportDraws, AFileFarBeyondAnyHistoryIsRefusedUnread) {
     p3::test::DataFixture f;
     const DrawList before = draws({{"1999001", "555"}});
@@ -149,4 +186,38 @@ TEST(DataImportDraws, AFileFarBeyondAnyHistoryIsRefusedUnread) {
     ASSERT_FALSE(out);
     EXPECT_NE(out.error().message.find("文件太大"), std::string::npos);
     EXPECT_EQ(f.stored(f.ti), before);
+}
+
+// The import tells its caller how far it has got: rising whole percents that end at 100 once every row
+// is written; a refused file gets no further than the check and writes nothing.
+TEST(DataImportDraws, ProgressRisesToTheEndAndStopsAtARefusal) {
+    p3::test::DataFixture f;
+    std::string text;
+    for (int i = 0; i < 3000; ++i)
+        text += std::to_string(2000001 + i) + " " + std::to_string(100 + i % 900) + "\n";
+    writeBytes(f.dir / "long.txt", text);
+    std::vector<int> seen;
+    const Progress progress = [&](int percent) { seen.push_back(percent); };
+    auto out = ImportDraws(f.db, f.ti, {}, f.dir / "long.txt", ImportMode::Replace, progress);
+    ASSERT_TRUE(out) << out.error().message;
+    EXPECT_EQ(f.stored(f.ti).size(), 3000u);
+    ASSERT_GE(seen.size(), 50u); // the writing of the rows moves the gauge, not only a start and an end
+    EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+    EXPECT_EQ(seen.back(), 100);
+    EXPECT_GE(seen.front(), 0);
+
+    // Merge reports too, and ends at 100 even when nothing is new.
+    seen.clear();
+    auto merged = ImportDraws(f.db, f.ti, out->rows, f.dir / "long.txt", ImportMode::Merge, progress);
+    ASSERT_TRUE(merged);
+    EXPECT_EQ(merged->added, 0u);
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back(), 100);
+
+    seen.clear();
+    writeBytes(f.dir / "bad.txt", "2007001 123\n2007002 4x6\n");
+    EXPECT_FALSE(ImportDraws(f.db, f.ti, out->rows, f.dir / "bad.txt", ImportMode::Replace, progress));
+    for (int percent : seen)
+        EXPECT_LE(percent, 10);
+    EXPECT_EQ(f.stored(f.ti).size(), 3000u);
 }

@@ -28,8 +28,14 @@ TEST(StatisticsRange, DefaultRecentChoicesAndRefusal) {
     auto refused = range.changeRange(150, 150); // a one-draw range
     ASSERT_FALSE(refused.has_value());
     EXPECT_EQ(refused.error().message, "请正常设置范围!");
-    EXPECT_EQ(range.begin(), 0u);
-    EXPECT_EQ(range.end(), 150u);
+    // The refused choice must not leak: the previous range stays in force, begin and end alike.
+    EXPECT_EQ(range.begin(), 100u);
+    EXPECT_EQ(range.end(), 200u);
+    EXPECT_EQ(range.statusText(), "当前统计：101期");
+    EXPECT_FALSE(range.changeRange(250, 120).has_value()); // begin after end
+    EXPECT_FALSE(range.changeRange(10, 300).has_value());  // end past the last draw
+    EXPECT_EQ(range.begin(), 100u);
+    EXPECT_EQ(range.end(), 200u);
     StatisticsRange one(1);
     EXPECT_FALSE(one.chooseRecent("全部期数").has_value());
 }

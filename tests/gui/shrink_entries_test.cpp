@@ -1,0 +1,113 @@
+// Entries made in the shrink workspace's small dialogs: a series the track table does not provide is
+// refused where it is chosen, not later at every intersection.
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <QTableWidget>
+
+#include "gui/app/scripted_prompter.h"
+#include "gui/shrink/ball_grid.h"
+#include "gui/shrink/intersection_name_dialog.h"
+#include "gui/shrink/shrink_window.h"
+#include "gui_fixture.h"
+
+using p3::gui::IntersectionNameDialog;
+
+class ShrinkEntriesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void seriesAboveSixRefusedWhereChosen() {
+        p3::gui::ScriptedPrompter prompter;
+        IntersectionNameDialog dialog(prompter);
+        dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："), QStringLiteral("交集1"), 0,
+                       true, 12);
+        dialog.show();
+        auto* series = dialog.findChild<QComboBox*>(QStringLiteral("Jiao_Ji_LeiBie"));
+        auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("Tou_Zhu_Btn"));
+        QVERIFY(series && ok);
+        QCOMPARE(series->count(), 19);
+        for (int k : {7, 12, 18}) {
+            series->setCurrentIndex(k);
+            ok->click();
+            QCOMPARE(prompter.lastMessage(), QStringLiteral("星轨参数只支持 星轨1..星轨6"));
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+            QVERIFY(dialog.name().isEmpty());
+        }
+        prompter.clear();
+        series->setCurrentIndex(6);
+        ok->click();
+        QVERIFY(prompter.messages().isEmpty());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.series(), 6);
+        QCOMPARE(dialog.name(), QStringLiteral("交集1"));
+
+        // The staging dialog asks no series and refuses nothing for it.
+        dialog.prepare(QStringLiteral("转入暂存区"), QStringLiteral("名称"), QStringLiteral("暂存1"), -1,
+                       false, 3);
+        dialog.show();
+        ok->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    // The name box of 转入暂存区 and 大底交集 shows a longer name whole.
+    void nameBoxIsWideEnough() {
+        p3::gui::ScriptedPrompter prompter;
+        IntersectionNameDialog dialog(prompter);
+        dialog.prepare(QStringLiteral("转入暂存区"), QStringLiteral("名称"), QStringLiteral("奖号大底12"), -1,
+                       false, 3);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* box = dialog.findChild<QComboBox*>(QStringLiteral("Jiao_Ji_Name"));
+        QVERIFY(box->width() >
+                box->fontMetrics().horizontalAdvance(QStringLiteral("奖号大底12 星轨3 第二轮")));
+    }
+
+    // A digit preset is a command: the box reads "选号" again after it, so the same preset can be chosen
+    // again (反选 twice gives the digits back).
+    void digitPresetBoxesReadAsCommands() {
+        p3::test::GuiHome home;
+        p3::gui::MainWindow& w = home.start();
+        p3::gui::ShrinkWindow shrink(w);
+        auto* box = shrink.findChild<QComboBox*>(QStringLiteral("Bai_Box_Style"));
+        auto* grid = shrink.findChild<p3::gui::BallGrid*>(QStringLiteral("Grid_B"));
+        QVERIFY(box && grid);
+        const int odd = box->findText(QStringLiteral("奇数"));
+        const int invert = box->findText(QStringLiteral("反选"));
+        box->setCurrentIndex(odd);
+        emit box->activated(odd);
+        QCOMPARE(grid->chosenValues(), (std::vector<int>{1, 3, 5, 7, 9}));
+        QCOMPARE(box->currentText(), QStringLiteral("选号"));
+        box->setCurrentIndex(invert);
+        emit box->activated(invert);
+        QCOMPARE(grid->chosenValues(), (std::vector<int>{0, 2, 4, 6, 8}));
+        QCOMPARE(box->currentText(), QStringLiteral("选号"));
+        box->setCurrentIndex(invert);
+        emit box->activated(invert);
+        QCOMPARE(grid->chosenValues(), (std::vector<int>{1, 3, 5, 7, 9}));
+    }
+
+    // Each condition row says in words what it holds; the stored line stays exactly as it was.
+    void conditionRowsSayWhatTheyHold() {
+        p3::test::GuiHome home;
+        p3::gui::MainWindow& w = home.start();
+        p3::gui::ShrinkWindow shrink(w);
+        p3::core::ConditionLine line;
+        line.keyword = "定位复式";
+        line.counts = "1|0|无设置";
+        line.content = "按位复式~1^0123/456/789^23~1~0&";
+        shrink.setConditions({line});
+        auto* list = shrink.findChild<QTableWidget*>(QStringLiteral("ListView_Tj"));
+        QVERIFY(list);
+        const QString tip = list->item(0, 2)->toolTip();
+        QVERIFY(
+            tip.contains(QStringLiteral("按位复式：百位 0123 十位 456 个位 789，中出位置数 2、3（保留）")));
+        QVERIFY(tip.endsWith(QStringLiteral("按位复式~1^0123/456/789^23~1~0&")));
+        QCOMPARE(list->item(0, 0)->toolTip(), tip);
+        QCOMPARE(shrink.conditions().front(), line);
+    }
+};
+
+QTEST_MAIN(ShrinkEntriesTest)
+#include "shrink_entries_test.moc"
