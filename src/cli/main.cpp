@@ -3,12 +3,14 @@
 #include <iostream>
 
 #include "cli/cli_common.h"
+#include "core/common/version.h"
 
 int main(int argc, char** argv) {
     using namespace p3::cli;
     CLI::App app{"pick3 — the pick3bench engines on the command line"};
     app.require_subcommand(1);
     app.fallthrough();
+    app.set_version_flag("--version", "pick3 " + std::string(p3::core::kProgramVersion));
     GlobalOptions global;
     app.add_option("--home", global.home, "home folder (default: $PICK3_HOME or ~/.local/share/pick3bench)");
     app.footer("Every command makes the home from the template when it is missing.\n"
@@ -60,6 +62,8 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         app.exit(e);

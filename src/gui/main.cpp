@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <csignal>
 
+#include "core/common/version.h"
 #include "core/io/app_path.h"
 #include "gui/app/hint_style.h"
 #include "gui/app/login_pic.h"
@@ -28,6 +29,8 @@ extern "C" void requestStop(int) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pick3bench"));
+    QApplication::setApplicationVersion(QString::fromUtf8(p3::core::kProgramVersion.data(),
+                                                          static_cast<qsizetype>(p3::core::kProgramVersion.size())));
     // The application takes ownership of the style.
     QApplication::setStyle(new p3::gui::HintStyle);
     // Qt's own dialogs speak the workbench's language.
@@ -36,6 +39,7 @@ int main(int argc, char* argv[]) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("星轨 workbench for three-digit lotteries"));
     parser.addHelpOption();
+    parser.addVersionOption();
     QCommandLineOption homeOption(QStringLiteral("home"), QStringLiteral("The home folder to use."),
                                   QStringLiteral("DIR"));
     parser.addOption(homeOption);

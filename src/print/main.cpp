@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "core/common/version.h"
 #include "core/io/app_path.h"
 #include "core/tools/print_layout.h"
 #include "print_document.h"
@@ -30,12 +31,18 @@ bool hasDisplay() {
     return false;
 }
 
+QString programVersion() {
+    return QString::fromUtf8(p3::core::kProgramVersion.data(),
+                             static_cast<qsizetype>(p3::core::kProgramVersion.size()));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8("数据打印: prints print_data.txt of the home"));
     const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption homeOption(
         "home", "home folder (default: $PICK3_HOME or ~/.local/share/pick3bench)", "DIR");
     const QCommandLineOption pdfOption("pdf", "write a PDF instead of printing", "FILE");
@@ -45,11 +52,13 @@ int main(int argc, char** argv) {
         // The arguments are read before any window exists: --help, a wrong option and --pdf need no display.
         QCoreApplication plain(argc, argv);
         QCoreApplication::setApplicationName("pick3-print");
+        QCoreApplication::setApplicationVersion(programVersion());
         if (!parser.parse(QCoreApplication::arguments())) {
             std::fprintf(stderr, "%s\n", parser.errorText().toUtf8().constData());
             return 2;
         }
         if (parser.isSet(helpOption)) parser.showHelp(0);
+        if (parser.isSet(versionOption)) parser.showVersion();
     }
     const bool interactive = !parser.isSet(pdfOption);
     if (!hasDisplay()) {

@@ -19,6 +19,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "core/common/version.h"
 #include "core/net/version_check.h"
 #include "core/shrink/condition_file.h"
 #include "core/store/load_lottery.h"
@@ -214,10 +215,18 @@ void MainWindow::buildCommands() {
     helpFile->setShortcut(QKeySequence::HelpContents);
     helpFile->setShortcutContext(Qt::ApplicationShortcut);
     connect(helpFile, &QAction::triggered, this, [this] { showHelp(); });
+    QAction* about = help->addAction(QStringLiteral("关于"));
+    about->setObjectName(QStringLiteral("N_About"));
+    connect(about, &QAction::triggered, this, [this] { m_prompter.information(this, aboutText(), QStringLiteral("关于")); });
 
     m_fullScreenAction = new QAction(QStringLiteral("全屏显示"), this);
     m_fullScreenAction->setObjectName(QStringLiteral("N17"));
     connect(m_fullScreenAction, &QAction::triggered, this, [this] { ShowFullScreen(m_grid); });
+}
+
+QString MainWindow::aboutText() {
+    return QStringLiteral("pick3bench 星轨缩水工作台\n版本 %1\n\n三位数彩票的开奖历史、星轨表、走势图、遗漏统计与缩水。")
+        .arg(QString::fromUtf8(core::kProgramVersion.data(), static_cast<qsizetype>(core::kProgramVersion.size())));
 }
 
 int MainWindow::digitCount() const {

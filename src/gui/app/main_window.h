@@ -88,6 +88,8 @@ public:
     const core::PredictionRow& predictionRow() const { return m_prediction; }
     BallImageCache& balls() { return m_balls; }
     Prompter& prompter() { return m_prompter; }
+    /// The about box's text: the program and its version.
+    static QString aboutText();
     /// The digit count the grid uses: the lottery's, or 3 when it has none.
     int digitCount() const;
     /// The current lottery as a row of the lottery table; nothing when no lottery of that name exists.
