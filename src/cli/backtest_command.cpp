@@ -31,7 +31,7 @@ std::string joinRows(const std::vector<int>& rows) {
 
 void runBacktest(const GlobalOptions& global, const BacktestOptions& o) {
     const auto tolerance = parseTotalTolerance(o.totalTolerance);
-    const auto list = take(core::readConditionFile(o.conditions));
+    const auto list = readUsableConditions(o.conditions);
     const ShrinkHistory h = loadShrinkHistory(global, o.history);
     const auto report = take(core::Backtest(list, h.history.draws, h.table, o.last, tolerance));
     warnUnknownRows(report.unknownRows);
@@ -58,7 +58,7 @@ void registerBacktestCommand(CLI::App& app, const GlobalOptions& global) {
         "Prints three TSV blocks, each with a header line: one row per period (failed_lines = the used\n"
         "lines the real draw does not pass), the totals, and one row per used line.");
     cmd->add_option("--conditions", o->conditions, "condition file (*.ag)")->required();
-    cmd->add_option("--last", o->last, "number of periods (default 100)")->check(CLI::Range(1, 1000000));
+    cmd->add_option("--last", o->last, "number of periods (default 100)")->check(integerIn(1, 1000000));
     cmd->add_option("--total-tolerance", o->totalTolerance, "total tolerance BEG-END (0..100 each)");
     addHistoryOptions(cmd, o->history);
     cmd->callback([&global, o] { runBacktest(global, *o); });

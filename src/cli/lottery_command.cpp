@@ -13,8 +13,8 @@ void registerLotteryCommand(CLI::App& app, const GlobalOptions& global) {
         auto db = openDatabase(global);
         for (const auto& lottery : take(db.listLotteries())) {
             auto count = take(db.countDraws(lottery.kind, lottery.id));
-            printRecord({lottery.name, lottery.kind, std::to_string(lottery.id), std::to_string(lottery.digitCount),
-                         std::to_string(count)});
+            printRecord({lottery.name, lottery.kind, std::to_string(lottery.id),
+                         std::to_string(lottery.digitCount), std::to_string(count)});
         }
     });
 
@@ -28,7 +28,7 @@ void registerLotteryCommand(CLI::App& app, const GlobalOptions& global) {
     add->footer("example: pick3 lottery add 体彩排列4 --kind 体彩 --digits 4");
     add->add_option("NAME", o->name)->required();
     add->add_option("--kind", o->kind, "福彩 or 体彩")->required();
-    add->add_option("--digits", o->digits, "digit count 3..5 (default 3)");
+    add->add_option("--digits", o->digits, "digit count 3..5 (default 3)")->check(integerIn(3, 5));
     add->callback([&global, o] {
         auto db = openDatabase(global);
         auto added = take(core::addLotteryType(db, o->name, o->kind, o->digits));

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/cli_common.h"
+#include "core/io/app_path.h"
 
 int main(int argc, char** argv) {
     using namespace p3::cli;
@@ -10,7 +11,13 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     app.fallthrough();
     GlobalOptions global;
-    app.add_option("--home", global.home, "home folder (default: $PICK3_HOME or ~/.local/share/pick3bench)");
+    // An empty --home would quietly fall back to the user's real data folder.
+    app.add_option("--home", global.home, "home folder (default: $PICK3_HOME or ~/.local/share/pick3bench)")
+        ->check(CLI::Validator(
+            [](std::string& dir) -> std::string {
+                return dir.empty() ? std::string(p3::core::kEmptyHomeMessage) : "";
+            },
+            "DIR"));
     app.footer("Every command makes the home from the template when it is missing.\n"
                "Examples:\n"
                "  pick3 lottery list\n"

@@ -41,13 +41,24 @@ int main(int argc, char* argv[]) {
                                    QStringLiteral("SOURCE:CHART"));
     parser.addOption(chartOption);
     QCommandLineOption openOption(QStringLiteral("open"),
-                                  QStringLiteral("A window to open after start-up: shrink, shrink:PAGE (0..3), editor:KIND (1..25), sets or betplan."),
+                                  QStringLiteral("A window to open after start-up: shrink, shrink:PAGE "
+                                                 "(0..3), editor:KIND (1..25), sets or betplan."),
                                   QStringLiteral("WINDOW"));
     parser.addOption(openOption);
     parser.process(app);
 
     std::optional<std::filesystem::path> cliHome;
-    if (parser.isSet(homeOption)) cliHome = std::filesystem::path(parser.value(homeOption).toStdString());
+    if (parser.isSet(homeOption)) {
+        // An empty name would quietly fall back to the user's real data folder.
+        if (parser.value(homeOption).isEmpty()) {
+            p3::gui::QtPrompter refusal;
+            static_cast<p3::gui::Prompter&>(refusal).information(
+                nullptr, QString::fromUtf8(p3::core::kEmptyHomeMessage.data(),
+                                           static_cast<qsizetype>(p3::core::kEmptyHomeMessage.size())));
+            return 2;
+        }
+        cliHome = std::filesystem::path(parser.value(homeOption).toStdString());
+    }
     const std::filesystem::path home = p3::core::resolveHome(cliHome);
     p3::gui::QtPrompter prompter;
     if (auto ready = p3::core::ensureHome(home, p3::core::findTemplateDir()); !ready) {

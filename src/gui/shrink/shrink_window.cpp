@@ -155,9 +155,8 @@ QWidget* ShrinkWindow::buildPickArea() {
         combo->addItem(QStringLiteral("选号"));
         for (const auto& preset : core::digitPresets())
             combo->addItem(q(preset.name));
-        connect(combo, &QComboBox::activated, this, [this, p, combo](int index) {
-            applyPreset(static_cast<int>(p), combo->itemText(index));
-        });
+        connect(combo, &QComboBox::activated, this,
+                [this, p, combo](int index) { applyPreset(static_cast<int>(p), combo->itemText(index)); });
         m_presets[p] = combo;
         row->addStretch();
         row->addWidget(combo);
@@ -283,15 +282,15 @@ QWidget* ShrinkWindow::buildConditionPage() {
     m_conditionsView->horizontalHeader()->setSectionResizeMode(ColCounts, QHeaderView::Stretch);
     m_conditionsView->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_conditionsView, &QTableWidget::cellClicked, this, &ShrinkWindow::conditionCellClicked);
-    connect(m_conditionsView, &QTableWidget::cellDoubleClicked, this,
-            [this](int, int column) {
-                if (!isFlagColumn(column)) modifyCurrentCondition();
-            });
+    connect(m_conditionsView, &QTableWidget::cellDoubleClicked, this, [this](int, int column) {
+        if (!isFlagColumn(column)) modifyCurrentCondition();
+    });
     layout->addWidget(m_conditionsView, 1);
 
     m_conditionMenu = new QMenu(this);
     m_conditionMenu->setObjectName(QStringLiteral("ListView_Tj_PopupMenu"));
-    const auto bulk = [this](const char* caption, const char* name, core::FlagColumn column, const char* value) {
+    const auto bulk = [this](const char* caption, const char* name, core::FlagColumn column,
+                             const char* value) {
         QAction* a = m_conditionMenu->addAction(QString::fromUtf8(caption));
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, [this, column, value] {
@@ -329,8 +328,9 @@ QWidget* ShrinkWindow::buildConditionPage() {
     QAction* open = m_conditionMenu->addAction(QStringLiteral("导入已存方案"));
     open->setObjectName(QStringLiteral("N26"));
     connect(open, &QAction::triggered, this, &ShrinkWindow::openConditionFile);
-    connect(m_conditionsView, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { m_conditionMenu->popup(m_conditionsView->viewport()->mapToGlobal(at)); });
+    connect(m_conditionsView, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        m_conditionMenu->popup(m_conditionsView->viewport()->mapToGlobal(at));
+    });
 
     auto* bottom = new QHBoxLayout;
     auto* command = new QToolButton(page);
@@ -418,7 +418,8 @@ void ShrinkWindow::openKindEditor(core::ConditionKind kind) {
 void ShrinkWindow::modifyCurrentCondition() {
     const int row = m_conditionsView->currentRow();
     if (row < 0 || row >= static_cast<int>(m_lines.size())) return;
-    const core::KindSpec* spec = core::kindSpec(core::KindOfKeyword(m_lines[static_cast<std::size_t>(row)].keyword));
+    const core::KindSpec* spec =
+        core::kindSpec(core::KindOfKeyword(m_lines[static_cast<std::size_t>(row)].keyword));
     if (!spec) return;
     auto line = editor(static_cast<int>(spec->editor)).modifyLine(row, m_lines);
     if (!line) return;
@@ -441,7 +442,8 @@ void ShrinkWindow::Guo_Lv_BtnClick() {
         QStringList rows;
         for (int row : result->unknownRows)
             rows << QString::number(row);
-        m_prompter.information(this, QStringLiteral("条件序号 %1 的条件名无法识别，未参与过滤").arg(rows.join(' ')));
+        m_prompter.information(
+            this, QStringLiteral("条件序号 %1 的条件名无法识别，未参与过滤").arg(rows.join(' ')));
     }
 }
 
@@ -455,14 +457,17 @@ void ShrinkWindow::saveConditionFile() {
 }
 
 void ShrinkWindow::openConditionFile() {
-    const QString chosen = m_prompter.openFileName(this, QStringLiteral("导入已存方案"), QStringLiteral("*.ag"));
+    const QString chosen =
+        m_prompter.openFileName(this, QStringLiteral("导入已存方案"), QStringLiteral("*.ag"));
     if (chosen.isEmpty()) return;
-    auto read = core::readConditionFile(std::filesystem::path(s(chosen)));
+    auto read = core::readConditionFileChecked(std::filesystem::path(s(chosen)));
     if (!read) {
         m_prompter.information(this, q(read.error().message));
         return;
     }
-    setConditions(std::move(*read));
+    setConditions(std::move(read->lines));
+    // The rows it cannot use stay in the list, unused by the filter and saved back as they were.
+    if (!read->issues.empty()) m_prompter.information(this, q(core::conditionIssuesText(read->issues)));
 }
 
 // ---- Step three ----
@@ -498,8 +503,10 @@ QWidget* ShrinkWindow::buildBetArea() {
         void (ShrinkWindow::*slot)();
     };
     const Command commands[] = {
-        {"Tou_zhu_Cmd_D0", "加入交集区", "将当前的投注结果加入交集列表区", &ShrinkWindow::addBetListToIntersection},
-        {"bsSkinSpeedButton1", "生成开奖号码", "将星轨条件过滤的结果生成开奖号码", &ShrinkWindow::showTrackConverter},
+        {"Tou_zhu_Cmd_D0", "加入交集区", "将当前的投注结果加入交集列表区",
+         &ShrinkWindow::addBetListToIntersection},
+        {"bsSkinSpeedButton1", "生成开奖号码", "将星轨条件过滤的结果生成开奖号码",
+         &ShrinkWindow::showTrackConverter},
         {"Tou_zhu_Cmd_01", "另存为", "", &ShrinkWindow::saveBetList},
         {"Tou_zhu_Cmd_02", "打开", "", &ShrinkWindow::openBetList},
         {"Tou_zhu_Cmd_05", "清空", "", nullptr},
@@ -511,9 +518,12 @@ QWidget* ShrinkWindow::buildBetArea() {
         auto* button = new QPushButton(QString::fromUtf8(c.caption), box);
         button->setObjectName(QString::fromLatin1(c.name));
         if (*c.hint) button->setToolTip(QString::fromUtf8(c.hint));
-        if (c.slot) connect(button, &QPushButton::clicked, this, c.slot);
-        else if (index == 4) connect(button, &QPushButton::clicked, this, [this] { setBetList({}); });
-        else connect(button, &QPushButton::clicked, this, [this] { printNumbers(m_bets); });
+        if (c.slot)
+            connect(button, &QPushButton::clicked, this, c.slot);
+        else if (index == 4)
+            connect(button, &QPushButton::clicked, this, [this] { setBetList({}); });
+        else
+            connect(button, &QPushButton::clicked, this, [this] { printNumbers(m_bets); });
         grid->addWidget(button, index / 2, index % 2);
         ++index;
     }
@@ -543,7 +553,8 @@ QString ShrinkWindow::countLabel() const {
 }
 
 void ShrinkWindow::saveBetList() {
-    const QString chosen = m_prompter.saveFileName(this, QStringLiteral("另存为"), QStringLiteral("*.txt|*.txt"));
+    const QString chosen =
+        m_prompter.saveFileName(this, QStringLiteral("另存为"), QStringLiteral("*.txt|*.txt"));
     if (chosen.isEmpty()) return;
     const auto file = core::numberFileName(std::filesystem::path(s(chosen)));
     if (auto written = core::writeNumberTextFile(file, core::formatBetListText(m_bets)); !written)
@@ -551,7 +562,8 @@ void ShrinkWindow::saveBetList() {
 }
 
 void ShrinkWindow::openBetList() {
-    const QString chosen = m_prompter.openFileName(this, QStringLiteral("打开"), QStringLiteral("*.txt|*.txt"));
+    const QString chosen =
+        m_prompter.openFileName(this, QStringLiteral("打开"), QStringLiteral("*.txt|*.txt"));
     if (chosen.isEmpty()) return;
     auto read = core::readNumberTextFile(std::filesystem::path(s(chosen)));
     if (!read) {
