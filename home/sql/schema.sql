@@ -14,14 +14,16 @@ CREATE TABLE IF NOT EXISTS FuCai_Table (
     Cp_Hm      TEXT    NOT NULL,
     Cp_only_ID INTEGER NOT NULL
 );
-CREATE INDEX IF NOT EXISTS FuCai_Table_lottery ON FuCai_Table (Cp_only_ID, Cp_QHao);
+-- A period is stored at most once per lottery.
+CREATE UNIQUE INDEX IF NOT EXISTS FuCai_Table_period ON FuCai_Table (Cp_only_ID, Cp_QHao);
 
 CREATE TABLE IF NOT EXISTS TiCai_Table (
     Cp_QHao    INTEGER NOT NULL CHECK (typeof(Cp_QHao) = 'integer'),
     Cp_Hm      TEXT    NOT NULL,
     Cp_only_ID INTEGER NOT NULL
 );
-CREATE INDEX IF NOT EXISTS TiCai_Table_lottery ON TiCai_Table (Cp_only_ID, Cp_QHao);
+-- A period is stored at most once per lottery.
+CREATE UNIQUE INDEX IF NOT EXISTS TiCai_Table_period ON TiCai_Table (Cp_only_ID, Cp_QHao);
 
 CREATE TABLE IF NOT EXISTS Delault_Table (
     Public_Hm TEXT NOT NULL

@@ -21,7 +21,10 @@ std::filesystem::path homeFolder(const GlobalOptions& global) {
 }
 
 core::DrawDatabase openDatabase(const GlobalOptions& global) {
-    return take(core::DrawDatabase::open(homeFolder(global) / "Data" / "MDB.sqlite"));
+    auto db = take(core::DrawDatabase::open(homeFolder(global) / "Data" / "MDB.sqlite"));
+    // A repair made on opening is told once, on stderr so that the command's output stays clean.
+    if (!db.repairNotice().empty()) std::fprintf(stderr, "%s\n", db.repairNotice().c_str());
+    return db;
 }
 
 namespace {

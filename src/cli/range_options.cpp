@@ -16,6 +16,9 @@ void addRangeOptions(CLI::App* command, RangeOptions& options) {
 }
 
 core::StatisticsRange chooseRange(const core::DrawList& draws, const RangeOptions& options) {
+    // A period option is checked as a period before anything is looked up with it.
+    if (options.from) take(core::checkPeriodText(*options.from));
+    if (options.to) take(core::checkPeriodText(*options.to));
     if (draws.empty()) throw CommandError{"没有开奖数据"};
     core::StatisticsRange range(draws.size());
     if (options.last) take(range.chooseLast(*options.last));

@@ -28,9 +28,14 @@ Status checkDrawEntry(std::string_view period, std::string_view digits, int digi
         return fail(std::string(draw_messages::kWrongDigitCount));
     if (!allDecimal(digits)) return fail(std::string(draw_messages::kDigitsNotDecimal));
     // Only plain digits: a sign or a blank would make a period that reads back as another text.
-    if (!allDecimal(period) || !parsePeriod(period))
-        return fail(std::string(draw_messages::kPeriodNotNumber));
-    return {};
+    if (!allDecimal(period)) return fail(std::string(draw_messages::kPeriodNotNumber));
+    return checkPeriodText(period); // digits only, but no longer than a period can be
+}
+
+Status checkPeriodFits(DrawDatabase& db, const LotteryInfo& lottery, std::string_view period) {
+    auto lengths = db.periodLengths(lottery.kind, lottery.id);
+    if (!lengths) return std::unexpected(lengths.error());
+    return checkPeriodLength(period, lengths->shortest, lengths->longest);
 }
 
 std::string duplicatePeriodMessage(std::string_view period) {
@@ -56,10 +61,14 @@ Result<bool> periodStored(DrawDatabase& db, const LotteryInfo& lottery, std::str
 Status storeNewDraw(DrawDatabase& db, const LotteryInfo& lottery, std::string_view period,
                     std::string_view digits) {
     if (auto ok = checkDrawEntry(period, digits, lottery.digitCount); !ok) return ok;
-    auto stored = periodStored(db, lottery, period);
-    if (!stored) return std::unexpected(stored.error());
-    if (*stored) return fail(duplicatePeriodMessage(period));
-    return db.insertDraw(lottery.kind, lottery.id, period, digits);
+    // Checked and stored in one write transaction: nothing can store the period in between.
+    return db.writeTransaction([&]() -> Status {
+        auto stored = periodStored(db, lottery, period);
+        if (!stored) return std::unexpected(stored.error());
+        if (*stored) return fail(duplicatePeriodMessage(period));
+        if (auto ok = checkPeriodFits(db, lottery, period); !ok) return ok;
+        return db.insertDraw(lottery.kind, lottery.id, period, digits);
+    });
 }
 
 DrawEditor::DrawEditor(DrawDatabase& db, LotteryInfo lottery, DrawList rows)

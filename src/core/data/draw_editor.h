@@ -23,8 +23,11 @@ inline constexpr std::string_view kPeriodNotNumber = "期号只能由数字组�
 } // namespace draw_messages
 
 /// The editor's checks on its two fields, in order: both filled, the digit count of the lottery,
-/// decimal digits, a decimal period.
+/// decimal digits, a decimal period of at most kMaxPeriodDigits digits.
 [[nodiscard]] Status checkDrawEntry(std::string_view period, std::string_view digits, int digitCount);
+
+/// Checks that a period has as many digits as the lottery's stored periods (any length when it has none).
+[[nodiscard]] Status checkPeriodFits(DrawDatabase& db, const LotteryInfo& lottery, std::string_view period);
 
 /// "第" + period + "期 已经存在!": the refusal of a period the lottery already holds.
 std::string duplicatePeriodMessage(std::string_view period);
@@ -33,7 +36,8 @@ std::string duplicatePeriodMessage(std::string_view period);
 [[nodiscard]] Result<bool> periodStored(DrawDatabase& db, const LotteryInfo& lottery,
                                         std::string_view period);
 
-/// Checks and stores one new draw (the editor's "新增" and "插入一期", and the main window's direct add).
+/// Checks and stores one new draw (the editor's "新增" and "插入一期", and the main window's direct add):
+/// the entry, a period not stored yet and of the lottery's period length, in one write transaction.
 [[nodiscard]] Status storeNewDraw(DrawDatabase& db, const LotteryInfo& lottery, std::string_view period,
                                   std::string_view digits);
 

@@ -42,39 +42,60 @@ Result<ImportOutcome> importDrawText(DrawDatabase& db, const LotteryInfo& lotter
         if (!allDigits(d.period)) return std::unexpected(shortened(Error{"期号必须是数字: " + d.period}));
     if (parsed.error) return std::unexpected(shortened(*parsed.error));
 
+    // A period the file gives twice is a fault of the file: which of the two lines is the draw is
+    // for the user to say, so nothing is stored.
+    std::unordered_set<std::int64_t> inFile;
+    inFile.reserve(parsed.draws.size());
+    for (const Draw& d : parsed.draws)
+        if (!inFile.insert(*parsePeriod(d.period)).second)
+            return std::unexpected(
+                shortened(Error{"第" + d.period + "期 在文件中出现了两次, 没有导入任何数据"}));
+
     ImportOutcome out;
     if (mode == ImportMode::Replace) {
         // An empty file would silently wipe the history; that is never what an import means.
         if (parsed.draws.empty()) return fail("文件中没有开奖数据!");
-        // A period the file repeats would become a second row of that period: its first line wins.
-        std::unordered_set<std::int64_t> seen;
-        DrawList unique;
-        unique.reserve(parsed.draws.size());
-        for (Draw& d : parsed.draws)
-            if (seen.insert(*parsePeriod(d.period)).second) unique.push_back(std::move(d));
-        if (auto ok = db.replaceDraws(lottery.kind, lottery.id, unique); !ok)
+        // The file becomes the whole history: its periods agree with its first one.
+        const std::size_t n = periodDigitCount(*parsePeriod(parsed.draws.front().period));
+        for (const Draw& d : parsed.draws)
+            if (auto ok = checkPeriodLength(d.period, n, n); !ok)
+                return std::unexpected(shortened(ok.error()));
+        if (auto ok = db.replaceDraws(lottery.kind, lottery.id, parsed.draws); !ok)
             return std::unexpected(ok.error());
-        out.added = unique.size();
-        out.rows = std::move(unique);
+        out.added = parsed.draws.size();
+        out.rows = std::move(parsed.draws);
         return out;
     }
 
-    // Merging what is stored already would only make a second row of the same period.
-    auto stored = db.loadDraws(lottery.kind, lottery.id);
-    if (!stored) return std::unexpected(stored.error());
-    std::unordered_set<std::int64_t> seen;
-    for (const Draw& d : *stored)
-        if (auto value = parsePeriod(d.period)) seen.insert(*value);
+    // The check of what is stored and the insert are one write transaction, so that a second import
+    // or an update running at the same time cannot store the same period in between.
     DrawList fresh;
-    for (Draw& d : parsed.draws) {
-        if (seen.insert(*parsePeriod(d.period)).second) fresh.push_back(std::move(d));
-    }
-    if (!fresh.empty()) {
-        if (auto ok = db.appendDraws(lottery.kind, lottery.id, fresh); !ok)
-            return std::unexpected(ok.error());
-    }
+    DrawList before = current;
+    auto merged = db.writeTransaction([&]() -> Status {
+        auto stored = db.loadDraws(lottery.kind, lottery.id);
+        if (!stored) return std::unexpected(stored.error());
+        // Another program may have stored draws since the history was shown: show what is stored.
+        if (*stored != current) before = *stored;
+        std::unordered_set<std::int64_t> seen;
+        for (const Draw& d : *stored)
+            if (auto value = parsePeriod(d.period)) seen.insert(*value);
+        auto lengths = db.periodLengths(lottery.kind, lottery.id);
+        if (!lengths) return std::unexpected(lengths.error());
+        if (lengths->shortest == 0 && !parsed.draws.empty()) {
+            const std::size_t n = periodDigitCount(*parsePeriod(parsed.draws.front().period));
+            *lengths = {n, n};
+        }
+        for (const Draw& d : parsed.draws)
+            if (auto ok = checkPeriodLength(d.period, lengths->shortest, lengths->longest); !ok)
+                return std::unexpected(shortened(ok.error()));
+        for (Draw& d : parsed.draws)
+            if (!seen.contains(*parsePeriod(d.period))) fresh.push_back(std::move(d));
+        if (fresh.empty()) return {};
+        return db.appendDraws(lottery.kind, lottery.id, fresh);
+    });
+    if (!merged) return std::unexpected(merged.error());
     out.added = fresh.size();
-    out.rows = current;
+    out.rows = std::move(before);
     out.rows.insert(out.rows.end(), fresh.begin(), fresh.end());
     return out;
 }

@@ -39,7 +39,9 @@ DrawTextParse parseDrawText(std::string_view text, int digitCount) {
             break;
         }
         if (!parsePeriod(period)) {
-            out.error = Error{"期号必须是数字: " + period};
+            // A period of digits that no number holds is too long to be one, and says so.
+            auto checked = checkPeriodText(period);
+            out.error = checked ? Error{"期号必须是数字: " + period} : checked.error();
             break;
         }
         out.draws.push_back({std::move(period), std::move(digits)});

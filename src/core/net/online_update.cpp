@@ -91,14 +91,11 @@ AutoUpdateResult runAutoUpdate(const AutoUpdateRequest& request) {
 
     auto db = DrawDatabase::open(request.databaseFile);
     if (!db) return result;
-    // What was stored while the download ran (a second update, a hand entry) is not stored twice.
-    DrawList toStore;
-    for (Draw& d : fresh) {
-        auto stored = periodStored(*db, request.lottery, d.period);
-        if (stored && !*stored) toStore.push_back(std::move(d));
-    }
-    if (toStore.empty() || !db->appendDraws(request.lottery.kind, request.lottery.id, toStore)) return result;
-    result.added = std::move(toStore);
+    // What was stored while the download ran (a second update, a hand entry) is not stored twice:
+    // the store itself keeps only what is newer than its last period, inside its write transaction.
+    auto stored = db->storeNewerDraws(request.lottery, fresh);
+    if (!stored) return result;
+    result.added = std::move(stored->added);
     return result;
 }
 
@@ -128,11 +125,20 @@ Result<OnDemandOutcome> updateOnDemand(DrawDatabase& db, const LotteryInfo& lott
     const std::string selected = joinLines(fresh);
     if (auto ok = writeTextFileGbk(home / kDownloadFileName, selected); !ok)
         return std::unexpected(ok.error());
-    // The lines are merged as written, not read back: an automatic update running meanwhile may
+    // The lines are stored as written, not read back: an automatic update running meanwhile may
     // already have put its own download in the file's place.
-    auto imported = importDrawText(db, lottery, current, selected, ImportMode::Merge);
-    if (!imported) return std::unexpected(imported.error());
-    return OnDemandOutcome{std::move(*imported), std::string(update_messages::kUpdated)};
+    DrawTextParse parsed = parseDrawText(selected, lottery.digitCount);
+    if (parsed.error) return std::unexpected(*parsed.error);
+    auto stored = db.storeNewerDraws(lottery, parsed.draws);
+    if (!stored) return std::unexpected(stored.error());
+    OnDemandOutcome out{{current, stored->count()}, std::string(update_messages::kUpdated)};
+    if (stored->count() > 0) {
+        // Another program may have stored draws meanwhile: the grid shows what the database holds.
+        auto rows = db.loadDraws(lottery.kind, lottery.id);
+        if (!rows) return std::unexpected(rows.error());
+        out.import.rows = std::move(*rows);
+    }
+    return out;
 }
 
 } // namespace p3::core

@@ -61,8 +61,11 @@ std::vector<std::string> buildPrintLines(const std::vector<std::string>& numbers
 }
 
 std::string proposedPrintTitle(std::string_view lotteryName, std::string_view newestPeriod) {
-    return std::string(lotteryName) + " 第" + std::to_string(parsePeriod(newestPeriod).value_or(0) + 1) +
-           " 期投注结果";
+    // A period that is no period (an old database may hold one of any size) proposes no number
+    // rather than one that wrapped around.
+    const auto newest = parsePeriod(newestPeriod);
+    if (!newest && !newestPeriod.empty()) return std::string(lotteryName) + " 期投注结果";
+    return std::string(lotteryName) + " 第" + std::to_string(newest.value_or(0) + 1) + " 期投注结果";
 }
 
 std::string printCountLabel(std::size_t count) {

@@ -271,6 +271,8 @@ void MainWindow::openDatabase() {
         return;
     }
     m_db = std::make_unique<core::DrawDatabase>(std::move(*db));
+    // A repair made on opening is told once; the next opening finds nothing to repair.
+    if (!m_db->repairNotice().empty()) m_prompter.information(this, fromStd(m_db->repairNotice()));
     auto numbers = m_db->publicNumbers();
     if (numbers) {
         m_public = std::move(*numbers);

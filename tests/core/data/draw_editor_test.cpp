@@ -61,6 +61,30 @@ TEST(DataDrawEditor, RefusedEntriesChangeNothing) {
     EXPECT_TRUE(fu.add("2007001", "456"));
 }
 
+TEST(DataDrawEditor, APeriodOfAnotherLengthOrTooLongIsRefusedByName) {
+    p3::test::DataFixture f;
+    ASSERT_TRUE(f.db.appendDraws(f.ti.kind, f.ti.id, draws({{"2026246", "982"}})));
+    DrawEditor editor(f.db, f.ti, f.stored(f.ti));
+    // One digit too many would make every later update find nothing newer.
+    EXPECT_EQ(editor.add("20262470", "123").error().message,
+              "第20262470期 期号位数不对: 本彩票的期号是 7 位数字");
+    EXPECT_EQ(editor.insertBefore(0, "202624", "123").error().message,
+              "第202624期 期号位数不对: 本彩票的期号是 7 位数字");
+    // A period beyond what a period can be would wrap the arithmetic on it.
+    EXPECT_EQ(checkDrawEntry("9223372036854775807", "123", 3).error().message,
+              "期号太长: 9223372036854775807 (期号最多 12 位数字)");
+    EXPECT_EQ(editor.add("9223372036854775807", "123").error().message,
+              "期号太长: 9223372036854775807 (期号最多 12 位数字)");
+    EXPECT_EQ(f.stored(f.ti), draws({{"2026246", "982"}}));
+    EXPECT_FALSE(editor.changed());
+    ASSERT_TRUE(editor.add("2026247", "123"));
+    // An empty lottery takes any valid length, leading zeros not counted.
+    DrawEditor empty(f.db, f.fu, {});
+    ASSERT_TRUE(empty.add("0701", "111"));
+    ASSERT_TRUE(empty.add("0702", "222"));
+    EXPECT_FALSE(empty.add("07030", "333"));
+}
+
 TEST(DataDrawEditor, InsertModifyDeleteClearKeepGridAndDatabaseInStep) {
     p3::test::DataFixture f;
     ASSERT_TRUE(f.db.appendDraws(f.ti.kind, f.ti.id, draws({{"2007002", "222"}, {"2007004", "444"}})));

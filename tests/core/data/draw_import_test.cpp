@@ -66,7 +66,7 @@ TEST(DataImportDraws, MergeAddsOnlyPeriodsNotStoredYet) {
     p3::test::DataFixture f;
     const DrawList before = draws({{"2007001", "111"}, {"2007002", "222"}});
     ASSERT_TRUE(f.db.appendDraws(f.ti.kind, f.ti.id, before));
-    writeBytes(f.dir / "more.txt", "2007002 222\n2007003 333\n2007003 334\n2007004 444\n");
+    writeBytes(f.dir / "more.txt", "2007002 222\n2007003 333\n2007004 444\n");
     auto out = ImportDraws(f.db, f.ti, before, f.dir / "more.txt", ImportMode::Merge);
     ASSERT_TRUE(out) << out.error().message;
     const DrawList expected =
@@ -116,13 +116,23 @@ TEST(DataImportDraws, RepeatedOrSignedPeriodsAndRunawayLinesAreNotStored) {
     p3::test::DataFixture f;
     const DrawList before = draws({{"1999001", "555"}});
     ASSERT_TRUE(f.db.appendDraws(f.ti.kind, f.ti.id, before));
-    // A period the file repeats would become a second row of that period: the first line wins.
-    writeBytes(f.dir / "twice.txt", "2007001 123\n2007001 456\n2007002 789\n");
-    auto out = ImportDraws(f.db, f.ti, before, f.dir / "twice.txt", ImportMode::Replace);
+    // A period the file repeats is refused by name, in either mode, and nothing is stored; even the
+    // same line twice, since the user may have meant another period.
+    writeBytes(f.dir / "twice.txt", "2007001 123\n2007002 789\n2007001 456\n2007003 000\n");
+    writeBytes(f.dir / "same.txt", "2007001 123\n2007001 123\n");
+    for (ImportMode mode : {ImportMode::Replace, ImportMode::Merge}) {
+        for (const char* file : {"twice.txt", "same.txt"}) {
+            auto out = ImportDraws(f.db, f.ti, before, f.dir / file, mode);
+            ASSERT_FALSE(out) << file;
+            EXPECT_EQ(out.error().message, "第2007001期 在文件中出现了两次, 没有导入任何数据");
+            EXPECT_EQ(f.stored(f.ti), before);
+        }
+    }
+    writeBytes(f.dir / "once.txt", "2007001 123\n2007002 789\n");
+    auto out = ImportDraws(f.db, f.ti, before, f.dir / "once.txt", ImportMode::Replace);
     ASSERT_TRUE(out) << out.error().message;
     const DrawList expected = draws({{"2007001", "123"}, {"2007002", "789"}});
     EXPECT_EQ(out->rows, expected);
-    EXPECT_EQ(out->added, 2u);
     EXPECT_EQ(f.stored(f.ti), expected);
     // A signed period is no period, and the file is refused whole.
     writeBytes(f.dir / "signed.txt", "2007003 123\n-5 456\n");
@@ -137,6 +147,34 @@ TEST(DataImportDraws, RepeatedOrSignedPeriodsAndRunawayLinesAreNotStored) {
     EXPECT_LT(longOut.error().message.size(), 200u);
     EXPECT_EQ(longOut.error().message.rfind("第1111", 0), 0u);
     EXPECT_EQ(f.stored(f.ti), expected);
+}
+
+TEST(DataImportDraws, APeriodOfAnotherLengthOrBeyondAnyPeriodIsRefusedByName) {
+    p3::test::DataFixture f;
+    const DrawList before = draws({{"2026246", "982"}});
+    ASSERT_TRUE(f.db.appendDraws(f.ti.kind, f.ti.id, before));
+    // One digit too many among the stored 7-digit periods: the file is refused whole.
+    writeBytes(f.dir / "typo.txt", "2026247 123\n20262480 456\n2026249 789\n");
+    auto merged = ImportDraws(f.db, f.ti, before, f.dir / "typo.txt", ImportMode::Merge);
+    ASSERT_FALSE(merged);
+    EXPECT_EQ(merged.error().message, "第20262480期 期号位数不对: 本彩票的期号是 7 位数字");
+    EXPECT_EQ(f.stored(f.ti), before);
+    // Replacing, the file's own first period sets the length.
+    auto replaced = ImportDraws(f.db, f.ti, before, f.dir / "typo.txt", ImportMode::Replace);
+    ASSERT_FALSE(replaced);
+    EXPECT_EQ(replaced.error().message, "第20262480期 期号位数不对: 本彩票的期号是 7 位数字");
+    EXPECT_EQ(f.stored(f.ti), before);
+    // A period no lottery has (it wrapped the print title round to a negative number).
+    writeBytes(f.dir / "huge.txt", "2026247 123\n9223372036854775807 456\n");
+    auto huge = ImportDraws(f.db, f.ti, before, f.dir / "huge.txt", ImportMode::Merge);
+    ASSERT_FALSE(huge);
+    EXPECT_EQ(huge.error().message, "期号太长: 9223372036854775807 (期号最多 12 位数字)");
+    EXPECT_EQ(f.stored(f.ti), before);
+    // An empty lottery takes periods of any valid length, the same for the whole file.
+    writeBytes(f.dir / "short.txt", "26001 111\n26002 222\n");
+    auto fresh = ImportDraws(f.db, f.fu, {}, f.dir / "short.txt", ImportMode::Merge);
+    ASSERT_TRUE(fresh) << fresh.error().message;
+    EXPECT_EQ(fresh->added, 2u);
 }
 
 TEST(DataImportDraws, AFileFarBeyondAnyHistoryIsRefusedUnread) {

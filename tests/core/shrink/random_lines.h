@@ -11,7 +11,8 @@ namespace p3::test {
 
 class RandomLines {
 public:
-    explicit RandomLines(unsigned seed) : m_rng(seed) {}
+    /// clean: only lines the program understands (no unknown record names, no hand edits).
+    explicit RandomLines(unsigned seed, bool clean = false) : m_rng(seed), m_clean(clean) {}
 
     int below(int n) { return static_cast<int>(m_rng() % static_cast<unsigned>(n)); }
     bool chance(int percent) { return below(100) < percent; }
@@ -99,7 +100,7 @@ public:
             const auto& r =
                 spec.records[static_cast<std::size_t>(below(static_cast<int>(spec.records.size())))];
             core::Tj_temp_Record rec{r.name, value(r), flag(60), flag(40)};
-            if (chance(3)) rec.name = "未知记录";
+            if (!m_clean && chance(3)) rec.name = "未知记录";
             tolerant += rec.tolerant == "1";
             records.push_back(rec);
         }
@@ -117,7 +118,7 @@ public:
         l.content = core::buildContent(records, ref);
         if (kind == 25) l.content += "%0";
         if (chance(30) && !l.content.empty() && l.content.back() == '&') l.content.pop_back();
-        if (chance(8)) mutate(l.content);
+        if (!m_clean && chance(8)) mutate(l.content);
         return l;
     }
 
@@ -136,6 +137,7 @@ public:
 
 private:
     std::mt19937 m_rng;
+    bool m_clean = false;
 };
 
 } // namespace p3::test
