@@ -11,7 +11,7 @@ P3_PACKAGES=(
   libsqlite3-dev libsqlitecpp-dev libsimpleini-dev libcurl4-openssl-dev libxlsxwriter-dev
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
   fonts-wqy-microhei xvfb xauth imagemagick poppler-utils
-  nlohmann-json3-dev qt6-charts-dev qt6-translations-l10n afl++ xdotool
+  nlohmann-json3-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n afl++ xdotool
 )
 
 p3_install_packages() {

@@ -92,5 +92,6 @@ void registerFilterCommand(CLI::App& app, const GlobalOptions& global);
 void registerIntersectCommand(CLI::App& app, const GlobalOptions& global);
 void registerConvertCommand(CLI::App& app, const GlobalOptions& global);
 void registerBacktestCommand(CLI::App& app, const GlobalOptions& global);
+void registerServeCommand(CLI::App& app, const GlobalOptions& global);
 
 } // namespace p3::cli

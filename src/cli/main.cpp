@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
                "  pick3 chart 1 --lottery 福彩3D --last 30\n"
                "  pick3 update --lottery 福彩3D --url http://127.0.0.1:8080\n"
                "  pick3 version --url http://127.0.0.1:8080\n"
+               "  pick3 serve --home /srv/pick3 --port 8080 --bind 0.0.0.0\n"
                "  pick3 sets intersect --tolerate c --tolerance 1-1 a.txt b.txt c.txt\n"
                "  pick3 sets union lists.SGL\n"
                "  pick3 betplan --cost 2 --prize 160 --start 1 --periods 15 --rate 10 --xlsx plan.xlsx\n"
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
     registerSetsCommand(app, global);
     registerBetPlanCommand(app, global);
     registerPrintLayoutCommand(app, global);
+    registerServeCommand(app, global);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -40,10 +40,11 @@ int main(int argc, char* argv[]) {
                                    QStringLiteral("Open the chart window at start, e.g. 开奖号码:常规参数."),
                                    QStringLiteral("SOURCE:CHART"));
     parser.addOption(chartOption);
-    QCommandLineOption openOption(QStringLiteral("open"),
-                                  QStringLiteral("A window to open after start-up: shrink, shrink:PAGE "
-                                                 "(0..3), editor:KIND (1..25), sets or betplan."),
-                                  QStringLiteral("WINDOW"));
+    QCommandLineOption openOption(
+        QStringLiteral("open"),
+        QStringLiteral("A window to open after start-up: shrink, shrink:PAGE (0..3), editor:KIND (1..25), "
+                       "scheme[:PAGE[:RANGE]] (方案评估), sets or betplan."),
+        QStringLiteral("WINDOW"));
     parser.addOption(openOption);
     parser.process(app);
 

@@ -51,12 +51,15 @@ run import --lottery '新"彩' "$WORK/more.txt"
 check "replace" $'共: 2 期\t2' "$OUT"
 printf '2024007 7777\n2024007 8888\n' > "$WORK/twice.txt"
 run import --lottery '新"彩' "$WORK/twice.txt"
-check "repeated period stored once" $'共: 1 期\t1' "$OUT"
+check "repeated period refused" 2 "$RC"
+check "repeated period named" "第2024007期 在文件中出现了两次, 没有导入任何数据" "$ERR"
+run draws list --lottery '新"彩'
+check "repeated period changes nothing" $'2024003\t3333\n2024004\t4444' "$OUT"
 head -c 4000 /dev/urandom > "$WORK/noise.bin"; printf '\0' >> "$WORK/noise.bin"
 run import --lottery '新"彩' "$WORK/noise.bin"
 check "binary import status" 2 "$RC"
 run draws list --lottery '新"彩'
-check "binary import changes nothing" $'2024007\t7777' "$OUT"
+check "binary import changes nothing" $'2024003\t3333\n2024004\t4444' "$OUT"
 run draws clear --lottery '新"彩'
 check "clear" "共: 0 期" "$OUT"
 

@@ -6,6 +6,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QWheelEvent>
+#include <SQLiteCpp/SQLiteCpp.h>
 
 #include "gui/app/digit_picker.h"
 #include "gui/app/login_pic.h"
@@ -387,7 +388,11 @@ private slots:
     }
 
     void equalOrEmptyVersionStartsNormally() {
-        for (const std::string& answer : {std::string(), std::string("1.5")}) {
+        // An error page, a line of garbage or an older version is no reason to update and exit.
+        for (const std::string& answer :
+             {std::string(), std::string("1.5"), std::string("1.4.9"),
+              std::string("<!DOCTYPE html><html><body>502 Bad Gateway</body></html>"),
+              std::string("\x89PNG\r\n\x1a\n"), std::string("2.0 beta")}) {
             test::GuiHome home;
             auto settings = core::Settings::open(home.home);
             QVERIFY(settings.has_value());
@@ -402,6 +407,27 @@ private slots:
             QVERIFY(home.prompter.messages().isEmpty());
             QVERIFY(window->isVisible());
         }
+    }
+
+    void aDatabaseHoldingAPeriodTwiceIsRepairedAndSaidOnce() {
+        test::GuiHome home;
+        const auto file = home.home / "Data" / "MDB.sqlite";
+        {
+            // As an earlier version could leave it: no unique index, the newest period stored twice.
+            SQLite::Database db(file.string(), SQLite::OPEN_READWRITE);
+            db.exec("drop index FuCai_Table_period");
+            db.exec("insert into FuCai_Table (Cp_QHao, Cp_Hm, Cp_only_ID) select Cp_QHao, '999', Cp_only_ID "
+                    "from FuCai_Table where rowid = (select max(rowid) from FuCai_Table)");
+        }
+        {
+            gui::MainWindow& w = home.start();
+            QCOMPARE(home.prompter.messages().size(), 1);
+            QVERIFY(home.prompter.lastMessage().contains(QStringLiteral("1 条重复期号")));
+            w.close();
+        }
+        home.window.reset();
+        home.start();
+        QCOMPARE(home.prompter.messages().size(), 1); // nothing more to say the second time
     }
 
     void paintedWindowShowsPickerAndHighlight() {

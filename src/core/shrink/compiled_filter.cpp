@@ -85,57 +85,104 @@ unsigned digitMask(std::string_view set) {
     return mask;
 }
 
-NumberSet referenceTable(RecordTest test, std::string_view value, const ReferenceElement& ref,
-                         ConditionKind kind) {
-    const bool tails = test == T::TailsRefPattern || test == T::TailsRefCount1 || test == T::TailsRefCount2 ||
-                       test == T::TailsRefCount3 || test == T::TailsRefShape;
-    const PatternFamily& family = tails ? kRepeatGapMiddleFamily : referenceFamily(kind);
-    const std::array<unsigned, 3> masks{digitMask(ref.set1), digitMask(ref.set2), digitMask(ref.set3)};
-    std::array<int, 10> cls{};
-    for (int d = 0; d < 10; ++d)
-        cls[static_cast<std::size_t>(d)] = (masks[0] >> d & 1u) ? 0 : (masks[1] >> d & 1u) ? 1 : 2;
-    const auto word = [&](std::string_view w) { return Get_Fun_Class::ContainsWord(w, value); };
+bool isTailsReferenceTest(RecordTest test) noexcept {
+    return test == T::TailsRefPattern || test == T::TailsRefCount1 || test == T::TailsRefCount2 ||
+           test == T::TailsRefCount3 || test == T::TailsRefShape;
+}
+
+/// What a reference record's value allows, decided once per word the record can meet.
+struct ReferenceWords {
+    RecordTest test = T::None;
+    int countSet = 0; ///< which set the count records count (0, 1, 2)
     std::array<bool, 4> countWord{};
-    for (int k = 0; k < 4; ++k)
-        countWord[static_cast<std::size_t>(k)] = word(std::to_string(k));
     std::array<bool, 10> patternMatch{};
-    for (std::size_t i = 0; i < 10; ++i)
-        patternMatch[i] = word(family.patternWords[i]);
     std::array<bool, 27> directMatch{};
+    std::array<bool, 3> shapeMatch{};
+};
+
+ReferenceWords referenceWords(RecordTest test, std::string_view value, ConditionKind kind) {
+    const PatternFamily& family = isTailsReferenceTest(test) ? kRepeatGapMiddleFamily : referenceFamily(kind);
+    const auto word = [&](std::string_view w) { return Get_Fun_Class::ContainsWord(w, value); };
+    ReferenceWords out;
+    out.test = test;
+    for (int k = 0; k < 4; ++k)
+        out.countWord[static_cast<std::size_t>(k)] = word(std::to_string(k));
+    for (std::size_t i = 0; i < 10; ++i)
+        out.patternMatch[i] = word(family.patternWords[i]);
     for (int code = 0; code < 27; ++code) {
         std::string w;
         for (int c : {code / 9, code / 3 % 3, code % 3})
             w += family.classWords[static_cast<std::size_t>(c)];
-        directMatch[static_cast<std::size_t>(code)] = word(w);
+        out.directMatch[static_cast<std::size_t>(code)] = word(w);
     }
-    const std::array<bool, 3> shapeMatch{word("a"), word("b"), word("c")};
-    int countSet = 0;
-    if (test == T::RefCount2 || test == T::TailsRefCount2) countSet = 1;
-    if (test == T::RefCount3 || test == T::TailsRefCount3) countSet = 2;
+    out.shapeMatch = {word("a"), word("b"), word("c")};
+    if (test == T::RefCount2 || test == T::TailsRefCount2) out.countSet = 1;
+    if (test == T::RefCount3 || test == T::TailsRefCount3) out.countSet = 2;
+    return out;
+}
+
+/// The membership of a digit in the three code lists: bit 0 set1, bit 1 set2, bit 2 set3.
+using DigitStates = std::array<unsigned, 10>;
+
+DigitStates digitStates(const ReferenceElement& ref) {
+    const std::array<unsigned, 3> masks{digitMask(ref.set1), digitMask(ref.set2), digitMask(ref.set3)};
+    DigitStates states{};
+    for (unsigned d = 0; d < 10; ++d)
+        states[d] = (masks[0] >> d & 1u) | (masks[1] >> d & 1u) << 1 | (masks[2] >> d & 1u) << 2;
+    return states;
+}
+
+/// A reference record's test for a candidate whose three digits (or tails) have these states. A digit
+/// is of the first class when it is in set1, else of the second when in set2, else of the third.
+bool referenceMatch(const ReferenceWords& w, const std::array<unsigned, 3>& states) {
+    std::array<int, 3> counts{};
+    std::array<int, 3> cls{};
+    int inSet = 0;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const unsigned s = states[i];
+        cls[i] = (s & 1u) ? 0 : (s & 2u) ? 1 : 2;
+        ++counts[static_cast<std::size_t>(cls[i])];
+        if (s >> w.countSet & 1u) ++inSet;
+    }
+    switch (w.test) {
+    case T::RefPattern:
+    case T::TailsRefPattern:
+        return w.patternMatch[static_cast<std::size_t>(countPatternIndex(counts[0], counts[1], counts[2]))];
+    case T::RefShape:
+    case T::TailsRefShape: {
+        const std::string_view s = countPatternShapeWord(counts[0], counts[1], counts[2]);
+        return w.shapeMatch[static_cast<std::size_t>(s[0] - 'a')];
+    }
+    case T::RefDirect:
+        return w.directMatch[static_cast<std::size_t>(cls[0] * 9 + cls[1] * 3 + cls[2])];
+    default:
+        return w.countWord[static_cast<std::size_t>(inSet)];
+    }
+}
+
+/// Per number, the digits (or sorted pair tails) a reference test reads.
+const std::array<CandidateDigits, kNumberCount>& referenceDigits(bool tails) {
+    static const auto tables = [] {
+        std::array<std::array<CandidateDigits, kNumberCount>, 2> t{};
+        for (int n = 0; n < kNumberCount; ++n) {
+            t[0][static_cast<std::size_t>(n)] = digitsOf(n);
+            t[1][static_cast<std::size_t>(n)] = sortedTailsOf(n);
+        }
+        return t;
+    }();
+    return tables[tails ? 1 : 0];
+}
+
+NumberSet referenceTable(RecordTest test, std::string_view value, const ReferenceElement& ref,
+                         ConditionKind kind) {
+    const ReferenceWords words = referenceWords(test, value, kind);
+    const DigitStates states = digitStates(ref);
+    const auto& digits = referenceDigits(isTailsReferenceTest(test));
     return tableOf([&](int n) {
-        const CandidateDigits d = tails ? sortedTailsOf(n) : digitsOf(n);
-        std::array<int, 3> counts{};
-        int inSet = 0;
-        for (int v : d) {
-            ++counts[static_cast<std::size_t>(cls[static_cast<std::size_t>(v)])];
-            if (masks[static_cast<std::size_t>(countSet)] >> v & 1u) ++inSet;
-        }
-        switch (test) {
-        case T::RefPattern:
-        case T::TailsRefPattern:
-            return patternMatch[static_cast<std::size_t>(countPatternIndex(counts[0], counts[1], counts[2]))];
-        case T::RefShape:
-        case T::TailsRefShape: {
-            const std::string_view s = countPatternShapeWord(counts[0], counts[1], counts[2]);
-            return shapeMatch[static_cast<std::size_t>(s[0] - 'a')];
-        }
-        case T::RefDirect:
-            return directMatch[static_cast<std::size_t>(cls[static_cast<std::size_t>(d[0])] * 9 +
-                                                        cls[static_cast<std::size_t>(d[1])] * 3 +
-                                                        cls[static_cast<std::size_t>(d[2])])];
-        default:
-            return countWord[static_cast<std::size_t>(inSet)];
-        }
+        const CandidateDigits& d = digits[static_cast<std::size_t>(n)];
+        return referenceMatch(words,
+                              {states[static_cast<std::size_t>(d[0])], states[static_cast<std::size_t>(d[1])],
+                               states[static_cast<std::size_t>(d[2])]});
     });
 }
 
@@ -313,6 +360,67 @@ NumberSet evaluateLineTable(ConditionKind kind, std::string_view levelTolerance,
             failed += r.tolerant && r.fails[bit];
         return static_cast<bool>(inRange[failed]);
     });
+}
+
+ReferenceLine::ReferenceLine(ConditionKind kind, std::string_view levelTolerance, std::string_view content) {
+    const ParsedContent parsed = parseContent(kind, content);
+    const ReferenceElement noSets;
+    std::size_t records = 0;
+    for (const auto& r : parsed.records) {
+        if ((kind == 8 || kind == 9) && splitKeepEmpty(r.value, '^').front() == "0") continue;
+        ++records;
+        const RecordTest test = recordTestOf(kind, r.name);
+        const bool keep = r.keep == "1";
+        const bool tolerant = r.tolerant == "1";
+        if (!isReferenceTest(test)) {
+            const NumberSet match = recordTable(test, r.value, noSets, kind, SeriesHistory{});
+            const NumberSet fails = keep ? ~match : match;
+            if (!tolerant) {
+                m_fixedHard |= fails;
+                continue;
+            }
+            for (std::size_t n = 0; n < kNumberCount; ++n)
+                m_fixedTolerant[n] = static_cast<std::uint8_t>(m_fixedTolerant[n] + fails[n]);
+            continue;
+        }
+        const ReferenceWords words = referenceWords(test, r.value, kind);
+        Side& side = m_sides[isTailsReferenceTest(test) ? 1 : 0];
+        side.used = true;
+        for (unsigned code = 0; code < 512; ++code) {
+            const bool fails = referenceMatch(words, {code >> 6, code >> 3 & 7u, code & 7u}) != keep;
+            if (!fails) continue;
+            if (tolerant)
+                ++side.tolerant[code];
+            else
+                side.hard[code] = 1;
+        }
+    }
+    m_inRange.resize(records + 1);
+    for (std::size_t f = 0; f < m_inRange.size(); ++f)
+        m_inRange[f] = InLevelRange(static_cast<int>(f), levelTolerance);
+}
+
+NumberSet ReferenceLine::satisfied(const ReferenceElement& sets) const {
+    const DigitStates states = digitStates(sets);
+    const auto codeOf = [&](const CandidateDigits& d) {
+        return states[static_cast<std::size_t>(d[0])] << 6 | states[static_cast<std::size_t>(d[1])] << 3 |
+               states[static_cast<std::size_t>(d[2])];
+    };
+    const auto& digits = referenceDigits(false);
+    const auto& tails = referenceDigits(true);
+    NumberSet out;
+    for (std::size_t n = 0; n < kNumberCount; ++n) {
+        bool hard = m_fixedHard[n];
+        std::size_t failed = m_fixedTolerant[n];
+        for (std::size_t s = 0; s < 2; ++s) {
+            if (!m_sides[s].used) continue;
+            const unsigned code = codeOf(s == 0 ? digits[n] : tails[n]);
+            hard = hard || m_sides[s].hard[code];
+            failed += m_sides[s].tolerant[code];
+        }
+        if (!hard && m_inRange[failed]) out.set(n);
+    }
+    return out;
 }
 
 Result<CompiledFilter> compileConditions(const ConditionList& list, const SeriesHistory& history) {

@@ -1,8 +1,10 @@
 #pragma once
 /// The filter run: every used condition line parsed once and evaluated over the 1000 numbers into a
 /// table, and the tables combined with the total tolerance over the bet list.
+#include <array>
 #include <bitset>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,6 +30,30 @@ using NumberSet = std::bitset<kNumberCount>;
 /// The numbers whose candidate digits satisfy a line's content (before keep/exclude).
 [[nodiscard]] NumberSet evaluateLineTable(ConditionKind kind, std::string_view levelTolerance,
                                           std::string_view content, const SeriesHistory& history);
+
+/// A line of a history kind (16 复隔中, 17 邻孤传, 18 热温冷, 21 任意位合) made ready once for runs in
+/// which only its code lists change (the backtest remakes them every period). Every record that reads
+/// the code lists depends on a candidate only through which lists each of its three digits (or pair
+/// tails) belongs to, so such a record becomes a table over those 512 memberships; the other records
+/// are evaluated once.
+class ReferenceLine {
+public:
+    ReferenceLine(ConditionKind kind, std::string_view levelTolerance, std::string_view content);
+    /// The numbers whose candidate digits satisfy the line with these code lists (before keep/exclude);
+    /// equal to evaluateLineTable of the content with its reference element replaced by `sets`.
+    [[nodiscard]] NumberSet satisfied(const ReferenceElement& sets) const;
+
+private:
+    struct Side {
+        bool used = false;
+        std::array<std::uint8_t, 512> hard{};     ///< a failing record that is not tolerant
+        std::array<std::uint8_t, 512> tolerant{}; ///< failing tolerant records
+    };
+    std::array<Side, 2> m_sides; ///< [0] records reading the digits, [1] those reading the pair tails
+    NumberSet m_fixedHard;
+    std::array<std::uint8_t, kNumberCount> m_fixedTolerant{};
+    std::vector<bool> m_inRange;
+};
 
 /// A used line of the run, ready for the walk.
 struct CompiledLine {

@@ -106,7 +106,11 @@ Result<DrawDatabase> DrawDatabase::open(const std::filesystem::path& file, OpenM
         }
         DrawDatabase out(file, std::move(db));
         if (mode == OpenMode::ReadWrite) {
-            if (auto ok = out.repairDuplicatePeriods(); !ok) return std::unexpected(ok.error());
+            // A database another program holds is reported as in use; one that cannot be written
+            // here (a read-only folder) still serves for reading, and its changes fail on their own.
+            if (auto ok = out.repairDuplicatePeriods();
+                !ok && ok.error().message == databaseInUseMessage(file))
+                return std::unexpected(ok.error());
         }
         return out;
     } catch (const std::exception& e) {

@@ -27,6 +27,7 @@
 #include "gui/app/prompter.h"
 #include "gui/editors/condition_editor_dialog.h"
 #include "gui/shrink/ball_grid.h"
+#include "gui/shrink/scheme_eval_window.h"
 
 namespace p3::gui {
 namespace {
@@ -136,6 +137,13 @@ void openOnStart(ShrinkWindow& shrink, const QString& what) {
         shrink.showWorkspace();
         if (what.startsWith(QStringLiteral("shrink:"))) shrink.pages()->setCurrentIndex(what.mid(7).toInt());
         if (what.startsWith(QStringLiteral("editor:"))) shrink.openKindEditor(what.mid(7).toInt());
+        if (what.startsWith(QStringLiteral("scheme"))) {
+            // "scheme" or "scheme:PAGE[:RANGE]": the evaluation window on a page, over a range choice.
+            shrink.openSchemeEvaluation();
+            const QStringList parts = what.split(QLatin1Char(':'));
+            if (parts.size() > 1) shrink.schemeEvaluation()->pages()->setCurrentIndex(parts[1].toInt());
+            if (parts.size() > 2) shrink.schemeEvaluation()->setRangeChoice(parts[2].toInt());
+        }
     });
 }
 
@@ -164,6 +172,7 @@ QWidget* ShrinkWindow::buildPickArea() {
         m_pick[p] = new BallGrid(&m_main.balls(), 5, 10, box);
         m_pick[p]->setObjectName(QString::fromLatin1(grids[p]));
         m_pick[p]->setAllChosen(true);
+        connect(m_pick[p], &BallGrid::toggled, this, &ShrinkWindow::schemeChanged);
         layout->addWidget(m_pick[p], 0, Qt::AlignHCenter);
     }
     auto* all = new QPushButton(QStringLiteral("全选"), box);
@@ -198,6 +207,9 @@ QWidget* ShrinkWindow::buildPickArea() {
             font.setBold(on);
             button->setFont(font);
         });
+        connect(m_betTypes[i], &QRadioButton::toggled, this, [this](bool on) {
+            if (on) emit schemeChanged();
+        });
     }
     m_betTypes[2]->setChecked(true);
     layout->addWidget(typeBox);
@@ -224,6 +236,7 @@ void ShrinkWindow::applyPreset(int position, const QString& preset) {
     const auto next = core::applyDigitPreset(s(preset), now);
     for (int digit = 0; digit < 10; ++digit)
         g->setChosen(digit, next.test(static_cast<std::size_t>(digit)));
+    emit schemeChanged();
 }
 
 void ShrinkWindow::Tou_Zhu_BtnClick() {
@@ -328,6 +341,10 @@ QWidget* ShrinkWindow::buildConditionPage() {
     QAction* open = m_conditionMenu->addAction(QStringLiteral("导入已存方案"));
     open->setObjectName(QStringLiteral("N26"));
     connect(open, &QAction::triggered, this, &ShrinkWindow::openConditionFile);
+    m_conditionMenu->addSeparator();
+    QAction* evaluate = m_conditionMenu->addAction(QStringLiteral("方案评估"));
+    evaluate->setObjectName(QStringLiteral("N_FangAnPingGu"));
+    connect(evaluate, &QAction::triggered, this, &ShrinkWindow::openSchemeEvaluation);
     connect(m_conditionsView, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         m_conditionMenu->popup(m_conditionsView->viewport()->mapToGlobal(at));
     });
@@ -353,7 +370,10 @@ QWidget* ShrinkWindow::buildConditionPage() {
     connect(m_totalTolerance, &QCheckBox::toggled, this, [this](bool on) {
         m_totalBegin->setEnabled(on);
         m_totalEnd->setEnabled(on);
+        emit schemeChanged();
     });
+    for (QSpinBox* spin : {m_totalBegin, m_totalEnd})
+        connect(spin, &QSpinBox::valueChanged, this, &ShrinkWindow::schemeChanged);
     bottom->addWidget(m_totalTolerance);
     bottom->addWidget(m_totalBegin);
     bottom->addWidget(new QLabel(QStringLiteral("至"), page));
@@ -362,6 +382,12 @@ QWidget* ShrinkWindow::buildConditionPage() {
     filter->setObjectName(QStringLiteral("Guo_Lv_Btn"));
     connect(filter, &QPushButton::clicked, this, &ShrinkWindow::Guo_Lv_BtnClick);
     bottom->addWidget(filter);
+    auto* evaluateButton = new QPushButton(QStringLiteral("方案评估"), page);
+    evaluateButton->setObjectName(QStringLiteral("FangAn_PingGu_Btn"));
+    evaluateButton->setToolTip(
+        QStringLiteral("用历史开奖检验当前的条件方案：每期能否保住中奖号、投入与回报、每个条件的得失"));
+    connect(evaluateButton, &QPushButton::clicked, this, &ShrinkWindow::openSchemeEvaluation);
+    bottom->addWidget(evaluateButton);
     layout->addLayout(bottom);
     return page;
 }
@@ -388,6 +414,33 @@ void ShrinkWindow::refreshConditions() {
         m_conditionsView->setItem(row, ColContent, readOnlyItem(q(line.content)));
     }
     if (selected >= 0 && selected < m_conditionsView->rowCount()) m_conditionsView->selectRow(selected);
+    emit schemeChanged();
+}
+
+core::BetType ShrinkWindow::betType() const {
+    if (m_betTypes[0]->isChecked()) return core::BetType::Group3;
+    if (m_betTypes[1]->isChecked()) return core::BetType::Group6;
+    return core::BetType::All;
+}
+
+core::TotalTolerance ShrinkWindow::totalTolerance() const {
+    core::TotalTolerance tolerance;
+    tolerance.enabled = m_totalTolerance->isChecked();
+    tolerance.begin = m_totalBegin->value();
+    tolerance.end = m_totalEnd->value();
+    return tolerance;
+}
+
+void ShrinkWindow::selectConditionRow(int row) {
+    if (row < 1 || row > m_conditionsView->rowCount()) return;
+    m_pages->setCurrentIndex(0);
+    m_conditionsView->selectRow(row - 1);
+    m_conditionsView->scrollToItem(m_conditionsView->item(row - 1, 0));
+}
+
+void ShrinkWindow::openSchemeEvaluation() {
+    if (!m_schemeEval) m_schemeEval = new SchemeEvalWindow(m_main, *this);
+    m_schemeEval->showAndRun();
 }
 
 void ShrinkWindow::conditionCellClicked(int row, int column) {

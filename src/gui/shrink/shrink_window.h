@@ -4,11 +4,12 @@
 #include <QWidget>
 #include <array>
 #include <memory>
-#include <string>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/shrink/base_list.h"
+#include "core/shrink/compiled_filter.h"
 #include "core/shrink/condition_line.h"
 #include "core/shrink/series_history.h"
 #include "core/shrink/workbench.h"
@@ -31,6 +32,7 @@ class BallGrid;
 class IntersectionNameDialog;
 class PrintDialog;
 class ConditionEditorDialog;
+class SchemeEvalWindow;
 class MainWindow;
 class Prompter;
 
@@ -99,6 +101,21 @@ public:
     void saveConditionFile();
     void openConditionFile();
 
+    // ---- 方案评估 ----
+    /// The bet type ticked in 投注类型.
+    core::BetType betType() const;
+    /// The total tolerance as the boxes stand.
+    core::TotalTolerance totalTolerance() const;
+    /// Selects the condition row (1-based) in the condition list and shows the list's page.
+    void selectConditionRow(int row);
+    /// Opens the scheme evaluation window on the current scheme and starts a run.
+    void openSchemeEvaluation();
+    SchemeEvalWindow* schemeEvaluation() const { return m_schemeEval; }
+
+signals:
+    /// The condition list, the tolerances, the picked digits or the bet type changed.
+    void schemeChanged();
+
 private:
     QWidget* buildPickArea();
     QWidget* buildKindTabs();
@@ -143,6 +160,7 @@ private:
     std::array<ConditionEditorDialog*, 3> m_editors{};
     IntersectionNameDialog* m_nameDialog = nullptr;
     PrintDialog* m_printDialog = nullptr;
+    SchemeEvalWindow* m_schemeEval = nullptr;
     QTableWidget* m_entryView = nullptr;
     QCheckBox* m_jjTolerance = nullptr;
     QSpinBox* m_jjBegin = nullptr;
@@ -165,7 +183,8 @@ private:
 };
 
 /// Opens a window of the workspace once start-up has finished ("shrink", "shrink:PAGE" on a middle
-/// page, or "editor:KIND" for the editor of a kind in add mode), for a look without clicking through.
+/// page, "editor:KIND" for the editor of a kind in add mode, or "scheme[:PAGE[:RANGE]]" for the scheme
+/// evaluation), for a look without clicking through.
 void openOnStart(ShrinkWindow& shrink, const QString& what);
 
 } // namespace p3::gui
