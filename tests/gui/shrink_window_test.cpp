@@ -19,6 +19,7 @@
 #include <map>
 #include <set>
 
+#include "core/io/text_codec.h"
 #include "core/shrink/compiled_filter.h"
 #include "core/shrink/condition_file.h"
 #include "core/shrink/number_list.h"
