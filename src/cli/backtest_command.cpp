@@ -63,7 +63,7 @@ std::string joinRows(const std::vector<int>& rows) {
 
 void runBacktest(const GlobalOptions& global, const BacktestOptions& o) {
     const auto settings = settingsOf(o);
-    const auto list = take(core::readConditionFile(o.conditions));
+    const auto list = readUsableConditions(o.conditions);
     const ShrinkHistory h = loadShrinkHistory(global, o.history);
     const auto& draws = h.history.draws;
     const auto range =
@@ -108,7 +108,7 @@ void registerBacktestCommand(CLI::App& app, const GlobalOptions& global) {
         "decimals, below 0.0001 as mantissa and exponent (3.25e-07).");
     cmd->add_option("--conditions", o->conditions, "condition file (*.ag)")->required();
     auto* last =
-        cmd->add_option("--last", o->last, "number of periods (default 100)")->check(CLI::Range(1, 1000000));
+        cmd->add_option("--last", o->last, "number of periods (default 100)")->check(integerIn(1, 1000000));
     auto* from = cmd->add_option("--from", o->from, "first period of the range (with --to)");
     auto* to = cmd->add_option("--to", o->to, "last period of the range");
     from->needs(to);

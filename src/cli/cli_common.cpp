@@ -1,9 +1,11 @@
 #include "cli/cli_common.h"
 
+#include <charconv>
 #include <cstdio>
 
 #include "core/history/draw_text_file.h"
 #include "core/io/app_path.h"
+#include "core/io/bounded_read.h"
 #include "core/io/settings.h"
 #include "core/io/text_codec.h"
 #include "core/store/load_lottery.h"
@@ -25,6 +27,42 @@ core::DrawDatabase openDatabase(const GlobalOptions& global) {
     return db;
 }
 
+namespace {
+
+/// The message for a text that is no integer of the range, or empty when it is one.
+std::string integerProblem(std::string_view text, std::int64_t lowest, std::int64_t highest,
+                           std::int64_t* out) {
+    const std::string expected =
+        "应为 " + std::to_string(lowest) + ".." + std::to_string(highest) + " 之间的整数: ";
+    std::string_view digits = text;
+    const bool negative = digits.starts_with('-');
+    if (negative) digits.remove_prefix(1);
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
+        return expected + std::string(text);
+    std::int64_t value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < lowest || value > highest)
+        return expected + std::string(text);
+    if (out) *out = value;
+    return {};
+}
+
+} // namespace
+
+CLI::Validator integerIn(std::int64_t lowest, std::int64_t highest) {
+    return CLI::Validator(
+        [lowest, highest](std::string& text) { return integerProblem(text, lowest, highest, nullptr); },
+        "INT " + std::to_string(lowest) + ".." + std::to_string(highest));
+}
+
+std::int64_t parseIntegerIn(std::string_view option, std::string_view text, std::int64_t lowest,
+                            std::int64_t highest) {
+    std::int64_t value = 0;
+    if (const std::string problem = integerProblem(text, lowest, highest, &value); !problem.empty())
+        throw CommandError{std::string(option) + ": " + problem};
+    return value;
+}
+
 void addHistoryOptions(CLI::App* command, HistoryOptions& options, bool withPublic, bool withDigits) {
     auto* draws = command->add_option("--draws", options.drawsFile, "read the draws from a draw text file");
     auto* lottery = command->add_option("--lottery", options.lottery,
@@ -35,7 +73,7 @@ void addHistoryOptions(CLI::App* command, HistoryOptions& options, bool withPubl
                             "public numbers, one a line (default: the database's)");
     if (withDigits)
         command->add_option("--digits", options.digits, "digit count (default: the lottery's)")
-            ->check(CLI::Range(1, 5));
+            ->check(integerIn(1, 5));
 }
 
 History loadHistory(const GlobalOptions& global, const HistoryOptions& options) {
@@ -67,13 +105,8 @@ History loadHistory(const GlobalOptions& global, const HistoryOptions& options) 
         h.digitCount = options.digits.value_or(h.lottery.digitCount);
     }
     if (options.publicFile) {
-        auto text = take(core::readTextFile(*options.publicFile));
-        for (auto& line : core::splitLines(text)) {
-            std::string number;
-            for (char c : line)
-                if (c != ' ' && c != '\t') number += c;
-            if (!number.empty()) h.publicNumbers.push_back(number);
-        }
+        const auto text = take(core::readTextFileBounded(*options.publicFile));
+        h.publicNumbers = take(core::parsePublicNumbers(text, h.digitCount));
     } else {
         h.publicNumbers = take(database().publicNumbers());
     }

@@ -1,9 +1,11 @@
 #pragma once
 /// What every pick3 subcommand shares: the home folder, the database and the history to work on.
 #include <CLI/CLI.hpp>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/common/error.h"
@@ -47,6 +49,17 @@ struct History {
 void addHistoryOptions(CLI::App* command, HistoryOptions& options, bool withPublic = true,
                        bool withDigits = false);
 History loadHistory(const GlobalOptions& global, const HistoryOptions& options);
+
+/// The check of every integer option: decimal digits only (a "-" only where negatives are allowed; no
+/// "+", no blanks, no "0x" or octal reading), within lowest..highest. Without it the option parser
+/// reads "-1" into an unsigned option as its largest value and a number that does not fit as the
+/// largest that does.
+CLI::Validator integerIn(std::int64_t lowest, std::int64_t highest);
+
+/// The same check for a value taken apart by hand (e.g. the ROW of ROW=MULTIPLE); the option name
+/// heads the message.
+std::int64_t parseIntegerIn(std::string_view option, std::string_view text, std::int64_t lowest,
+                            std::int64_t highest);
 
 /// Unwraps a core result or ends the command with its message.
 template <typename T> T take(core::Result<T> result) {

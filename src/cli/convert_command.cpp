@@ -3,8 +3,8 @@
 #include <iostream>
 
 #include "cli/shrink_cli.h"
+#include "core/io/bounded_read.h"
 #include "core/io/text_codec.h"
-#include "core/shrink/list_file.h"
 #include "core/shrink/number_list.h"
 #include "core/shrink/workbench.h"
 
@@ -26,7 +26,7 @@ void runConvert(const GlobalOptions& global, const ConvertOptions& o) {
         if (o.series != 0) table = loadShrinkHistory(global, o.history).table;
         result = core::TrackConvert(betList, take(core::seriesKey(table, o.series)));
     } else {
-        const auto tokens = core::ReadMemoNumbers(take(core::readListTextFile(o.input)));
+        const auto tokens = core::ReadMemoNumbers(take(core::readTextFileBounded(o.input)));
         result = o.mode == "组变单" || o.mode == "group-to-direct" ? core::groupToDirect(tokens)
                                                                    : core::directToGroup(tokens);
     }
@@ -49,7 +49,7 @@ void registerConvertCommand(CLI::App& app, const GlobalOptions& global) {
             {"组变单", "单变组", "track", "生成开奖号码", "group-to-direct", "direct-to-group"}));
     cmd->add_option("--input", o->input, "number text file")->required();
     cmd->add_option("--series", o->series, "track: 0 开奖号码 (no change) or k for 星轨k")
-        ->check(CLI::Range(0, 18));
+        ->check(integerIn(0, 18));
     addHistoryOptions(cmd, o->history);
     cmd->callback([&global, o] { runConvert(global, *o); });
 }

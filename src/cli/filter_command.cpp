@@ -34,6 +34,12 @@ ShrinkHistory loadShrinkHistory(const GlobalOptions& global, const HistoryOption
     return h;
 }
 
+core::ConditionList readUsableConditions(const std::string& file) {
+    auto parsed = take(core::readConditionFileChecked(file));
+    if (!parsed.issues.empty()) throw CommandError{core::conditionIssuesText(parsed.issues)};
+    return std::move(parsed.lines);
+}
+
 void warnUnknownRows(const std::vector<int>& rows) {
     for (int row : rows)
         std::cerr << "条件序号" << row << " 的条件名无法识别, 已忽略\n";
@@ -62,7 +68,7 @@ std::vector<std::string> buildBetList(const FilterOptions& o) {
 
 void runFilter(const GlobalOptions& global, const FilterOptions& o) {
     const auto tolerance = parseTotalTolerance(o.totalTolerance);
-    const auto list = take(core::readConditionFile(o.conditions));
+    const auto list = readUsableConditions(o.conditions);
     const auto betList = buildBetList(o);
     const ShrinkHistory h = loadShrinkHistory(global, o.history);
     const core::SeriesHistory history = h.view();

@@ -31,7 +31,7 @@ void registerLotteryCommand(CLI::App& app, const GlobalOptions& global) {
     add->footer("example: pick3 lottery add 体彩排列4 --kind 体彩 --digits 4");
     add->add_option("NAME", o->name)->required();
     add->add_option("--kind", o->kind, "福彩 or 体彩")->required();
-    add->add_option("--digits", o->digits, "digit count 3..5 (default 3)");
+    add->add_option("--digits", o->digits, "digit count 3..5 (default 3)")->check(integerIn(3, 5));
     add->callback([&global, o] {
         auto db = openDatabase(global);
         auto added = take(core::addLotteryType(db, o->name, o->kind, o->digits));

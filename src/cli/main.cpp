@@ -4,6 +4,7 @@
 
 #include "cli/cli_common.h"
 #include "core/common/version.h"
+#include "core/io/app_path.h"
 
 int main(int argc, char** argv) {
     using namespace p3::cli;
@@ -12,7 +13,13 @@ int main(int argc, char** argv) {
     app.fallthrough();
     app.set_version_flag("--version", "pick3 " + std::string(p3::core::kProgramVersion));
     GlobalOptions global;
-    app.add_option("--home", global.home, "home folder (default: $PICK3_HOME or ~/.local/share/pick3bench)");
+    // An empty --home would quietly fall back to the user's real data folder.
+    app.add_option("--home", global.home, "home folder (default: $PICK3_HOME or ~/.local/share/pick3bench)")
+        ->check(CLI::Validator(
+            [](std::string& dir) -> std::string {
+                return dir.empty() ? std::string(p3::core::kEmptyHomeMessage) : "";
+            },
+            "DIR"));
     app.footer("Every command makes the home from the template when it is missing.\n"
                "Examples:\n"
                "  pick3 lottery list\n"

@@ -56,9 +56,12 @@ void registerPrintLayoutCommand(CLI::App& app, const GlobalOptions& global) {
     cmd->footer(
         "example: printf '027 123 456\\n' | pick3 print-layout --sep - --columns 6 --seq --title 我的投注");
     cmd->add_option("--sep", o->layout.separator, "号码分隔符: - , or a blank")->capture_default_str();
-    cmd->add_option("--columns", o->layout.columns, "列数: numbers a line, 1..10")->capture_default_str();
+    cmd->add_option("--columns", o->layout.columns, "列数: numbers a line, 1..10")
+        ->capture_default_str()
+        ->check(integerIn(1, 10));
     cmd->add_option("--blank", o->layout.blankInterval, "空行间隔: 5, 10, 15, 20 or 1000")
-        ->capture_default_str();
+        ->capture_default_str()
+        ->check(integerIn(1, 1000));
     cmd->add_flag("--seq", o->layout.sequence, "标记序号: number the entries");
     cmd->add_option("--title", o->title, "标题 (default: lottery + next period + 期投注结果)");
     cmd->callback([&global, o] { runPrintLayout(global, *o); });

@@ -5,7 +5,8 @@
 namespace p3::cli {
 
 void addRangeOptions(CLI::App* command, RangeOptions& options) {
-    auto* last = command->add_option("--last", options.last, "the newest N draws (default: 1000)");
+    auto* last = command->add_option("--last", options.last, "the newest N draws (default: 1000)")
+                     ->check(integerIn(1, kMaxLastDraws));
     auto* from = command->add_option("--from", options.from, "first period of the range");
     auto* to = command->add_option("--to", options.to, "last period of the range");
     from->needs(to);

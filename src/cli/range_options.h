@@ -9,6 +9,9 @@
 
 namespace p3::cli {
 
+/// The most draws --last may ask for; far beyond any history.
+inline constexpr std::int64_t kMaxLastDraws = 100'000'000;
+
 struct RangeOptions {
     std::optional<std::size_t> last;
     std::optional<std::string> from;

@@ -204,7 +204,7 @@ void registerServeCommand(CLI::App& app, const GlobalOptions& global) {
                 "--port 0 takes a free port; the first line on stderr names the address served.");
     cmd->add_option("--port", o->port, "the TCP port (0: any free port)")
         ->required()
-        ->check(CLI::Range(0, 65535));
+        ->check(integerIn(0, 65535));
     cmd->add_option("--bind", o->bind, "the address to listen on")->capture_default_str();
     cmd->callback([&global, o] { serve(global, *o); });
 }

@@ -23,6 +23,10 @@ ShrinkHistory loadShrinkHistory(const GlobalOptions& global, const HistoryOption
 /// "BEG-END" with two integers 0..100 (a begin above the end allowed); no text: tolerance off.
 core::TotalTolerance parseTotalTolerance(const std::optional<std::string>& text);
 
+/// The rows of a condition file; a file with a row that cannot be used is refused, every such row
+/// named with its file line, so that no run silently leaves a line out.
+core::ConditionList readUsableConditions(const std::string& file);
+
 /// Tells the user on stderr which used lines were ignored for an unknown keyword.
 void warnUnknownRows(const std::vector<int>& rows);
 

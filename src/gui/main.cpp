@@ -56,7 +56,17 @@ int main(int argc, char* argv[]) {
     parser.process(app);
 
     std::optional<std::filesystem::path> cliHome;
-    if (parser.isSet(homeOption)) cliHome = std::filesystem::path(parser.value(homeOption).toStdString());
+    if (parser.isSet(homeOption)) {
+        // An empty name would quietly fall back to the user's real data folder.
+        if (parser.value(homeOption).isEmpty()) {
+            p3::gui::QtPrompter refusal;
+            static_cast<p3::gui::Prompter&>(refusal).information(
+                nullptr, QString::fromUtf8(p3::core::kEmptyHomeMessage.data(),
+                                           static_cast<qsizetype>(p3::core::kEmptyHomeMessage.size())));
+            return 2;
+        }
+        cliHome = std::filesystem::path(parser.value(homeOption).toStdString());
+    }
     const std::filesystem::path home = p3::core::resolveHome(cliHome);
     p3::gui::QtPrompter prompter(QString::fromStdString(home.string()));
     if (auto ready = p3::core::ensureHome(home, p3::core::findTemplateDir()); !ready) {

@@ -245,10 +245,12 @@ private slots:
         QVERIFY2(printed.contains(QStringLiteral("5,5,5")) && printed.contains(QStringLiteral("1,1,1")),
                  qPrintable(printed));
 
-        // A file that is no set list opens as an empty list, the old sets gone.
+        // A file that holds no set is refused with a message naming it; the sets stay.
         h.prompter.answerFile(writeFile(h.dir / "junk.SGL", "no header here\n"));
         click(tool, "Btn_Open");
-        QCOMPARE(list->rowCount(), 0);
+        QCOMPARE(list->rowCount(), 2);
+        QVERIFY2(h.prompter.lastMessage().startsWith(QStringLiteral("集合列表文件中没有集合")),
+                 qPrintable(h.prompter.lastMessage()));
     }
 };
 

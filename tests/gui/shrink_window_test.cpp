@@ -19,6 +19,7 @@
 #include <map>
 #include <set>
 
+#include "core/io/text_codec.h"
 #include "core/shrink/compiled_filter.h"
 #include "core/shrink/condition_file.h"
 #include "core/shrink/number_list.h"
@@ -38,13 +39,14 @@ namespace {
 
 // Checks inside the dialog steps, which cannot return from the test; the test's cleanup reports them.
 QStringList g_failures;
-#define CHECK(cond)                                                                                  \
-    do {                                                                                             \
-        if (!(cond)) g_failures << QStringLiteral("line %1: %2").arg(__LINE__).arg(#cond);           \
+#define CHECK(cond)                                                                                          \
+    do {                                                                                                     \
+        if (!(cond)) g_failures << QStringLiteral("line %1: %2").arg(__LINE__).arg(#cond);                   \
     } while (0)
-#define CHECK_EQ(a, b)                                                                               \
-    do {                                                                                             \
-        if (!((a) == (b))) g_failures << QStringLiteral("line %1: %2 is %3").arg(__LINE__).arg(#a, QVariant(a).toString()); \
+#define CHECK_EQ(a, b)                                                                                       \
+    do {                                                                                                     \
+        if (!((a) == (b)))                                                                                   \
+            g_failures << QStringLiteral("line %1: %2 is %3").arg(__LINE__).arg(#a, QVariant(a).toString()); \
     } while (0)
 
 /// Answers the modal windows by object name, in the order they are expected.
@@ -66,11 +68,12 @@ struct Dialogs {
             return dialog.result() == QDialog::Accepted ? int(QDialog::Accepted) : answer;
         });
     }
-    void on(const QString& name, std::function<int(QDialog&)> step) { steps[name].push_back(std::move(step)); }
+    void on(const QString& name, std::function<int(QDialog&)> step) {
+        steps[name].push_back(std::move(step));
+    }
 };
 
-template <typename T>
-T* child(QWidget& in, const QString& name) {
+template <typename T> T* child(QWidget& in, const QString& name) {
     T* found = in.findChild<T*>(name);
     if (!found) qFatal("no widget %s", qPrintable(name));
     return found;
@@ -138,7 +141,8 @@ private slots:
             auto* grid = child<gui::BallGrid>(editor, QStringLiteral("Tj_06_Grid_1"));
             clickBall(grid, 10);
             clickBall(grid, 11);
-            CHECK_EQ(child<QLabel>(editor, QStringLiteral("StatusBar1_0"))->text(), QStringLiteral("条件: 1条"));
+            CHECK_EQ(child<QLabel>(editor, QStringLiteral("StatusBar1_0"))->text(),
+                     QStringLiteral("条件: 1条"));
             // The kind has no level tolerance.
             CHECK(!child<QCheckBox>(editor, QStringLiteral("Err_Check_Box"))->isVisibleTo(&editor));
             click(editor, QStringLiteral("Btn_Add_Tj"));
@@ -251,7 +255,8 @@ private slots:
         });
         click(shrink, QStringLiteral("Tj_Cmd_1_11"));
         QCOMPARE(home.prompter.shown().back().caption, QStringLiteral("条件区不允许有不同的星轨参数"));
-        QCOMPARE(home.prompter.lastMessage(), QStringLiteral("您的过滤条件区已经存在其它星轨参数  条件序号1 为正常号码"));
+        QCOMPARE(home.prompter.lastMessage(),
+                 QStringLiteral("您的过滤条件区已经存在其它星轨参数  条件序号1 为正常号码"));
         QCOMPARE(shrink.conditions().size(), std::size_t(1));
     }
 
@@ -267,7 +272,8 @@ private slots:
         child<QTableWidget>(shrink, QStringLiteral("ListView_Tj"))->setCurrentCell(1, 2);
         dialogs.on(QStringLiteral("TF_GuoL_FuZhu"), [](QDialog& editor) {
             CHECK_EQ(editor.windowTitle(), QStringLiteral("顺序排序"));
-            CHECK_EQ(child<QPushButton>(editor, QStringLiteral("Btn_Add_Tj"))->text(), QStringLiteral("保存修改"));
+            CHECK_EQ(child<QPushButton>(editor, QStringLiteral("Btn_Add_Tj"))->text(),
+                     QStringLiteral("保存修改"));
             // The line read back: boxes, grids, flags and level tolerance.
             CHECK(child<QCheckBox>(editor, QStringLiteral("PCTj_Cmd_1_02_01"))->isChecked());
             CHECK(!child<QCheckBox>(editor, QStringLiteral("PCTj_Cmd_1_02_02"))->isChecked());
@@ -275,7 +281,8 @@ private slots:
             CHECK(low->chosenValues() == (std::vector<int>{0, 1, 2}));
             CHECK(child<QRadioButton>(editor, QStringLiteral("PCTj_Cmd_1_02_03_exclude"))->isChecked());
             CHECK(child<QCheckBox>(editor, QStringLiteral("Err_Check_Box"))->isChecked());
-            CHECK_EQ(child<QLabel>(editor, QStringLiteral("StatusBar1_1"))->text(), QStringLiteral("容错: 2个"));
+            CHECK_EQ(child<QLabel>(editor, QStringLiteral("StatusBar1_1"))->text(),
+                     QStringLiteral("容错: 2个"));
             clickBall(low, 3);
             click(editor, QStringLiteral("Btn_Add_Tj"));
             return int(QDialog::Rejected);
@@ -331,7 +338,8 @@ private slots:
             child<QCheckBox>(editor, QStringLiteral("Tj_08_Count_3"))->click();
             click(editor, QStringLiteral("PCTj_Cmd_1_08_Add"));
             CHECK_EQ(rows->list()->rowCount(), 1);
-            CHECK_EQ(child<QLabel>(editor, QStringLiteral("StatusBar1_0"))->text(), QStringLiteral("条件: 1条"));
+            CHECK_EQ(child<QLabel>(editor, QStringLiteral("StatusBar1_0"))->text(),
+                     QStringLiteral("条件: 1条"));
             click(editor, QStringLiteral("Btn_Add_Tj"));
             return int(QDialog::Rejected);
         });
@@ -387,7 +395,8 @@ private slots:
         QCOMPARE(shrink->conditions().size(), std::size_t(1));
 
         // Shut-down keeps the list for the next run.
-        shrink->setConditions({line("1", "和值", "1|0|无设置", "和值~9~1~0&"), line("0", "和值", "1|0|无设置", "和值~3~1~0&")});
+        shrink->setConditions(
+            {line("1", "和值", "1|0|无设置", "和值~9~1~0&"), line("0", "和值", "1|0|无设置", "和值~3~1~0&")});
         w.close();
         auto saved = core::readConditionFile(home.home / "~tmp_tj.ag");
         QVERIFY(saved.has_value());
@@ -435,7 +444,8 @@ void ShrinkWindowTest::listWorkbenchPages() {
     // Both tolerant, 总容错 0 至 1: a number in one of the two lists is enough.
     auto* entries = child<QTableWidget>(shrink, QStringLiteral("Jiao_Ji_ListView"));
     for (int row : {0, 1})
-        QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, entries->visualItemRect(entries->item(row, 6)).center());
+        QTest::mouseClick(entries->viewport(), Qt::LeftButton, {},
+                          entries->visualItemRect(entries->item(row, 6)).center());
     child<QCheckBox>(shrink, QStringLiteral("Jiao_Ji_ErrCuo"))->setChecked(true);
     child<QSpinBox>(shrink, QStringLiteral("JJi_ECuo_EndValue"))->setValue(1);
     click(shrink, QStringLiteral("JiaoJi_Btn"));
@@ -516,8 +526,7 @@ void ShrinkWindowTest::drawNumbersConvertAndHandOff() {
     QVERIFY(key.has_value());
     shrink.trackConvert(1);
     const auto expected = core::TrackConvert({"987", "000"}, *key);
-    QCOMPARE(shrink.memo(3)->toPlainText(),
-             QString::fromStdString(expected[0] + " " + expected[1]));
+    QCOMPARE(shrink.memo(3)->toPlainText(), QString::fromStdString(expected[0] + " " + expected[1]));
 
     // Print hand-off: nothing to print is refused; a list is written for the print program.
     shrink.setBetList({});
@@ -525,7 +534,9 @@ void ShrinkWindowTest::drawNumbersConvertAndHandOff() {
     QCOMPARE(home.prompter.lastMessage(), QStringLiteral("没有可打印的组合!"));
     shrink.setBetList({"012", "345", "678"});
     dialogs.on(QStringLiteral("TF_print"), [](QDialog& d) {
-        CHECK(child<QLineEdit>(d, QStringLiteral("Print_Title"))->text().endsWith(QStringLiteral("期投注结果")));
+        CHECK(child<QLineEdit>(d, QStringLiteral("Print_Title"))
+                  ->text()
+                  .endsWith(QStringLiteral("期投注结果")));
         CHECK_EQ(child<QLabel>(d, QStringLiteral("zhu_shu"))->text(), QStringLiteral("共：3注"));
         child<QComboBox>(d, QStringLiteral("Cmd_txt_01"))->setCurrentIndex(0);
         child<QComboBox>(d, QStringLiteral("Cmd_txt_02"))->setCurrentIndex(1);
@@ -601,8 +612,11 @@ void ShrinkWindowTest::popupMenusEditTheLists() {
     test::GuiHome home;
     gui::MainWindow& w = home.start();
     gui::ShrinkWindow shrink(w);
-    const auto action = [&](const char* name) { shrink.findChild<QAction*>(QString::fromLatin1(name))->trigger(); };
-    shrink.setConditions({line("1", "和值", "1|0|无设置", "和值~6~1~0&"), line("0", "和值", "1|0|无设置", "和值~7~1~0&"),
+    const auto action = [&](const char* name) {
+        shrink.findChild<QAction*>(QString::fromLatin1(name))->trigger();
+    };
+    shrink.setConditions({line("1", "和值", "1|0|无设置", "和值~6~1~0&"),
+                          line("0", "和值", "1|0|无设置", "和值~7~1~0&"),
                           line("1", "和值", "1|0|无设置", "和值~8~1~0&")});
     action("N_NoUse");
     QVERIFY(std::ranges::all_of(shrink.conditions(), [](const auto& l) { return l.use == "0"; }));
@@ -656,7 +670,9 @@ void ShrinkWindowTest::singleRecordKindsCarryTheirToleranceToTheLine() {
     gui::ShrinkWindow shrink(w);
     // 组选类型: the sub-options follow their heads; the value lists the chosen shapes in order.
     dialogs.on(QStringLiteral("TF_GuoL_FuZhu"), [](QDialog& editor) {
-        const auto box = [&](const char* name) { return child<QCheckBox>(editor, QString::fromLatin1(name)); };
+        const auto box = [&](const char* name) {
+            return child<QCheckBox>(editor, QString::fromLatin1(name));
+        };
         box("Tz_L_Baozj")->click();
         CHECK(!box("PCTj_Cmd_1_01_01_o3")->isEnabled());
         box("PCTj_Cmd_1_01_01_o1")->click();
@@ -707,8 +723,9 @@ void ShrinkWindowTest::memoPopupsAndColumnBoxes() {
     test::GuiHome home;
     gui::MainWindow& w = home.start();
     gui::ShrinkWindow shrink(w);
-    const QStringList seven{QStringLiteral("001"), QStringLiteral("002"), QStringLiteral("003"), QStringLiteral("004"),
-                            QStringLiteral("005"), QStringLiteral("006"), QStringLiteral("007")};
+    const QStringList seven{QStringLiteral("001"), QStringLiteral("002"), QStringLiteral("003"),
+                            QStringLiteral("004"), QStringLiteral("005"), QStringLiteral("006"),
+                            QStringLiteral("007")};
     const std::vector<std::pair<const char*, const char*>> pages{
         {"Jiao_Ji_JieGuo", "JiaoJi_List"}, {"Zan_C_Memo", "ZanCun_List"}, {"Kjhm_Memo", "Kj_hm_List"}};
     for (const auto& [memoName, boxName] : pages) {
@@ -753,12 +770,14 @@ void ShrinkWindowTest::modifyRowListLines() {
     dialogs.install(w);
     gui::ShrinkWindow shrink(w);
     const auto radio = [](QDialog& editor, const char* rows, const QString& text) {
-        for (QRadioButton* b : child<QWidget>(editor, QString::fromLatin1(rows))->findChildren<QRadioButton*>())
+        for (QRadioButton* b :
+             child<QWidget>(editor, QString::fromLatin1(rows))->findChildren<QRadioButton*>())
             if (b->text() == text) return b;
         qFatal("no radio %s", qPrintable(text));
     };
-    shrink.setConditions({line("1", "定位复式", "2|1|无设置", "按位复式~1^0123/456/789^23~1~0&按位复式~1^5/6/7^3~0~1&"),
-                          line("1", "号码组", "1|0|无设置", "号码组~1^0257^12^1~1~0&")});
+    shrink.setConditions(
+        {line("1", "定位复式", "2|1|无设置", "按位复式~1^0123/456/789^23~1~0&按位复式~1^5/6/7^3~0~1&"),
+         line("1", "号码组", "1|0|无设置", "号码组~1^0257^12^1~1~0&")});
 
     // 定位复式: 修改 without a chosen row is refused; a row chosen by the keyboard is loaded and rewritten.
     child<QTableWidget>(shrink, QStringLiteral("ListView_Tj"))->setCurrentCell(0, 2);
@@ -784,7 +803,8 @@ void ShrinkWindowTest::modifyRowListLines() {
     });
     shrink.modifyCurrentCondition();
     QCOMPARE(shrink.conditions().size(), std::size_t(2));
-    QCOMPARE(shrink.conditions()[0].content, std::string("按位复式~1^0123/456/789^23~1~0&按位复式~1^56/6/7^23~0~1&"));
+    QCOMPARE(shrink.conditions()[0].content,
+             std::string("按位复式~1^0123/456/789^23~1~0&按位复式~1^56/6/7^23~0~1&"));
     QCOMPARE(shrink.conditions()[0].counts, std::string("2|1|无设置"));
 
     // 号码组: the row comes back into the grids and the 算1个 choice, and 修改 rewrites it.
@@ -794,7 +814,8 @@ void ShrinkWindowTest::modifyRowListLines() {
         rows->setCurrentCell(0, 2);
         auto* group = child<gui::BallGrid>(editor, QStringLiteral("Tj_09_Grid_1"));
         CHECK(group->chosenValues() == (std::vector<int>{0, 2, 5, 7}));
-        CHECK(child<gui::BallGrid>(editor, QStringLiteral("Tj_09_Grid_2"))->chosenValues() == (std::vector<int>{1, 2}));
+        CHECK(child<gui::BallGrid>(editor, QStringLiteral("Tj_09_Grid_2"))->chosenValues() ==
+              (std::vector<int>{1, 2}));
         CHECK(radio(editor, "PCTj_Cmd_1_09_rows", QStringLiteral("重复数字算1个"))->isChecked());
         clickBall(group, 9);
         radio(editor, "PCTj_Cmd_1_09_rows", QStringLiteral("重复数字算多个"))->click();
@@ -819,7 +840,8 @@ void ShrinkWindowTest::filterRunMatchesTheCore() {
     sum.tolerant = "1";
     auto group = line("1", "群号", "1|0|无设置", "群号~0号 3号~0~1&");
     group.tolerant = "1";
-    const core::ConditionList lines{sum, line("1", "顺序排序", "2|2|1-1", "最小号~0 1 2~1~1&最大号~7 8 9~0~1&"),
+    const core::ConditionList lines{sum,
+                                    line("1", "顺序排序", "2|2|1-1", "最小号~0 1 2~1~1&最大号~7 8 9~0~1&"),
                                     group, line("0", "和值", "1|0|无设置", "和值~0~1~0&")};
     shrink.setConditions(lines);
     shrink.setBetList(all);
@@ -875,12 +897,34 @@ void ShrinkWindowTest::conditionFileWithAnAwkwardName() {
     shrink.openConditionFile();
     QVERIFY(shrink.conditions().empty());
     QCOMPARE(child<QTableWidget>(shrink, QStringLiteral("ListView_Tj"))->rowCount(), 0);
+
+    // Lines it cannot use are named on loading, stay in the list, and are saved back as they were.
+    const auto odd = home.home / "odd.ag";
+    const std::string oddText = "Begin_Tianjiao\r\n1~鍜屽€~1|0|无设置~1~0\r\n鍜屽€~6~1~0\r\nEnd_Tianjiao\r\n"
+                                "手写的说明\r\n"
+                                "Begin_Tianjiao\r\n1~和值~1|0|无设置~1~0\r\n和值~6~1~0\r\nEnd_Tianjiao\r\n";
+    std::ofstream(odd, std::ios::binary) << oddText;
+    home.prompter.answerFile(QString::fromStdString(odd.string()));
+    shrink.openConditionFile();
+    QCOMPARE(shrink.conditions().size(), std::size_t(3));
+    QCOMPARE(
+        home.prompter.lastMessage(),
+        QStringLiteral(
+            "条件文件第 1 行 (条件序号1) 无法使用: 条件名无法识别: 1~鍜屽€~1|0|无设置~1~0\n"
+            "条件文件第 5 行 (条件序号2) 无法使用: 不在 Begin_Tianjiao 与 End_Tianjiao 之间: 手写的说明"));
+    const auto again = home.home / "again.ag";
+    home.prompter.answerFile(QString::fromStdString(again.string()));
+    shrink.saveConditionFile();
+    auto savedText = core::readTextFile(again);
+    QVERIFY(savedText.has_value());
+    QCOMPARE(*savedText, oddText);
 }
 
 void ShrinkWindowTest::nameDialogFocusesTheNameWhenActivated() {
     gui::ScriptedPrompter prompter;
     gui::IntersectionNameDialog dialog(prompter);
-    dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："), QStringLiteral("D0"), 0, true, 2);
+    dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："), QStringLiteral("D0"), 0, true,
+                   2);
     dialog.show();
     dialog.seriesBox()->setFocus();
     QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(dialog.seriesBox()));

@@ -2,16 +2,13 @@
 
 #include <unordered_set>
 
-#include "core/data/bounded_read.h"
 #include "core/history/draw_text_file.h"
+#include "core/io/bounded_read.h"
 #include "core/io/text_codec.h"
 
 namespace p3::core {
 namespace {
 
-// A draw file of a whole history is a few megabytes; a file far beyond that is no draw file, and
-// reading it whole would only exhaust the memory.
-constexpr std::uintmax_t kMaxImportBytes = 256u * 1024u * 1024u;
 // A refusal quotes the bad line's period; a runaway line is quoted by its start.
 constexpr std::size_t kMaxQuotedBytes = 40;
 
@@ -113,10 +110,12 @@ Result<ImportOutcome> importDrawText(DrawDatabase& db, const LotteryInfo& lotter
 Result<ImportOutcome> ImportDraws(DrawDatabase& db, const LotteryInfo& lottery, const DrawList& current,
                                   const std::filesystem::path& file, ImportMode mode,
                                   const Progress& progress) {
-    auto bytes = readFileBytesAtMost(file, kMaxImportBytes, "文件太大, 不是开奖数据文件: ");
+    auto bytes = readFileBounded(file);
     if (!bytes) return std::unexpected(bytes.error());
-    if (bytes->find('\0') != std::string::npos) return fail("文件不是文本文件: " + file.string());
-    return importDrawText(db, lottery, current, decodeText(*bytes), mode, progress);
+    // Decoded first: UTF-16 text is full of zero bytes, a binary file is still full of zero characters.
+    const std::string text = decodeText(*bytes);
+    if (text.find('\0') != std::string::npos) return fail("文件不是文本文件: " + file.string());
+    return importDrawText(db, lottery, current, text, mode, progress);
 }
 
 std::filesystem::path exportPathFor(const std::filesystem::path& chosen) {
@@ -125,7 +124,7 @@ std::filesystem::path exportPathFor(const std::filesystem::path& chosen) {
 }
 
 Result<std::filesystem::path> exportDraws(const DrawList& draws, const std::filesystem::path& chosen) {
-    if (chosen.empty()) return fail("请输入文件名!");
+    if (auto named = checkSaveName(chosen); !named) return std::unexpected(named.error());
     std::filesystem::path file = exportPathFor(chosen);
     if (auto ok = writeTextFileGbk(file, formatDrawText(draws)); !ok) return std::unexpected(ok.error());
     return file;

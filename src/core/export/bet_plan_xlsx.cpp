@@ -2,6 +2,8 @@
 
 #include <xlsxwriter.h>
 
+#include "core/io/atomic_write.h"
+
 #include <string>
 #include <system_error>
 #include <unistd.h>
@@ -28,9 +30,12 @@ lxw_format* cellFormat(lxw_workbook* book, lxw_color_t colour, double size, bool
 } // namespace
 
 Status writeBetPlanXlsx(const BetPlan& plan, const BetPlanInputs& inputs, const std::filesystem::path& file) {
-    if (file.empty()) return fail("请输入文件名!");
+    if (auto named = checkSaveName(file); !named) return named;
+    // The workbook is renamed over the target, which would replace a file the user marked read-only.
+    if (auto writable = checkWritableTarget(file); !writable) return writable;
     std::error_code exists;
-    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    const std::filesystem::path folder =
+        file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
     if (!std::filesystem::is_directory(folder, exists)) return fail("找不到文件夹: " + folder.string());
     const std::filesystem::path temporary =
         file.parent_path() / ("." + file.filename().string() + ".part-" + std::to_string(::getpid()));
@@ -46,7 +51,8 @@ Status writeBetPlanXlsx(const BetPlan& plan, const BetPlanInputs& inputs, const 
 
     worksheet_set_column(sheet, 0, 6, 13, nullptr);
     worksheet_merge_range(sheet, 0, 0, 0, 6, std::string(kBetPlanSheetTitle).c_str(), title);
-    for (lxw_col_t c = 0; c < 7; ++c) worksheet_write_string(sheet, 1, c, std::string(kBetPlanCaptions[c]).c_str(), caption);
+    for (lxw_col_t c = 0; c < 7; ++c)
+        worksheet_write_string(sheet, 1, c, std::string(kBetPlanCaptions[c]).c_str(), caption);
 
     lxw_row_t r = 2;
     for (const BetPlanRow& row : plan.rows) {

@@ -1,5 +1,8 @@
 #include "core/history/draw_text_file.h"
 
+#include <algorithm>
+
+#include "core/io/bounded_read.h"
 #include "core/io/text_codec.h"
 
 namespace p3::core {
@@ -47,9 +50,44 @@ DrawTextParse parseDrawText(std::string_view text, int digitCount) {
 }
 
 Result<DrawTextParse> readDrawTextFile(const std::string& path, int digitCount) {
-    auto text = readTextFile(path);
+    auto text = readTextFileBounded(path);
     if (!text) return std::unexpected(text.error());
     return parseDrawText(*text, digitCount);
+}
+
+namespace {
+
+/// A line as a message quotes it: a runaway line only by its start, cut at a character boundary.
+std::string quotedLine(std::string_view line) {
+    constexpr std::size_t kMostBytes = 40;
+    if (line.size() <= kMostBytes) return std::string(line);
+    std::size_t cut = kMostBytes;
+    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80)
+        --cut;
+    return std::string(line.substr(0, cut)) + "…";
+}
+
+} // namespace
+
+Result<std::vector<std::string>> parsePublicNumbers(std::string_view text, int digitCount) {
+    constexpr std::size_t kMostDigits = 5;
+    const std::size_t least =
+        static_cast<std::size_t>(std::clamp(digitCount, 1, static_cast<int>(kMostDigits)));
+    std::vector<std::string> numbers;
+    const auto lines = splitLines(text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::string number;
+        for (char c : lines[i])
+            if (c != ' ' && c != '\t') number += c;
+        if (number.empty()) continue;
+        const bool digits = number.find_first_not_of("0123456789") == std::string::npos;
+        if (!digits || number.size() < least || number.size() > kMostDigits) {
+            return fail("公共号码第 " + std::to_string(i + 1) + " 行不是 " + std::to_string(least) + ".." +
+                        std::to_string(kMostDigits) + " 位数字: " + quotedLine(lines[i]));
+        }
+        numbers.push_back(std::move(number));
+    }
+    return numbers;
 }
 
 std::string formatDrawText(const DrawList& draws, std::string_view eol) {

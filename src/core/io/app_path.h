@@ -2,10 +2,14 @@
 /// The home folder (AppPath) that holds the settings, the draw database and the user's files.
 #include <filesystem>
 #include <optional>
+#include <string_view>
 
 #include "core/common/error.h"
 
 namespace p3::core {
+
+/// The refusal of an empty home folder given on the command line.
+inline constexpr std::string_view kEmptyHomeMessage = "程序文件夹不能是空的名字 (--home)";
 
 /// The home folder to use: the one given on the command line, else $PICK3_HOME, else
 /// $XDG_DATA_HOME/pick3bench, else ~/.local/share/pick3bench. The result is absolute.

@@ -1,101 +1,110 @@
 #include "core/io/ini_file.h"
 
+#include <algorithm>
 #include <charconv>
+#include <optional>
 #include <system_error>
+#include <unordered_map>
 
 #include "core/io/text_codec.h"
-
-// The char interface over UTF-8 needs no wide-character converter; the Debian header keeps the template
-// bodies behind SI_IMPLEMENTATION so that they are compiled here rather than taken from its library.
-#define SI_NO_CONVERSION
-#define SI_IMPLEMENTATION
-#include <SimpleIni.h>
 
 namespace p3::core {
 namespace {
 
+// The INI file is kept as its lines. A save writes every line the program did not change as the
+// bytes it was read from, so comments, odd lines ("=value", a line without "=", a "[" without "]"),
+// duplicated sections and the encoding all survive; only the entries set or removed change.
+
 constexpr std::string_view kReplacementChar = "\xEF\xBF\xBD";
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-bool isCommentStart(char c) {
-    return c == ';' || c == '#';
-}
+enum class Encoding { Gbk, Utf8, Utf16Le, Utf16Be };
 
-// The blanks the INI parser skips at the start of a line.
+struct Line {
+    std::string raw;  ///< the bytes read, in the file's encoding (unused once changed)
+    std::string text; ///< the line as UTF-8
+    std::string eol;  ///< "\r\n", "\n", "\r", or empty for a last line without a break
+    bool changed = false;
+};
+
+enum class LineKind { Other, Section, Entry };
+
+struct LineInfo {
+    LineKind kind = LineKind::Other;
+    std::string name;        ///< section name or key, as written (trimmed)
+    std::string value;       ///< entry value (trimmed)
+    std::size_t valueAt = 0; ///< where the value's text starts in the line (after "=" and blanks)
+};
+
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string_view trimLeft(std::string_view line) {
-    std::size_t i = 0;
-    while (i < line.size() && isBlank(line[i]))
-        ++i;
-    return line.substr(i);
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && isBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back()))
+        s.remove_suffix(1);
+    return s;
 }
 
-/// Whether the INI parser takes the line as a section header or a key with a value.
-bool isEntryLine(std::string_view line) {
-    const std::string_view text = trimLeft(line);
-    if (text.empty() || isCommentStart(text.front())) return false;
-    if (text.front() == '[') return text.find(']') != std::string_view::npos;
-    const std::size_t eq = text.find('=');
-    return eq != std::string_view::npos && eq > 0;
-}
-
-/// The lines of the text as the INI parser should see them. A comment line loses its leading blanks: the
-/// parser ends a comment block at an indented line and drops the lines before it. A '[' line without ']'
-/// goes: the parser means to skip it, but takes its text as the section name of the keys after it.
-std::vector<std::string> parserLines(std::string_view text) {
-    std::vector<std::string> lines = splitLines(text);
-    std::erase_if(lines, [](const std::string& line) {
-        const std::string_view body = trimLeft(line);
-        return body.starts_with('[') && body.find(']') == std::string_view::npos;
-    });
-    for (std::string& line : lines) {
-        const std::string_view body = trimLeft(line);
-        if (!body.empty() && isCommentStart(body.front()) && body.size() != line.size())
-            line = std::string(body);
-    }
-    return lines;
-}
-
-/// The comment lines after the last section or key. The INI parser ties a comment to the entry that
-/// follows it, so these would otherwise vanish on the first save.
-std::vector<std::string> trailingComments(const std::vector<std::string>& lines) {
-    // The parser keeps the comment lines that open the file as the file's own comment.
+/// How the Windows INI functions read a line: "[name]" opens a section, "key=value" is an entry;
+/// comments (";", "#"), blank lines, a "[" without "]", a line without "=" and "=value" are none.
+LineInfo classify(std::string_view line) {
+    LineInfo info;
     std::size_t start = 0;
-    while (start < lines.size() && !lines[start].empty() && isCommentStart(lines[start].front()))
+    while (start < line.size() && isBlank(line[start]))
         ++start;
-    for (std::size_t i = lines.size(); i > start; --i) {
-        if (isEntryLine(lines[i - 1])) {
-            start = i;
-            break;
-        }
+    const std::string_view body = line.substr(start);
+    if (body.empty() || body.front() == ';' || body.front() == '#') return info;
+    if (body.front() == '[') {
+        const std::size_t close = body.find(']');
+        if (close == std::string_view::npos) return info;
+        info.kind = LineKind::Section;
+        info.name = std::string(trim(body.substr(1, close - 1)));
+        return info;
     }
-    std::vector<std::string> kept;
-    std::size_t pendingBlanks = 0;
-    for (std::size_t i = start; i < lines.size(); ++i) {
-        const std::string_view text = trimLeft(lines[i]);
-        if (text.empty()) {
-            ++pendingBlanks;
-        } else if (isCommentStart(text.front())) {
-            // Blank lines count only between comment lines, so the block neither grows nor shrinks on saves.
-            if (!kept.empty()) kept.insert(kept.end(), pendingBlanks, std::string());
-            pendingBlanks = 0;
-            kept.emplace_back(lines[i]);
-        }
-    }
-    return kept;
+    const std::size_t eq = body.find('=');
+    if (eq == std::string_view::npos) return info;
+    const std::string_view key = trim(body.substr(0, eq));
+    if (key.empty()) return info;
+    info.kind = LineKind::Entry;
+    info.name = std::string(key);
+    std::size_t at = start + eq + 1;
+    while (at < line.size() && isBlank(line[at]))
+        ++at;
+    info.valueAt = at;
+    info.value = std::string(trim(line.substr(at)));
+    return info;
 }
 
-std::string replaceAll(std::string_view text, char from, std::string_view to) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        if (c == from) {
-            out.append(to);
-        } else {
-            out.push_back(c);
-        }
+/// Names compare as the Windows INI functions compare them: ASCII letters without case.
+std::string foldCase(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+std::string entryId(std::string_view section, std::string_view key) {
+    return foldCase(section) + '\0' + foldCase(key);
+}
+
+/// The raw lines of the bytes, split at "\r\n", "\n" or "\r" with each line's own break.
+std::vector<std::pair<std::string, std::string>> splitRawLines(std::string_view bytes) {
+    std::vector<std::pair<std::string, std::string>> out;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = start;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
+        std::string eol;
+        if (end < bytes.size())
+            eol = (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
+                      ? "\r\n"
+                      : std::string(1, bytes[end]);
+        out.emplace_back(std::string(bytes.substr(start, end - start)), eol);
+        start = end + eol.size();
     }
     return out;
 }
@@ -103,12 +112,103 @@ std::string replaceAll(std::string_view text, char from, std::string_view to) {
 } // namespace
 
 struct IniFile::Impl {
-    // UTF-8 store, one value per key, no multi-line values: the file format of the Windows INI functions.
-    CSimpleIniA ini{true, false, false};
+    std::vector<Line> lines;
+    Encoding encoding = Encoding::Gbk;
+    std::string bom; ///< a UTF-8 byte-order mark the file began with
     std::string eol = "\r\n";
-    std::vector<std::string> trailer;
 
-    Impl() { ini.SetSpaces(false); }
+    // The index of the entries, rebuilt after every change of the lines.
+    bool indexed = false;
+    std::vector<LineInfo> infos;
+    std::vector<std::string> sectionOfLine;                 ///< the section each line stands in
+    std::unordered_map<std::string, std::size_t> lastEntry; ///< entryId → line of its last occurrence
+
+    void parse(std::string_view bytes, bool nulToReplacement) {
+        lines.clear();
+        if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+            encoding = bytes.starts_with("\xFF\xFE") ? Encoding::Utf16Le : Encoding::Utf16Be;
+            for (auto& [raw, lineEol] : splitRawLines(decodeText(bytes)))
+                lines.push_back({raw, raw, lineEol});
+        } else {
+            if (bytes.starts_with(kUtf8Bom)) {
+                bom = std::string(kUtf8Bom);
+                bytes.remove_prefix(kUtf8Bom.size());
+            }
+            encoding = !bom.empty() || readsAsUtf8(bytes) ? Encoding::Utf8 : Encoding::Gbk;
+            for (auto& [raw, lineEol] : splitRawLines(bytes)) {
+                std::string text = encoding == Encoding::Utf8 ? decodeUtf8Lossy(raw) : decodeGbkLossy(raw);
+                lines.push_back({std::move(raw), std::move(text), std::move(lineEol)});
+            }
+        }
+        for (Line& line : lines) {
+            if (nulToReplacement && line.text.find('\0') != std::string::npos) {
+                std::string clean;
+                for (char c : line.text) {
+                    if (c == '\0') {
+                        clean.append(kReplacementChar);
+                    } else {
+                        clean.push_back(c);
+                    }
+                }
+                line.text = std::move(clean);
+            }
+        }
+        eol = !lines.empty() && !lines.front().eol.empty() ? lines.front().eol : "\r\n";
+        indexed = false;
+    }
+
+    void index() {
+        if (indexed) return;
+        infos.clear();
+        sectionOfLine.clear();
+        lastEntry.clear();
+        std::string section;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            LineInfo info = classify(lines[i].text);
+            if (info.kind == LineKind::Section) section = info.name;
+            if (info.kind == LineKind::Entry) lastEntry[entryId(section, info.name)] = i;
+            sectionOfLine.push_back(section);
+            infos.push_back(std::move(info));
+        }
+        indexed = true;
+    }
+
+    std::optional<std::size_t> find(std::string_view section, std::string_view key) {
+        index();
+        const auto it = lastEntry.find(entryId(section, key));
+        if (it == lastEntry.end()) return std::nullopt;
+        return it->second;
+    }
+
+    void insert(std::size_t at, std::string text) {
+        // The line before a new one must end in a line break.
+        if (at > 0 && lines[at - 1].eol.empty()) lines[at - 1].eol = eol;
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Line{{}, std::move(text), eol, true});
+        indexed = false;
+    }
+
+    Result<std::string> bytes() const {
+        if (encoding == Encoding::Utf16Le || encoding == Encoding::Utf16Be) {
+            std::string text;
+            for (const Line& line : lines)
+                text += line.text + line.eol;
+            return utf8ToUtf16(text, encoding == Encoding::Utf16Be);
+        }
+        std::string out = bom;
+        for (const Line& line : lines) {
+            if (!line.changed) {
+                out += line.raw;
+            } else if (encoding == Encoding::Utf8) {
+                out += line.text;
+            } else {
+                auto encoded = utf8ToGbk(line.text);
+                if (!encoded) return std::unexpected(encoded.error());
+                out += *encoded;
+            }
+            out += line.eol;
+        }
+        return out;
+    }
 };
 
 IniFile::IniFile() : m_impl(std::make_unique<Impl>()) {}
@@ -118,14 +218,7 @@ IniFile& IniFile::operator=(IniFile&& other) noexcept = default;
 
 void IniFile::parse(std::string_view utf8Text) {
     m_impl = std::make_unique<Impl>();
-    if (utf8Text.find("\r\n") == std::string_view::npos && utf8Text.find('\n') != std::string_view::npos) {
-        m_impl->eol = "\n";
-    }
-    const std::vector<std::string> lines = parserLines(utf8Text);
-    m_impl->trailer = trailingComments(lines);
-    // One line-break style for the parser, whatever mixture the file had.
-    const std::string normalized = joinLines(lines, "\n");
-    m_impl->ini.LoadData(normalized.data(), normalized.size());
+    m_impl->parse(utf8Text, true);
 }
 
 Result<IniFile> IniFile::load(const std::filesystem::path& file) {
@@ -133,25 +226,30 @@ Result<IniFile> IniFile::load(const std::filesystem::path& file) {
     result.m_path = file;
     std::error_code ec;
     if (!std::filesystem::exists(file, ec) && !ec) return result;
-    auto text = readTextFile(file);
-    if (!text) return std::unexpected(text.error());
-    if (text->find('\0') != std::string::npos) return fail("文件不是文本格式的设置文件: " + file.string());
-    result.parse(*text);
+    auto bytes = readFileBytes(file);
+    if (!bytes) return std::unexpected(bytes.error());
+    const bool utf16 = bytes->starts_with("\xFF\xFE") || bytes->starts_with("\xFE\xFF");
+    if (!utf16 && bytes->find('\0') != std::string::npos)
+        return fail("文件不是文本格式的设置文件: " + file.string());
+    result.m_impl->parse(*bytes, false);
+    if (utf16) {
+        for (const Line& line : result.m_impl->lines)
+            if (line.text.find('\0') != std::string::npos)
+                return fail("文件不是文本格式的设置文件: " + file.string());
+    }
     return result;
 }
 
 IniFile IniFile::fromText(std::string_view text) {
     IniFile result;
-    std::string decoded = decodeText(text);
-    if (decoded.find('\0') != std::string::npos) decoded = replaceAll(decoded, '\0', kReplacementChar);
-    result.parse(decoded);
+    result.parse(text);
     return result;
 }
 
 std::string IniFile::getString(std::string_view section, std::string_view key,
                                std::string_view defaultValue) const {
-    const char* value = m_impl->ini.GetValue(std::string(section).c_str(), std::string(key).c_str(), nullptr);
-    return value ? std::string(value) : std::string(defaultValue);
+    const auto at = m_impl->find(section, key);
+    return at ? m_impl->infos[*at].value : std::string(defaultValue);
 }
 
 long IniFile::getInt(std::string_view section, std::string_view key, long defaultValue) const {
@@ -172,7 +270,42 @@ void IniFile::setString(std::string_view section, std::string_view key, std::str
     for (char& c : oneLine) {
         if (c == '\r' || c == '\n' || c == '\0') c = ' ';
     }
-    m_impl->ini.SetValue(std::string(section).c_str(), std::string(key).c_str(), oneLine.c_str());
+    Impl& impl = *m_impl;
+    if (const auto at = impl.find(section, key)) {
+        // The entry's last occurrence is the one read; only its value changes, its key and spacing stay.
+        if (impl.infos[*at].value == trim(oneLine)) return;
+        Line& line = impl.lines[*at];
+        line.text = line.text.substr(0, impl.infos[*at].valueAt) + oneLine;
+        line.changed = true;
+        impl.indexed = false;
+        return;
+    }
+    const std::string entry = std::string(key) + "=" + oneLine;
+    impl.index();
+    // A new key goes after the last entry of the section's last copy (or right after its header).
+    std::optional<std::size_t> after;
+    const std::string wanted = foldCase(section);
+    for (std::size_t i = 0; i < impl.lines.size(); ++i) {
+        const LineInfo& info = impl.infos[i];
+        if (info.kind == LineKind::Section && foldCase(info.name) == wanted) after = i;
+        if (info.kind == LineKind::Entry && after && foldCase(impl.sectionOfLine[i]) == wanted) after = i;
+    }
+    if (section.empty()) {
+        // Keys before the first section.
+        std::size_t first = 0;
+        while (first < impl.lines.size() && impl.infos[first].kind != LineKind::Section)
+            ++first;
+        impl.insert(first, entry);
+        return;
+    }
+    if (after) {
+        impl.insert(*after + 1, entry);
+        return;
+    }
+    // A new section at the end, set off from what comes before by one empty line.
+    if (!impl.lines.empty() && !trim(impl.lines.back().text).empty()) impl.insert(impl.lines.size(), "");
+    impl.insert(impl.lines.size(), "[" + std::string(section) + "]");
+    impl.insert(impl.lines.size(), entry);
 }
 
 void IniFile::setInt(std::string_view section, std::string_view key, long value) {
@@ -180,64 +313,67 @@ void IniFile::setInt(std::string_view section, std::string_view key, long value)
 }
 
 bool IniFile::hasKey(std::string_view section, std::string_view key) const {
-    return m_impl->ini.GetValue(std::string(section).c_str(), std::string(key).c_str(), nullptr) != nullptr;
+    return m_impl->find(section, key).has_value();
 }
 
 bool IniFile::removeKey(std::string_view section, std::string_view key) {
-    return m_impl->ini.Delete(std::string(section).c_str(), std::string(key).c_str(), false);
+    Impl& impl = *m_impl;
+    impl.index();
+    const std::string id = entryId(section, key);
+    bool removed = false;
+    for (std::size_t i = impl.lines.size(); i-- > 0;) {
+        if (impl.infos[i].kind == LineKind::Entry &&
+            entryId(impl.sectionOfLine[i], impl.infos[i].name) == id) {
+            impl.lines.erase(impl.lines.begin() + static_cast<std::ptrdiff_t>(i));
+            removed = true;
+        }
+    }
+    if (removed) impl.indexed = false;
+    return removed;
 }
 
 std::vector<std::string> IniFile::sections() const {
-    CSimpleIniA::TNamesDepend names;
-    m_impl->ini.GetAllSections(names);
-    names.sort(CSimpleIniA::Entry::LoadOrder());
+    m_impl->index();
     std::vector<std::string> result;
-    for (const auto& entry : names) {
-        if (*entry.pItem) result.emplace_back(entry.pItem);
+    std::vector<std::string> seen;
+    for (const LineInfo& info : m_impl->infos) {
+        if (info.kind != LineKind::Section || info.name.empty()) continue;
+        const std::string folded = foldCase(info.name);
+        if (std::find(seen.begin(), seen.end(), folded) != seen.end()) continue;
+        seen.push_back(folded);
+        result.push_back(info.name);
     }
     return result;
 }
 
 std::vector<std::string> IniFile::keys(std::string_view section) const {
-    CSimpleIniA::TNamesDepend names;
-    m_impl->ini.GetAllKeys(std::string(section).c_str(), names);
-    names.sort(CSimpleIniA::Entry::LoadOrder());
+    m_impl->index();
+    const std::string wanted = foldCase(section);
     std::vector<std::string> result;
-    for (const auto& entry : names)
-        result.emplace_back(entry.pItem);
+    std::vector<std::string> seen;
+    for (std::size_t i = 0; i < m_impl->infos.size(); ++i) {
+        const LineInfo& info = m_impl->infos[i];
+        if (info.kind != LineKind::Entry || foldCase(m_impl->sectionOfLine[i]) != wanted) continue;
+        const std::string folded = foldCase(info.name);
+        if (std::find(seen.begin(), seen.end(), folded) != seen.end()) continue;
+        seen.push_back(folded);
+        result.push_back(info.name);
+    }
     return result;
 }
 
 std::string IniFile::toText() const {
-    std::string saved;
-    m_impl->ini.Save(saved, false);
-    std::vector<std::string> lines = splitLines(saved);
-    if (!m_impl->trailer.empty()) {
-        lines.emplace_back();
-        lines.insert(lines.end(), m_impl->trailer.begin(), m_impl->trailer.end());
-    }
-    // The writer puts two blank lines between sections and may open with some; one blank line between
-    // blocks reads better and comes out the same on every save.
-    std::vector<std::string> tidy;
-    tidy.reserve(lines.size());
-    for (std::string& line : lines) {
-        if (line.empty() && (tidy.empty() || tidy.back().empty())) continue;
-        tidy.push_back(std::move(line));
-    }
-    if (!tidy.empty() && tidy.back().empty()) tidy.pop_back();
-    // Comment lines that open the file are read back as the file's own comment, which the writer follows
-    // with a blank line; writing that line now keeps the next save from changing the file again.
-    std::size_t opening = 0;
-    while (opening < tidy.size() && !tidy[opening].empty() && isCommentStart(tidy[opening].front()))
-        ++opening;
-    if (opening > 0 && opening < tidy.size() && !tidy[opening].empty())
-        tidy.insert(tidy.begin() + opening, "");
-    return joinLines(tidy, m_impl->eol);
+    std::string text;
+    for (const Line& line : m_impl->lines)
+        text += line.text + line.eol;
+    return text;
 }
 
 Status IniFile::save() {
     if (m_path.empty()) return fail("设置文件没有指定保存位置");
-    return writeTextFileGbk(m_path, toText());
+    auto bytes = m_impl->bytes();
+    if (!bytes) return fail("无法写入文件: " + m_path.string() + " (" + bytes.error().message + ")");
+    return writeFileAtomic(m_path, *bytes);
 }
 
 } // namespace p3::core

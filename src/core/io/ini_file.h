@@ -1,5 +1,6 @@
 #pragma once
-/// An INI settings file read and written by section and key, keeping the rest of the file as it was.
+/// An INI settings file read and written by section and key. A save changes only the lines of the
+/// entries set or removed; every other line is written back byte for byte, in the file's encoding.
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -20,7 +21,8 @@ public:
     IniFile(const IniFile&) = delete;
     IniFile& operator=(const IniFile&) = delete;
 
-    /// Reads the file (GBK or UTF-8); a missing file gives an empty INI bound to that path.
+    /// Reads the file (GBK, UTF-8 or UTF-16 with its mark); a missing file gives an empty INI bound to
+    /// that path. A key read is its last occurrence in any copy of its section (names without case).
     /// A file holding NUL bytes is refused: it is no text, and saving it back would destroy it.
     [[nodiscard]] static Result<IniFile> load(const std::filesystem::path& file);
     /// An INI parsed from text, bound to no file.
@@ -44,9 +46,10 @@ public:
     /// Key names of a section in file order.
     [[nodiscard]] std::vector<std::string> keys(std::string_view section) const;
 
-    /// Writes the INI in GBK to its file, atomically.
+    /// Writes the INI to its file atomically, in the encoding it was read in (GBK for a new file).
     [[nodiscard]] Status save();
-    /// The INI as UTF-8 text, with the line ending of the file it came from ("\r\n" for a new one).
+    /// The INI as UTF-8 text, each line with its own line break (new lines get the file's first one,
+    /// "\r\n" for a new file).
     [[nodiscard]] std::string toText() const;
 
     [[nodiscard]] const std::filesystem::path& path() const { return m_path; }

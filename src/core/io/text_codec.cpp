@@ -1,11 +1,11 @@
 #include "core/io/text_codec.h"
 
+#include "core/io/bounded_read.h"
+
 #include <array>
 #include <cerrno>
-#include <chrono>
 #include <cstdint>
 #include <cstring>
-#include <random>
 
 #include <fcntl.h>
 #include <iconv.h>
@@ -17,6 +17,8 @@ namespace {
 
 constexpr std::string_view kReplacementChar = "\xEF\xBF\xBD"; // U+FFFD
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
 constexpr std::string_view kEuroSign = "\xE2\x82\xAC";
 constexpr std::size_t kNotFound = std::string_view::npos;
 
@@ -38,17 +40,6 @@ constexpr std::array<ErrnoText, 10> kErrnoTexts{{
     {ENAMETOOLONG, "文件名太长"},
     {EIO, "读写设备出错"},
 }};
-
-std::string reasonText(int err) {
-    for (const ErrnoText& entry : kErrnoTexts) {
-        if (entry.code == err) return std::string(entry.text);
-    }
-    return std::strerror(err);
-}
-
-std::string readFailure(const std::filesystem::path& file, int err) {
-    return "无法读取文件: " + file.string() + " (" + reasonText(err) + ")";
-}
 
 std::string writeFailure(const std::filesystem::path& file, const std::string& reason) {
     return "无法写入文件: " + file.string() + " (" + reason + ")";
@@ -116,25 +107,77 @@ std::string repairUtf8(std::string_view bytes) {
     return out;
 }
 
-/// Whether text that is not valid UTF-8 is still UTF-8 with a few damaged bytes: many well-formed
-/// multi-byte sequences and few bad bytes. GBK text only now and then forms a valid UTF-8
-/// sequence by chance, and then beside many bad bytes; reading a damaged UTF-8 file as GBK
-/// would turn every Chinese word in it into something else.
-bool mostlyUtf8(std::string_view bytes) {
+/// Bytes in well-formed multi-byte UTF-8 sequences and bytes that start none.
+struct Utf8Tally {
+    std::size_t good = 0;
+    std::size_t bad = 0;
+};
+
+Utf8Tally tallyUtf8(std::string_view bytes) {
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
-    std::size_t valid = 0;
-    std::size_t invalid = 0;
+    Utf8Tally tally;
     for (std::size_t i = 0; i < bytes.size();) {
         const std::size_t len = utf8SequenceLength(data + i, bytes.size() - i);
         if (len == 0) {
-            ++invalid;
+            ++tally.bad;
             ++i;
             continue;
         }
-        if (len > 1) ++valid;
+        if (len > 1) tally.good += len;
         i += len;
     }
-    return valid >= 8 && invalid * 16 <= valid;
+    return tally;
+}
+
+/// How the bytes fare when read as GBK: characters of the common GB2312 area, characters outside it
+/// (the GBK extensions and GB18030 four-byte forms), and bytes that form no character.
+struct GbkTally {
+    std::size_t common = 0;
+    std::size_t rare = 0;
+    std::size_t bad = 0;
+};
+
+GbkTally tallyGbk(std::string_view bytes) {
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    GbkTally tally;
+    for (std::size_t i = 0; i < n;) {
+        const unsigned char lead = data[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        if (lead >= 0x81 && lead <= 0xFE && i + 1 < n) {
+            const unsigned char trail = data[i + 1];
+            if (trail >= 0x40 && trail <= 0xFE && trail != 0x7F) {
+                const bool common = lead >= 0xA1 && lead <= 0xF7 && trail >= 0xA1;
+                ++(common ? tally.common : tally.rare);
+                i += 2;
+                continue;
+            }
+            if (trail >= 0x30 && trail <= 0x39 && i + 3 < n) {
+                ++tally.rare;
+                i += 4;
+                continue;
+            }
+        }
+        ++tally.bad;
+        ++i;
+    }
+    return tally;
+}
+
+/// Whether text that is not valid UTF-8 is still UTF-8 with a few damaged bytes (a stray byte, a
+/// character cut off at the end). Reading such a file as GBK would turn every Chinese word in it into
+/// something else. GBK text forms valid UTF-8 sequences only by chance, beside many bad bytes; and
+/// UTF-8 read as GBK gives mostly characters outside the common area or no characters at all, where
+/// real GBK text is nearly all common characters.
+bool mostlyUtf8(std::string_view bytes) {
+    const Utf8Tally utf8 = tallyUtf8(bytes);
+    if (utf8.good == 0) return false;
+    if (utf8.good >= 8 * utf8.bad) return true;
+    const GbkTally gbk = tallyGbk(bytes);
+    return gbk.rare + gbk.bad > gbk.common && utf8.good >= utf8.bad;
 }
 
 /// One iconv conversion descriptor, closed on destruction.
@@ -199,67 +242,31 @@ Result<std::string> decodeGbk(std::string_view in, bool lenient) {
     return out;
 }
 
-std::string randomSuffix() {
-    thread_local std::mt19937_64 engine{
-        std::random_device{}() ^ static_cast<std::uint64_t>(::getpid()) ^
-        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())};
-    constexpr std::string_view digits = "0123456789abcdef";
-    std::uint64_t value = engine();
-    std::string text;
-    for (int i = 0; i < 12; ++i, value >>= 4)
-        text += digits[value & 0xF];
-    return text;
-}
-
-/// Closes a file descriptor and, unless released, removes the temporary file it belongs to.
-class TempFileGuard {
-public:
-    TempFileGuard(int fd, std::filesystem::path path) : m_fd(fd), m_path(std::move(path)) {}
-    ~TempFileGuard() {
-        if (m_fd >= 0) ::close(m_fd);
-        if (!m_path.empty()) ::unlink(m_path.c_str());
+/// UTF-16 without its mark to UTF-8; a unit that forms no character (a lone surrogate, an odd last
+/// byte) becomes U+FFFD.
+std::string decodeUtf16(std::string_view in, const char* encoding) {
+    Converter cd("UTF-8", encoding);
+    if (!cd.ok()) return repairUtf8(in);
+    std::string out;
+    out.reserve(in.size() * 3 / 2);
+    std::size_t pos = 0;
+    while (pos < in.size()) {
+        pos += cd.convert(in.substr(pos), out);
+        if (pos >= in.size()) break;
+        out.append(kReplacementChar);
+        pos += 2; // one code unit
     }
-    TempFileGuard(const TempFileGuard&) = delete;
-    TempFileGuard& operator=(const TempFileGuard&) = delete;
-
-    int fd() const { return m_fd; }
-    /// Closes the descriptor, returning errno on failure (0 on success).
-    int close() {
-        const int rc = ::close(m_fd);
-        m_fd = -1;
-        return rc == 0 ? 0 : errno;
-    }
-    void keepFile() { m_path.clear(); }
-
-private:
-    int m_fd;
-    std::filesystem::path m_path;
-};
-
-int writeAll(int fd, std::string_view bytes) {
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    return 0;
-}
-
-void syncFolder(const std::filesystem::path& dir) {
-    // Makes the rename itself durable; a folder that cannot be opened this way only loses that guarantee.
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
+    return out;
 }
 
 } // namespace
+
+std::string fileErrorReason(int err) {
+    for (const ErrnoText& entry : kErrnoTexts) {
+        if (entry.code == err) return std::string(entry.text);
+    }
+    return std::strerror(err);
+}
 
 bool isValidUtf8(std::string_view bytes) {
     return firstInvalidUtf8(bytes) == kNotFound;
@@ -293,7 +300,34 @@ Result<std::string> utf8ToGbk(std::string_view utf8) {
     return out;
 }
 
+bool readsAsUtf8(std::string_view bytes) {
+    return isValidUtf8(bytes) || mostlyUtf8(bytes);
+}
+
+std::string decodeUtf8Lossy(std::string_view bytes) {
+    return repairUtf8(bytes);
+}
+
+std::string decodeGbkLossy(std::string_view bytes) {
+    if (auto text = decodeGbk(bytes, true)) return std::move(*text);
+    return repairUtf8(bytes);
+}
+
+Result<std::string> utf8ToUtf16(std::string_view utf8, bool bigEndian) {
+    if (const std::size_t bad = firstInvalidUtf8(utf8); bad != kNotFound) {
+        return fail("文本不是有效的 UTF-8 编码 (第 " + std::to_string(bad + 1) + " 字节)");
+    }
+    Converter cd(bigEndian ? "UTF-16BE" : "UTF-16LE", "UTF-8");
+    if (!cd.ok()) return fail(kNoConverter);
+    std::string out(bigEndian ? kUtf16BeBom : kUtf16LeBom);
+    if (cd.convert(utf8, out) != utf8.size()) return fail("文本无法用 UTF-16 保存");
+    return out;
+}
+
 std::string decodeText(std::string_view bytes) {
+    // What Windows Notepad saves as "Unicode": UTF-16 behind its byte-order mark.
+    if (bytes.starts_with(kUtf16LeBom)) return decodeUtf16(bytes.substr(2), "UTF-16LE");
+    if (bytes.starts_with(kUtf16BeBom)) return decodeUtf16(bytes.substr(2), "UTF-16BE");
     if (bytes.starts_with(kUtf8Bom)) return repairUtf8(bytes.substr(kUtf8Bom.size()));
     if (isValidUtf8(bytes)) return std::string(bytes);
     if (mostlyUtf8(bytes)) return repairUtf8(bytes);
@@ -303,25 +337,7 @@ std::string decodeText(std::string_view bytes) {
 }
 
 Result<std::string> readFileBytes(const std::filesystem::path& file) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return fail(readFailure(file, errno));
-    TempFileGuard guard(fd, {});
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) return fail(readFailure(file, errno));
-    if (S_ISDIR(info.st_mode)) return fail(readFailure(file, EISDIR));
-    std::string data;
-    if (S_ISREG(info.st_mode)) data.reserve(static_cast<std::size_t>(info.st_size));
-    std::array<char, 64 * 1024> buffer;
-    while (true) {
-        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
-        if (n == 0) break;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return fail(readFailure(file, errno));
-        }
-        data.append(buffer.data(), static_cast<std::size_t>(n));
-    }
-    return data;
+    return readFileBounded(file);
 }
 
 Result<std::string> readTextFile(const std::filesystem::path& file) {
@@ -356,45 +372,6 @@ std::string joinLines(std::span<const std::string> lines, std::string_view eol) 
         text.append(eol);
     }
     return text;
-}
-
-Status writeFileAtomic(const std::filesystem::path& file, std::string_view bytes) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    fs::path target = file;
-    if (fs::is_symlink(file, ec)) {
-        fs::path resolved = fs::weakly_canonical(file, ec);
-        if (!ec) target = std::move(resolved);
-    }
-    if (target.filename().empty() || target.filename() == "." || target.filename() == "..") {
-        return fail(writeFailure(file, "不是文件名"));
-    }
-    const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-
-    // The leading dot hides the temporary from file lists; the name is cut so that the suffix never
-    // pushes it over the file-name length limit.
-    std::string stem = target.filename().string().substr(0, 200);
-    fs::path tempPath;
-    int fd = -1;
-    for (int attempt = 0; attempt < 64 && fd < 0; ++attempt) {
-        tempPath = dir / ("." + stem + "." + randomSuffix() + ".tmp");
-        fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return fail(writeFailure(file, reasonText(errno)));
-    }
-    if (fd < 0) return fail(writeFailure(file, reasonText(EEXIST)));
-    TempFileGuard guard(fd, tempPath);
-
-    // Replacing a file keeps its permissions; a new file gets the usual ones (0666 less the umask).
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
-
-    if (const int err = writeAll(fd, bytes); err != 0) return fail(writeFailure(file, reasonText(err)));
-    if (::fsync(fd) != 0) return fail(writeFailure(file, reasonText(errno)));
-    if (const int err = guard.close(); err != 0) return fail(writeFailure(file, reasonText(err)));
-    if (::rename(tempPath.c_str(), target.c_str()) != 0) return fail(writeFailure(file, reasonText(errno)));
-    guard.keepFile();
-    syncFolder(dir);
-    return {};
 }
 
 Status writeTextFileGbk(const std::filesystem::path& file, std::string_view utf8Text) {

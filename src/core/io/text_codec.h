@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/common/error.h"
+#include "core/io/atomic_write.h"
 
 namespace p3::core {
 
@@ -25,7 +26,24 @@ namespace p3::core {
 /// GBK. Bytes that fit neither become U+FFFD; this never fails.
 [[nodiscard]] std::string decodeText(std::string_view bytes);
 
-/// The raw bytes of a file; a missing or unreadable file is an error naming it.
+/// Whether decodeText reads bytes without a byte-order mark as UTF-8 (valid, or UTF-8 with a few
+/// damaged bytes) rather than as GBK.
+[[nodiscard]] bool readsAsUtf8(std::string_view bytes);
+
+/// UTF-8 with every malformed byte replaced by U+FFFD.
+[[nodiscard]] std::string decodeUtf8Lossy(std::string_view bytes);
+
+/// GBK (GB18030) with every undecodable byte replaced by U+FFFD.
+[[nodiscard]] std::string decodeGbkLossy(std::string_view bytes);
+
+/// UTF-8 to UTF-16 (little or big endian) behind its byte-order mark; invalid UTF-8 is an error.
+[[nodiscard]] Result<std::string> utf8ToUtf16(std::string_view utf8, bool bigEndian);
+
+/// What the user is told about an errno of a file operation ("文件或文件夹不存在", "没有访问权限", …).
+[[nodiscard]] std::string fileErrorReason(int err);
+
+/// The raw bytes of a file through the bounded reader (bounded_read.h): only a regular file of at most
+/// kMaxReadBytes; a missing or unreadable file is an error naming it.
 [[nodiscard]] Result<std::string> readFileBytes(const std::filesystem::path& file);
 
 /// A text file decoded to UTF-8 by decodeText.
@@ -36,11 +54,6 @@ namespace p3::core {
 
 /// Every line followed by eol, so that splitLines(joinLines(lines)) gives the lines back.
 [[nodiscard]] std::string joinLines(std::span<const std::string> lines, std::string_view eol = "\r\n");
-
-/// Replaces the file with the bytes through a temporary file in the same folder (flushed to disk, then
-/// renamed over the target). On any failure the old file is untouched and the temporary removed.
-/// A symbolic link is followed, so the file it points to is replaced and the link kept.
-[[nodiscard]] Status writeFileAtomic(const std::filesystem::path& file, std::string_view bytes);
 
 /// utf8ToGbk followed by writeFileAtomic.
 [[nodiscard]] Status writeTextFileGbk(const std::filesystem::path& file, std::string_view utf8Text);

@@ -433,7 +433,7 @@ Result<CompiledFilter> compileConditions(const ConditionList& list, const Series
         if (!line.used()) continue;
         const ConditionKind kind = KindOfKeyword(line.keyword);
         const int row = static_cast<int>(i) + 1;
-        if (kind == 0) {
+        if (kind == 0 || line.opaque()) {
             filter.unknownRows.push_back(row);
             continue;
         }

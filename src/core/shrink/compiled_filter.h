@@ -64,9 +64,9 @@ struct CompiledLine {
     NumberSet passes; ///< the numbers for which the line's result equals the expected one
 };
 
-/// The used lines of a condition list, compiled. A used line whose keyword names no kind has no test:
-/// it takes no part in the run (as if unused) and its row is listed in unknownRows so that the caller
-/// can tell the user.
+/// The used lines of a condition list, compiled. A used line whose keyword names no kind, or a row kept
+/// verbatim from its file, has no test: it takes no part in the run (as if unused) and its row is
+/// listed in unknownRows so that the caller can tell the user.
 struct CompiledFilter {
     std::vector<CompiledLine> lines;
     std::vector<int> unknownRows;

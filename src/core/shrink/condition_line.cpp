@@ -202,11 +202,13 @@ std::string& flagField(ConditionLine& line, FlagColumn column) {
 } // namespace
 
 void setAllFlags(std::span<ConditionLine> lines, FlagColumn column, std::string_view value) {
+    // A row kept verbatim is written back as it was; a changed flag there would be a lie.
     for (auto& line : lines)
-        flagField(line, column) = std::string(value);
+        if (!line.opaque()) flagField(line, column) = std::string(value);
 }
 
 void toggleFlag(ConditionLine& line, FlagColumn column) {
+    if (line.opaque()) return;
     std::string& field = flagField(line, column);
     field = toggleFlag(field);
 }

@@ -39,8 +39,14 @@ struct ConditionLine {
     std::string keep = "1";     ///< 保留
     std::string tolerant = "0"; ///< 容错
     std::string content;        ///< 条件内容
+    /// The condition file's own lines of a row this program cannot use (an unknown name, a broken
+    /// block, text outside any block): such a row takes no part in a run, its flags do not toggle, and
+    /// saving the list writes these lines back as they stand. Empty for every usable row.
+    std::vector<std::string> verbatim{};
 
     bool operator==(const ConditionLine&) const = default;
+
+    bool opaque() const { return !verbatim.empty(); }
 
     bool used() const { return use == "1"; }
     bool keeps() const { return keep == "1"; }

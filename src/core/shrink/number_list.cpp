@@ -1,8 +1,8 @@
 #include "core/shrink/number_list.h"
 
+#include "core/io/bounded_read.h"
 #include "core/io/text_codec.h"
 #include "core/shrink/condition_line.h"
-#include "core/shrink/list_file.h"
 
 namespace p3::core {
 namespace {
@@ -71,7 +71,7 @@ std::vector<std::string> readNumberTokens(std::string_view text) {
 }
 
 Result<std::vector<std::string>> readNumberTextFile(const std::filesystem::path& file) {
-    auto text = readListTextFile(file);
+    auto text = readTextFileBounded(file);
     if (!text) return std::unexpected(text.error());
     return readNumberTokens(*text);
 }

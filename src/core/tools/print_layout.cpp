@@ -76,6 +76,9 @@ Result<std::vector<std::string>> writePrintHandoff(const std::filesystem::path& 
                                                    const std::vector<std::string>& numbers,
                                                    const PrintLayout& layout, std::string_view title) {
     if (auto ok = checkPrintLayout(layout); !ok) return std::unexpected(ok.error());
+    // Both files or neither: a read-only settings file is found before the number file is replaced.
+    for (const std::string_view name : {kPrintDataFileName, kSettingsFileName})
+        if (auto ok = checkWritableTarget(home / std::string(name)); !ok) return std::unexpected(ok.error());
     std::vector<std::string> lines = buildPrintLines(numbers, layout);
     if (auto ok = writeTextFileGbk(home / kPrintDataFileName, joinLines(lines)); !ok)
         return std::unexpected(ok.error());

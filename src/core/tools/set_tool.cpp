@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <unordered_set>
 
-#include "core/data/bounded_read.h"
+#include "core/io/bounded_read.h"
 #include "core/io/text_codec.h"
 
 namespace p3::core {
@@ -44,14 +44,6 @@ std::string trimRight(std::string_view s) {
     while (!s.empty() && (isBlank(s.back()) || s.back() == '\r'))
         s.remove_suffix(1);
     return std::string(s);
-}
-
-// Every number of a five-digit lottery fits in well under a megabyte; a file far beyond that is no
-// number list, and reading it whole would only exhaust the memory.
-constexpr std::uintmax_t kMaxListBytes = 64u * 1024u * 1024u;
-
-Result<std::string> readListFile(const std::filesystem::path& file) {
-    return readFileBytesAtMost(file, kMaxListBytes, "文件太大, 不是号码文件: ");
 }
 
 } // namespace
@@ -99,28 +91,41 @@ std::vector<std::string> printableNumbers(std::string_view memo) {
 }
 
 std::string SetList::freeName(std::string_view name) const {
-    auto taken = [&](const std::string& n) {
-        return std::any_of(m_sets.begin(), m_sets.end(), [&](const NamedSet& s) { return s.name == n; });
-    };
     std::string candidate(name);
-    for (int k = 1; taken(candidate); ++k)
-        candidate = std::string(name) + "(" + std::to_string(k) + ")";
-    return candidate;
+    if (!m_names.contains(candidate)) return candidate;
+    std::size_t& k = m_firstFreeSuffix.try_emplace(candidate, 1).first->second;
+    for (;; ++k) {
+        std::string numbered = candidate + "(" + std::to_string(k) + ")";
+        if (!m_names.contains(numbered)) return numbered;
+    }
+}
+
+void SetList::takeName(const std::string& name) {
+    m_names.insert(name);
 }
 
 std::string SetList::add(NamedSet set) {
     set.name = freeName(set.name);
+    takeName(set.name);
     m_sets.push_back(std::move(set));
     return m_sets.back().name;
 }
 
+void SetList::clear() {
+    m_sets.clear();
+    m_names.clear();
+    m_firstFreeSuffix.clear();
+}
+
 Result<std::string> SetList::addFromFile(const std::filesystem::path& file) {
-    auto bytes = readListFile(file);
+    auto bytes = readFileBounded(file);
     if (!bytes) return std::unexpected(bytes.error());
-    // Binary bytes would gather into numbers of garbage; such a file holds no number list.
-    if (bytes->find('\0') != std::string::npos) return fail(std::string(set_messages::kFileEmpty));
+    // Binary bytes would gather into numbers of garbage; such a file holds no number list. (Decoded
+    // first: UTF-16 text has zero bytes but no zero characters.)
+    const std::string text = decodeText(*bytes);
+    if (text.find('\0') != std::string::npos) return fail(std::string(set_messages::kFileEmpty));
     NamedSet set;
-    set.numbers = parseNumberListText(decodeText(*bytes));
+    set.numbers = parseNumberListText(text);
     if (set.numbers.empty()) return fail(std::string(set_messages::kFileEmpty));
     set.name = file.stem().string();
     return add(std::move(set));
@@ -133,12 +138,27 @@ Status SetList::addTyped(std::string_view name, std::string_view text) {
     set.name = std::string(name);
     set.numbers = parseNumberListText(text);
     if (set.numbers.empty()) return fail(std::string(set_messages::kTypedTooFew));
+    takeName(set.name);
     m_sets.push_back(std::move(set));
     return {};
 }
 
 void SetList::remove(std::size_t index) {
-    if (index < m_sets.size()) m_sets.erase(m_sets.begin() + static_cast<std::ptrdiff_t>(index));
+    if (index >= m_sets.size()) return;
+    const std::string name = std::move(m_sets[index].name);
+    m_sets.erase(m_sets.begin() + static_cast<std::ptrdiff_t>(index));
+    m_names.erase(name);
+    // A freed "base(k)" is again the first free numbered name of its base when k is below the mark.
+    if (name.size() < 3 || name.back() != ')') return;
+    const std::size_t open = name.rfind('(');
+    if (open == std::string::npos || open + 2 >= name.size() || name[open + 1] == '0') return;
+    std::size_t k = 0;
+    for (std::size_t i = open + 1; i + 1 < name.size(); ++i) {
+        if (name[i] < '0' || name[i] > '9' || k > 100000000) return;
+        k = k * 10 + static_cast<std::size_t>(name[i] - '0');
+    }
+    const auto mark = m_firstFreeSuffix.find(name.substr(0, open));
+    if (mark != m_firstFreeSuffix.end() && k < mark->second) mark->second = k;
 }
 
 void SetList::flip(std::size_t index, SetFlag flag) {
@@ -282,6 +302,7 @@ Result<SetList> SetList::fromSgl(std::string_view text) {
 
 Result<std::filesystem::path> SetList::save(const std::filesystem::path& chosen) const {
     if (m_sets.empty()) return fail(std::string(set_messages::kNothingToSave));
+    if (auto named = checkSaveName(chosen); !named) return std::unexpected(named.error());
     std::filesystem::path file = chosen;
     if (chosen.string().find('.') == std::string::npos) file = chosen.string() + ".SGL";
     if (auto ok = writeTextFileGbk(file, toSgl()); !ok) return std::unexpected(ok.error());
@@ -289,14 +310,19 @@ Result<std::filesystem::path> SetList::save(const std::filesystem::path& chosen)
 }
 
 Result<SetList> SetList::load(const std::filesystem::path& file) {
-    auto bytes = readListFile(file);
+    auto bytes = readFileBounded(file);
     if (!bytes) return std::unexpected(bytes.error());
-    if (bytes->find('\0') != std::string::npos) return fail("集合列表文件格式不正确: " + file.string());
-    return fromSgl(decodeText(*bytes));
+    const std::string text = decodeText(*bytes);
+    if (text.find('\0') != std::string::npos) return fail("集合列表文件格式不正确: " + file.string());
+    auto list = fromSgl(text);
+    // Loading replaces every set of the tool; a file without one header would silently empty it.
+    if (list && list->empty())
+        return fail("集合列表文件中没有集合 (没有 {运算,名称,保留,容错} 行): " + file.string());
+    return list;
 }
 
 Result<std::filesystem::path> saveSetResult(std::string_view memo, const std::filesystem::path& chosen) {
-    if (chosen.empty()) return fail("请输入文件名!");
+    if (auto named = checkSaveName(chosen); !named) return std::unexpected(named.error());
     std::string name = chosen.string();
     std::string tail = name.size() >= 4 ? name.substr(name.size() - 4) : std::string();
     std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return std::tolower(c); });

@@ -68,8 +68,10 @@ MainWindow::MainWindow(fs::path home, Prompter& prompter, QWidget* parent)
         return settings ? core::checkVersion(*settings, http).answer : std::string();
     };
     // The shrink engine's list of the last run.
-    if (auto kept = core::loadAutoConditionList(m_home)) {
-        m_conditions = std::move(*kept);
+    if (auto kept = core::loadAutoConditionFile(m_home)) {
+        m_conditions = std::move(kept->lines);
+        // Rows it cannot use are kept as they stand and written back at close; the user is told once.
+        m_conditionsNotice = core::conditionIssuesText(kept->issues);
     } else {
         m_conditionsError = kept.error().message;
     }
@@ -265,6 +267,7 @@ void MainWindow::FormShow() {
         m_title->setVisible(!m_title->pixmap().isNull());
     }
     if (!m_conditionsError.empty()) m_prompter.information(this, fromStd(m_conditionsError));
+    if (!m_conditionsNotice.empty()) m_prompter.information(this, fromStd(m_conditionsNotice));
     m_balls.fill(m_home);
     openDatabase();
     const std::string remembered =

@@ -238,6 +238,7 @@ private:
     core::ConditionList m_conditions;
     /// Why "~tmp_tj.ag" could not be read; such a file is then left as it is at shut-down.
     std::string m_conditionsError;
+    std::string m_conditionsNotice; ///< rows of "~tmp_tj.ag" that cannot be used, told at start-up
     /// Set at shut-down: the version check and the downloads still running give up.
     std::shared_ptr<std::atomic<bool>> m_cancel = std::make_shared<std::atomic<bool>>(false);
     std::function<core::Status(const std::filesystem::path&)> m_conditionSaver;

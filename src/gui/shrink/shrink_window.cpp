@@ -524,12 +524,14 @@ void ShrinkWindow::openConditionFile() {
     const QString chosen =
         m_prompter.openFileName(this, QStringLiteral("导入已存方案"), QStringLiteral("*.ag"));
     if (chosen.isEmpty()) return;
-    auto read = core::readConditionFile(std::filesystem::path(s(chosen)));
+    auto read = core::readConditionFileChecked(std::filesystem::path(s(chosen)));
     if (!read) {
         m_prompter.information(this, q(read.error().message));
         return;
     }
-    setConditions(std::move(*read));
+    setConditions(std::move(read->lines));
+    // The rows it cannot use stay in the list, unused by the filter and saved back as they were.
+    if (!read->issues.empty()) m_prompter.information(this, q(core::conditionIssuesText(read->issues)));
 }
 
 // ---- Step three ----

@@ -196,6 +196,84 @@ TEST(IoIniFile, SurvivesGarbageAndSavesItStably) {
     EXPECT_NE(IniFile::fromText("; one\n  ; two\n[s]\nk=1\n").toText().find("; one"), std::string::npos);
 }
 
+TEST(IoIniFile, RewritingChangesOnlyTheLinesOfTheEntriesSet) {
+    TempDir dir;
+    const fs::path file = dir / "Sys_Set.ini";
+    // Lines the reader takes for nothing (no "=", "=value", a "[" without "]", a comment), a
+    // duplicated section whose second copy holds the value read, mixed line breaks and no final one.
+    const std::string before = "; 设置\r\n"
+                               "这一行没有等号\r\n"
+                               "[DangQianCp]\r\n"
+                               "=孤零零的值\r\n"
+                               "Cpname = 福彩3D\r\n"
+                               "[未完的节\n"
+                               "[print_param]\r\n"
+                               "title=旧标题\r\n"
+                               "Zhushu=36\r\n"
+                               "\r\n"
+                               "[DangQianCp]\r\n"
+                               "Cpname=体彩排列5\r\n"
+                               "  ; 缩进的说明\r"
+                               "[Server]\r\n"
+                               "DataUrl=";
+    writeRaw(file, utf8ToGbk(before).value());
+    auto ini = IniFile::load(file);
+    ASSERT_TRUE(ini);
+    EXPECT_EQ(ini->getString("DangQianCp", "Cpname"), "体彩排列5"); // the last copy wins, as before
+    EXPECT_EQ(ini->sections(), (Names{"DangQianCp", "print_param", "Server"}));
+    EXPECT_EQ(ini->keys("DangQianCp"), Names{"Cpname"});
+
+    // Saving unchanged writes the very bytes read.
+    ASSERT_TRUE(ini->save());
+    EXPECT_EQ(readRaw(file), utf8ToGbk(before).value());
+
+    // Setting values touches only their lines: the entry read, a new key after the section's last
+    // entry, a new section at the end; the same value again changes nothing.
+    ini->setString("DangQianCp", "Cpname", "福彩3D");
+    ini->setString("print_param", "title", "福彩3D 第2026001 期投注结果");
+    ini->setString("print_param", "Zhushu", "36");
+    ini->setInt("Server", "TimeoutSeconds", 60);
+    ini->setString("新节", "键", "值");
+    ASSERT_TRUE(ini->save());
+    const std::string after = "; 设置\r\n"
+                              "这一行没有等号\r\n"
+                              "[DangQianCp]\r\n"
+                              "=孤零零的值\r\n"
+                              "Cpname = 福彩3D\r\n"
+                              "[未完的节\n"
+                              "[print_param]\r\n"
+                              "title=福彩3D 第2026001 期投注结果\r\n"
+                              "Zhushu=36\r\n"
+                              "\r\n"
+                              "[DangQianCp]\r\n"
+                              "Cpname=福彩3D\r\n"
+                              "  ; 缩进的说明\r"
+                              "[Server]\r\n"
+                              "DataUrl=\r\n"
+                              "TimeoutSeconds=60\r\n"
+                              "\r\n"
+                              "[新节]\r\n"
+                              "键=值\r\n";
+    EXPECT_EQ(gbkToUtf8(readRaw(file)).value(), after);
+
+    // A file written in UTF-8 stays UTF-8, its unchanged lines byte for byte (a damaged one too).
+    const std::string utf8 = "[DangQianCp]\nCpname=福彩3D\n[说明]\n坏字节=\xFF\n";
+    writeRaw(file, utf8);
+    auto fromUtf8 = IniFile::load(file);
+    ASSERT_TRUE(fromUtf8);
+    fromUtf8->setString("DangQianCp", "Cpname", "体彩排列3");
+    ASSERT_TRUE(fromUtf8->save());
+    EXPECT_EQ(readRaw(file), "[DangQianCp]\nCpname=体彩排列3\n[说明]\n坏字节=\xFF\n");
+    // And one in UTF-16 stays UTF-16.
+    writeRaw(file, utf8ToUtf16("[DangQianCp]\r\nCpname=福彩3D\r\n", false).value());
+    auto fromUtf16 = IniFile::load(file);
+    ASSERT_TRUE(fromUtf16);
+    EXPECT_EQ(fromUtf16->getString("DangQianCp", "Cpname"), "福彩3D");
+    fromUtf16->setString("DangQianCp", "Cpname", "体彩排列3");
+    ASSERT_TRUE(fromUtf16->save());
+    EXPECT_EQ(readRaw(file), utf8ToUtf16("[DangQianCp]\r\nCpname=体彩排列3\r\n", false).value());
+}
+
 TEST(IoSettings, ReadsDefaultsAndWritesThrough) {
     TempDir dir;
     auto settings = Settings::open(dir.path());

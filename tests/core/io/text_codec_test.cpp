@@ -287,3 +287,41 @@ TEST(IoTextCodec, DamagedUtf8StaysUtf8AndGbkStaysGbk) {
     ASSERT_TRUE(gbk);
     EXPECT_EQ(decodeText(*gbk), words + words + words);
 }
+
+TEST(IoTextCodec, SmallFilesWithADamagedByteOrACutCharacterStayUtf8) {
+    using namespace p3::core;
+    // A small condition file in UTF-8 with one stray byte, and the same with its last character cut:
+    // too few Chinese characters for a count of valid sequences to tell, yet read as GBK every
+    // name in it would turn into something else.
+    const std::string ag = "Begin_Tianjiao\r\n1~和值~1|0|无设置~1~0\r\n和值~10~1~0\r\nEnd_Tianjiao\r\n";
+    const std::string stray = ag.substr(0, 16) + "\xB5" + ag.substr(16);
+    EXPECT_EQ(decodeText(stray), ag.substr(0, 16) + "\xEF\xBF\xBD" + ag.substr(16));
+    const std::string cut = ag + "和值"; // then its last byte lost
+    EXPECT_EQ(decodeText(cut.substr(0, cut.size() - 1)), ag + "和\xEF\xBF\xBD\xEF\xBF\xBD");
+    // A set list named 甲组 with one damaged byte.
+    EXPECT_EQ(decodeText("{1,甲组,1,0}\r\n123 45\xFF 789 \r\n"),
+              "{1,甲组,1,0}\r\n123 45\xEF\xBF\xBD 789 \r\n");
+    // GBK text of the same kind is still read as GBK, short or long.
+    for (const std::string& text : {std::string("{1,甲组,1,0}\r\n123 456 \r\n"), ag, std::string("和值"),
+                                    std::string("组选类型 豹子号 组三_连 顺子 无设置 星轨缩水 开奖号码")}) {
+        auto gbk = utf8ToGbk(text);
+        ASSERT_TRUE(gbk);
+        EXPECT_EQ(decodeText(*gbk), text);
+    }
+}
+
+TEST(IoTextCodec, Utf16WithAByteOrderMarkReadsAsText) {
+    using namespace p3::core;
+    const std::string text = "Begin_Tianjiao\r\n1~和值~1|0|无设置~1~0\r\n{1,甲组,1,0} 𝟘\r\n";
+    // What Windows Notepad saves as "Unicode" (little endian) and as "Unicode big endian".
+    for (const bool bigEndian : {false, true}) {
+        auto utf16 = utf8ToUtf16(text, bigEndian);
+        ASSERT_TRUE(utf16);
+        EXPECT_EQ(utf16->substr(0, 2), bigEndian ? "\xFE\xFF" : "\xFF\xFE");
+        EXPECT_EQ(decodeText(*utf16), text);
+        // An odd last byte does not lose the text before it.
+        EXPECT_EQ(decodeText(*utf16 + "x"), text + "\xEF\xBF\xBD");
+    }
+    // Hand-made bytes, independent of the encoder: "和1" little endian.
+    EXPECT_EQ(decodeText(std::string("\xFF\xFE\x8C\x54\x31\x00", 6)), "和1");
+}

@@ -152,3 +152,57 @@ TEST(ToolsSetResult, SavesWithTxtOnce) {
     EXPECT_EQ(*readTextFile(*a), "123 456\r\n789\r\n");
     EXPECT_EQ(saveSetResult("1", dir / "r.TXT")->filename(), "r.TXT");
 }
+
+TEST(ToolsSetList, FreeNamesAreTheFirstFreeNumberedNameEvenAfterRemovals) {
+    // Written against the plain rule: the name itself, else the first free of name(1), name(2), ….
+    SetList list;
+    for (int i = 0; i < 4000; ++i)
+        list.add({"甲组", {"123"}});
+    EXPECT_EQ(list.sets()[0].name, "甲组");
+    EXPECT_EQ(list.sets()[1].name, "甲组(1)");
+    EXPECT_EQ(list.sets()[3999].name, "甲组(3999)");
+    // A name that looks numbered is a name of its own, and is skipped when taken.
+    list.add({"乙(2)", {}});
+    list.add({"乙", {}});
+    EXPECT_EQ(list.add({"乙", {}}), "乙(1)");
+    EXPECT_EQ(list.add({"乙", {}}), "乙(3)");
+    // A freed numbered name is the first free one again; a freed base name too.
+    list.remove(10); // 甲组(10)
+    list.remove(5);  // 甲组(5)
+    EXPECT_EQ(list.freeName("甲组"), "甲组(5)");
+    EXPECT_EQ(list.add({"甲组", {}}), "甲组(5)");
+    EXPECT_EQ(list.add({"甲组", {}}), "甲组(10)");
+    EXPECT_EQ(list.add({"甲组", {}}), "甲组(4000)");
+    list.remove(0); // 甲组
+    EXPECT_EQ(list.add({"甲组", {}}), "甲组");
+    EXPECT_TRUE(list.addTyped("甲组(4001)", "123"));
+    EXPECT_EQ(list.add({"甲组", {}}), "甲组(4002)");
+    EXPECT_EQ(list.addTyped("甲组(4002)", "123").error().message, "集合名称重复!");
+    list.clear();
+    EXPECT_EQ(list.add({"甲组", {}}), "甲组");
+    EXPECT_EQ(list.add({"甲组", {}}), "甲组(1)");
+}
+
+TEST(ToolsSetListFile, AFileWithoutASetIsRefusedAndANameSurvivesADamagedByte) {
+    p3::test::TempDir dir;
+    std::ofstream(dir / "empty.SGL").close();
+    std::ofstream(dir / "headless.SGL", std::ios::binary) << "123 456 789 \r\n";
+    for (const char* name : {"empty.SGL", "headless.SGL"}) {
+        const auto loaded = SetList::load(dir / name);
+        ASSERT_FALSE(loaded) << name;
+        EXPECT_EQ(loaded.error().message,
+                  "集合列表文件中没有集合 (没有 {运算,名称,保留,容错} 行): " + (dir / name).string());
+    }
+    // UTF-8 with one stray byte keeps its name; UTF-16 reads as text.
+    std::ofstream(dir / "utf8.SGL", std::ios::binary) << "{1,甲组,1,0}\r\n123 4\xB5"
+                                                         "56 789 \r\n";
+    auto utf8 = SetList::load(dir / "utf8.SGL");
+    ASSERT_TRUE(utf8) << utf8.error().message;
+    EXPECT_EQ(utf8->sets().front().name, "甲组");
+    std::ofstream(dir / "utf16.SGL", std::ios::binary)
+        << utf8ToUtf16("{1,甲组,1,0}\r\n123 456 \r\n", false).value();
+    auto utf16 = SetList::load(dir / "utf16.SGL");
+    ASSERT_TRUE(utf16) << utf16.error().message;
+    EXPECT_EQ(utf16->sets().front().name, "甲组");
+    EXPECT_EQ(utf16->sets().front().numbers, (Numbers{"123", "456"}));
+}
