@@ -278,14 +278,18 @@ void SetToolWindow::Btn_ClearClick() {
 void SetToolWindow::Btn_OpenClick() {
     const QString file =
         m_prompter.openFileName(this, QStringLiteral("打开"), QStringLiteral("保存集合列表 *.SGL|*.SGL"));
-    if (file.isEmpty()) return;
+    if (!file.isEmpty()) loadSetFile(file);
+}
+
+bool SetToolWindow::loadSetFile(const QString& file) {
     auto loaded = core::SetList::load(toPath(file));
     if (!loaded) {
         message(loaded.error().message);
-        return;
+        return false;
     }
     *m_sets = std::move(*loaded);
     refreshList();
+    return true;
 }
 
 void SetToolWindow::Btn_SaveClick() {
