@@ -30,8 +30,7 @@ QString writeFile(const std::filesystem::path& path, const std::string& text) {
     return QString::fromStdString(path.string());
 }
 
-template <class W>
-W* child(SetToolWindow& tool, const char* name) {
+template <class W> W* child(SetToolWindow& tool, const char* name) {
     auto* w = tool.findChild<W*>(QString::fromLatin1(name));
     if (!w) qFatal("no widget %s", name);
     return w;
@@ -262,7 +261,8 @@ private slots:
         test::GuiHome h;
         gui::MainWindow& w = h.start();
         auto* shrink = new gui::ShrinkWindow(w);
-        const QString scheme = writeFile(h.dir / "plan.AG", "Begin_Tianjiao\n1~和值~1|0|无设置~1~0\n和值~6\nEnd_Tianjiao\n");
+        const QString scheme =
+            writeFile(h.dir / "plan.AG", "Begin_Tianjiao\n1~和值~1|0|无设置~1~0\n和值~6\nEnd_Tianjiao\n");
         QVERIFY(gui::openFileOnStart(w, *shrink, scheme));
         QVERIFY(shrink->isVisible());
         QCOMPARE(shrink->conditions().size(), std::size_t(1));
@@ -278,7 +278,8 @@ private slots:
 
         const QString other = writeFile(h.dir / "draws.txt", "2024001 123\n");
         QVERIFY(!gui::openFileOnStart(w, *shrink, other));
-        QVERIFY2(h.prompter.lastMessage().contains(QStringLiteral("draws.txt")), qPrintable(h.prompter.lastMessage()));
+        QVERIFY2(h.prompter.lastMessage().contains(QStringLiteral("draws.txt")),
+                 qPrintable(h.prompter.lastMessage()));
         QCOMPARE(shrink->conditions().size(), std::size_t(1));
     }
 };

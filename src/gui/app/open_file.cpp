@@ -18,8 +18,8 @@ bool openFileOnStart(MainWindow& main, ShrinkWindow& shrink, const QString& path
         return shrink.loadConditionFile(absolute);
     }
     if (suffix == QStringLiteral("sgl")) return showSetTool(main).loadSetFile(absolute);
-    main.prompter().information(&main,
-                                QStringLiteral("无法打开: 不是条件方案 (.ag) 或集合列表 (.SGL) 文件: ") + absolute);
+    main.prompter().information(
+        &main, QStringLiteral("无法打开: 不是条件方案 (.ag) 或集合列表 (.SGL) 文件: ") + absolute);
     return false;
 }
 
