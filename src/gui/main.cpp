@@ -1,6 +1,7 @@
 // The workbench program: pick3bench [--home DIR].
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QTimer>
 #include <csignal>
 
@@ -9,6 +10,7 @@
 #include "gui/app/hint_style.h"
 #include "gui/app/login_pic.h"
 #include "gui/app/main_window.h"
+#include "gui/app/open_file.h"
 #include "gui/app/prompter.h"
 #include "gui/app/translations.h"
 #include "gui/charts/tu_biao_window.h"
@@ -29,8 +31,8 @@ extern "C" void requestStop(int) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pick3bench"));
-    QApplication::setApplicationVersion(QString::fromUtf8(p3::core::kProgramVersion.data(),
-                                                          static_cast<qsizetype>(p3::core::kProgramVersion.size())));
+    QApplication::setApplicationVersion(QString::fromUtf8(
+        p3::core::kProgramVersion.data(), static_cast<qsizetype>(p3::core::kProgramVersion.size())));
     // The application takes ownership of the style.
     QApplication::setStyle(new p3::gui::HintStyle);
     // Qt's own dialogs speak the workbench's language.
@@ -53,6 +55,11 @@ int main(int argc, char* argv[]) {
                        "scheme[:PAGE[:RANGE]] (方案评估), sets or betplan."),
         QStringLiteral("WINDOW"));
     parser.addOption(openOption);
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("A condition scheme (.ag) to open in the shrink workspace, or a set "
+                       "list (.SGL) to open in the set tool."),
+        QStringLiteral("[FILE]"));
     parser.process(app);
 
     std::optional<std::filesystem::path> cliHome;
@@ -112,5 +119,11 @@ int main(int argc, char* argv[]) {
         QTimer::singleShot(300, &window, [&window] { p3::gui::runBetPlan(window); });
     else if (parser.isSet(openOption))
         p3::gui::openOnStart(*shrink, toOpen);
+    if (!parser.positionalArguments().isEmpty()) {
+        // A file opened from the desktop: its kind says which window takes it (relative to where we started).
+        const QString path = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
+        QTimer::singleShot(300, &window,
+                           [&window, shrink, path] { p3::gui::openFileOnStart(window, *shrink, path); });
+    }
     return QApplication::exec();
 }

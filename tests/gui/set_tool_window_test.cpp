@@ -14,6 +14,9 @@
 #include <fstream>
 
 #include "core/tools/set_tool.h"
+#include "gui/app/main_window.h"
+#include "gui/app/open_file.h"
+#include "gui/shrink/shrink_window.h"
 #include "gui/tools/set_tool_window.h"
 #include "gui_fixture.h"
 
@@ -27,8 +30,7 @@ QString writeFile(const std::filesystem::path& path, const std::string& text) {
     return QString::fromStdString(path.string());
 }
 
-template <class W>
-W* child(SetToolWindow& tool, const char* name) {
+template <class W> W* child(SetToolWindow& tool, const char* name) {
     auto* w = tool.findChild<W*>(QString::fromLatin1(name));
     if (!w) qFatal("no widget %s", name);
     return w;
@@ -251,6 +253,34 @@ private slots:
         QCOMPARE(list->rowCount(), 2);
         QVERIFY2(h.prompter.lastMessage().startsWith(QStringLiteral("集合列表文件中没有集合")),
                  qPrintable(h.prompter.lastMessage()));
+    }
+
+    // A file handed to the workbench (a double-click on the desktop) lands in the window of its kind,
+    // whatever the case of its extension; another file is refused by name and changes nothing.
+    void filesFromTheDesktopOpenInTheirWindows() {
+        test::GuiHome h;
+        gui::MainWindow& w = h.start();
+        auto* shrink = new gui::ShrinkWindow(w);
+        const QString scheme =
+            writeFile(h.dir / "plan.AG", "Begin_Tianjiao\n1~和值~1|0|无设置~1~0\n和值~6\nEnd_Tianjiao\n");
+        QVERIFY(gui::openFileOnStart(w, *shrink, scheme));
+        QVERIFY(shrink->isVisible());
+        QCOMPARE(shrink->conditions().size(), std::size_t(1));
+        QCOMPARE(shrink->conditions().front().content, std::string("和值~6"));
+
+        core::SetList list;
+        QVERIFY(list.addTyped("甲", "123 456").has_value());
+        const QString sets = writeFile(h.dir / "lists.sgl", list.toSgl());
+        QVERIFY(gui::openFileOnStart(w, *shrink, sets));
+        auto* tool = w.findChild<SetToolWindow*>(QStringLiteral("TF_Jhentool"));
+        QVERIFY(tool && tool->isVisible());
+        QCOMPARE(tool->sets().sets().size(), std::size_t(1));
+
+        const QString other = writeFile(h.dir / "draws.txt", "2024001 123\n");
+        QVERIFY(!gui::openFileOnStart(w, *shrink, other));
+        QVERIFY2(h.prompter.lastMessage().contains(QStringLiteral("draws.txt")),
+                 qPrintable(h.prompter.lastMessage()));
+        QCOMPARE(shrink->conditions().size(), std::size_t(1));
     }
 };
 

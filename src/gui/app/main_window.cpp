@@ -219,7 +219,8 @@ void MainWindow::buildCommands() {
     connect(helpFile, &QAction::triggered, this, [this] { showHelp(); });
     QAction* about = help->addAction(QStringLiteral("关于"));
     about->setObjectName(QStringLiteral("N_About"));
-    connect(about, &QAction::triggered, this, [this] { m_prompter.information(this, aboutText(), QStringLiteral("关于")); });
+    connect(about, &QAction::triggered, this,
+            [this] { m_prompter.information(this, aboutText(), QStringLiteral("关于")); });
 
     m_fullScreenAction = new QAction(QStringLiteral("全屏显示"), this);
     m_fullScreenAction->setObjectName(QStringLiteral("N17"));
@@ -227,8 +228,10 @@ void MainWindow::buildCommands() {
 }
 
 QString MainWindow::aboutText() {
-    return QStringLiteral("pick3bench 星轨缩水工作台\n版本 %1\n\n三位数彩票的开奖历史、星轨表、走势图、遗漏统计与缩水。")
-        .arg(QString::fromUtf8(core::kProgramVersion.data(), static_cast<qsizetype>(core::kProgramVersion.size())));
+    return QStringLiteral(
+               "pick3bench 星轨缩水工作台\n版本 %1\n\n三位数彩票的开奖历史、星轨表、走势图、遗漏统计与缩水。")
+        .arg(QString::fromUtf8(core::kProgramVersion.data(),
+                               static_cast<qsizetype>(core::kProgramVersion.size())));
 }
 
 int MainWindow::digitCount() const {

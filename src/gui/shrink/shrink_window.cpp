@@ -523,15 +523,19 @@ void ShrinkWindow::saveConditionFile() {
 void ShrinkWindow::openConditionFile() {
     const QString chosen =
         m_prompter.openFileName(this, QStringLiteral("导入已存方案"), QStringLiteral("*.ag"));
-    if (chosen.isEmpty()) return;
+    if (!chosen.isEmpty()) loadConditionFile(chosen);
+}
+
+bool ShrinkWindow::loadConditionFile(const QString& chosen) {
     auto read = core::readConditionFileChecked(std::filesystem::path(s(chosen)));
     if (!read) {
         m_prompter.information(this, q(read.error().message));
-        return;
+        return false;
     }
     setConditions(std::move(read->lines));
     // The rows it cannot use stay in the list, unused by the filter and saved back as they were.
     if (!read->issues.empty()) m_prompter.information(this, q(core::conditionIssuesText(read->issues)));
+    return true;
 }
 
 // ---- Step three ----

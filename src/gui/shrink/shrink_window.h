@@ -100,6 +100,8 @@ public:
     /// The condition list file operations of the popup menu.
     void saveConditionFile();
     void openConditionFile();
+    /// Reads a condition file into the list; a file it cannot read is said and changes nothing.
+    bool loadConditionFile(const QString& path);
 
     // ---- 方案评估 ----
     /// The bet type ticked in 投注类型.

@@ -67,7 +67,8 @@ void SetToolWindow::buildUi() {
     m_list = new QTableWidget(0, kColumns, listBox);
     m_list->setObjectName(QStringLiteral("Jiao_Ji_ListView"));
     m_list->setHorizontalHeaderLabels({QStringLiteral("序号"), QStringLiteral("运算"), QStringLiteral("名称"),
-                                       QStringLiteral("注数"), QStringLiteral("保留"), QStringLiteral("容错")});
+                                       QStringLiteral("注数"), QStringLiteral("保留"),
+                                       QStringLiteral("容错")});
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -207,8 +208,9 @@ void SetToolWindow::refreshList() {
     for (std::size_t i = 0; i < sets.size(); ++i) {
         const core::NamedSet& set = sets[i];
         const int row = static_cast<int>(i);
-        const QString cells[kColumns] = {QString::number(row + 1), flag(set.takePart), qs(set.name),
-                                         QString::number(set.numbers.size()), flag(set.keep), flag(set.tolerate)};
+        const QString cells[kColumns] = {
+            QString::number(row + 1), flag(set.takePart), qs(set.name), QString::number(set.numbers.size()),
+            flag(set.keep),           flag(set.tolerate)};
         for (int c = 0; c < kColumns; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             if (c != kName) item->setTextAlignment(Qt::AlignCenter);
@@ -234,10 +236,17 @@ void SetToolWindow::cellClicked(int row, int column) {
     if (row < 0 || static_cast<std::size_t>(row) >= m_sets->sets().size()) return;
     const auto index = static_cast<std::size_t>(row);
     switch (column) {
-    case kTakePart: m_sets->flip(index, core::SetFlag::TakePart); break;
-    case kKeep: m_sets->flip(index, core::SetFlag::Keep); break;
-    case kTolerate: m_sets->flip(index, core::SetFlag::Tolerate); break;
-    default: return;
+    case kTakePart:
+        m_sets->flip(index, core::SetFlag::TakePart);
+        break;
+    case kKeep:
+        m_sets->flip(index, core::SetFlag::Keep);
+        break;
+    case kTolerate:
+        m_sets->flip(index, core::SetFlag::Tolerate);
+        break;
+    default:
+        return;
     }
     refreshList();
     m_list->selectRow(row);
@@ -278,14 +287,18 @@ void SetToolWindow::Btn_ClearClick() {
 void SetToolWindow::Btn_OpenClick() {
     const QString file =
         m_prompter.openFileName(this, QStringLiteral("打开"), QStringLiteral("保存集合列表 *.SGL|*.SGL"));
-    if (file.isEmpty()) return;
+    if (!file.isEmpty()) loadSetFile(file);
+}
+
+bool SetToolWindow::loadSetFile(const QString& file) {
     auto loaded = core::SetList::load(toPath(file));
     if (!loaded) {
         message(loaded.error().message);
-        return;
+        return false;
     }
     *m_sets = std::move(*loaded);
     refreshList();
+    return true;
 }
 
 void SetToolWindow::Btn_SaveClick() {
@@ -333,7 +346,8 @@ void SetToolWindow::JG_SaveClick() {
 }
 
 void SetToolWindow::JG_PrintClick() {
-    const std::vector<std::string> numbers = core::printableNumbers(m_resultMemo->toPlainText().toStdString());
+    const std::vector<std::string> numbers =
+        core::printableNumbers(m_resultMemo->toPlainText().toStdString());
     if (numbers.empty()) {
         m_prompter.information(this, QStringLiteral("没有可打印的组合!"));
         return;
@@ -342,9 +356,8 @@ void SetToolWindow::JG_PrintClick() {
     const std::string title = core::proposedPrintTitle(m_main.currentLottery().name,
                                                        draws.empty() ? std::string() : draws.back().period);
     if (!m_printDialog)
-        m_printDialog = new PrintDialog(m_main.home(), m_prompter, [this] {
-            m_main.startPrintProgram();
-        }, this);
+        m_printDialog = new PrintDialog(
+            m_main.home(), m_prompter, [this] { m_main.startPrintProgram(); }, this);
     m_printDialog->setNumbers(numbers, qs(title));
     m_main.runDialog(*m_printDialog);
 }

@@ -42,6 +42,8 @@ public:
     void Btn_DelClick();
     void Btn_ClearClick();
     void Btn_OpenClick();
+    /// Reads a set list (.SGL) into the window; a file it cannot read is said and changes nothing.
+    bool loadSetFile(const QString& file);
     void Btn_SaveClick();
     void Btn_YongSuanClick();
     void Btn_FindClick();
