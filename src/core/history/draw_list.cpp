@@ -22,7 +22,10 @@ std::string stepPeriod(std::string_view period, int step) {
     std::size_t zeros = 0;
     while (zeros < period.size() && period[zeros] == '0')
         ++zeros;
-    std::int64_t value = parsePeriod(period).value_or(0) + step;
+    // Periods are bounded, so the step cannot overflow; below period 0 or past the largest period
+    // there is nothing to propose.
+    const std::int64_t value = parsePeriod(period).value_or(0) + step;
+    if (value < 0 || value > kMaxPeriodValue) return {};
     return std::string(zeros, '0') + std::to_string(value);
 }
 
@@ -69,6 +72,7 @@ Status checkPeriodLength(std::string_view period, std::size_t shortest, std::siz
     return fail("第" + quoted(period) + "期 期号位数不对: 本彩票的期号是 " + expected + " 位数字");
 }
 
+// Both proposals are empty where no period lies: below 0 and past the largest period.
 std::string NextPeriodText(std::string_view lastPeriod) {
     return stepPeriod(lastPeriod, +1);
 }

@@ -80,8 +80,10 @@ std::string formatBetListText(const std::vector<std::string>& numbers) {
     std::vector<std::string> lines;
     lines.reserve(numbers.size());
     for (const auto& n : numbers) {
+        // Characters, not bytes: a row read from a file may hold Chinese characters, and blanks between
+        // the bytes of one would leave text that is no UTF-8 and cannot be written.
         std::string line;
-        for (char c : n) {
+        for (const std::string& c : splitCharacters(n)) {
             if (!line.empty()) line += ' ';
             line += c;
         }

@@ -269,8 +269,12 @@ Result<SetList> SetList::fromSgl(std::string_view text) {
             continue;
         }
         if (!current) continue;
-        for (std::string& piece : piecesOf(line))
+        for (std::string& piece : piecesOf(line)) {
+            // Saved, such a piece may open a line and would be read back as a header: the list could
+            // not be loaded again, or would come back with other sets.
+            if (piece.front() == '{') return fail("集合列表文件格式不正确: " + line);
             current->numbers.push_back(std::move(piece));
+        }
     }
     close();
     return out;

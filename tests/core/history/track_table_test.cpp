@@ -11,19 +11,22 @@ namespace {
 
 std::string randomNumber(std::mt19937& rng, int digits) {
     std::string s;
-    for (int i = 0; i < digits; ++i) s += static_cast<char>('0' + rng() % 10);
+    for (int i = 0; i < digits; ++i)
+        s += static_cast<char>('0' + rng() % 10);
     return s;
 }
 
 DrawList randomDraws(std::mt19937& rng, std::size_t n, int digits) {
     DrawList draws;
-    for (std::size_t i = 0; i < n; ++i) draws.push_back({std::to_string(2007001 + i), randomNumber(rng, digits)});
+    for (std::size_t i = 0; i < n; ++i)
+        draws.push_back({std::to_string(2007001 + i), randomNumber(rng, digits)});
     return draws;
 }
 
 std::string digitwise(const std::string& a, const std::string& b, int sign) {
     std::string out = a;
-    for (std::size_t i = 0; i < a.size(); ++i) out[i] = static_cast<char>('0' + ((a[i] - '0') + sign * (b[i] - '0') + 20) % 10);
+    for (std::size_t i = 0; i < a.size(); ++i)
+        out[i] = static_cast<char>('0' + ((a[i] - '0') + sign * (b[i] - '0') + 20) % 10);
     return out;
 }
 
@@ -36,6 +39,13 @@ TEST(HistoryPeriods, NextAndPreviousKeepLeadingZeros) {
     EXPECT_EQ(NextPeriodText("999"), "1000");
     EXPECT_EQ(PreviousPeriodText("07123"), "07122");
     EXPECT_EQ(PreviousPeriodText("2007001"), "2007000");
+    // At the ends nothing is proposed: no "0-1" before period 0, no wrap to a negative number.
+    EXPECT_EQ(PreviousPeriodText("1"), "0");
+    EXPECT_EQ(PreviousPeriodText("0"), "");
+    EXPECT_EQ(PreviousPeriodText("000"), "");
+    EXPECT_EQ(NextPeriodText("999999999998"), "999999999999");
+    EXPECT_EQ(NextPeriodText("999999999999"), "");
+    EXPECT_EQ(NextPeriodText("-1"), "0");
     EXPECT_FALSE(parsePeriod("12a"));
     EXPECT_FALSE(parsePeriod(""));
     EXPECT_EQ(parsePeriod(" 42 "), 42);
@@ -52,8 +62,8 @@ TEST(HistoryTrackTable, LevelZeroIsTheDigitwiseDifferenceAfterTheFirstDraw) {
 }
 
 TEST(HistoryTrackTable, DifferencesWrapModuloTen) {
-    auto t = TrackTable::ComputeTrackTable({{"1", "000"}, {"2", "555"}, {"3", "555"}, {"4", "900"}, {"5", "099"}},
-                                           {"000"}, 3);
+    auto t = TrackTable::ComputeTrackTable(
+        {{"1", "000"}, {"2", "555"}, {"3", "555"}, {"4", "900"}, {"5", "099"}}, {"000"}, 3);
     EXPECT_EQ(t.entry(0, 2), "000"); // equal numbers
     EXPECT_EQ(t.entry(0, 3), "455"); // 5->9 is 4, 5->0 is 5
     EXPECT_EQ(t.entry(0, 4), "199"); // 9->0 is 1, 0->9 is 9
@@ -135,7 +145,8 @@ TEST(HistoryPredictionRow, PropagationIsConsistentAcrossBlocks) {
             // Picking another block's resulting value changes nothing.
             PredictionRow again = row;
             again.PropagatePrediction(t, 3, 1, row.cell(3, 1));
-            for (int s = 0; s <= kTrackBlocks; ++s) EXPECT_EQ(again.cell(s, 1), row.cell(s, 1));
+            for (int s = 0; s <= kTrackBlocks; ++s)
+                EXPECT_EQ(again.cell(s, 1), row.cell(s, 1));
             EXPECT_EQ(row.cell(0, 0), -1); // other positions untouched
         }
     }
@@ -143,7 +154,8 @@ TEST(HistoryPredictionRow, PropagationIsConsistentAcrossBlocks) {
     row.PropagatePrediction(t, 2, 0, 4);
     row.PropagatePrediction(t, 2, 2, 4);
     row.clearPosition(0);
-    for (int s = 0; s <= kTrackBlocks; ++s) EXPECT_EQ(row.cell(s, 0), -1);
+    for (int s = 0; s <= kTrackBlocks; ++s)
+        EXPECT_EQ(row.cell(s, 0), -1);
     EXPECT_EQ(row.cell(2, 2), 4);
     row.PropagatePrediction(t, 1, 3, 4); // position 四 of a three-digit lottery is refused
     EXPECT_EQ(row.cell(1, 3), -1);

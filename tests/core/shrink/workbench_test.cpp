@@ -113,6 +113,12 @@ TEST(DrawNumberConversions, ChineseTextIsCountedInCharacters) {
     EXPECT_EQ(ReadMemoNumbers("中 321 注 231"), (Numbers{"321", "231"}));
     EXPECT_EQ(readNumberTokens("中国 1 234"), (Numbers{"中国1", "234"})); // characters are not checked
     EXPECT_EQ(readNumberTokens("中 321"), (Numbers{"321"}));
+    // Such a row written as a bet list file keeps whole characters and reads back as it was.
+    p3::test::TempDir dir;
+    const auto file = dir / "bets.txt";
+    ASSERT_TRUE(writeNumberTextFile(file, formatBetListText({"中国1", "123"})));
+    EXPECT_EQ(*readFileBytes(file), "\xD6\xD0 \xB9\xFA 1\r\n1 2 3\r\n"); // GBK 中 国
+    EXPECT_EQ(*readNumberTextFile(file), (Numbers{"中国1", "123"}));
     EXPECT_EQ(directToGroup(ReadMemoNumbers("中 321 555 注")), (Numbers{"123", "555"}));
     // A three-character token that is not a number has its characters sorted, and stays valid text.
     const auto group = directToGroup({"乙甲丙"});

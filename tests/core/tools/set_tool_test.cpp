@@ -136,6 +136,10 @@ TEST(ToolsSetListFile, WritesTenToALineAndReadsBackEverything) {
     ASSERT_EQ(lenient->sets().size(), 1u);
     EXPECT_EQ(lenient->sets()[0], (NamedSet{"X", {"123", "456", "789"}, true, false, true}));
     EXPECT_FALSE(SetList::fromSgl("{1,X}\n123\n"));
+    // A number piece that opens with "{" would open a saved line and read back as a header: refused,
+    // wherever it stands in its line.
+    EXPECT_EQ(SetList::fromSgl("{1,a,1,0}\n {12 345\n").error().message, "集合列表文件格式不正确:  {12 345");
+    EXPECT_FALSE(SetList::fromSgl("{1,a,1,0}\n000 111 222 333 444 555 666 777 888 999 {1,b,1,0}\n"));
     std::ofstream(dir / "bin.SGL", std::ios::binary) << std::string("{1,a,1,0}\n\0\0", 12);
     EXPECT_FALSE(SetList::load(dir / "bin.SGL"));
 }
