@@ -37,7 +37,8 @@ check "repair said once" "" "$ERR"
 # Another program holds the database locked: "in use", nothing changed (waits a few seconds first).
 (sqlite3 "$DB" "BEGIN EXCLUSIVE; SELECT count(*) FROM FuCai_Table;" ".shell sleep 8" "ROLLBACK;" >/dev/null) &
 LOCKER=$!
-sleep 1
+# Wait until the lock is really held (a write then fails at once: the sqlite3 shell does not wait).
+for _ in $(seq 50); do sqlite3 "$DB" "BEGIN IMMEDIATE; ROLLBACK;" 2>/dev/null || break; sleep 0.1; done
 run draws add --lottery "$L" "$((LAST + 1))" 123
 check "locked status" 2 "$RC"
 check "locked" "数据库正被另一个程序使用, 没有做任何更改, 请稍后再试: $DB" "$ERR"
