@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <iostream>
 
 #include "core/history/draw_text_file.h"
 #include "core/io/app_path.h"
@@ -121,6 +122,17 @@ void printRecord(const std::vector<std::string>& fields) {
     }
     line += '\n';
     std::fwrite(line.data(), 1, line.size(), stdout);
+}
+
+void printCaption(const std::string& caption) {
+    std::fflush(stdout);
+    std::cerr << caption << '\n';
+}
+
+void printNumbers(const std::vector<std::string>& numbers, const std::string& caption) {
+    for (const auto& n : numbers)
+        printRecord({n});
+    printCaption(caption);
 }
 
 } // namespace p3::cli

@@ -77,6 +77,12 @@ core::LotteryInfo requireLottery(core::DrawDatabase& db, const GlobalOptions& gl
 /// Writes one TSV record: fields joined by TAB, LF at the end.
 void printRecord(const std::vector<std::string>& fields);
 
+/// Ends a listing: standard output flushed first, so the caption on standard error follows the list.
+void printCaption(const std::string& caption);
+
+/// Writes one number a line, then its caption on standard error.
+void printNumbers(const std::vector<std::string>& numbers, const std::string& caption);
+
 // Subcommand registration; each lives in its own file.
 void registerTrackCommand(CLI::App& app, const GlobalOptions& global);
 void registerLotteryCommand(CLI::App& app, const GlobalOptions& global);

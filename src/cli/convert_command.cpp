@@ -1,6 +1,5 @@
 // pick3 convert: 组变单, 单变组 and the track converter (生成开奖号码).
 #include <cstdio>
-#include <iostream>
 
 #include "cli/shrink_cli.h"
 #include "core/io/bounded_read.h"
@@ -30,10 +29,7 @@ void runConvert(const GlobalOptions& global, const ConvertOptions& o) {
         result = o.mode == "组变单" || o.mode == "group-to-direct" ? core::groupToDirect(tokens)
                                                                    : core::directToGroup(tokens);
     }
-    for (const auto& n : result)
-        printRecord({n});
-    std::fflush(stdout);
-    std::cerr << core::drawNumbersCaption(result.size()) << '\n';
+    printNumbers(result, core::drawNumbersCaption(result.size()));
 }
 
 } // namespace

@@ -31,15 +31,17 @@ struct OpenEditor {
     core::LotteryInfo lottery;
     std::optional<core::DrawEditor> editor;
 
-    OpenEditor(const GlobalOptions& global, const std::optional<std::string>& name) : db(openDatabase(global)) {
+    OpenEditor(const GlobalOptions& global, const std::optional<std::string>& name)
+        : db(openDatabase(global)) {
         lottery = requireLottery(db, global, name);
         editor.emplace(db, lottery, take(db.loadDraws(lottery.kind, lottery.id)));
     }
     std::size_t rowOf(const std::string& period) const {
         const auto value = core::parsePeriod(period);
         const auto& rows = editor->rows();
-        auto it = std::find_if(rows.begin(), rows.end(),
-                               [&](const core::Draw& d) { return value && core::parsePeriod(d.period) == value; });
+        auto it = std::find_if(rows.begin(), rows.end(), [&](const core::Draw& d) {
+            return value && core::parsePeriod(d.period) == value;
+        });
         if (it == rows.end()) throw CommandError{"没有第" + period + "期的开奖数据"};
         return static_cast<std::size_t>(it - rows.begin());
     }
@@ -56,13 +58,16 @@ CLI::App* drawsSubcommand(CLI::App* parent, const char* name, const char* about,
 void registerDrawsEditing(CLI::App* draws, const GlobalOptions& global) {
     auto o = std::make_shared<DrawsOptions>();
 
-    auto* list = drawsSubcommand(draws, "list", "one line per draw: period, digits", "pick3 draws list --lottery 福彩3D", *o);
+    auto* list = drawsSubcommand(draws, "list", "one line per draw: period, digits",
+                                 "pick3 draws list --lottery 福彩3D", *o);
     list->callback([&global, o] {
         OpenEditor e(global, o->lottery);
-        for (const auto& d : e.editor->rows()) printRecord({d.period, d.digits});
+        for (const auto& d : e.editor->rows())
+            printRecord({d.period, d.digits});
     });
 
-    auto* add = drawsSubcommand(draws, "add", "add a draw (新增)", "pick3 draws add --lottery 福彩3D 2024001 027", *o);
+    auto* add = drawsSubcommand(draws, "add", "add a draw (新增)",
+                                "pick3 draws add --lottery 福彩3D 2024001 027", *o);
     add->add_option("PERIOD", o->period)->required();
     add->add_option("DIGITS", o->digits)->required();
     add->callback([&global, o] {
@@ -92,7 +97,8 @@ void registerDrawsEditing(CLI::App* draws, const GlobalOptions& global) {
         printRecord({e.editor->countText()});
     });
 
-    auto* remove = drawsSubcommand(draws, "delete", "delete a draw (删除)", "pick3 draws delete --lottery 福彩3D 2024001", *o);
+    auto* remove = drawsSubcommand(draws, "delete", "delete a draw (删除)",
+                                   "pick3 draws delete --lottery 福彩3D 2024001", *o);
     remove->add_option("PERIOD", o->period)->required();
     remove->callback([&global, o] {
         OpenEditor e(global, o->lottery);
@@ -127,7 +133,8 @@ void registerDrawsCommand(CLI::App& app, const GlobalOptions& global) {
 void registerImportExportCommands(CLI::App& app, const GlobalOptions& global) {
     auto o = std::make_shared<TransferOptions>();
     auto* exp = app.add_subcommand("export", "write a lottery's draws to a draw text file (导出)");
-    exp->footer("example: pick3 export --lottery 福彩3D draws.txt   (\".txt\" is added when the path has no \".\")");
+    exp->footer(
+        "example: pick3 export --lottery 福彩3D draws.txt   (\".txt\" is added when the path has no \".\")");
     exp->add_option("--lottery", o->lottery, "the lottery (default: the current one)");
     exp->add_option("FILE", o->file)->required();
     exp->callback([&global, o] {
@@ -138,7 +145,8 @@ void registerImportExportCommands(CLI::App& app, const GlobalOptions& global) {
     });
 
     auto* imp = app.add_subcommand("import", "read a draw text file into a lottery (导入)");
-    imp->footer("example: pick3 import --lottery 福彩3D --merge new.txt   (replaces the history without --merge)");
+    imp->footer(
+        "example: pick3 import --lottery 福彩3D --merge new.txt   (replaces the history without --merge)");
     imp->add_option("--lottery", o->lottery, "the lottery (default: the current one)");
     imp->add_flag("--merge", o->merge, "add the file's new periods instead of replacing the history");
     imp->add_option("FILE", o->file)->required();

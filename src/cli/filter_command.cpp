@@ -85,8 +85,7 @@ void runFilter(const GlobalOptions& global, const FilterOptions& o) {
                          list[static_cast<std::size_t>(line.row - 1)].keyword, std::to_string(steps[i])});
         }
     }
-    std::fflush(stdout);
-    std::cerr << core::betCountLabel(result.kept.size()) << '\n';
+    printCaption(core::betCountLabel(result.kept.size()));
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 // pick3 intersect: the intersection area of the shrink window over number files.
 #include <cstdio>
-#include <iostream>
 
 #include "cli/shrink_cli.h"
 #include "core/shrink/number_list.h"
@@ -51,10 +50,7 @@ void runIntersect(const GlobalOptions& global, const IntersectOptions& o) {
     core::TrackTable table;
     if (needsTrack) table = loadShrinkHistory(global, o.history).table;
     const auto result = take(core::Intersect(entries, tolerance, table));
-    for (const auto& n : result)
-        printRecord({n});
-    std::fflush(stdout);
-    std::cerr << core::intersectionCaption(result.size()) << '\n';
+    printNumbers(result, core::intersectionCaption(result.size()));
 }
 
 } // namespace

@@ -31,7 +31,8 @@ core::SetList loadSets(const SetsOptions& o) {
     for (const auto& file : o.files) {
         if (isSetListFile(file)) {
             const core::SetList loaded = take(core::SetList::load(file));
-            for (const auto& set : loaded.sets()) list.add(set);
+            for (const auto& set : loaded.sets())
+                list.add(set);
         } else {
             take(list.addFromFile(file));
         }
@@ -39,7 +40,8 @@ core::SetList loadSets(const SetsOptions& o) {
     auto apply = [&](const std::vector<std::string>& names, core::SetFlag flag, bool wanted) {
         for (const auto& name : names) {
             const auto& sets = list.sets();
-            auto it = std::find_if(sets.begin(), sets.end(), [&](const core::NamedSet& s) { return s.name == name; });
+            auto it = std::find_if(sets.begin(), sets.end(),
+                                   [&](const core::NamedSet& s) { return s.name == name; });
             if (it == sets.end()) throw CommandError{"没有这个集合: " + name};
             const bool now = flag == core::SetFlag::TakePart ? it->takePart
                              : flag == core::SetFlag::Keep   ? it->keep
@@ -72,7 +74,8 @@ std::optional<core::SetTolerance> parseTolerance(const std::optional<std::string
 }
 
 void printNumbers(const std::vector<std::string>& numbers) {
-    for (const auto& n : numbers) printRecord({n});
+    for (const auto& n : numbers)
+        printRecord({n});
     std::cout.flush();
     std::cerr << core::setResultCaption(numbers.size()) << '\n';
 }
@@ -84,16 +87,21 @@ void registerSetsCommand(CLI::App& app, const GlobalOptions&) {
     auto* sets = app.add_subcommand("sets", "the set tool (集合统计) over number files and .SGL set lists");
     sets->require_subcommand(1);
     sets->footer("example: pick3 sets intersect --tolerate c --tolerance 1-1 a.txt b.txt c.txt");
-    auto files = [&](CLI::App* cmd) { cmd->add_option("FILE", o->files, "number files (*.txt) or set lists (*.SGL)")->required(); };
+    auto files = [&](CLI::App* cmd) {
+        cmd->add_option("FILE", o->files, "number files (*.txt) or set lists (*.SGL)")->required();
+    };
     auto flags = [&](CLI::App* cmd) {
         cmd->add_option("--skip", o->skip, "a set that takes no part (运算 0)")->allow_extra_args(false);
     };
 
     auto* intersect = sets->add_subcommand("intersect", "交集: one number a line, 共: (N) on stderr");
-    intersect->footer("example: pick3 sets intersect --exclude b --tolerance 0-1 --tolerate c a.txt b.txt c.txt");
+    intersect->footer(
+        "example: pick3 sets intersect --exclude b --tolerance 0-1 --tolerate c a.txt b.txt c.txt");
     flags(intersect);
-    intersect->add_option("--exclude", o->exclude, "a set whose numbers must not be in the result (保留 0)")->allow_extra_args(false);
-    intersect->add_option("--tolerate", o->tolerate, "a set whose miss counts against the tolerance (容错 1)")->allow_extra_args(false);
+    intersect->add_option("--exclude", o->exclude, "a set whose numbers must not be in the result (保留 0)")
+        ->allow_extra_args(false);
+    intersect->add_option("--tolerate", o->tolerate, "a set whose miss counts against the tolerance (容错 1)")
+        ->allow_extra_args(false);
     intersect->add_option("--tolerance", o->tolerance, "allowed misses BEG-END (turns tolerance on)");
     files(intersect);
     intersect->callback([o] { printNumbers(take(loadSets(*o).intersect(parseTolerance(o->tolerance)))); });
@@ -112,7 +120,8 @@ void registerSetsCommand(CLI::App& app, const GlobalOptions&) {
     find->callback([o] {
         auto list = loadSets(*o);
         take(list.findText(o->number)); // the not-found message
-        for (const auto& name : take(list.find(o->number))) printRecord({name});
+        for (const auto& name : take(list.find(o->number)))
+            printRecord({name});
     });
 
     auto* list = sets->add_subcommand("list", "the set list: 序号, 运算, 名称, 注数, 保留, 容错");
@@ -122,12 +131,13 @@ void registerSetsCommand(CLI::App& app, const GlobalOptions&) {
         int i = 0;
         const core::SetList loaded = loadSets(*o);
         for (const auto& s : loaded.sets())
-            printRecord({std::to_string(++i), s.takePart ? "1" : "0", s.name, std::to_string(s.numbers.size()),
-                         s.keep ? "1" : "0", s.tolerate ? "1" : "0"});
+            printRecord({std::to_string(++i), s.takePart ? "1" : "0", s.name,
+                         std::to_string(s.numbers.size()), s.keep ? "1" : "0", s.tolerate ? "1" : "0"});
     });
 
     auto* save = sets->add_subcommand("save", "write the sets of the files as one set list; prints its path");
-    save->footer("example: pick3 sets save lists a.txt b.txt   (\".SGL\" is added when the path has no \".\")");
+    save->footer(
+        "example: pick3 sets save lists a.txt b.txt   (\".SGL\" is added when the path has no \".\")");
     save->add_option("OUT", o->out)->required();
     flags(save);
     save->add_option("--exclude", o->exclude, "a set marked 保留 0")->allow_extra_args(false);

@@ -13,14 +13,16 @@ struct TrackOptions {
 void runTrack(const GlobalOptions& global, const TrackOptions& options) {
     History h = loadHistory(global, options.history);
     auto table = core::TrackTable::ComputeTrackTable(h.draws, h.publicNumbers, h.digitCount);
-    for (int k = 1; k <= core::kTrackBlocks; ++k) printRecord({"prediction", std::to_string(k), table.prediction(k)});
+    for (int k = 1; k <= core::kTrackBlocks; ++k)
+        printRecord({"prediction", std::to_string(k), table.prediction(k)});
     for (int level = 0; level < core::kTrackLevels; ++level)
         printRecord({"last", std::to_string(level), table.lastEntry(level)});
     if (!options.table) return;
     for (std::size_t i = 0; i < h.draws.size(); ++i) {
         std::vector<std::string> fields{h.draws[i].period,
                                         h.draws[i].digits.substr(0, static_cast<std::size_t>(h.digitCount))};
-        for (int k = 1; k <= core::kTrackBlocks; ++k) fields.push_back(table.blockValue(k, i));
+        for (int k = 1; k <= core::kTrackBlocks; ++k)
+            fields.push_back(table.blockValue(k, i));
         printRecord(fields);
     }
 }

@@ -51,10 +51,13 @@ void registerUpdateCommands(CLI::App& app, const GlobalOptions& global) {
                                                   "new or same and the answer (nothing when the check is off "
                                                   "or fails)");
     version->footer("example: pick3 version --url http://127.0.0.1:8080");
-    version->add_option("--url", o->url, "base address of the update server (default: UpdateUrl of Sys_Set.ini)");
+    version->add_option("--url", o->url,
+                        "base address of the update server (default: UpdateUrl of Sys_Set.ini)");
     version->callback([&global, o] {
         auto settings = take(core::Settings::open(homeFolder(global)));
-        if (o->url) settings.ini().setString(core::settings_keys::kServerSection, core::settings_keys::kUpdateUrl, *o->url);
+        if (o->url)
+            settings.ini().setString(core::settings_keys::kServerSection, core::settings_keys::kUpdateUrl,
+                                     *o->url);
         auto found = core::checkVersion(settings);
         if (found.answer.empty()) return;
         printRecord({found.newVersion ? "new" : "same", found.answer});

@@ -3,8 +3,10 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <array>
 #include <map>
 
+#include "core/io/settings.h"
 #include "core/io/text_codec.h"
 #include "core/net/http_client.h"
 
@@ -86,6 +88,20 @@ std::string stringField(const Json& entry, const char* key) {
     return it->get<std::string>();
 }
 
+/// The entries of a JSON draw list: each object read by `read`, anything else kept as an unusable entry.
+template <typename ReadItem> void readItems(const Json& list, SourcePage& page, ReadItem read) {
+    for (const Json& item : list) {
+        SourceEntry entry;
+        if (item.is_object()) {
+            read(item, entry);
+        } else {
+            entry.text = item.dump();
+            entry.problem = "不是一期开奖数据";
+        }
+        page.entries.push_back(std::move(entry));
+    }
+}
+
 Result<Json> parseJson(std::string_view body, std::string_view site) {
     if (looksLikeWebPage(body))
         return fail(std::string(site) +
@@ -98,41 +114,45 @@ Result<Json> parseJson(std::string_view body, std::string_view site) {
 
 } // namespace
 
+namespace {
+// In the order the dialogs offer them.
+constexpr std::array kSourceKinds{
+    SourceKindFacts{SourceKind::Server, "server", "数据服务器", settings_keys::kDataUrl, ""},
+    SourceKindFacts{SourceKind::Cwl, "cwl", "福彩网站", settings_keys::kCwlUrl, "https://www.cwl.gov.cn"},
+    SourceKindFacts{SourceKind::Sporttery, "sporttery", "体彩网站", settings_keys::kSportteryUrl,
+                    "https://webapi.sporttery.cn"},
+    SourceKindFacts{SourceKind::Lines, "lines", "开奖数据文件的网站", settings_keys::kLinesUrl, ""},
+};
+} // namespace
+
+const SourceKindFacts& sourceFacts(SourceKind kind) {
+    for (const SourceKindFacts& facts : kSourceKinds)
+        if (facts.kind == kind) return facts;
+    return kSourceKinds.front();
+}
+
 std::string_view sourceKindName(SourceKind kind) {
-    switch (kind) {
-    case SourceKind::Server:
-        return "server";
-    case SourceKind::Cwl:
-        return "cwl";
-    case SourceKind::Sporttery:
-        return "sporttery";
-    case SourceKind::Lines:
-        return "lines";
-    }
-    return "server";
+    return sourceFacts(kind).name;
 }
 
 std::optional<SourceKind> parseSourceKind(std::string_view name) {
-    for (SourceKind kind : allSourceKinds())
-        if (sourceKindName(kind) == name) return kind;
+    for (const SourceKindFacts& facts : kSourceKinds)
+        if (facts.name == name) return facts.kind;
     return std::nullopt;
 }
 
 const std::vector<SourceKind>& allSourceKinds() {
-    static const std::vector<SourceKind> kinds{SourceKind::Server, SourceKind::Cwl, SourceKind::Sporttery,
-                                               SourceKind::Lines};
+    static const std::vector<SourceKind> kinds = [] {
+        std::vector<SourceKind> out;
+        for (const SourceKindFacts& facts : kSourceKinds)
+            out.push_back(facts.kind);
+        return out;
+    }();
     return kinds;
 }
 
 std::string_view defaultSourceUrl(SourceKind kind) {
-    switch (kind) {
-    case SourceKind::Cwl:
-        return "https://www.cwl.gov.cn";
-    case SourceKind::Sporttery:
-        return "https://webapi.sporttery.cn";
-    default:
-        return "";
-    }
+    return sourceFacts(kind).defaultUrl;
 }
 
 std::string cwlPageUrl(std::string_view base, int page, int pageSize) {
@@ -184,14 +204,7 @@ Result<SourcePage> parseCwlAnswer(std::string_view body, int digitCount) {
     if (result == json->end() || !result->is_array())
         return fail("福彩网站的回答缺少 result 列表: " + excerpt(body));
     SourcePage page;
-    for (const Json& item : *result) {
-        SourceEntry entry;
-        if (!item.is_object()) {
-            entry.text = item.dump();
-            entry.problem = "不是一期开奖数据";
-            page.entries.push_back(std::move(entry));
-            continue;
-        }
+    readItems(*result, page, [&](const Json& item, SourceEntry& entry) {
         entry.period = stringField(item, "code");
         const std::string red = stringField(item, "red");
         entry.text = "code=" + entry.period + " red=" + red;
@@ -199,8 +212,7 @@ Result<SourcePage> parseCwlAnswer(std::string_view body, int digitCount) {
             entry.problem = "期号应为 7 位数字";
         else
             entry.digits = digitsOf(splitAt(red, ", "), digitCount, entry.problem);
-        page.entries.push_back(std::move(entry));
-    }
+    });
     return page;
 }
 
@@ -224,14 +236,7 @@ Result<SourcePage> parseSportteryAnswer(std::string_view body, int digitCount) {
     SourcePage page;
     if (const auto pages = value->find("pages"); pages != value->end() && pages->is_number_integer())
         page.pageCount = static_cast<int>(std::clamp<long long>(pages->get<long long>(), 0, 1'000'000));
-    for (const Json& item : *list) {
-        SourceEntry entry;
-        if (!item.is_object()) {
-            entry.text = item.dump();
-            entry.problem = "不是一期开奖数据";
-            page.entries.push_back(std::move(entry));
-            continue;
-        }
+    readItems(*list, page, [&](const Json& item, SourceEntry& entry) {
         const std::string number = stringField(item, "lotteryDrawNum");
         const std::string result = stringField(item, "lotteryDrawResult");
         entry.text = "lotteryDrawNum=" + number + " lotteryDrawResult=" + result;
@@ -243,8 +248,7 @@ Result<SourcePage> parseSportteryAnswer(std::string_view body, int digitCount) {
             entry.period = "20" + number;
             entry.digits = digitsOf(splitAt(result, " ,"), digitCount, entry.problem);
         }
-        page.entries.push_back(std::move(entry));
-    }
+    });
     return page;
 }
 

@@ -19,6 +19,17 @@ enum class SourceKind { Server, Cwl, Sporttery, Lines };
 
 inline constexpr std::string_view kSourceKindChoices = "server|cwl|sporttery|lines";
 
+/// What the program knows of each kind of source, one row a kind.
+struct SourceKindFacts {
+    SourceKind kind;
+    std::string_view name;        ///< as stored in Cp_Source and typed after --source
+    std::string_view site;        ///< how messages name the place
+    std::string_view settingsKey; ///< the Sys_Set.ini [Server] key of its address
+    std::string_view defaultUrl;  ///< empty for the kinds that have no public address
+};
+
+/// The row of a kind.
+const SourceKindFacts& sourceFacts(SourceKind kind);
 std::string_view sourceKindName(SourceKind kind);
 std::optional<SourceKind> parseSourceKind(std::string_view name);
 /// Every kind, in the order the dialogs offer them.

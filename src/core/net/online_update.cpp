@@ -12,17 +12,7 @@ bool cancelRequested(const UpdateRequest& request) {
 }
 
 std::string_view siteName(SourceKind kind) {
-    switch (kind) {
-    case SourceKind::Cwl:
-        return "福彩网站";
-    case SourceKind::Sporttery:
-        return "体彩网站";
-    case SourceKind::Lines:
-        return "开奖数据文件的网站";
-    case SourceKind::Server:
-        break;
-    }
-    return "数据服务器";
+    return sourceFacts(kind).site;
 }
 
 /// One download, tried again after a network failure; what went wrong said in the source's terms.
@@ -112,17 +102,7 @@ std::int64_t latestStoredPeriod(const DrawList& draws) {
 }
 
 std::string_view sourceUrlKey(SourceKind kind) {
-    switch (kind) {
-    case SourceKind::Cwl:
-        return settings_keys::kCwlUrl;
-    case SourceKind::Sporttery:
-        return settings_keys::kSportteryUrl;
-    case SourceKind::Lines:
-        return settings_keys::kLinesUrl;
-    case SourceKind::Server:
-        break;
-    }
-    return settings_keys::kDataUrl;
+    return sourceFacts(kind).settingsKey;
 }
 
 Result<DrawSource> sourceFor(DrawDatabase& db, const Settings& settings, const LotteryInfo& lottery,
