@@ -19,13 +19,14 @@ namespace {
 
 std::string drawText(int n) {
     std::string text;
-    for (int i = 0; i < n; ++i) text += std::to_string(1000000 + i) + ' ' + std::to_string(100 + i % 900) + "\r\n";
+    for (int i = 0; i < n; ++i)
+        text += std::to_string(1000000 + i) + ' ' + std::to_string(100 + i % 900) + "\r\n";
     return text;
 }
 
 struct BenchDatabase {
-    std::filesystem::path file = std::filesystem::temp_directory_path() /
-                                 ("p3bench-data-" + std::to_string(::getpid()) + ".sqlite");
+    std::filesystem::path file =
+        std::filesystem::temp_directory_path() / ("p3bench-data-" + std::to_string(::getpid()) + ".sqlite");
     std::optional<DrawDatabase> db;
     LotteryInfo lottery{"bench", "体彩", 0, 3};
     BenchDatabase() {
@@ -55,7 +56,8 @@ void BM_ImportDrawsRowByRow(benchmark::State& state) {
     const std::string text = drawText(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         (void)b.db->deleteAllDraws(b.lottery.kind, b.lottery.id);
-        for (const Draw& d : parseDrawText(text, 3).draws) (void)b.db->insertDraw(b.lottery.kind, b.lottery.id, d.period, d.digits);
+        for (const Draw& d : parseDrawText(text, 3).draws)
+            (void)b.db->insertDraw(b.lottery.kind, b.lottery.id, d.period, d.digits);
     }
 }
 BENCHMARK(BM_ImportDrawsRowByRow)->Arg(300)->Unit(benchmark::kMillisecond);
@@ -63,7 +65,8 @@ BENCHMARK(BM_ImportDrawsRowByRow)->Arg(300)->Unit(benchmark::kMillisecond);
 const BetPlanInputs kPlan{2, 160, 1, 800, 10};
 
 void BM_BetPlan(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(planBets(kPlan));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(planBets(kPlan));
 }
 BENCHMARK(BM_BetPlan)->Unit(benchmark::kMillisecond);
 
@@ -105,7 +108,8 @@ SetList makeSets() {
 
 void BM_SetIntersect(benchmark::State& state) {
     const SetList list = makeSets();
-    for (auto _ : state) benchmark::DoNotOptimize(list.intersect(SetTolerance{0, 1}));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(list.intersect(SetTolerance{0, 1}));
 }
 BENCHMARK(BM_SetIntersect)->Unit(benchmark::kMicrosecond);
 
@@ -121,8 +125,12 @@ void BM_SetIntersectListSearch(benchmark::State& state) {
             for (const NamedSet& s : list.sets()) {
                 const bool in = std::find(s.numbers.begin(), s.numbers.end(), n) != s.numbers.end();
                 if (in == s.keep) continue;
-                if (s.tolerate) ++misses;
-                else { rejected = true; break; }
+                if (s.tolerate)
+                    ++misses;
+                else {
+                    rejected = true;
+                    break;
+                }
             }
             if (!rejected && misses <= 1) out.push_back(n);
         }

@@ -19,7 +19,8 @@ DrawList makeDraws(std::size_t n, int digits) {
     draws.reserve(n);
     for (std::size_t i = 0; i < n; ++i) {
         std::string s;
-        for (int k = 0; k < digits; ++k) s += static_cast<char>('0' + rng() % 10);
+        for (int k = 0; k < digits; ++k)
+            s += static_cast<char>('0' + rng() % 10);
         draws.push_back({std::to_string(2000000 + i), s});
     }
     return draws;
@@ -32,8 +33,10 @@ const std::vector<std::string> kPublic{"13579", "24680", "97531", "08642", "1122
 // The straightforward way: every level a list of texts, every entry a new string.
 std::vector<std::vector<std::string>> plainTrackLevels(const DrawList& draws, int d) {
     std::vector<std::string> seq;
-    for (const auto& p : kPublic) seq.push_back(p.substr(0, d));
-    for (std::size_t i = 1; i < draws.size(); ++i) seq.push_back(draws[i].digits.substr(0, d));
+    for (const auto& p : kPublic)
+        seq.push_back(p.substr(0, d));
+    for (std::size_t i = 1; i < draws.size(); ++i)
+        seq.push_back(draws[i].digits.substr(0, d));
     std::vector<std::vector<std::string>> levels;
     const std::vector<std::string>* below = &seq;
     for (int level = 0; level < kTrackLevels; ++level) {
@@ -52,13 +55,15 @@ std::vector<std::vector<std::string>> plainTrackLevels(const DrawList& draws, in
 
 void BM_TrackTable(benchmark::State& state) {
     auto draws = makeDraws(static_cast<std::size_t>(state.range(0)), 5);
-    for (auto _ : state) benchmark::DoNotOptimize(TrackTable::ComputeTrackTable(draws, kPublic, 5));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TrackTable::ComputeTrackTable(draws, kPublic, 5));
 }
 BENCHMARK(BM_TrackTable)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_TrackTablePlainStrings(benchmark::State& state) {
     auto draws = makeDraws(static_cast<std::size_t>(state.range(0)), 5);
-    for (auto _ : state) benchmark::DoNotOptimize(plainTrackLevels(draws, 5));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(plainTrackLevels(draws, 5));
 }
 BENCHMARK(BM_TrackTablePlainStrings)->Arg(100000)->Unit(benchmark::kMillisecond);
 
@@ -76,7 +81,8 @@ struct LoadFixture {
 void BM_LoadLottery(benchmark::State& state) {
     static LoadFixture fixture;
     auto db = DrawDatabase::open(fixture.file);
-    for (auto _ : state) benchmark::DoNotOptimize(LoadLottery(*db, "bench"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LoadLottery(*db, "bench"));
 }
 BENCHMARK(BM_LoadLottery)->Unit(benchmark::kMillisecond);
 
@@ -87,7 +93,8 @@ void BM_LoadLotteryPlainLines(benchmark::State& state) {
     for (auto _ : state) {
         auto draws = db->loadDraws("体彩", 1);
         std::vector<std::string> lines;
-        for (const auto& d : *draws) lines.push_back(d.period + " " + d.digits);
+        for (const auto& d : *draws)
+            lines.push_back(d.period + " " + d.digits);
         benchmark::DoNotOptimize(lines);
     }
 }

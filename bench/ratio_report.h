@@ -15,7 +15,8 @@ class RecordingReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const auto& run : runs)
-            if (run.run_type == Run::RT_Iteration) m_seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+            if (run.run_type == Run::RT_Iteration)
+                m_seconds[run.benchmark_name()] = run.GetAdjustedRealTime();
         ConsoleReporter::ReportRuns(runs);
     }
     double time(const std::string& name) const {
@@ -28,7 +29,8 @@ private:
 };
 
 /// pairs: (production benchmark, plain benchmark)
-inline int runWithRatios(int argc, char** argv, const std::vector<std::pair<std::string, std::string>>& pairs) {
+inline int runWithRatios(int argc, char** argv,
+                         const std::vector<std::pair<std::string, std::string>>& pairs) {
     benchmark::Initialize(&argc, argv);
     RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

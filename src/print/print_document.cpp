@@ -28,8 +28,8 @@ QFont bodyFont(double points) {
 } // namespace
 
 void setUpPage(QPrinter& printer) {
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                      QPageLayout::Millimeter));
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
 }
 
 bool paintJob(QPrinter& printer, const PrintJob& job) {
@@ -46,7 +46,8 @@ bool paintJob(QPrinter& printer, const PrintJob& job) {
         body = bodyFont(points);
         const QFontMetrics m(body, &printer);
         int widest = 0;
-        for (const QString& line : job.lines) widest = std::max(widest, m.horizontalAdvance(line));
+        for (const QString& line : job.lines)
+            widest = std::max(widest, m.horizontalAdvance(line));
         if (widest <= area.width()) break;
     }
     const QFontMetrics bodyMetrics(body, &printer);
@@ -59,11 +60,12 @@ bool paintJob(QPrinter& printer, const PrintJob& job) {
     for (int p = 0; p < pages; ++p) {
         if (p > 0) printer.newPage();
         painter.setFont(heading);
-        painter.drawText(QRect(0, 0, area.width(), headingMetrics.lineSpacing()), Qt::AlignHCenter | Qt::AlignTop,
-                         job.title);
+        painter.drawText(QRect(0, 0, area.width(), headingMetrics.lineSpacing()),
+                         Qt::AlignHCenter | Qt::AlignTop, job.title);
         painter.setFont(body);
         const int infoTop = headingMetrics.lineSpacing();
-        painter.drawText(QRect(0, infoTop, area.width(), lineHeight), Qt::AlignLeft | Qt::AlignTop, countText);
+        painter.drawText(QRect(0, infoTop, area.width(), lineHeight), Qt::AlignLeft | Qt::AlignTop,
+                         countText);
         painter.drawText(QRect(0, infoTop, area.width(), lineHeight), Qt::AlignRight | Qt::AlignTop,
                          QString::fromUtf8("第 %1/%2 页").arg(p + 1).arg(pages));
         int y = headerHeight + bodyMetrics.ascent();

@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
     for (int f = 0; f < count; ++f) {
         p3::core::ConditionList lines;
         const int n = 1 + random.below(3);
-        for (int i = 0; i < n; ++i) lines.push_back(random.line(1 + random.below(25)));
+        for (int i = 0; i < n; ++i)
+            lines.push_back(random.line(1 + random.below(25)));
         char name[32];
         std::snprintf(name, sizeof name, "plan%03d.ag", f);
         if (!p3::core::writeConditionFile(dir / name, lines)) {

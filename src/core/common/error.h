@@ -9,11 +9,12 @@ struct Error {
     std::string message;
 };
 
-template <typename T>
-using Result = std::expected<T, Error>;
+template <typename T> using Result = std::expected<T, Error>;
 
 using Status = std::expected<void, Error>;
 
-inline std::unexpected<Error> fail(std::string message) { return std::unexpected(Error{std::move(message)}); }
+inline std::unexpected<Error> fail(std::string message) {
+    return std::unexpected(Error{std::move(message)});
+}
 
 } // namespace p3::core

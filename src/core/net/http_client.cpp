@@ -150,8 +150,8 @@ std::string percentEncode(std::string_view text) {
     std::string out;
     out.reserve(text.size() * 3);
     for (unsigned char c : text) {
-        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
-                           c == '.' || c == '_' || c == '~';
+        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
+                           c == '-' || c == '.' || c == '_' || c == '~';
         if (plain) {
             out += static_cast<char>(c);
         } else {

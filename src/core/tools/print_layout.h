@@ -21,9 +21,9 @@ inline constexpr int kPrintBlankIntervals[] = {5, 10, 15, 20, 1000};
 /// The layout settings of the print window, with its defaults.
 struct PrintLayout {
     std::string separator = ",";
-    int columns = 6;         ///< numbers a line, 1..10
-    int blankInterval = 5;   ///< an empty line after this many lines
-    bool sequence = false;   ///< "标记序号"
+    int columns = 6;       ///< numbers a line, 1..10
+    int blankInterval = 5; ///< an empty line after this many lines
+    bool sequence = false; ///< "标记序号"
 };
 
 /// Refuses a layout value that is not one of the boxes' choices.
@@ -43,7 +43,8 @@ std::string printCountLabel(std::size_t count);
 /// Sys_Set.ini; returns the lines written.
 [[nodiscard]] Result<std::vector<std::string>> writePrintHandoff(const std::filesystem::path& home,
                                                                  const std::vector<std::string>& numbers,
-                                                                 const PrintLayout& layout, std::string_view title);
+                                                                 const PrintLayout& layout,
+                                                                 std::string_view title);
 
 /// What the print program reads back.
 struct PrintHandoff {

@@ -18,14 +18,15 @@ TEST(HistoryDrawText, ABadLineStopsReadingAndNamesItsPeriod) {
     ASSERT_EQ(r.draws.size(), 2u);
     ASSERT_TRUE(r.error);
     EXPECT_EQ(r.error->message, "第3期 奖号格式有问题");
-    EXPECT_TRUE(parseDrawText("1 12a\n", 3).error);         // letters are no digits
-    EXPECT_TRUE(parseDrawText("1x 123\n", 3).error);         // nor is a period with letters
+    EXPECT_TRUE(parseDrawText("1 12a\n", 3).error);                    // letters are no digits
+    EXPECT_TRUE(parseDrawText("1x 123\n", 3).error);                   // nor is a period with letters
     EXPECT_EQ(parseDrawText("1 12345\n2 1234\n", 0).draws.size(), 1u); // first line sets the count
 }
 
 TEST(HistoryDrawText, GarbageAndHugeLinesEndCleanly) {
     std::string garbage;
-    for (int i = 0; i < 5000; ++i) garbage += static_cast<char>((i * 7919) % 256);
+    for (int i = 0; i < 5000; ++i)
+        garbage += static_cast<char>((i * 7919) % 256);
     auto r = parseDrawText(garbage, 3);
     EXPECT_TRUE(r.error || r.draws.empty());
     auto huge = parseDrawText("1 " + std::string(5'000'000, '1'), 3);

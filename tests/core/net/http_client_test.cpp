@@ -13,7 +13,9 @@ using Clock = std::chrono::steady_clock;
 
 TEST(NetHttpGet, StallsErrorStatusesAndOversizedAnswersFail) {
     p3::test::LoopbackServer http;
-    http.server().Get("/ok", [](const httplib::Request&, httplib::Response& res) { res.set_content("fine", "text/plain"); });
+    http.server().Get("/ok", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content("fine", "text/plain");
+    });
     http.server().Get("/500", [](const httplib::Request&, httplib::Response& res) {
         res.status = 500;
         res.set_content("2007001 123\n", "text/plain");
@@ -75,8 +77,8 @@ TEST(NetVersionCheck, OnlyADifferentNonEmptyAnswerIsANewVersion) {
     });
     http.start();
     auto settings = [&](std::string_view base) {
-        return Settings(IniFile::fromText("[软件版本号]\n软件编号=星 7\n版本号=1.0\n[Server]\nUpdateUrl=" +
-                                          std::string(base) + "\n"));
+        return Settings(IniFile::fromText(
+            "[软件版本号]\n软件编号=星 7\n版本号=1.0\n[Server]\nUpdateUrl=" + std::string(base) + "\n"));
     };
     auto found = checkVersion(settings(http.base()));
     EXPECT_TRUE(found.newVersion);

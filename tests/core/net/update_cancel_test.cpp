@@ -25,7 +25,8 @@ struct StallingServer {
     StallingServer() {
         http.server().Get(R"(/.*)", [this](const httplib::Request&, httplib::Response& res) {
             ++requests;
-            while (!release) std::this_thread::sleep_for(10ms);
+            while (!release)
+                std::this_thread::sleep_for(10ms);
             res.set_content("2026001 123\n", "text/plain");
         });
         http.start();
@@ -41,7 +42,8 @@ TEST(NetCancel, CancelledRequestEndsPromptlyAndFails) {
     HttpOptions http;
     http.cancel = &cancel;
     auto pending = std::async(std::launch::async, [&] { return httpGet(server.http.base() + "/x", http); });
-    while (server.requests == 0) std::this_thread::sleep_for(5ms);
+    while (server.requests == 0)
+        std::this_thread::sleep_for(5ms);
     const auto start = Clock::now();
     cancel = true;
     ASSERT_EQ(pending.wait_for(3s), std::future_status::ready);
@@ -76,7 +78,8 @@ TEST(NetCancel, CancelledAutoUpdateStopsBetweenAttemptsAndStoresNothing) {
             added = result ? result->added.size() : 0;
             called = true;
         });
-        while (server.requests == 0) std::this_thread::sleep_for(5ms);
+        while (server.requests == 0)
+            std::this_thread::sleep_for(5ms);
         const auto start = Clock::now();
         updater.cancel();
         updater.wait();

@@ -10,7 +10,8 @@ using namespace p3::core;
 namespace {
 std::vector<std::string> numbers(int n) {
     std::vector<std::string> out;
-    for (int i = 0; i < n; ++i) out.push_back(std::string(3, static_cast<char>('0' + i % 10)));
+    for (int i = 0; i < n; ++i)
+        out.push_back(std::string(3, static_cast<char>('0' + i % 10)));
     return out;
 }
 } // namespace
@@ -28,7 +29,8 @@ TEST(ToolsPrintLayout, LinesColumnsAndEmptyLines) {
     EXPECT_EQ(std::count(sixty.begin(), sixty.end(), ""), 2);
 
     PrintLayout seq{"-", 1, 1000, true};
-    auto withNumbers = buildPrintLines({"111", "222", "333", "444", "555", "666", "777", "888", "999", "000", "123", "027"}, seq);
+    auto withNumbers = buildPrintLines(
+        {"111", "222", "333", "444", "555", "666", "777", "888", "999", "000", "123", "027"}, seq);
     EXPECT_EQ(withNumbers[11], "    12: 0-2-7");
     EXPECT_EQ(withNumbers[0], "     1: 1-1-1");
     EXPECT_EQ(buildPrintLines({"123"}, {" ", 10, 5, false}), (std::vector<std::string>{"   1 2 3"}));
@@ -43,7 +45,8 @@ TEST(ToolsPrintLayout, HandoffWritesFileAndSettingsAndReadsBack) {
     auto lines = writePrintHandoff(home.path(), numbers(7), {}, "标题 \"一\"");
     ASSERT_TRUE(lines) << lines.error().message;
     EXPECT_EQ(lines->size(), 2u);
-    EXPECT_EQ(*readFileBytes(home / "print_data.txt"), "   0,0,0   1,1,1   2,2,2   3,3,3   4,4,4   5,5,5\r\n   6,6,6\r\n");
+    EXPECT_EQ(*readFileBytes(home / "print_data.txt"),
+              "   0,0,0   1,1,1   2,2,2   3,3,3   4,4,4   5,5,5\r\n   6,6,6\r\n");
     auto settings = Settings::open(home.path());
     ASSERT_TRUE(settings);
     EXPECT_EQ(settings->printParams().title, "标题 \"一\"");
