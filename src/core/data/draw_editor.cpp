@@ -2,6 +2,8 @@
 
 #include <SQLiteCpp/SQLiteCpp.h>
 
+#include "core/common/utf8.h"
+
 namespace p3::core {
 namespace {
 
@@ -11,19 +13,11 @@ bool allDecimal(std::string_view s) {
     return true;
 }
 
-// The length the editor compares with the digit count: characters, so that a Chinese character
-// typed by mistake counts as one position and is then refused as no digit.
-std::size_t characterCount(std::string_view s) {
-    std::size_t n = 0;
-    for (unsigned char c : s)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
-}
-
 } // namespace
 
 Status checkDrawEntry(std::string_view period, std::string_view digits, int digitCount) {
     if (period.empty() || digits.empty()) return fail(std::string(draw_messages::kEmptyField));
+    // Characters, not bytes: a Chinese character typed by mistake is one position, then refused as no digit.
     if (characterCount(digits) != static_cast<std::size_t>(digitCount))
         return fail(std::string(draw_messages::kWrongDigitCount));
     if (!allDecimal(digits)) return fail(std::string(draw_messages::kDigitsNotDecimal));

@@ -2,6 +2,7 @@
 
 #include <unordered_set>
 
+#include "core/common/utf8.h"
 #include "core/history/draw_text_file.h"
 #include "core/io/bounded_read.h"
 #include "core/io/text_codec.h"
@@ -23,10 +24,7 @@ Error shortened(Error error) {
     std::string& m = error.message;
     if (m.size() <= 2 * kMaxQuotedBytes + 40) return error;
     const std::string tail = m.rfind("期 奖号格式有问题") != std::string::npos ? "…期 奖号格式有问题" : "…";
-    std::size_t cut = kMaxQuotedBytes + 8;
-    while (cut > 0 && (static_cast<unsigned char>(m[cut]) & 0xC0) == 0x80)
-        --cut;
-    m = m.substr(0, cut) + tail;
+    m = std::string(characterPrefix(m, kMaxQuotedBytes + 8)) + tail;
     return error;
 }
 

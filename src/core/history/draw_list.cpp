@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "core/common/utf8.h"
+
 namespace p3::core {
 namespace {
 
@@ -10,12 +12,7 @@ static_assert(kMaxPeriodDigits == 12);
 
 // A refusal quotes the period; a runaway one is quoted by its start.
 std::string quoted(std::string_view period) {
-    constexpr std::size_t kMaxQuoted = 24;
-    if (period.size() <= kMaxQuoted) return std::string(period);
-    std::size_t cut = kMaxQuoted;
-    while (cut > 0 && (static_cast<unsigned char>(period[cut]) & 0xC0) == 0x80)
-        --cut;
-    return std::string(period.substr(0, cut)) + "…";
+    return quotedStart(period, 24);
 }
 
 std::string stepPeriod(std::string_view period, int step) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/common/utf8.h"
 #include "core/io/bounded_read.h"
 #include "core/io/text_codec.h"
 
@@ -59,12 +60,7 @@ namespace {
 
 /// A line as a message quotes it: a runaway line only by its start, cut at a character boundary.
 std::string quotedLine(std::string_view line) {
-    constexpr std::size_t kMostBytes = 40;
-    if (line.size() <= kMostBytes) return std::string(line);
-    std::size_t cut = kMostBytes;
-    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80)
-        --cut;
-    return std::string(line.substr(0, cut)) + "…";
+    return quotedStart(line, 40);
 }
 
 } // namespace

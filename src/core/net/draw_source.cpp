@@ -6,6 +6,7 @@
 #include <array>
 #include <map>
 
+#include "core/common/utf8.h"
 #include "core/io/settings.h"
 #include "core/io/text_codec.h"
 #include "core/net/http_client.h"
@@ -45,11 +46,7 @@ std::string excerpt(std::string_view body) {
     std::string text = decodeText(body.substr(0, std::min<std::size_t>(body.size(), 120)));
     for (char& c : text)
         if (c == '\r' || c == '\n' || c == '\t') c = ' ';
-    // Never cut a character in half.
-    std::size_t cut = std::min<std::size_t>(text.size(), 60);
-    while (cut > 0 && cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut;
-    return text.substr(0, cut) + (cut < text.size() ? "…" : "");
+    return quotedStart(text, 60);
 }
 
 bool looksLikeWebPage(std::string_view body) {

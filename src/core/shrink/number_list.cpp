@@ -21,18 +21,7 @@ std::vector<std::string_view> blankTokens(std::string_view line) {
     return tokens;
 }
 
-bool isContinuationByte(char c) noexcept {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
 } // namespace
-
-std::size_t characterCount(std::string_view text) noexcept {
-    std::size_t n = 0;
-    for (char c : text)
-        n += !isContinuationByte(c);
-    return n;
-}
 
 std::vector<std::string> splitCharacters(std::string_view text) {
     std::vector<std::string> out;

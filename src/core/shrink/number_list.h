@@ -7,11 +7,9 @@
 #include <vector>
 
 #include "core/common/error.h"
+#include "core/common/utf8.h"
 
 namespace p3::core {
-
-/// How many characters a UTF-8 text holds (a Chinese character is one, not three).
-[[nodiscard]] std::size_t characterCount(std::string_view text) noexcept;
 
 /// The UTF-8 characters of a text, each as its own string.
 [[nodiscard]] std::vector<std::string> splitCharacters(std::string_view text);

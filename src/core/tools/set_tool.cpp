@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <unordered_set>
 
+#include "core/common/utf8.h"
 #include "core/io/bounded_read.h"
 #include "core/io/text_codec.h"
 
@@ -27,13 +28,6 @@ std::vector<std::string> piecesOf(std::string_view line) {
         if (i > b) out.emplace_back(line.substr(b, i - b));
     }
     return out;
-}
-
-std::size_t characterCount(std::string_view s) {
-    std::size_t n = 0;
-    for (unsigned char c : s)
-        if ((c & 0xC0) != 0x80) ++n;
-    return n;
 }
 
 std::string flagText(bool on) {
