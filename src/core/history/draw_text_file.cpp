@@ -39,10 +39,9 @@ DrawTextParse parseDrawText(std::string_view text, int digitCount) {
             out.error = Error{"第" + period + "期 奖号格式有问题"};
             break;
         }
-        if (!parsePeriod(period)) {
-            // A period of digits that no number holds is too long to be one, and says so.
-            auto checked = checkPeriodText(period);
-            out.error = checked ? Error{"期号必须是数字: " + period} : checked.error();
+        // Digits only: a sign ("-5", "+5") is no period, and a run of digits no number holds is too long.
+        if (auto checked = checkPeriodText(period); !checked) {
+            out.error = checked.error();
             break;
         }
         out.draws.push_back({std::move(period), std::move(digits)});

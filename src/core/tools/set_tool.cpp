@@ -265,8 +265,10 @@ Result<SetList> SetList::fromSgl(std::string_view text) {
         const std::string line = trimRight(raw);
         if (!line.empty() && line.front() == '{') {
             close();
+            // Without its closing brace the last flag would be read from whatever ends the line.
+            if (line.size() < 2 || line.back() != '}') return fail("集合列表文件格式不正确: " + line);
             std::vector<std::string> parts;
-            const std::string inner = line.size() >= 2 ? line.substr(1, line.size() - 2) : std::string();
+            const std::string inner = line.substr(1, line.size() - 2);
             std::size_t b = 0;
             for (std::size_t e; (e = inner.find(',', b)) != std::string::npos; b = e + 1)
                 parts.push_back(inner.substr(b, e - b));

@@ -23,6 +23,17 @@ TEST(HistoryDrawText, ABadLineStopsReadingAndNamesItsPeriod) {
     EXPECT_EQ(parseDrawText("1 12345\n2 1234\n", 0).draws.size(), 1u); // first line sets the count
 }
 
+TEST(HistoryDrawText, ASignedPeriodIsNoPeriod) {
+    // from_chars alone would read these as the numbers -5 and 5.
+    auto negative = parseDrawText("2026001 123\n-5 456\n", 3);
+    ASSERT_TRUE(negative.error);
+    EXPECT_EQ(negative.error->message, "期号必须是数字: -5");
+    EXPECT_EQ(negative.draws.size(), 1u);
+    EXPECT_EQ(parseDrawText("+5 456\n", 3).error->message, "期号必须是数字: +5");
+    EXPECT_EQ(parseDrawText("1234567890123 456\n", 3).error->message,
+              "期号太长: 1234567890123 (期号最多 12 位数字)");
+}
+
 TEST(HistoryDrawText, GarbageAndHugeLinesEndCleanly) {
     std::string garbage;
     for (int i = 0; i < 5000; ++i)

@@ -136,6 +136,10 @@ TEST(ToolsSetListFile, WritesTenToALineAndReadsBackEverything) {
     ASSERT_EQ(lenient->sets().size(), 1u);
     EXPECT_EQ(lenient->sets()[0], (NamedSet{"X", {"123", "456", "789"}, true, false, true}));
     EXPECT_FALSE(SetList::fromSgl("{1,X}\n123\n"));
+    // A header cut short would take its last flag from whatever ends the line.
+    EXPECT_EQ(SetList::fromSgl("{1,X,0,1\n123\n").error().message, "集合列表文件格式不正确: {1,X,0,1");
+    EXPECT_EQ(SetList::fromSgl("{1,X,0,1x\n123\n").error().message, "集合列表文件格式不正确: {1,X,0,1x");
+    EXPECT_EQ(SetList::fromSgl("{\n123\n").error().message, "集合列表文件格式不正确: {");
     // A number piece that opens with "{" would open a saved line and read back as a header: refused,
     // wherever it stands in its line.
     EXPECT_EQ(SetList::fromSgl("{1,a,1,0}\n {12 345\n").error().message, "集合列表文件格式不正确:  {12 345");
