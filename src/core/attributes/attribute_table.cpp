@@ -458,6 +458,11 @@ int attributeIndex(AttributeId id, int number) noexcept {
     return indexTable()[static_cast<std::size_t>(id)][static_cast<std::size_t>(number)];
 }
 
+std::span<const std::uint16_t> attributeIndexes(AttributeId id) noexcept {
+    if (attributeRow(id).readsReference) return {};
+    return indexTable()[static_cast<std::size_t>(id)];
+}
+
 int attributeIndex(AttributeId id, const Digits3& digits, const DigitSets& sets) noexcept {
     for (int v : digits)
         if (v < 0 || v > 9) return -1;

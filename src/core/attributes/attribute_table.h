@@ -153,6 +153,10 @@ struct AttributeRow {
 /// computed); -1 for a number outside 0..999 or a row that reads a reference element.
 [[nodiscard]] int attributeIndex(AttributeId id, int number) noexcept;
 
+/// The value indexes of the numbers 000..999 under an attribute that reads no reference element, indexed by
+/// number; empty for a row that reads one.
+[[nodiscard]] std::span<const std::uint16_t> attributeIndexes(AttributeId id) noexcept;
+
 /// The value index of three digits 0..9 (with the code lists of a reference element for the rows reading
 /// them); -1 when a digit is outside 0..9.
 [[nodiscard]] int attributeIndex(AttributeId id, const Digits3& digits, const DigitSets& sets = {}) noexcept;
