@@ -48,13 +48,18 @@ template <int Which> int valueClass(int v) noexcept {
     return routeOf(v);
 }
 
-template <int Which> int sumTailValue(const Digits3& d, const DigitSets&) noexcept {
-    return valueClass<Which>((d[0] + d[1] + d[2]) % 10);
+int sumTailOf(const Digits3& d) noexcept {
+    return (d[0] + d[1] + d[2]) % 10;
 }
 
-template <int Which> int spanValue(const Digits3& d, const DigitSets&) noexcept {
+int spanOf(const Digits3& d) noexcept {
     const Digits3 s = sorted(d);
-    return valueClass<Which>(s[2] - s[0]);
+    return s[2] - s[0];
+}
+
+template <int (*Of)(const Digits3&) noexcept, int Which>
+int classedValue(const Digits3& d, const DigitSets&) noexcept {
+    return valueClass<Which>(Of(d));
 }
 
 template <int Position> int digitAt(const Digits3& d, const DigitSets&) noexcept {
@@ -316,33 +321,38 @@ template <std::size_t N> Words summaryWords(const std::array<BiasSummaryValue, N
 
 const Words kShapes{"a", "b", "c"};
 
+constexpr std::array<std::string_view, 6> kSumTailNames{"合值",     "合值大小",   "合值奇偶",
+                                                        "合值质合", "合值大中小", "合值012路"};
+constexpr std::array<std::string_view, 6> kSpanNames{"跨度",     "跨度大小",   "跨度奇偶",
+                                                     "跨度质合", "跨度大中小", "跨度012路"};
+
+/// The six rows of a value 0..9 (合值, 跨度): the value, then its size, parity, prime, 大中小 and route, in
+/// the id order that starts at `first`.
+template <int (*Of)(const Digits3&) noexcept>
+void addValueClassRows(std::vector<AttributeRow>& t, A first, const std::array<std::string_view, 6>& names,
+                       const Words& digits) {
+    const auto id = [&](int k) { return static_cast<A>(static_cast<int>(first) + k); };
+    t.push_back({id(0), names[0], digits, classedValue<Of, 0>});
+    t.push_back({id(1), names[1], binaryValueWords(kBigSmallValueWords), classedValue<Of, 1>});
+    t.push_back({id(2), names[2], binaryValueWords(kOddEvenValueWords), classedValue<Of, 2>});
+    t.push_back({id(3), names[3], binaryValueWords(kPrimeCompositeValueWords), classedValue<Of, 3>});
+    t.push_back({id(4), names[4], wordsOf(kSizeClassWords), classedValue<Of, 4>});
+    t.push_back({id(5), names[5], wordsOf(kRouteWords), classedValue<Of, 5>});
+}
+
 std::vector<AttributeRow> buildTable() {
     const Words digits = numerals(0, 9);
     const Words counts = numerals(0, 3);
     const Words twoDigitWords = fixedWidthNumerals(2);
-    const auto sumTail = [&](A id, std::string_view name, Words words, AttributeValue f) {
-        return AttributeRow{id, name, std::move(words), f};
-    };
     std::vector<AttributeRow> t{
-        {A::Hundreds, "百位", digits, digitAt<0>},
-        {A::Tens, "十位", digits, digitAt<1>},
-        {A::Units, "个位", digits, digitAt<2>},
-        {A::SortedLow, "最小号", digits, sortedAt<0>},
-        {A::SortedMiddle, "中间号", digits, sortedAt<1>},
-        {A::SortedHigh, "最大号", digits, sortedAt<2>},
+        {A::Hundreds, "百位", digits, digitAt<0>},        {A::Tens, "十位", digits, digitAt<1>},
+        {A::Units, "个位", digits, digitAt<2>},           {A::SortedLow, "最小号", digits, sortedAt<0>},
+        {A::SortedMiddle, "中间号", digits, sortedAt<1>}, {A::SortedHigh, "最大号", digits, sortedAt<2>},
         {A::Sum, "和值", numerals(0, 27), sumValue},
-        sumTail(A::SumTail, "合值", digits, sumTailValue<0>),
-        sumTail(A::SumTailSize, "合值大小", binaryValueWords(kBigSmallValueWords), sumTailValue<1>),
-        sumTail(A::SumTailParity, "合值奇偶", binaryValueWords(kOddEvenValueWords), sumTailValue<2>),
-        sumTail(A::SumTailPrime, "合值质合", binaryValueWords(kPrimeCompositeValueWords), sumTailValue<3>),
-        sumTail(A::SumTailBigMidSmall, "合值大中小", wordsOf(kSizeClassWords), sumTailValue<4>),
-        sumTail(A::SumTailRoute, "合值012路", wordsOf(kRouteWords), sumTailValue<5>),
-        sumTail(A::Span, "跨度", digits, spanValue<0>),
-        sumTail(A::SpanSize, "跨度大小", binaryValueWords(kBigSmallValueWords), spanValue<1>),
-        sumTail(A::SpanParity, "跨度奇偶", binaryValueWords(kOddEvenValueWords), spanValue<2>),
-        sumTail(A::SpanPrime, "跨度质合", binaryValueWords(kPrimeCompositeValueWords), spanValue<3>),
-        sumTail(A::SpanBigMidSmall, "跨度大中小", wordsOf(kSizeClassWords), spanValue<4>),
-        sumTail(A::SpanRoute, "跨度012路", wordsOf(kRouteWords), spanValue<5>),
+    };
+    addValueClassRows<sumTailOf>(t, A::SumTail, kSumTailNames, digits);
+    addValueClassRows<spanOf>(t, A::Span, kSpanNames, digits);
+    const std::vector<AttributeRow> more{
         {A::SizeDirect, "大小直选", binaryDirectWords(kBigSmallWords), binaryDirect<BinaryMode::Big>},
         {A::SizeGroup, "大小组选", binaryGroupWords(kBigSmallWords), binaryGroup<BinaryMode::Big>},
         {A::ParityDirect, "奇偶直选", binaryDirectWords(kOddEvenWords), binaryDirect<BinaryMode::Odd>},
@@ -392,6 +402,7 @@ std::vector<AttributeRow> buildTable() {
         {A::BiasThreeWay, "三细分", summaryWords(kBiasThreeWayValues), biasThreeWay},
         {A::BiasClass, "偏态细分", biasClassWords(), biasClass},
     };
+    t.insert(t.end(), more.begin(), more.end());
     const auto reference = [&](A id, std::string_view name, Words words, AttributeValue f,
                                DigitSource source = DigitSource::Digits, Wording wording = Wording::Own) {
         AttributeRow row{id, name, std::move(words), f};
