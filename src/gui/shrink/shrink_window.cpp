@@ -14,7 +14,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -29,6 +29,8 @@
 #include "gui/editors/condition_editor_dialog.h"
 #include "gui/shrink/ball_grid.h"
 #include "gui/shrink/scheme_eval_window.h"
+#include "gui/shrink/shrink_list_models.h"
+#include "gui/widgets/list_grid_view.h"
 
 namespace p3::gui {
 namespace {
@@ -39,37 +41,6 @@ QString q(std::string_view text) {
 
 std::string s(const QString& text) {
     return text.toStdString();
-}
-
-// The condition list's columns; the content column is there but not shown.
-enum ConditionColumn { ColNumber, ColUse, ColKeyword, ColCounts, ColKeep, ColTolerant, ColContent, ColCount };
-
-bool isFlagColumn(int column) {
-    return column == ColUse || column == ColKeep || column == ColTolerant;
-}
-
-QTableWidgetItem* readOnlyItem(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
-}
-
-QTableWidgetItem* flagItem(const std::string& flag) {
-    auto* item = readOnlyItem({});
-    // A flag other than "0" shows ticked, as the toggle treats it.
-    item->setData(Qt::CheckStateRole, flag == "0" ? Qt::Unchecked : Qt::Checked);
-    item->setData(Qt::UserRole, q(flag));
-    return item;
-}
-
-void setupList(QTableWidget* view, const QStringList& headers) {
-    view->setColumnCount(static_cast<int>(headers.size()));
-    view->setHorizontalHeaderLabels(headers);
-    view->verticalHeader()->hide();
-    view->verticalHeader()->setDefaultSectionSize(20);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->horizontalHeader()->setHighlightSections(false);
 }
 
 } // namespace
@@ -290,20 +261,20 @@ QWidget* ShrinkWindow::buildConditionPage() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(new QLabel(QStringLiteral("[过滤条件列表]  鼠标右键有操作菜单"), page));
-    m_conditionsView = new QTableWidget(0, ColCount, page);
+    m_conditionsView = new QTableView(page);
     m_conditionsView->setObjectName(QStringLiteral("ListView_Tj"));
-    setupList(m_conditionsView, {QStringLiteral("序号"), QStringLiteral("使用"), QStringLiteral("条件名"),
-                                 QStringLiteral("条件数|容错数|本级容错"), QStringLiteral("保留"),
-                                 QStringLiteral("容错"), QStringLiteral("条件内容")});
+    m_conditionModel = makeConditionListModel(m_lines, this);
+    showListGrid(m_conditionsView, m_conditionModel);
+    m_conditionsView->horizontalHeader()->setHighlightSections(false);
     m_conditionsView->setColumnHidden(ColContent, true);
     const std::array<int, ColContent> widths{40, 40, 90, 150, 40, 40};
     for (int c = 0; c < ColContent; ++c)
         m_conditionsView->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
     m_conditionsView->horizontalHeader()->setSectionResizeMode(ColCounts, QHeaderView::Stretch);
     m_conditionsView->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_conditionsView, &QTableWidget::cellClicked, this, &ShrinkWindow::conditionCellClicked);
-    connect(m_conditionsView, &QTableWidget::cellDoubleClicked, this, [this](int, int column) {
-        if (!isFlagColumn(column)) modifyCurrentCondition();
+    connect(m_conditionModel, &ListGridModel::flagChanged, this, &ShrinkWindow::schemeChanged);
+    connect(m_conditionsView, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (!m_conditionModel->isFlagColumn(index.column())) modifyCurrentCondition();
     });
     layout->addWidget(m_conditionsView, 1);
 
@@ -326,13 +297,9 @@ QWidget* ShrinkWindow::buildConditionPage() {
     QAction* deleteRows = m_conditionMenu->addAction(QStringLiteral("删除当前行"));
     deleteRows->setObjectName(QStringLiteral("N_DeleteRow"));
     connect(deleteRows, &QAction::triggered, this, [this] {
-        std::vector<bool> doomed(m_lines.size(), false);
-        for (const QModelIndex& index : m_conditionsView->selectionModel()->selectedRows())
-            doomed[static_cast<std::size_t>(index.row())] = true;
-        core::ConditionList kept;
-        for (std::size_t i = 0; i < m_lines.size(); ++i)
-            if (!doomed[i]) kept.push_back(m_lines[i]);
-        setConditions(std::move(kept));
+        const int selected = m_conditionsView->currentIndex().row();
+        m_conditionModel->eraseRows(selectedRows(m_conditionsView));
+        reselectCondition(selected);
     });
     QAction* clearRows = m_conditionMenu->addAction(QStringLiteral("删除所有行"));
     clearRows->setObjectName(QStringLiteral("N_DeleteAll"));
@@ -405,26 +372,13 @@ void ShrinkWindow::setConditions(core::ConditionList lines) {
 }
 
 void ShrinkWindow::refreshConditions() {
-    const int selected = m_conditionsView->currentRow();
-    m_conditionsView->setRowCount(static_cast<int>(m_lines.size()));
-    for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        const auto& line = m_lines[i];
-        const int row = static_cast<int>(i);
-        m_conditionsView->setItem(row, ColNumber, readOnlyItem(QString::number(row + 1)));
-        m_conditionsView->setItem(row, ColUse, flagItem(line.use));
-        m_conditionsView->setItem(row, ColKeyword, readOnlyItem(q(line.keyword)));
-        m_conditionsView->setItem(row, ColCounts, readOnlyItem(q(line.counts)));
-        // The content column is not shown: what the line holds is told in words over the row, with the
-        // stored text below it.
-        const QString summary =
-            q(core::describeConditionLine(line)) + QStringLiteral("\n\n条件内容：") + q(line.content);
-        for (ConditionColumn column : {ColNumber, ColKeyword, ColCounts})
-            m_conditionsView->item(row, column)->setToolTip(summary);
-        m_conditionsView->setItem(row, ColKeep, flagItem(line.keep));
-        m_conditionsView->setItem(row, ColTolerant, flagItem(line.tolerant));
-        m_conditionsView->setItem(row, ColContent, readOnlyItem(q(line.content)));
-    }
-    if (selected >= 0 && selected < m_conditionsView->rowCount()) m_conditionsView->selectRow(selected);
+    const int selected = m_conditionsView->currentIndex().row();
+    m_conditionModel->reload();
+    reselectCondition(selected);
+}
+
+void ShrinkWindow::reselectCondition(int row) {
+    if (row >= 0 && row < m_conditionModel->rowCount()) m_conditionsView->selectRow(row);
     emit schemeChanged();
 }
 
@@ -443,24 +397,15 @@ core::TotalTolerance ShrinkWindow::totalTolerance() const {
 }
 
 void ShrinkWindow::selectConditionRow(int row) {
-    if (row < 1 || row > m_conditionsView->rowCount()) return;
+    if (row < 1 || row > m_conditionModel->rowCount()) return;
     m_pages->setCurrentIndex(0);
     m_conditionsView->selectRow(row - 1);
-    m_conditionsView->scrollToItem(m_conditionsView->item(row - 1, 0));
+    m_conditionsView->scrollTo(m_conditionModel->index(row - 1, 0));
 }
 
 void ShrinkWindow::openSchemeEvaluation() {
     if (!m_schemeEval) m_schemeEval = new SchemeEvalWindow(m_main, *this);
     m_schemeEval->showAndRun();
-}
-
-void ShrinkWindow::conditionCellClicked(int row, int column) {
-    if (row < 0 || row >= static_cast<int>(m_lines.size()) || !isFlagColumn(column)) return;
-    auto& line = m_lines[static_cast<std::size_t>(row)];
-    core::toggleFlag(line, column == ColUse    ? core::FlagColumn::Use
-                           : column == ColKeep ? core::FlagColumn::Keep
-                                               : core::FlagColumn::Tolerant);
-    refreshConditions();
 }
 
 ConditionEditorDialog& ShrinkWindow::editor(int which) {
@@ -474,21 +419,21 @@ void ShrinkWindow::openKindEditor(core::ConditionKind kind) {
     if (!spec) return;
     auto line = editor(static_cast<int>(spec->editor)).addLine(kind, m_lines);
     if (!line) return;
-    m_lines.push_back(std::move(*line));
-    refreshConditions();
+    m_conditionModel->append(std::move(*line));
+    emit schemeChanged();
     m_conditionsView->selectRow(static_cast<int>(m_lines.size()) - 1);
 }
 
 void ShrinkWindow::modifyCurrentCondition() {
-    const int row = m_conditionsView->currentRow();
+    const int row = m_conditionsView->currentIndex().row();
     if (row < 0 || row >= static_cast<int>(m_lines.size())) return;
     const core::KindSpec* spec =
         core::kindSpec(core::KindOfKeyword(m_lines[static_cast<std::size_t>(row)].keyword));
     if (!spec) return;
     auto line = editor(static_cast<int>(spec->editor)).modifyLine(row, m_lines);
     if (!line) return;
-    m_lines[static_cast<std::size_t>(row)] = std::move(*line);
-    refreshConditions();
+    m_conditionModel->replace(row, std::move(*line));
+    emit schemeChanged();
 }
 
 void ShrinkWindow::Guo_Lv_BtnClick() {
@@ -543,9 +488,11 @@ bool ShrinkWindow::loadConditionFile(const QString& chosen) {
 QWidget* ShrinkWindow::buildBetArea() {
     auto* box = new QGroupBox(QStringLiteral("三：（投注结果）"), this);
     auto* layout = new QVBoxLayout(box);
-    m_betView = new QTableWidget(0, 2, box);
+    m_betView = new QTableView(box);
     m_betView->setObjectName(QStringLiteral("TZ_List"));
-    setupList(m_betView, {QStringLiteral("序号"), QStringLiteral("投注号码")});
+    m_betModel = makeBetListModel(m_bets, this);
+    showListGrid(m_betView, m_betModel);
+    m_betView->horizontalHeader()->setHighlightSections(false);
     m_betView->setColumnWidth(0, 50);
     m_betView->horizontalHeader()->setStretchLastSection(true);
     m_betView->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -601,18 +548,7 @@ QWidget* ShrinkWindow::buildBetArea() {
 }
 
 void ShrinkWindow::setBetList(std::vector<std::string> numbers) {
-    m_bets = std::move(numbers);
-    showBets();
-}
-
-void ShrinkWindow::showBets() {
-    m_betView->setUpdatesEnabled(false);
-    m_betView->setRowCount(static_cast<int>(m_bets.size()));
-    for (std::size_t i = 0; i < m_bets.size(); ++i) {
-        m_betView->setItem(static_cast<int>(i), 0, readOnlyItem(QString::number(i + 1)));
-        m_betView->setItem(static_cast<int>(i), 1, readOnlyItem(q(m_bets[i])));
-    }
-    m_betView->setUpdatesEnabled(true);
+    m_betModel->setList(std::move(numbers));
     m_count->setText(q(core::betCountLabel(m_bets.size())));
 }
 
@@ -649,18 +585,13 @@ void ShrinkWindow::addBetNumber() {
         m_prompter.information(this, q(number.error().message));
         return;
     }
-    m_bets.push_back(std::move(*number));
-    showBets();
+    m_betModel->append(std::move(*number));
+    m_count->setText(q(core::betCountLabel(m_bets.size())));
 }
 
 void ShrinkWindow::deleteBetNumbers() {
-    std::vector<bool> doomed(m_bets.size(), false);
-    for (const QModelIndex& index : m_betView->selectionModel()->selectedRows())
-        doomed[static_cast<std::size_t>(index.row())] = true;
-    std::vector<std::string> kept;
-    for (std::size_t i = 0; i < m_bets.size(); ++i)
-        if (!doomed[i]) kept.push_back(m_bets[i]);
-    setBetList(std::move(kept));
+    m_betModel->eraseRows(selectedRows(m_betView));
+    m_count->setText(q(core::betCountLabel(m_bets.size())));
 }
 
 } // namespace p3::gui

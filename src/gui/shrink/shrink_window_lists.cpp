@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -24,7 +24,9 @@
 #include "gui/app/prompter.h"
 #include "gui/shrink/intersection_name_dialog.h"
 #include "gui/shrink/print_dialog.h"
+#include "gui/shrink/shrink_list_models.h"
 #include "gui/shrink/shrink_window.h"
+#include "gui/widgets/list_grid_view.h"
 
 namespace p3::gui {
 namespace {
@@ -44,44 +46,10 @@ QPushButton* linkButton(QWidget* parent, const QString& caption, const QString& 
     return b;
 }
 
-QTableWidgetItem* item(const QString& text) {
-    auto* it = new QTableWidgetItem(text);
-    it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return it;
-}
-
-QTableWidgetItem* flag(const std::string& value) {
-    auto* it = item({});
-    it->setData(Qt::CheckStateRole, value == "0" ? Qt::Unchecked : Qt::Checked);
-    return it;
-}
-
-void setupView(QTableWidget* view, const QStringList& headers) {
-    view->setColumnCount(static_cast<int>(headers.size()));
-    view->setHorizontalHeaderLabels(headers);
-    view->verticalHeader()->hide();
-    view->verticalHeader()->setDefaultSectionSize(20);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+/// A list of the workbench pages: its model in the list delegate, the last column stretched.
+void showPageList(QTableView* view, ListGridModel* model) {
+    showListGrid(view, model);
     view->horizontalHeader()->setStretchLastSection(true);
-}
-
-std::vector<int> selectedRows(QTableWidget* view) {
-    std::vector<int> rows;
-    for (const QModelIndex& index : view->selectionModel()->selectedRows())
-        rows.push_back(index.row());
-    return rows;
-}
-
-template <typename T>
-void eraseRows(std::vector<T>& list, const std::vector<int>& rows) {
-    std::vector<bool> doomed(list.size(), false);
-    for (int row : rows)
-        if (row >= 0 && row < static_cast<int>(list.size())) doomed[static_cast<std::size_t>(row)] = true;
-    std::vector<T> kept;
-    for (std::size_t i = 0; i < list.size(); ++i)
-        if (!doomed[i]) kept.push_back(std::move(list[i]));
-    list = std::move(kept);
 }
 
 } // namespace
@@ -134,12 +102,16 @@ QComboBox* ShrinkWindow::makeColumnBox(QWidget* parent, const QString& name, QPl
     return box;
 }
 
-void ShrinkWindow::showMemo(QPlainTextEdit* memo, const std::vector<std::string>& numbers, QComboBox* columns) {
+void ShrinkWindow::showMemo(QPlainTextEdit* memo, const std::vector<std::string>& numbers,
+                            QComboBox* columns) {
     memo->setPlainText(q(core::LayoutNumbers(numbers, columns ? columns->currentIndex() + 1 : 10)));
 }
 
 QPlainTextEdit* ShrinkWindow::memo(int page) const {
-    return page == IntersectionPage ? m_jjResult : page == StagingPage ? m_zcMemo : page == DrawPage ? m_kjMemo : nullptr;
+    return page == IntersectionPage ? m_jjResult
+           : page == StagingPage    ? m_zcMemo
+           : page == DrawPage       ? m_kjMemo
+                                    : nullptr;
 }
 
 QString ShrinkWindow::pageCaption(int page) const {
@@ -150,7 +122,8 @@ QString ShrinkWindow::pageCaption(int page) const {
 }
 
 void ShrinkWindow::saveMemo(QPlainTextEdit* memo) {
-    const QString chosen = m_prompter.saveFileName(this, QStringLiteral("另存为"), QStringLiteral("文本文件*.txt|*.txt"));
+    const QString chosen =
+        m_prompter.saveFileName(this, QStringLiteral("另存为"), QStringLiteral("文本文件*.txt|*.txt"));
     if (chosen.isEmpty()) return;
     const auto file = core::numberFileName(std::filesystem::path(chosen.toStdString()));
     if (auto written = core::writeNumberTextFile(file, memo->toPlainText().toStdString()); !written)
@@ -164,34 +137,22 @@ QWidget* ShrinkWindow::buildIntersectionPage() {
     auto* layout = new QVBoxLayout(page);
     auto* area = new QGroupBox(QStringLiteral("交集区"), page);
     auto* areaLayout = new QVBoxLayout(area);
-    m_entryView = new QTableWidget(0, 0, area);
+    m_entryView = new QTableView(area);
     m_entryView->setObjectName(QStringLiteral("Jiao_Ji_ListView"));
-    setupView(m_entryView, {QStringLiteral("序号"), QStringLiteral("使用"), QStringLiteral("交集名称"),
-                            QStringLiteral("星轨参数"), QStringLiteral("注数"), QStringLiteral("保留"),
-                            QStringLiteral("容错")});
+    m_entryModel = makeEntryListModel(m_entries, this);
+    showPageList(m_entryView, m_entryModel);
     for (int c : {0, 1, 5, 6})
         m_entryView->setColumnWidth(c, 40);
     m_entryView->horizontalHeader()->setStretchLastSection(false);
     m_entryView->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-    connect(m_entryView, &QTableWidget::cellClicked, this, [this](int row, int column) {
-        if (row < 0 || row >= static_cast<int>(m_entries.size())) return;
-        auto& e = m_entries[static_cast<std::size_t>(row)];
-        if (column == 1) e.use = core::toggleFlag(e.use);
-        else if (column == 5) e.keep = core::toggleFlag(e.keep);
-        else if (column == 6) e.tolerant = core::toggleFlag(e.tolerant);
-        else return;
-        refreshEntries();
-    });
     areaLayout->addWidget(m_entryView, 1);
     auto* controls = new QHBoxLayout;
     auto* open = linkButton(area, QStringLiteral("打开"), QStringLiteral("Label9"));
     auto* remove = linkButton(area, QStringLiteral("删除"), QStringLiteral("Label10"));
     auto* clear = linkButton(area, QStringLiteral("清空"), QStringLiteral("Label11"));
     connect(open, &QPushButton::clicked, this, &ShrinkWindow::openIntersectionFile);
-    connect(remove, &QPushButton::clicked, this, [this] {
-        eraseRows(m_entries, selectedRows(m_entryView));
-        refreshEntries();
-    });
+    connect(remove, &QPushButton::clicked, this,
+            [this] { m_entryModel->eraseRows(selectedRows(m_entryView)); });
     connect(clear, &QPushButton::clicked, this, [this] { setIntersectionEntries({}); });
     for (QPushButton* b : {open, remove, clear})
         controls->addWidget(b);
@@ -259,42 +220,26 @@ QWidget* ShrinkWindow::buildIntersectionPage() {
 }
 
 void ShrinkWindow::setIntersectionEntries(std::vector<core::IntersectionEntry> entries) {
-    m_entries = std::move(entries);
-    refreshEntries();
-}
-
-void ShrinkWindow::refreshEntries() {
-    m_entryView->setRowCount(static_cast<int>(m_entries.size()));
-    for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        const auto& e = m_entries[i];
-        const int row = static_cast<int>(i);
-        m_entryView->setItem(row, 0, item(QString::number(row + 1)));
-        m_entryView->setItem(row, 1, flag(e.use));
-        m_entryView->setItem(row, 2, item(q(e.name)));
-        m_entryView->setItem(row, 3, item(q(core::seriesText(e.series))));
-        m_entryView->setItem(row, 4, item(QString::number(e.numbers.size())));
-        m_entryView->setItem(row, 5, flag(e.keep));
-        m_entryView->setItem(row, 6, flag(e.tolerant));
-    }
+    m_entryModel->setList(std::move(entries));
 }
 
 void ShrinkWindow::addBetListToIntersection() {
     const auto proposal = core::proposeIntersectionEntry(m_lines);
     IntersectionNameDialog& dialog = nameDialog();
-    dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："), q(proposal.name), proposal.series,
-                   true, m_bets.size());
+    dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："), q(proposal.name),
+                   proposal.series, true, m_bets.size());
     if (m_main.runDialog(dialog) != QDialog::Accepted) return;
     core::IntersectionEntry entry;
     entry.name = dialog.name().toStdString();
     entry.series = dialog.series();
     entry.numbers = m_bets;
-    m_entries.push_back(std::move(entry));
-    refreshEntries();
+    m_entryModel->append(std::move(entry));
     m_pages->setCurrentIndex(IntersectionPage);
 }
 
 std::optional<std::vector<std::string>> ShrinkWindow::askNumberFile() {
-    const QString chosen = m_prompter.openFileName(this, QStringLiteral("打开"), QStringLiteral("*.txt|*.txt"));
+    const QString chosen =
+        m_prompter.openFileName(this, QStringLiteral("打开"), QStringLiteral("*.txt|*.txt"));
     if (chosen.isEmpty()) return std::nullopt;
     auto numbers = core::readNumberTextFile(std::filesystem::path(chosen.toStdString()));
     if (!numbers) {
@@ -315,8 +260,7 @@ void ShrinkWindow::openIntersectionFile() {
     entry.name = dialog.name().toStdString();
     entry.series = dialog.series();
     entry.numbers = std::move(*numbers);
-    m_entries.push_back(std::move(entry));
-    refreshEntries();
+    m_entryModel->append(std::move(entry));
 }
 
 void ShrinkWindow::JiaoJi_BtnClick() {
@@ -340,10 +284,10 @@ QWidget* ShrinkWindow::buildStagingPage() {
     auto* layout = new QHBoxLayout(page);
     auto* area = new QGroupBox(QStringLiteral("暂存区"), page);
     auto* areaLayout = new QVBoxLayout(area);
-    m_stagedView = new QTableWidget(0, 0, area);
+    m_stagedView = new QTableView(area);
     m_stagedView->setObjectName(QStringLiteral("Zan_Cun_Listview"));
-    setupView(m_stagedView, {QStringLiteral("序号"), QStringLiteral("使用"), QStringLiteral("名称"),
-                             QStringLiteral("注数")});
+    m_stagedModel = makeStagedListModel(m_staged, this);
+    showPageList(m_stagedView, m_stagedModel);
     m_stagedView->setColumnWidth(0, 40);
     m_stagedView->setColumnWidth(1, 40);
     const auto showStaged = [this](int row) {
@@ -352,34 +296,20 @@ QWidget* ShrinkWindow::buildStagingPage() {
         m_zcBox->setTitle(QStringLiteral("暂存号码 (共:%1注)").arg(staged.numbers.size()));
         showMemo(m_zcMemo, staged.numbers, m_zcColumns);
     };
-    connect(m_stagedView, &QTableWidget::cellClicked, this, [this, showStaged](int row, int column) {
-        if (row < 0 || row >= static_cast<int>(m_staged.size())) return;
-        if (column == 1) {
-            auto& staged = m_staged[static_cast<std::size_t>(row)];
-            staged.use = core::toggleFlag(staged.use);
-            refreshStaged();
-        }
-        showStaged(row);
-    });
+    connect(m_stagedView, &QTableView::clicked, this,
+            [showStaged](const QModelIndex& index) { showStaged(index.row()); });
     // A row reached with the keyboard shows its numbers as a clicked one does.
-    connect(m_stagedView, &QTableWidget::currentCellChanged, this,
-            [showStaged](int row, int, int previousRow, int) {
-                if (row != previousRow) showStaged(row);
-            });
+    connect(m_stagedView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [showStaged](const QModelIndex& current) { showStaged(current.row()); });
     areaLayout->addWidget(m_stagedView, 1);
     auto* controls = new QHBoxLayout;
     auto* open = linkButton(area, QStringLiteral("打开"), QStringLiteral("Label15"));
     auto* remove = linkButton(area, QStringLiteral("删除"), QStringLiteral("Label17"));
     auto* clear = linkButton(area, QStringLiteral("清空"), QStringLiteral("Label18"));
     connect(open, &QPushButton::clicked, this, &ShrinkWindow::openStagedFile);
-    connect(remove, &QPushButton::clicked, this, [this] {
-        eraseRows(m_staged, selectedRows(m_stagedView));
-        refreshStaged();
-    });
-    connect(clear, &QPushButton::clicked, this, [this] {
-        m_staged.clear();
-        refreshStaged();
-    });
+    connect(remove, &QPushButton::clicked, this,
+            [this] { m_stagedModel->eraseRows(selectedRows(m_stagedView)); });
+    connect(clear, &QPushButton::clicked, this, [this] { m_stagedModel->setList({}); });
     auto* transfer = new QPushButton(QStringLiteral("转入交集区"), area);
     transfer->setObjectName(QStringLiteral("Jiang_Hao_ZhuanCun"));
     connect(transfer, &QPushButton::clicked, this, &ShrinkWindow::stagedToIntersection);
@@ -416,26 +346,15 @@ QWidget* ShrinkWindow::buildStagingPage() {
     return page;
 }
 
-void ShrinkWindow::refreshStaged() {
-    m_stagedView->setRowCount(static_cast<int>(m_staged.size()));
-    for (std::size_t i = 0; i < m_staged.size(); ++i) {
-        const int row = static_cast<int>(i);
-        m_stagedView->setItem(row, 0, item(QString::number(row + 1)));
-        m_stagedView->setItem(row, 1, flag(m_staged[i].use));
-        m_stagedView->setItem(row, 2, item(q(m_staged[i].name)));
-        m_stagedView->setItem(row, 3, item(QString::number(m_staged[i].numbers.size())));
-    }
-}
-
 bool ShrinkWindow::stageNumbers(std::vector<std::string> numbers, const QString& proposedName) {
     IntersectionNameDialog& dialog = nameDialog();
-    dialog.prepare(QStringLiteral("转入暂存区"), QStringLiteral("名称"), proposedName, -1, false, numbers.size());
+    dialog.prepare(QStringLiteral("转入暂存区"), QStringLiteral("名称"), proposedName, -1, false,
+                   numbers.size());
     if (m_main.runDialog(dialog) != QDialog::Accepted) return false;
     core::StagedList staged;
     staged.name = dialog.name().toStdString();
     staged.numbers = std::move(numbers);
-    m_staged.push_back(std::move(staged));
-    refreshStaged();
+    m_stagedModel->append(std::move(staged));
     m_pages->setCurrentIndex(StagingPage);
     return true;
 }
@@ -450,8 +369,7 @@ void ShrinkWindow::openStagedFile() {
     core::StagedList staged;
     staged.name = dialog.name().toStdString();
     staged.numbers = std::move(*numbers);
-    m_staged.push_back(std::move(staged));
-    refreshStaged();
+    m_stagedModel->append(std::move(staged));
 }
 
 void ShrinkWindow::stagedToIntersection() {
@@ -459,8 +377,7 @@ void ShrinkWindow::stagedToIntersection() {
     if (copied.empty()) return;
     const std::size_t count = copied.size();
     for (auto& entry : copied)
-        m_entries.push_back(std::move(entry));
-    refreshEntries();
+        m_entryModel->append(std::move(entry));
     m_prompter.information(this, q(core::stagedTransferMessage(count)));
     m_pages->setCurrentIndex(IntersectionPage);
 }
@@ -493,12 +410,16 @@ QWidget* ShrinkWindow::buildDrawPage() {
     menuButton->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(menuButton);
     menu->setObjectName(QStringLiteral("Kjhm_PopupMenu"));
-    connect(menu->addAction(QStringLiteral("另存为")), &QAction::triggered, this, [this] { saveMemo(m_kjMemo); });
+    connect(menu->addAction(QStringLiteral("另存为")), &QAction::triggered, this,
+            [this] { saveMemo(m_kjMemo); });
     connect(menu->addAction(QStringLiteral("打印")), &QAction::triggered, this,
             [this] { printNumbers(core::ReadMemoNumbers(m_kjMemo->toPlainText().toStdString())); });
-    connect(menu->addAction(QStringLiteral("结果过滤")), &QAction::triggered, this, &ShrinkWindow::resultToBetList);
-    connect(menu->addAction(QStringLiteral("组变单")), &QAction::triggered, this, [this] { convertDrawNumbers(true); });
-    connect(menu->addAction(QStringLiteral("单变组")), &QAction::triggered, this, [this] { convertDrawNumbers(false); });
+    connect(menu->addAction(QStringLiteral("结果过滤")), &QAction::triggered, this,
+            &ShrinkWindow::resultToBetList);
+    connect(menu->addAction(QStringLiteral("组变单")), &QAction::triggered, this,
+            [this] { convertDrawNumbers(true); });
+    connect(menu->addAction(QStringLiteral("单变组")), &QAction::triggered, this,
+            [this] { convertDrawNumbers(false); });
     menuButton->setMenu(menu);
     buttons->addWidget(menuButton);
     boxLayout->addLayout(buttons);
@@ -538,7 +459,8 @@ void ShrinkWindow::showTrackConverter() {
     make->setObjectName(QStringLiteral("Guo_Lv_Btn"));
     auto* note = new QGroupBox(QStringLiteral("说明"), &dialog);
     auto* noteLayout = new QVBoxLayout(note);
-    noteLayout->addWidget(new QLabel(QStringLiteral("生成开奖号码：系统根据星轨参数和星轨号码智能搜索到开"), note));
+    noteLayout->addWidget(
+        new QLabel(QStringLiteral("生成开奖号码：系统根据星轨参数和星轨号码智能搜索到开"), note));
     noteLayout->addWidget(new QLabel(QStringLiteral("奖号码（生成的结果会自动显示在 开奖号码 区）"), note));
     auto* layout = new QGridLayout(&dialog);
     layout->addWidget(new QLabel(QStringLiteral("星轨参数："), &dialog), 0, 0);
@@ -569,12 +491,11 @@ void ShrinkWindow::printNumbers(const std::vector<std::string>& numbers) {
         return;
     }
     const auto& draws = m_main.drawList();
-    const std::string title =
-        core::proposedPrintTitle(m_main.currentLottery().name, draws.empty() ? std::string() : draws.back().period);
+    const std::string title = core::proposedPrintTitle(m_main.currentLottery().name,
+                                                       draws.empty() ? std::string() : draws.back().period);
     if (!m_printDialog)
-        m_printDialog = new PrintDialog(m_main.home(), m_prompter, [this] {
-            m_main.startPrintProgram();
-        }, this);
+        m_printDialog = new PrintDialog(
+            m_main.home(), m_prompter, [this] { m_main.startPrintProgram(); }, this);
     m_printDialog->setNumbers(numbers, q(title));
     m_main.runDialog(*m_printDialog);
 }
