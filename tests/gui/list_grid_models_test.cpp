@@ -51,7 +51,15 @@ class ListGridModelsTest : public QObject {
 private slots:
     void conditionListShowsAndFlipsByTheLinesRule() {
         core::ConditionList lines{conditionLine("1", "和值", "1", "0"), conditionLine("2", "跨度", "0", "1")};
-        auto* model = gui::makeConditionListModel(lines, this);
+        // The list is kept elsewhere (the workbench): flags reach it through the keeper's edit.
+        int edits = 0;
+        auto* model = gui::makeConditionListModel(
+            lines,
+            [&](const auto& change) {
+                ++edits;
+                change(lines);
+            },
+            this);
         QCOMPARE(headers(*model), (QStringList{"序号", "使用", "条件名", "条件数|容错数|本级容错", "保留",
                                                "容错", "条件内容"}));
         QCOMPARE(model->rowCount(), 2);
@@ -78,6 +86,7 @@ private slots:
         QVERIFY(model->setData(model->index(0, 5), Qt::Checked, Qt::CheckStateRole));
         QCOMPARE(lines[0].tolerant, std::string("1"));
         QCOMPARE(flipped.count(), 3);
+        QCOMPARE(edits, 3);
         QCOMPARE(flipped.at(1), (QVariantList{0, 4}));
         // Text cells are not set.
         QVERIFY(!model->setData(model->index(0, 2), QStringLiteral("x"), Qt::EditRole));
@@ -88,6 +97,25 @@ private slots:
         QVERIFY(!model->setData(model->index(0, 1), false, ListGridModel::FlagRole));
         QCOMPARE(lines[0].use, std::string("1"));
         QCOMPARE(flipped.count(), 3);
+
+        // The keeper changed the list itself: the same rows are shown anew in place (a view keeps
+        // the rows chosen), a list of another length is a new list.
+        QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+        QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+        lines[1].keyword = "和值尾";
+        model->reload();
+        QCOMPARE(resets.count(), 0);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(at(*model, 1, 2).toString(), QStringLiteral("和值尾"));
+        lines.push_back(conditionLine("1", "奇偶", "1", "0"));
+        QCOMPARE(model->rowCount(), 2); // not told yet: the views still see two rows
+        model->reload();
+        QCOMPARE(resets.count(), 1);
+        QCOMPARE(model->rowCount(), 3);
+        // A shared list's rows change only through its keeper.
+        model->append(conditionLine("1", "大小", "1", "0"));
+        model->eraseRows({0});
+        QCOMPARE(lines.size(), std::size_t(3));
     }
 
     void listRowsAddedRemovedAndNumberedAnew() {

@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "gui/editors/record_list_model.h"
-#include "gui/shrink/ball_grid.h"
+#include "gui/widgets/ball_grid.h"
 #include "gui/widgets/list_grid_view.h"
 
 namespace p3::gui {

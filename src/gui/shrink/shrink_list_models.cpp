@@ -32,7 +32,8 @@ RowColumn<core::ConditionLine> conditionFlag(const QString& header, std::string 
 
 } // namespace
 
-ConditionListModel* makeConditionListModel(core::ConditionList& lines, QObject* parent) {
+ConditionListModel* makeConditionListModel(const core::ConditionList& lines, ConditionListModel::Edit edit,
+                                           QObject* parent) {
     using Line = core::ConditionLine;
     // The content column is not shown: what the line holds is told in words over the row, with the
     // stored text below it.
@@ -51,7 +52,7 @@ ConditionListModel* makeConditionListModel(core::ConditionList& lines, QObject* 
     };
     for (ConditionColumn c : {ColNumber, ColKeyword, ColCounts})
         columns[c].toolTip = summary;
-    return new ConditionListModel(lines, std::move(columns), parent);
+    return new ConditionListModel(lines, std::move(edit), std::move(columns), parent);
 }
 
 BetListModel* makeBetListModel(std::vector<std::string>& bets, QObject* parent) {

@@ -19,8 +19,10 @@ using StagedListModel = VectorListModel<core::StagedList>;
 enum ConditionColumn { ColNumber, ColUse, ColKeyword, ColCounts, ColKeep, ColTolerant, ColContent, ColCount };
 
 /// 序号 使用 条件名 条件数|容错数|本级容错 保留 容错 条件内容; a flag other than "0" shows set. The
-/// number, name and counts tell in words what the line holds.
-ConditionListModel* makeConditionListModel(core::ConditionList& lines, QObject* parent);
+/// number, name and counts tell in words what the line holds. The list is the workbench's: flags are
+/// flipped through `edit`, and the window reloads the model whenever the list has changed.
+ConditionListModel* makeConditionListModel(const core::ConditionList& lines, ConditionListModel::Edit edit,
+                                           QObject* parent);
 /// 序号 投注号码.
 BetListModel* makeBetListModel(std::vector<std::string>& bets, QObject* parent);
 /// 序号 使用 交集名称 星轨参数 注数 保留 容错.

@@ -20,13 +20,14 @@
 
 #include "core/shrink/number_list.h"
 #include "core/tools/print_layout.h"
-#include "gui/app/main_window.h"
-#include "gui/app/prompter.h"
 #include "gui/shrink/intersection_name_dialog.h"
-#include "gui/shrink/print_dialog.h"
 #include "gui/shrink/shrink_list_models.h"
 #include "gui/shrink/shrink_window.h"
 #include "gui/widgets/list_grid_view.h"
+#include "gui/widgets/print_dialog.h"
+#include "gui/widgets/prompter.h"
+#include "gui/widgets/tolerance_range.h"
+#include "gui/workbench/workbench.h"
 
 namespace p3::gui {
 namespace {
@@ -157,25 +158,11 @@ QWidget* ShrinkWindow::buildIntersectionPage() {
     for (QPushButton* b : {open, remove, clear})
         controls->addWidget(b);
     controls->addStretch();
-    m_jjTolerance = new QCheckBox(QStringLiteral("总容错："), area);
-    m_jjTolerance->setObjectName(QStringLiteral("Jiao_Ji_ErrCuo"));
-    m_jjBegin = new QSpinBox(area);
-    m_jjBegin->setObjectName(QStringLiteral("JJi_ECuo_BegValue"));
-    m_jjEnd = new QSpinBox(area);
-    m_jjEnd->setObjectName(QStringLiteral("JJi_ECuo_EndValue"));
-    for (QSpinBox* spin : {m_jjBegin, m_jjEnd}) {
-        spin->setRange(0, 100);
-        spin->setEnabled(false);
-    }
-    connect(m_jjTolerance, &QCheckBox::toggled, this, [this](bool on) {
-        m_jjBegin->setEnabled(on);
-        m_jjEnd->setEnabled(on);
-        if (on) m_jjBegin->setFocus();
-    });
+    m_jjTolerance = new ToleranceRange(QStringLiteral("总容错："),
+                                       {QStringLiteral("Jiao_Ji_ErrCuo"), QStringLiteral("JJi_ECuo_BegValue"),
+                                        QStringLiteral("JJi_ECuo_EndValue")},
+                                       ToleranceRange::FollowsBox | ToleranceRange::FocusWhenOn, area);
     controls->addWidget(m_jjTolerance);
-    controls->addWidget(m_jjBegin);
-    controls->addWidget(new QLabel(QStringLiteral("至"), area));
-    controls->addWidget(m_jjEnd);
     auto* intersect = new QPushButton(QStringLiteral("交集"), area);
     intersect->setObjectName(QStringLiteral("JiaoJi_Btn"));
     connect(intersect, &QPushButton::clicked, this, &ShrinkWindow::JiaoJi_BtnClick);
@@ -224,11 +211,11 @@ void ShrinkWindow::setIntersectionEntries(std::vector<core::IntersectionEntry> e
 }
 
 void ShrinkWindow::addBetListToIntersection() {
-    const auto proposal = core::proposeIntersectionEntry(m_lines);
+    const auto proposal = core::proposeIntersectionEntry(conditions());
     IntersectionNameDialog& dialog = nameDialog();
     dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："), q(proposal.name),
                    proposal.series, true, m_bets.size());
-    if (m_main.runDialog(dialog) != QDialog::Accepted) return;
+    if (m_bench.runDialog(dialog) != QDialog::Accepted) return;
     core::IntersectionEntry entry;
     entry.name = dialog.name().toStdString();
     entry.series = dialog.series();
@@ -255,7 +242,7 @@ void ShrinkWindow::openIntersectionFile() {
     IntersectionNameDialog& dialog = nameDialog();
     dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："),
                    QStringLiteral("交集%1").arg(m_entries.size() + 1), 0, true, numbers->size());
-    if (m_main.runDialog(dialog) != QDialog::Accepted) return;
+    if (m_bench.runDialog(dialog) != QDialog::Accepted) return;
     core::IntersectionEntry entry;
     entry.name = dialog.name().toStdString();
     entry.series = dialog.series();
@@ -264,11 +251,7 @@ void ShrinkWindow::openIntersectionFile() {
 }
 
 void ShrinkWindow::JiaoJi_BtnClick() {
-    core::TotalTolerance tolerance;
-    tolerance.enabled = m_jjTolerance->isChecked();
-    tolerance.begin = m_jjBegin->value();
-    tolerance.end = m_jjEnd->value();
-    auto result = core::Intersect(m_entries, tolerance, m_main.trackTable());
+    auto result = core::Intersect(m_entries, m_jjTolerance->total(), m_bench.trackTable());
     if (!result) {
         m_prompter.information(this, q(result.error().message));
         return;
@@ -350,7 +333,7 @@ bool ShrinkWindow::stageNumbers(std::vector<std::string> numbers, const QString&
     IntersectionNameDialog& dialog = nameDialog();
     dialog.prepare(QStringLiteral("转入暂存区"), QStringLiteral("名称"), proposedName, -1, false,
                    numbers.size());
-    if (m_main.runDialog(dialog) != QDialog::Accepted) return false;
+    if (m_bench.runDialog(dialog) != QDialog::Accepted) return false;
     core::StagedList staged;
     staged.name = dialog.name().toStdString();
     staged.numbers = std::move(numbers);
@@ -365,7 +348,7 @@ void ShrinkWindow::openStagedFile() {
     IntersectionNameDialog& dialog = nameDialog();
     dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："),
                    QStringLiteral("奖号大底%1").arg(m_staged.size() + 1), 0, false, numbers->size());
-    if (m_main.runDialog(dialog) != QDialog::Accepted) return;
+    if (m_bench.runDialog(dialog) != QDialog::Accepted) return;
     core::StagedList staged;
     staged.name = dialog.name().toStdString();
     staged.numbers = std::move(*numbers);
@@ -435,7 +418,7 @@ void ShrinkWindow::convertDrawNumbers(bool groupToDirect) {
 }
 
 void ShrinkWindow::trackConvert(core::SeriesIndex series) {
-    auto key = core::seriesKey(m_main.trackTable(), series);
+    auto key = core::seriesKey(m_bench.trackTable(), series);
     if (!key) {
         m_prompter.information(this, q(key.error().message));
         return;
@@ -454,7 +437,7 @@ void ShrinkWindow::showTrackConverter() {
     series->setObjectName(QStringLiteral("Jiao_Ji_LeiBie"));
     for (int k = 0; k <= core::kMaxSelectableSeries; ++k)
         series->addItem(q(core::seriesText(k)));
-    series->setCurrentIndex(std::max(core::proposeIntersectionEntry(m_lines).series, 0));
+    series->setCurrentIndex(std::max(core::proposeIntersectionEntry(conditions()).series, 0));
     auto* make = new QPushButton(QStringLiteral("生成"), &dialog);
     make->setObjectName(QStringLiteral("Guo_Lv_Btn"));
     auto* note = new QGroupBox(QStringLiteral("说明"), &dialog);
@@ -471,7 +454,7 @@ void ShrinkWindow::showTrackConverter() {
         trackConvert(series->currentIndex());
         dialog.accept();
     });
-    m_main.runDialog(dialog);
+    m_bench.runDialog(dialog);
 }
 
 // ---- Hand-offs ----
@@ -490,14 +473,14 @@ void ShrinkWindow::printNumbers(const std::vector<std::string>& numbers) {
         m_prompter.information(this, QStringLiteral("没有可打印的组合!"));
         return;
     }
-    const auto& draws = m_main.drawList();
-    const std::string title = core::proposedPrintTitle(m_main.currentLottery().name,
+    const auto& draws = m_bench.draws();
+    const std::string title = core::proposedPrintTitle(m_bench.currentLottery().name,
                                                        draws.empty() ? std::string() : draws.back().period);
     if (!m_printDialog)
         m_printDialog = new PrintDialog(
-            m_main.home(), m_prompter, [this] { m_main.startPrintProgram(); }, this);
+            m_bench.home(), m_prompter, [this] { m_bench.startPrintProgram(); }, this);
     m_printDialog->setNumbers(numbers, q(title));
-    m_main.runDialog(*m_printDialog);
+    m_bench.runDialog(*m_printDialog);
 }
 
 } // namespace p3::gui

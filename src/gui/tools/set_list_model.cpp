@@ -23,7 +23,9 @@ core::SetFlag flagOf(int column) {
 } // namespace
 
 SetListModel::SetListModel(core::SetList& sets, QObject* parent)
-    : ListGridModel(setColumns(), parent), m_sets(sets) {}
+    : ListGridModel(setColumns(), parent), m_sets(sets) {
+    reload();
+}
 
 int SetListModel::rows() const {
     return static_cast<int>(m_sets.sets().size());

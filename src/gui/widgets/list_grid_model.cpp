@@ -6,7 +6,11 @@ ListGridModel::ListGridModel(std::vector<Column> columns, QObject* parent)
     : QAbstractTableModel(parent), m_columns(std::move(columns)) {}
 
 int ListGridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : rows();
+    return parent.isValid() ? 0 : m_shown;
+}
+
+bool ListGridModel::isShownRow(const QModelIndex& index) const {
+    return checkIndex(index, CheckIndexOption::IndexIsValid) && index.row() < rows();
 }
 
 int ListGridModel::columnCount(const QModelIndex& parent) const {
@@ -26,7 +30,7 @@ QVariant ListGridModel::headerData(int section, Qt::Orientation orientation, int
 }
 
 QVariant ListGridModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
+    if (!isShownRow(index)) return {};
     const int row = index.row();
     const int column = index.column();
     const Column& c = m_columns[static_cast<std::size_t>(column)];
@@ -54,7 +58,7 @@ QVariant ListGridModel::data(const QModelIndex& index, int role) const {
 }
 
 Qt::ItemFlags ListGridModel::flags(const QModelIndex& index) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid)) return Qt::NoItemFlags;
+    if (!isShownRow(index)) return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (m_columns[static_cast<std::size_t>(index.column())].look == Look::CheckBox)
         f |= Qt::ItemIsUserCheckable;
@@ -62,7 +66,7 @@ Qt::ItemFlags ListGridModel::flags(const QModelIndex& index) const {
 }
 
 bool ListGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || !isFlagColumn(index.column())) return false;
+    if (!isShownRow(index) || !isFlagColumn(index.column())) return false;
     bool wanted = false;
     if (role == FlagRole)
         wanted = value.toBool();
@@ -86,13 +90,26 @@ QString ListGridModel::toolTip(int, int) const {
 }
 
 void ListGridModel::reload() {
-    reset([] {});
+    if (rows() != m_shown) {
+        reset([] {});
+        return;
+    }
+    // The same rows: the view keeps the rows the user has chosen.
+    if (m_shown > 0) emit dataChanged(index(0, 0), index(m_shown - 1, columnCount() - 1));
 }
 
 void ListGridModel::reset(const std::function<void()>& change) {
     beginResetModel();
     change();
+    m_shown = rows();
     endResetModel();
+}
+
+void ListGridModel::insertAt(int at, const std::function<void()>& change) {
+    beginInsertRows({}, at, at);
+    change();
+    m_shown = rows();
+    endInsertRows();
 }
 
 } // namespace p3::gui

@@ -37,7 +37,8 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
     bool isFlagColumn(int column) const;
-    /// Shows every row anew, after the list behind the model changed as a whole.
+    /// Shows the list anew after its keeper changed it: the same rows (and the user's choice of them)
+    /// when only their content changed, else a new list.
     void reload();
 
 signals:
@@ -51,11 +52,18 @@ protected:
     virtual bool flag(int row, int column) const = 0;
     virtual void flip(int row, int column) = 0;
 
-    /// Everything shown anew, after the list behind the model changed as a whole.
+    /// A change of the list that the views see as a new list.
     void reset(const std::function<void()>& change);
+    /// A change that inserts one row at `at`.
+    void insertAt(int at, const std::function<void()>& change);
 
 private:
+    /// The row is in the list as the views know it and as it stands.
+    bool isShownRow(const QModelIndex& index) const;
+
     std::vector<Column> m_columns;
+    /// The row count the views were last told.
+    int m_shown = 0;
 };
 
 /// One column of a VectorListModel: its shape and how a row fills it.
@@ -74,42 +82,62 @@ template <typename Row> RowColumn<Row> serialColumn(const QString& header = QStr
     return {{header}, [](const Row&, int row) { return QString::number(row + 1); }};
 }
 
-/// A list grid over a list of core rows kept by its owner. Changes made through the model are shown
-/// at once; an owner that changes the list itself calls reload() before anything repaints.
+/// Removes the rows named (in any order; repeats and rows out of the list are ignored).
+template <typename Row> void eraseListRows(std::vector<Row>& list, const std::vector<int>& doomed) {
+    std::vector<bool> gone(list.size(), false);
+    for (int row : doomed)
+        if (row >= 0 && row < static_cast<int>(list.size())) gone[static_cast<std::size_t>(row)] = true;
+    std::vector<Row> kept;
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (!gone[i]) kept.push_back(std::move(list[i]));
+    list = std::move(kept);
+}
+
+/// A list grid over a list of core rows. The model shows the list as it was at the last change told
+/// to it, so a keeper that changes the list itself calls reload() afterwards.
 template <typename Row> class VectorListModel final : public ListGridModel {
 public:
+    /// How a change reaches a list kept elsewhere.
+    using Edit = std::function<void(const std::function<void(std::vector<Row>&)>&)>;
+
+    /// A list its owner changes through this model (rows added, replaced, removed, flags flipped).
     VectorListModel(std::vector<Row>& list, std::vector<RowColumn<Row>> columns, QObject* parent = nullptr)
-        : ListGridModel(shapes(columns), parent), m_columns(std::move(columns)), m_list(list) {}
+        : VectorListModel(
+              list, [&list](const auto& change) { change(list); }, std::move(columns), parent) {
+        m_owned = &list;
+    }
+    /// A list shared with other windows: the model flips flags through `edit` only, and the list's
+    /// keeper calls reload() whenever the list has changed.
+    VectorListModel(const std::vector<Row>& list, Edit edit, std::vector<RowColumn<Row>> columns,
+                    QObject* parent = nullptr)
+        : ListGridModel(shapes(columns), parent), m_columns(std::move(columns)), m_list(list),
+          m_edit(std::move(edit)) {
+        reload();
+    }
 
     const std::vector<Row>& list() const { return m_list; }
 
+    // Row changes of an owned list; a shared list changes through its keeper.
     void setList(std::vector<Row> list) {
-        reset([&] { m_list = std::move(list); });
+        if (m_owned) reset([&] { *m_owned = std::move(list); });
     }
     void append(Row row) {
-        const int at = static_cast<int>(m_list.size());
-        beginInsertRows({}, at, at);
-        m_list.push_back(std::move(row));
-        endInsertRows();
+        if (m_owned) insertAt(rows(), [&] { m_owned->push_back(std::move(row)); });
     }
     void replace(int row, Row value) {
-        if (row < 0 || row >= rows()) return;
-        m_list[static_cast<std::size_t>(row)] = std::move(value);
+        if (!m_owned || row < 0 || row >= rows()) return;
+        (*m_owned)[static_cast<std::size_t>(row)] = std::move(value);
         emit dataChanged(index(row, 0), index(row, columnCount() - 1));
     }
     /// Removes the rows named (in any order; repeats and rows out of the list are ignored); the rows
     /// after them are numbered anew.
     void eraseRows(const std::vector<int>& doomed) {
+        if (!m_owned) return;
         std::vector<bool> gone(m_list.size(), false);
         for (int row : doomed)
             if (row >= 0 && row < rows()) gone[static_cast<std::size_t>(row)] = true;
         if (std::find(gone.begin(), gone.end(), true) == gone.end()) return;
-        reset([&] {
-            std::vector<Row> kept;
-            for (std::size_t i = 0; i < m_list.size(); ++i)
-                if (!gone[i]) kept.push_back(std::move(m_list[i]));
-            m_list = std::move(kept);
-        });
+        reset([&] { eraseListRows(*m_owned, doomed); });
     }
 
 protected:
@@ -128,7 +156,7 @@ protected:
     }
     void flip(int row, int column) override {
         const auto& c = m_columns[static_cast<std::size_t>(column)];
-        if (c.flip) c.flip(m_list[static_cast<std::size_t>(row)]);
+        if (c.flip) m_edit([&](std::vector<Row>& list) { c.flip(list[static_cast<std::size_t>(row)]); });
     }
 
 private:
@@ -140,7 +168,9 @@ private:
     }
 
     std::vector<RowColumn<Row>> m_columns;
-    std::vector<Row>& m_list;
+    const std::vector<Row>& m_list;
+    Edit m_edit;
+    std::vector<Row>* m_owned = nullptr;
 };
 
 } // namespace p3::gui

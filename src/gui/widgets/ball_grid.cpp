@@ -1,4 +1,4 @@
-#include "gui/shrink/ball_grid.h"
+#include "gui/widgets/ball_grid.h"
 
 #include "gui/widgets/ball_cell_delegate.h"
 #include "gui/widgets/ball_cell_model.h"
