@@ -510,24 +510,20 @@ void TuBiaoWindow::Jin_QshuClick(const QString& choice) {
     if (!m_session) return;
     m_recent->setCurrentText(choice);
     detachGrids();
-    const auto status = m_session->chooseRecent(choice.toStdString());
-    syncRangeLists();
-    if (!status) {
-        m_bench.prompter().information(this, fromStd(status.error().message));
-        if (!m_session->currentName().empty() && m_session->currentKind() != core::kPictureKind)
-            showCurrentChart();
-        return;
-    }
-    rangeChanged();
+    afterRangeChange(m_session->chooseRecent(choice.toStdString()));
 }
 
 void TuBiaoWindow::changeRange(int beginItem, int endItem) {
     if (!m_session || beginItem < 0 || endItem < 0) return;
     detachGrids();
-    const auto status =
-        m_session->changeRange(static_cast<std::size_t>(beginItem), static_cast<std::size_t>(endItem));
+    afterRangeChange(
+        m_session->changeRange(static_cast<std::size_t>(beginItem), static_cast<std::size_t>(endItem)));
+}
+
+void TuBiaoWindow::afterRangeChange(const core::Status& status) {
     syncRangeLists();
     if (!status) {
+        // The range refused is said; the chart shown before stays.
         m_bench.prompter().information(this, fromStd(status.error().message));
         if (!m_session->currentName().empty() && m_session->currentKind() != core::kPictureKind)
             showCurrentChart();

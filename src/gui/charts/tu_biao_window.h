@@ -100,6 +100,8 @@ private:
     void detachGrids();
     void syncRangeLists();
     void rangeChanged();
+    /// After a range choice: the lists follow the session, and a refused range is told.
+    void afterRangeChange(const core::Status& status);
     void Tj_1_01Click(QCheckBox* box);
     void B_All_1Click(bool tick);
     void resetTable();

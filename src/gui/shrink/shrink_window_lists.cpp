@@ -469,18 +469,7 @@ void ShrinkWindow::resultToBetList() {
 }
 
 void ShrinkWindow::printNumbers(const std::vector<std::string>& numbers) {
-    if (numbers.empty()) {
-        m_prompter.information(this, QStringLiteral("没有可打印的组合!"));
-        return;
-    }
-    const auto& draws = m_bench.draws();
-    const std::string title = core::proposedPrintTitle(m_bench.currentLottery().name,
-                                                       draws.empty() ? std::string() : draws.back().period);
-    if (!m_printDialog)
-        m_printDialog = new PrintDialog(
-            m_bench.home(), m_prompter, [this] { m_bench.startPrintProgram(); }, this);
-    m_printDialog->setNumbers(numbers, q(title));
-    m_bench.runDialog(*m_printDialog);
+    m_bench.printNumbers(numbers, m_printDialog, this);
 }
 
 } // namespace p3::gui

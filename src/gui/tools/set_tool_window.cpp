@@ -306,20 +306,8 @@ void SetToolWindow::JG_SaveClick() {
 }
 
 void SetToolWindow::JG_PrintClick() {
-    const std::vector<std::string> numbers =
-        core::printableNumbers(m_resultMemo->toPlainText().toStdString());
-    if (numbers.empty()) {
-        m_prompter.information(this, QStringLiteral("没有可打印的组合!"));
-        return;
-    }
-    const auto& draws = m_bench.draws();
-    const std::string title = core::proposedPrintTitle(m_bench.currentLottery().name,
-                                                       draws.empty() ? std::string() : draws.back().period);
-    if (!m_printDialog)
-        m_printDialog = new PrintDialog(
-            m_bench.home(), m_prompter, [this] { m_bench.startPrintProgram(); }, this);
-    m_printDialog->setNumbers(numbers, qs(title));
-    m_bench.runDialog(*m_printDialog);
+    m_bench.printNumbers(core::printableNumbers(m_resultMemo->toPlainText().toStdString()), m_printDialog,
+                         this);
 }
 
 SetToolWindow& showSetTool(Workbench& bench) {

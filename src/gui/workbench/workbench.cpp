@@ -12,6 +12,7 @@
 #include "core/tools/print_layout.h"
 #include "gui/widgets/full_screen.h"
 #include "gui/widgets/help_window.h"
+#include "gui/widgets/print_dialog.h"
 #include "gui/widgets/prompter.h"
 
 namespace p3::gui {
@@ -180,6 +181,20 @@ bool Workbench::startProgram(const QString& file, const QStringList& arguments, 
     return QProcess::startDetached(file, arguments, folder);
 }
 
+void Workbench::printNumbers(const std::vector<std::string>& numbers, PrintDialog*& dialog, QWidget* owner) {
+    if (numbers.empty()) {
+        m_prompter.information(owner, QStringLiteral("没有可打印的组合!"));
+        return;
+    }
+    const std::string title =
+        core::proposedPrintTitle(m_lottery.name, m_draws.empty() ? std::string() : m_draws.back().period);
+    if (!dialog)
+        dialog = new PrintDialog(
+            m_home, m_prompter, [this] { startPrintProgram(); }, owner);
+    dialog->setNumbers(numbers, QString::fromStdString(title));
+    runDialog(*dialog);
+}
+
 bool Workbench::startPrintProgram() {
     const std::string name(core::kPrintProgramName);
     // Last, the build tree's print folder beside the workbench's own (src/gui and src/print).
@@ -209,7 +224,8 @@ void Workbench::showFullScreen(QWidget* control) {
     connect(m_fullScreen.get(), &FullScreenHost::exited, this, [this] {
         emit fullScreenExited();
         // Destroyed later: the host is inside its own signal now.
-        QMetaObject::invokeMethod(this, [this] { m_fullScreen.reset(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { m_fullScreen.reset(); }, Qt::QueuedConnection);
     });
 }
 

@@ -26,6 +26,7 @@ namespace p3::gui {
 
 class FullScreenHost;
 class HelpWindow;
+class PrintDialog;
 class Prompter;
 
 /// The period column of the draw grids (main grid and data management).
@@ -104,6 +105,9 @@ public:
     void setProgramStarter(std::function<bool(const QString&, const QStringList&)> starter) {
         m_programStarter = std::move(starter);
     }
+    /// Hands numbers to a window's print window TF_print (made on first use, over `owner`, and kept in
+    /// `dialog`), titled with the lottery and its newest period; "没有可打印的组合!" for none.
+    void printNumbers(const std::vector<std::string>& numbers, PrintDialog*& dialog, QWidget* owner);
     /// Starts the print program pick3-print on this home (beside the program, on PATH, or in the home);
     /// without it, says so and where the print data was left.
     bool startPrintProgram();
