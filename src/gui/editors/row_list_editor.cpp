@@ -36,6 +36,14 @@ void chooseDigits(BallGrid* grid, const std::string& digits) {
         if (c >= '0' && c <= '9') grid->setChosen(c - '0', true);
 }
 
+/// Two radio buttons of one choice, the first one chosen.
+void pairUp(QObject* owner, QRadioButton* first, QRadioButton* second) {
+    auto* group = new QButtonGroup(owner);
+    group->addButton(first);
+    group->addButton(second);
+    first->setChecked(true);
+}
+
 } // namespace
 
 RowListEditor::RowListEditor(const core::KindSpec& spec, const BallImageCache* balls,
@@ -78,19 +86,13 @@ RowListEditor::RowListEditor(const core::KindSpec& spec, const BallImageCache* b
         addGrid(1, QStringLiteral("中出个数："), 4, 1);
         m_once = new QRadioButton(QStringLiteral("重复数字算1个"), this);
         m_many = new QRadioButton(QStringLiteral("重复数字算多个"), this);
-        auto* group = new QButtonGroup(this);
-        group->addButton(m_once);
-        group->addButton(m_many);
-        m_once->setChecked(true);
+        pairUp(this, m_once, m_many);
         options->addWidget(m_once);
         options->addWidget(m_many);
     }
     m_keep = new QRadioButton(QStringLiteral("保留"), this);
     m_exclude = new QRadioButton(QStringLiteral("排除"), this);
-    auto* keepGroup = new QButtonGroup(this);
-    keepGroup->addButton(m_keep);
-    keepGroup->addButton(m_exclude);
-    m_keep->setChecked(true);
+    pairUp(this, m_keep, m_exclude);
     m_tolerant = new QCheckBox(QStringLiteral("容错"), this);
     options->addSpacing(12);
     options->addWidget(m_keep);

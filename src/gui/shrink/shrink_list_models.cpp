@@ -22,6 +22,14 @@ RowColumn<Row> textColumn(const QString& header, std::function<QString(const Row
     return {{header}, [text = std::move(text)](const Row& row, int) { return text(row); }};
 }
 
+/// 序号 使用 name 注数: a named number list of the workbench pages.
+template <typename Row> std::vector<RowColumn<Row>> namedListColumns(const QString& nameHeader) {
+    return {serialColumn<Row>(), flagColumn(QStringLiteral("使用"), &Row::use),
+            textColumn<Row>(nameHeader, [](const Row& r) { return q(r.name); }),
+            textColumn<Row>(QStringLiteral("注数"),
+                            [](const Row& r) { return QString::number(r.numbers.size()); })};
+}
+
 /// The condition line's flag, flipped by the line's own rule (a line kept verbatim keeps its flags).
 RowColumn<core::ConditionLine> conditionFlag(const QString& header, std::string core::ConditionLine::*field,
                                              core::FlagColumn column) {
@@ -62,28 +70,17 @@ BetListModel* makeBetListModel(std::vector<std::string>& bets, QObject* parent) 
 
 EntryListModel* makeEntryListModel(std::vector<core::IntersectionEntry>& entries, QObject* parent) {
     using Entry = core::IntersectionEntry;
-    return new EntryListModel(
-        entries,
-        {serialColumn<Entry>(), flagColumn(QStringLiteral("使用"), &Entry::use),
-         textColumn<Entry>(QStringLiteral("交集名称"), [](const Entry& e) { return q(e.name); }),
-         textColumn<Entry>(QStringLiteral("星轨参数"),
-                           [](const Entry& e) { return q(core::seriesText(e.series)); }),
-         textColumn<Entry>(QStringLiteral("注数"),
-                           [](const Entry& e) { return QString::number(e.numbers.size()); }),
-         flagColumn(QStringLiteral("保留"), &Entry::keep),
-         flagColumn(QStringLiteral("容错"), &Entry::tolerant)},
-        parent);
+    auto columns = namedListColumns<Entry>(QStringLiteral("交集名称"));
+    columns.insert(columns.begin() + 3, textColumn<Entry>(QStringLiteral("星轨参数"), [](const Entry& e) {
+                       return q(core::seriesText(e.series));
+                   }));
+    columns.push_back(flagColumn(QStringLiteral("保留"), &Entry::keep));
+    columns.push_back(flagColumn(QStringLiteral("容错"), &Entry::tolerant));
+    return new EntryListModel(entries, std::move(columns), parent);
 }
 
 StagedListModel* makeStagedListModel(std::vector<core::StagedList>& staged, QObject* parent) {
-    using Staged = core::StagedList;
-    return new StagedListModel(
-        staged,
-        {serialColumn<Staged>(), flagColumn(QStringLiteral("使用"), &Staged::use),
-         textColumn<Staged>(QStringLiteral("名称"), [](const Staged& s) { return q(s.name); }),
-         textColumn<Staged>(QStringLiteral("注数"),
-                            [](const Staged& s) { return QString::number(s.numbers.size()); })},
-        parent);
+    return new StagedListModel(staged, namedListColumns<core::StagedList>(QStringLiteral("名称")), parent);
 }
 
 } // namespace p3::gui

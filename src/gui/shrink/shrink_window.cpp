@@ -272,11 +272,15 @@ QWidget* ShrinkWindow::buildConditionPage() {
 
     m_conditionMenu = new QMenu(this);
     m_conditionMenu->setObjectName(QStringLiteral("ListView_Tj_PopupMenu"));
-    const auto bulk = [this](const char* caption, const char* name, core::FlagColumn column,
-                             const char* value) {
+    // The popup menu's commands, each an action named for the scripts that drive the window.
+    const auto menuCommand = [this](const char* caption, const char* name, auto slot) {
         QAction* a = m_conditionMenu->addAction(QString::fromUtf8(caption));
         a->setObjectName(QString::fromLatin1(name));
-        connect(a, &QAction::triggered, this, [this, column, value] {
+        connect(a, &QAction::triggered, this, slot);
+    };
+    const auto bulk = [this, menuCommand](const char* caption, const char* name, core::FlagColumn column,
+                                          const char* value) {
+        menuCommand(caption, name, [this, column, value] {
             m_bench.editConditions(
                 [&](core::ConditionList& lines) { core::setAllFlags(lines, column, value); });
         });
@@ -286,30 +290,18 @@ QWidget* ShrinkWindow::buildConditionPage() {
     bulk("全部容错", "N_AllTolerant", core::FlagColumn::Tolerant, "1");
     bulk("全部不容错", "N_NoTolerant", core::FlagColumn::Tolerant, "0");
     m_conditionMenu->addSeparator();
-    QAction* deleteRows = m_conditionMenu->addAction(QStringLiteral("删除当前行"));
-    deleteRows->setObjectName(QStringLiteral("N_DeleteRow"));
-    connect(deleteRows, &QAction::triggered, this, [this] {
+    menuCommand("删除当前行", "N_DeleteRow", [this] {
         const std::vector<int> doomed = selectedRows(m_conditionsView);
         m_bench.editConditions([&](core::ConditionList& lines) { eraseListRows(lines, doomed); });
     });
-    QAction* clearRows = m_conditionMenu->addAction(QStringLiteral("删除所有行"));
-    clearRows->setObjectName(QStringLiteral("N_DeleteAll"));
-    connect(clearRows, &QAction::triggered, this, [this] { setConditions({}); });
+    menuCommand("删除所有行", "N_DeleteAll", [this] { setConditions({}); });
     m_conditionMenu->addSeparator();
-    QAction* modify = m_conditionMenu->addAction(QStringLiteral("修改当前条件"));
-    modify->setObjectName(QStringLiteral("N_Modify"));
-    connect(modify, &QAction::triggered, this, &ShrinkWindow::modifyCurrentCondition);
+    menuCommand("修改当前条件", "N_Modify", [this] { modifyCurrentCondition(); });
     m_conditionMenu->addSeparator();
-    QAction* saveAs = m_conditionMenu->addAction(QStringLiteral("另存为当前方案"));
-    saveAs->setObjectName(QStringLiteral("N25"));
-    connect(saveAs, &QAction::triggered, this, &ShrinkWindow::saveConditionFile);
-    QAction* open = m_conditionMenu->addAction(QStringLiteral("导入已存方案"));
-    open->setObjectName(QStringLiteral("N26"));
-    connect(open, &QAction::triggered, this, &ShrinkWindow::openConditionFile);
+    menuCommand("另存为当前方案", "N25", [this] { saveConditionFile(); });
+    menuCommand("导入已存方案", "N26", [this] { openConditionFile(); });
     m_conditionMenu->addSeparator();
-    QAction* evaluate = m_conditionMenu->addAction(QStringLiteral("方案评估"));
-    evaluate->setObjectName(QStringLiteral("N_FangAnPingGu"));
-    connect(evaluate, &QAction::triggered, this, &ShrinkWindow::openSchemeEvaluation);
+    menuCommand("方案评估", "N_FangAnPingGu", [this] { openSchemeEvaluation(); });
     connect(m_conditionsView, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         m_conditionMenu->popup(m_conditionsView->viewport()->mapToGlobal(at));
     });

@@ -18,6 +18,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QPlainTextEdit;
 class QLabel;
 class QMenu;
@@ -138,6 +139,14 @@ private:
     QComboBox* makeColumnBox(QWidget* parent, const QString& name, QPlainTextEdit* memo);
     void showMemo(QPlainTextEdit* memo, const std::vector<std::string>& numbers, QComboBox* columns);
     void saveMemo(QPlainTextEdit* memo);
+    /// Fills a number box: its memo over a row of "列数：" with the column box; the row is returned for
+    /// the box's buttons.
+    QHBoxLayout* fillMemoBox(QGroupBox* box, const QString& memoName, const QString& columnsName,
+                             QPlainTextEdit*& memo, QComboBox*& columns);
+    /// "结果过滤", then `afterFilter` when there is one, "另存为" and "打印" over a result memo, named
+    /// in that order by `names`.
+    void addResultCommands(QHBoxLayout* row, QGroupBox* box, QPlainTextEdit* memo, const QStringList& names,
+                           QPushButton* afterFilter);
     /// Asks for a number text file and reads it; nothing when cancelled or unreadable (the user is told).
     std::optional<std::vector<std::string>> askNumberFile();
     void openIntersectionFile();

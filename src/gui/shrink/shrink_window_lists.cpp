@@ -131,6 +131,38 @@ void ShrinkWindow::saveMemo(QPlainTextEdit* memo) {
         m_prompter.information(this, q(written.error().message));
 }
 
+QHBoxLayout* ShrinkWindow::fillMemoBox(QGroupBox* box, const QString& memoName, const QString& columnsName,
+                                       QPlainTextEdit*& memo, QComboBox*& columns) {
+    auto* layout = new QVBoxLayout(box);
+    memo = makeMemo(box, memoName);
+    layout->addWidget(memo, 1);
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("列数："), box));
+    columns = makeColumnBox(box, columnsName, memo);
+    row->addWidget(columns);
+    row->addStretch();
+    layout->addLayout(row);
+    return row;
+}
+
+void ShrinkWindow::addResultCommands(QHBoxLayout* row, QGroupBox* box, QPlainTextEdit* memo,
+                                     const QStringList& names, QPushButton* afterFilter) {
+    auto* filter = new QPushButton(QStringLiteral("结果过滤"), box);
+    connect(filter, &QPushButton::clicked, this, &ShrinkWindow::resultToBetList);
+    auto* save = new QPushButton(QStringLiteral("另存为"), box);
+    connect(save, &QPushButton::clicked, this, [this, memo] { saveMemo(memo); });
+    auto* print = new QPushButton(QStringLiteral("打印"), box);
+    connect(print, &QPushButton::clicked, this,
+            [this, memo] { printNumbers(core::ReadMemoNumbers(memo->toPlainText().toStdString())); });
+    filter->setObjectName(names[0]);
+    save->setObjectName(names[1]);
+    print->setObjectName(names[2]);
+    for (QPushButton* b : {filter, afterFilter, save, print})
+        if (b) row->addWidget(b);
+    // The keyboard reaches the buttons in the order they stand.
+    if (afterFilter) QWidget::setTabOrder(filter, afterFilter);
+}
+
 // ---- Intersection area ----
 
 QWidget* ShrinkWindow::buildIntersectionPage() {
@@ -171,17 +203,8 @@ QWidget* ShrinkWindow::buildIntersectionPage() {
     layout->addWidget(area, 1);
 
     m_jjResultBox = new QGroupBox(q(core::intersectionCaption(0)), page);
-    auto* resultLayout = new QVBoxLayout(m_jjResultBox);
-    m_jjResult = makeMemo(m_jjResultBox, QStringLiteral("Jiao_Ji_JieGuo"));
-    resultLayout->addWidget(m_jjResult, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(new QLabel(QStringLiteral("列数："), m_jjResultBox));
-    m_jjColumns = makeColumnBox(m_jjResultBox, QStringLiteral("JiaoJi_List"), m_jjResult);
-    buttons->addWidget(m_jjColumns);
-    buttons->addStretch();
-    auto* filter = new QPushButton(QStringLiteral("结果过滤"), m_jjResultBox);
-    filter->setObjectName(QStringLiteral("JiaoJi_GuoLV"));
-    connect(filter, &QPushButton::clicked, this, &ShrinkWindow::resultToBetList);
+    QHBoxLayout* buttons = fillMemoBox(m_jjResultBox, QStringLiteral("Jiao_Ji_JieGuo"),
+                                       QStringLiteral("JiaoJi_List"), m_jjResult, m_jjColumns);
     auto* stage = new QPushButton(QStringLiteral("转入暂存区"), m_jjResultBox);
     stage->setObjectName(QStringLiteral("AddJj_ZanCun"));
     connect(stage, &QPushButton::clicked, this, [this] {
@@ -192,16 +215,10 @@ QWidget* ShrinkWindow::buildIntersectionPage() {
         }
         stageNumbers(std::move(numbers), QStringLiteral("奖号大底%1").arg(m_staged.size() + 1));
     });
-    auto* save = new QPushButton(QStringLiteral("另存为"), m_jjResultBox);
-    save->setObjectName(QStringLiteral("Jiao_Ji_OutputTxt"));
-    connect(save, &QPushButton::clicked, this, [this] { saveMemo(m_jjResult); });
-    auto* print = new QPushButton(QStringLiteral("打印"), m_jjResultBox);
-    print->setObjectName(QStringLiteral("bsSkinSpeedButton5"));
-    connect(print, &QPushButton::clicked, this,
-            [this] { printNumbers(core::ReadMemoNumbers(m_jjResult->toPlainText().toStdString())); });
-    for (QPushButton* b : {filter, stage, save, print})
-        buttons->addWidget(b);
-    resultLayout->addLayout(buttons);
+    addResultCommands(buttons, m_jjResultBox, m_jjResult,
+                      {QStringLiteral("JiaoJi_GuoLV"), QStringLiteral("Jiao_Ji_OutputTxt"),
+                       QStringLiteral("bsSkinSpeedButton5")},
+                      stage);
     layout->addWidget(m_jjResultBox, 1);
     return page;
 }
@@ -304,27 +321,12 @@ QWidget* ShrinkWindow::buildStagingPage() {
     layout->addWidget(area, 1);
 
     m_zcBox = new QGroupBox(QStringLiteral("暂存号码 (共:0注)"), page);
-    auto* memoLayout = new QVBoxLayout(m_zcBox);
-    m_zcMemo = makeMemo(m_zcBox, QStringLiteral("Zan_C_Memo"));
-    memoLayout->addWidget(m_zcMemo, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(new QLabel(QStringLiteral("列数："), m_zcBox));
-    m_zcColumns = makeColumnBox(m_zcBox, QStringLiteral("ZanCun_List"), m_zcMemo);
-    buttons->addWidget(m_zcColumns);
-    buttons->addStretch();
-    auto* filter = new QPushButton(QStringLiteral("结果过滤"), m_zcBox);
-    filter->setObjectName(QStringLiteral("bsSkinSpeedButton3"));
-    connect(filter, &QPushButton::clicked, this, &ShrinkWindow::resultToBetList);
-    auto* save = new QPushButton(QStringLiteral("另存为"), m_zcBox);
-    save->setObjectName(QStringLiteral("ZanCun_OutputTxt"));
-    connect(save, &QPushButton::clicked, this, [this] { saveMemo(m_zcMemo); });
-    auto* print = new QPushButton(QStringLiteral("打印"), m_zcBox);
-    print->setObjectName(QStringLiteral("bsSkinSpeedButton6"));
-    connect(print, &QPushButton::clicked, this,
-            [this] { printNumbers(core::ReadMemoNumbers(m_zcMemo->toPlainText().toStdString())); });
-    for (QPushButton* b : {filter, save, print})
-        buttons->addWidget(b);
-    memoLayout->addLayout(buttons);
+    addResultCommands(fillMemoBox(m_zcBox, QStringLiteral("Zan_C_Memo"), QStringLiteral("ZanCun_List"),
+                                  m_zcMemo, m_zcColumns),
+                      m_zcBox, m_zcMemo,
+                      {QStringLiteral("bsSkinSpeedButton3"), QStringLiteral("ZanCun_OutputTxt"),
+                       QStringLiteral("bsSkinSpeedButton6")},
+                      nullptr);
     layout->addWidget(m_zcBox, 1);
     return page;
 }
@@ -371,14 +373,8 @@ QWidget* ShrinkWindow::buildDrawPage() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
     m_kjBox = new QGroupBox(QStringLiteral("开奖号码"), page);
-    auto* boxLayout = new QVBoxLayout(m_kjBox);
-    m_kjMemo = makeMemo(m_kjBox, QStringLiteral("Kjhm_Memo"));
-    boxLayout->addWidget(m_kjMemo, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(new QLabel(QStringLiteral("列数："), m_kjBox));
-    m_kjColumns = makeColumnBox(m_kjBox, QStringLiteral("Kj_hm_List"), m_kjMemo);
-    buttons->addWidget(m_kjColumns);
-    buttons->addStretch();
+    QHBoxLayout* buttons = fillMemoBox(m_kjBox, QStringLiteral("Kjhm_Memo"), QStringLiteral("Kj_hm_List"),
+                                       m_kjMemo, m_kjColumns);
     auto* stage = new QPushButton(QStringLiteral("转入暂存区"), m_kjBox);
     stage->setObjectName(QStringLiteral("Add_ZanCun"));
     connect(stage, &QPushButton::clicked, this, [this] {
@@ -405,7 +401,6 @@ QWidget* ShrinkWindow::buildDrawPage() {
             [this] { convertDrawNumbers(false); });
     menuButton->setMenu(menu);
     buttons->addWidget(menuButton);
-    boxLayout->addLayout(buttons);
     layout->addWidget(m_kjBox);
     return page;
 }
