@@ -44,7 +44,7 @@ public:
     void setRange(int begin, int end);
     /// Shows or hides the row's parts (the row itself stays in its layout).
     void setPartsVisible(bool visible);
-    /// Enables or disables the row's parts as one.
+    /// Enables or disables the row's parts as one (rows whose counts do not follow the box).
     void setPartsEnabled(bool enabled);
 
 signals:
