@@ -214,12 +214,13 @@ private slots:
 
     void aClickAnywhereInAFlagCellFlipsIt() {
         std::vector<core::IntersectionEntry> entries(2);
-        QTableView view;
-        auto* model = gui::makeEntryListModel(entries, &view);
-        gui::showListGrid(&view, model);
+        QWidget window;
+        auto* model = gui::makeEntryListModel(entries, &window);
+        QTableView& view = *gui::makeListGrid(&window, QStringLiteral("entries"), model);
         view.resize(500, 200);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        window.resize(500, 200);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         // The far corner of the 容错 cell, away from the check box itself.
         const QRect tolerant = view.visualRect(model->index(1, 6));
         QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, tolerant.bottomRight() - QPoint(2, 2));

@@ -121,10 +121,9 @@ RowListEditor::RowListEditor(const core::KindSpec& spec, const BallImageCache* b
 
     auto* group = new QGroupBox(QStringLiteral("已存在条件"), this);
     auto* groupLayout = new QVBoxLayout(group);
-    m_list = new QTableView(group);
-    m_list->setObjectName(isPositionList() ? QStringLiteral("Tj_08_Grid_4") : QStringLiteral("Tj_09_Grid_3"));
     m_model = makeRecordListModel(m_rows, isPositionList(), this);
-    showListGrid(m_list, m_model);
+    m_list = makeListGrid(
+        group, isPositionList() ? QStringLiteral("Tj_08_Grid_4") : QStringLiteral("Tj_09_Grid_3"), m_model);
     m_list->horizontalHeader()->setDefaultSectionSize(56);
     m_list->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     m_list->setMinimumHeight(120);

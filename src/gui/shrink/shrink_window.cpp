@@ -253,11 +253,9 @@ QWidget* ShrinkWindow::buildConditionPage() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(new QLabel(QStringLiteral("[过滤条件列表]  鼠标右键有操作菜单"), page));
-    m_conditionsView = new QTableView(page);
-    m_conditionsView->setObjectName(QStringLiteral("ListView_Tj"));
     m_conditionModel = makeConditionListModel(
         m_bench.conditions(), [this](const auto& change) { m_bench.editConditions(change); }, this);
-    showListGrid(m_conditionsView, m_conditionModel);
+    m_conditionsView = makeListGrid(page, QStringLiteral("ListView_Tj"), m_conditionModel);
     m_conditionsView->horizontalHeader()->setHighlightSections(false);
     m_conditionsView->setColumnHidden(ColContent, true);
     const std::array<int, ColContent> widths{40, 40, 90, 150, 40, 40};
@@ -447,10 +445,8 @@ bool ShrinkWindow::loadConditionFile(const QString& chosen) {
 QWidget* ShrinkWindow::buildBetArea() {
     auto* box = new QGroupBox(QStringLiteral("三：（投注结果）"), this);
     auto* layout = new QVBoxLayout(box);
-    m_betView = new QTableView(box);
-    m_betView->setObjectName(QStringLiteral("TZ_List"));
     m_betModel = makeBetListModel(m_bets, this);
-    showListGrid(m_betView, m_betModel);
+    m_betView = makeListGrid(box, QStringLiteral("TZ_List"), m_betModel);
     m_betView->horizontalHeader()->setHighlightSections(false);
     m_betView->setColumnWidth(0, 50);
     m_betView->horizontalHeader()->setStretchLastSection(true);

@@ -48,9 +48,10 @@ QPushButton* linkButton(QWidget* parent, const QString& caption, const QString& 
 }
 
 /// A list of the workbench pages: its model in the list delegate, the last column stretched.
-void showPageList(QTableView* view, ListGridModel* model) {
-    showListGrid(view, model);
+QTableView* makePageList(QWidget* parent, const QString& name, ListGridModel* model) {
+    QTableView* view = makeListGrid(parent, name, model);
     view->horizontalHeader()->setStretchLastSection(true);
+    return view;
 }
 
 } // namespace
@@ -170,10 +171,8 @@ QWidget* ShrinkWindow::buildIntersectionPage() {
     auto* layout = new QVBoxLayout(page);
     auto* area = new QGroupBox(QStringLiteral("交集区"), page);
     auto* areaLayout = new QVBoxLayout(area);
-    m_entryView = new QTableView(area);
-    m_entryView->setObjectName(QStringLiteral("Jiao_Ji_ListView"));
     m_entryModel = makeEntryListModel(m_entries, this);
-    showPageList(m_entryView, m_entryModel);
+    m_entryView = makePageList(area, QStringLiteral("Jiao_Ji_ListView"), m_entryModel);
     for (int c : {0, 1, 5, 6})
         m_entryView->setColumnWidth(c, 40);
     m_entryView->horizontalHeader()->setStretchLastSection(false);
@@ -284,10 +283,8 @@ QWidget* ShrinkWindow::buildStagingPage() {
     auto* layout = new QHBoxLayout(page);
     auto* area = new QGroupBox(QStringLiteral("暂存区"), page);
     auto* areaLayout = new QVBoxLayout(area);
-    m_stagedView = new QTableView(area);
-    m_stagedView->setObjectName(QStringLiteral("Zan_Cun_Listview"));
     m_stagedModel = makeStagedListModel(m_staged, this);
-    showPageList(m_stagedView, m_stagedModel);
+    m_stagedView = makePageList(area, QStringLiteral("Zan_Cun_Listview"), m_stagedModel);
     m_stagedView->setColumnWidth(0, 40);
     m_stagedView->setColumnWidth(1, 40);
     const auto showStaged = [this](int row) {

@@ -65,10 +65,8 @@ void SetToolWindow::buildUi() {
 
     auto* listBox = new QGroupBox(QStringLiteral("集合列表"), this);
     auto* listLayout = new QVBoxLayout(listBox);
-    m_list = new QTableView(listBox);
-    m_list->setObjectName(QStringLiteral("Jiao_Ji_ListView"));
     m_model = new SetListModel(*m_sets, this);
-    showListGrid(m_list, m_model, 0);
+    m_list = makeListGrid(listBox, QStringLiteral("Jiao_Ji_ListView"), m_model, 0);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->horizontalHeader()->setSectionResizeMode(SetListModel::Name, QHeaderView::Stretch);
     for (int c : {SetListModel::Serial, SetListModel::TakePart, SetListModel::Count, SetListModel::Keep,

@@ -23,13 +23,16 @@ bool ListGridDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
     return false;
 }
 
-void showListGrid(QTableView* view, ListGridModel* model, int rowHeight) {
+QTableView* makeListGrid(QWidget* parent, const QString& objectName, ListGridModel* model, int rowHeight) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(objectName);
     view->setModel(model);
     view->setItemDelegate(new ListGridDelegate(view));
     view->verticalHeader()->hide();
     if (rowHeight > 0) view->verticalHeader()->setDefaultSectionSize(rowHeight);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    return view;
 }
 
 std::vector<int> selectedRows(const QAbstractItemView* view) {

@@ -22,9 +22,10 @@ protected:
                      const QModelIndex& index) override;
 };
 
-/// Puts a model into a list grid view with the list delegate: whole rows selected, no header of row
+/// A list grid view of the model with the list delegate: whole rows selected, no header of row
 /// numbers, nothing edited in place. `rowHeight` 0 keeps the style's height.
-void showListGrid(QTableView* view, ListGridModel* model, int rowHeight = 20);
+QTableView* makeListGrid(QWidget* parent, const QString& objectName, ListGridModel* model,
+                         int rowHeight = 20);
 
 /// The rows of a view's selection, ascending, once each.
 std::vector<int> selectedRows(const QAbstractItemView* view);
