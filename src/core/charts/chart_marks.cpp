@@ -10,11 +10,11 @@
 namespace p3::core::charts {
 
 void RowWriter::mark(int column) {
-    if (!m_grid.text(m_row, column).empty()) {
+    if (m_grid.hasText(m_row, column)) {
         m_grid.setRepeated(m_row, column);
         return;
     }
-    m_grid.setText(m_row, column, m_grid.column(column).header);
+    m_grid.setHeaderText(m_row, column);
 }
 
 void RowWriter::put(int column, std::string text) {
