@@ -28,9 +28,9 @@ std::vector<ChartColumn> drawColumns() {
     return columns;
 }
 
-/// The columns of one group, appended in header order.
+/// The columns of one laid-out group, appended in header order.
 void appendGroup(const GroupSpec& group, std::vector<ChartColumn>& columns) {
-    const auto headers = Get_Fun_Class::SplitText(",", group.headers, true);
+    const auto& headers = group.columns;
     const auto widths = Get_Fun_Class::SplitText(",", group.widths, false);
     const bool red = group.image == "Red_/BlueD_";
     const auto names = red ? std::vector<std::string>{} : Get_Fun_Class::SplitText("/", group.image, false);
@@ -82,8 +82,8 @@ ChartGrid buildMainChart(const MainChartSpec& spec, std::span<const Draw> draws)
     ChartGrid grid(spec.kind, std::move(columns), mainRows(draws.size()));
     for (auto& span : spans)
         grid.addGroup(std::move(span));
-    grid.setLineGroups(parseColumnRanges(spec.lineGroups));
-    grid.setChoiceGroups(parseColumnRanges(spec.choiceGroups));
+    grid.setLineGroups(spec.lineRanges);
+    grid.setChoiceGroups(spec.choiceRanges);
 
     const int last = grid.rowCount() - 1;
     for (const auto& span : grid.groups()) {
@@ -110,12 +110,11 @@ ChartGrid buildMainChart(const MainChartSpec& spec, std::span<const Draw> draws)
         charts::RowContext context;
         context.numbers = numbers;
         context.index = static_cast<std::size_t>(i);
-        context.h = number / 100, context.t = number / 10 % 10, context.u = number % 10;
-        DigitArray sorted{context.h, context.t, context.u};
-        Get_Fun_Class::SortDigits(sorted);
-        context.x = sorted[0], context.y = sorted[1], context.z = sorted[2];
+        context.number = number;
+        context.digits = {number / 100, number / 10 % 10, number % 10};
+        charts::computeHistory(spec.history, context);
         charts::RowWriter writer(grid, row);
-        spec.marks(context, writer);
+        charts::writeMarks(spec, context, writer);
     }
     grid.finish();
     return grid;
@@ -152,10 +151,11 @@ std::string chartColumnDefinition(int kind) {
     const MainChartSpec* spec = charts::mainChartSpec(kind);
     if (!spec) return {};
     std::string text = ",,,,";
-    for (const auto& group : spec->groups) {
-        text += ',';
-        text += group.headers;
-    }
+    for (const auto& group : spec->groups)
+        for (const auto& header : group.columns) {
+            text += ',';
+            text += header;
+        }
     return text;
 }
 
