@@ -13,21 +13,6 @@ namespace {
 using charts::GroupSpec;
 using charts::MainChartSpec;
 
-constexpr std::array<std::string_view, 5> kDrawHeaders{"期号", "奖号", "群号", "和", "跨"};
-constexpr std::array<int, 5> kDrawWidths{60, 30, 30, 20, 20};
-
-std::vector<ChartColumn> drawColumns() {
-    std::vector<ChartColumn> columns;
-    for (std::size_t i = 0; i < kDrawHeaders.size(); ++i) {
-        ChartColumn c;
-        c.header = std::string(kDrawHeaders[i]);
-        c.width = kDrawWidths[i];
-        c.textCell = true;
-        columns.push_back(std::move(c));
-    }
-    return columns;
-}
-
 /// The columns of one laid-out group, appended in header order.
 void appendGroup(const GroupSpec& group, std::vector<ChartColumn>& columns) {
     const auto& headers = group.columns;
@@ -121,6 +106,20 @@ ChartGrid buildMainChart(const MainChartSpec& spec, std::span<const Draw> draws)
 }
 
 } // namespace
+
+std::vector<ChartColumn> drawColumns() {
+    constexpr std::array<std::string_view, 5> headers{"期号", "奖号", "群号", "和", "跨"};
+    constexpr std::array<int, 5> widths{60, 30, 30, 20, 20};
+    std::vector<ChartColumn> columns;
+    for (std::size_t i = 0; i < headers.size(); ++i) {
+        ChartColumn c;
+        c.header = std::string(headers[i]);
+        c.width = widths[i];
+        c.textCell = true;
+        columns.push_back(std::move(c));
+    }
+    return columns;
+}
 
 bool isChartKind(int kind) noexcept {
     return (kind >= 1 && kind <= 28) || (kind >= 30 && kind <= 36) || (kind >= 38 && kind <= 41);
