@@ -24,13 +24,16 @@ Digits3 sorted(Digits3 d) noexcept {
     return d;
 }
 
+/// The value index of the 直选 words by their bits 百 十 个 (true = 1): the order of the conditions' options,
+/// FFF, FFT, FTF, TFF, FTT, TFT, TTF, TTT.
+constexpr std::array<int, 8> kDirectOrderByBits{0, 1, 2, 4, 3, 5, 6, 7};
+
 /// Value index of a 直选 word of a two-way class, in the order FFF, FFT, FTF, TFF, FTT, TFT, TTF, TTT.
 template <BinaryMode Mode> int binaryDirect(const Digits3& d, const DigitSets&) noexcept {
-    constexpr std::array<int, 8> byBits{0, 1, 2, 4, 3, 5, 6, 7}; // bits 百 十 个, true = 1
     int bits = 0;
     for (int v : d)
         bits = bits * 2 + (binaryAttribute(Mode, v) ? 1 : 0);
-    return byBits[static_cast<std::size_t>(bits)];
+    return kDirectOrderByBits[static_cast<std::size_t>(bits)];
 }
 
 /// Value index of a 组选 word: how many of the digits are "true" (3小, 2小1大, 2大1小, 3大).
@@ -271,9 +274,7 @@ Words binaryDirectWords(const BinaryWords& w) {
         std::string word;
         for (int p = 2; p >= 0; --p)
             word += (bits >> p & 1) ? w.yes : w.no;
-        // Placed by the value function's own order, so the words follow the options of the conditions.
-        constexpr std::array<int, 8> byBits{0, 1, 2, 4, 3, 5, 6, 7};
-        words[static_cast<std::size_t>(byBits[static_cast<std::size_t>(bits)])] = std::move(word);
+        words[static_cast<std::size_t>(kDirectOrderByBits[static_cast<std::size_t>(bits)])] = std::move(word);
     }
     return words;
 }
