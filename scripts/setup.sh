@@ -12,6 +12,7 @@ P3_PACKAGES=(
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
   fonts-wqy-microhei xvfb xauth imagemagick poppler-utils
   nlohmann-json3-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n afl++ xdotool
+  clang-format
 )
 
 p3_install_packages() {
