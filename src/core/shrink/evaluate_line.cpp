@@ -20,7 +20,7 @@ bool EvaluateRecords(ConditionKind kind, const CandidateDigits& digits, std::str
     const ReferenceElement ref = parsed.reference.value_or(ReferenceElement{});
     int failed = 0;
     for (const auto& record : parsed.records) {
-        if ((kind == 8 || kind == 9) && splitKeepEmpty(record.value, '^').front() == "0") continue;
+        if (isRowListKind(kind) && splitKeepEmpty(record.value, '^').front() == "0") continue;
         const bool match =
             recordMatches(recordTestOf(kind, record.name), record.value, digits, ref, kind, history);
         if (match == (record.keep == "1")) continue;

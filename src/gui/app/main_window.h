@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "core/attributes/get_fun_class.h"
+#include "core/catalogue/condition_line.h"
 #include "core/history/draw_list.h"
 #include "core/history/track_table.h"
 #include "core/io/settings.h"
 #include "core/net/online_update.h"
-#include "core/shrink/condition_line.h"
 #include "core/store/draw_database.h"
 #include "gui/app/main_grid_model.h"
 #include "gui/widgets/ball_image_cache.h"

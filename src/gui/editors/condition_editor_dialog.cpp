@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "core/shrink/history_panel.h"
 #include "gui/app/main_window.h"
 #include "gui/app/prompter.h"
 #include "gui/editors/condition_panel.h"
