@@ -123,8 +123,19 @@ ChartGrid buildMainChart(const MainChartSpec& spec, std::span<const Draw> draws)
 
 } // namespace
 
+ChartForm chartForm(int kind) noexcept {
+    if ((kind >= 1 && kind <= 28) || (kind >= 30 && kind <= 36)) return ChartForm::Main;
+    if (kind == 38) return ChartForm::Bias;
+    if (kind >= 39 && kind <= 41) return ChartForm::Slant;
+    return ChartForm::None;
+}
+
+int slantPosition(int kind) noexcept {
+    return chartForm(kind) == ChartForm::Slant ? kind - 39 : -1;
+}
+
 bool isChartKind(int kind) noexcept {
-    return (kind >= 1 && kind <= 28) || (kind >= 30 && kind <= 36) || (kind >= 38 && kind <= 41);
+    return chartForm(kind) != ChartForm::None;
 }
 
 void writeDrawColumns(ChartGrid& grid, int row, const Draw& draw) {
