@@ -16,8 +16,8 @@ namespace {
 bool passes(ConditionKind kind, const CandidateDigits& d, std::string_view level, std::string_view content,
             const SeriesHistory& history = {}) {
     const bool walked = EvaluateLine(kind, d, level, content, history);
-    const bool tabled = evaluateLineTable(kind, level, content, history)[static_cast<std::size_t>(
-        d[0] * 100 + d[1] * 10 + d[2])];
+    const bool tabled = evaluateLineTable(kind, level, content,
+                                          history)[static_cast<std::size_t>(d[0] * 100 + d[1] * 10 + d[2])];
     EXPECT_EQ(walked, tabled) << kind << " " << content;
     return walked;
 }
@@ -73,8 +73,8 @@ TEST(KindFacts, RowListRowsNotInUseTakeNoPart) {
     EXPECT_FALSE(passes(8, d, "无设置", "按位复式~1^4/5/6^3~1~0&"));
     EXPECT_FALSE(passes(9, d, "无设置", "号码组~1^789^3^1~1~0&"));
     // The editor counts used rows only.
-    const PanelState rows = LoadPanelState(
-        {"1", "号码组", "2|0|无设置", "1", "0", "号码组~1^01^1^1~1~0&号码组~0^23^1^1~1~0&"});
+    const PanelState rows =
+        LoadPanelState({"1", "号码组", "2|0|无设置", "1", "0", "号码组~1^01^1^1~1~0&号码组~0^23^1^1~1~0&"});
     ASSERT_EQ(rows.records.size(), 2u);
     EXPECT_EQ(UpdateConditionCount(rows).conditions, 1);
 }
