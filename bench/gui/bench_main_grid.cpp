@@ -11,8 +11,8 @@
 #include "core/store/draw_database.h"
 #include "core/store/load_lottery.h"
 #include "gui/app/main_window.h"
-#include "gui/app/scripted_prompter.h"
 #include "gui/widgets/frozen_header_table.h"
+#include "gui/widgets/scripted_prompter.h"
 
 using namespace p3;
 

@@ -11,12 +11,12 @@
 #include "gui/app/login_pic.h"
 #include "gui/app/main_window.h"
 #include "gui/app/open_file.h"
-#include "gui/app/prompter.h"
 #include "gui/app/translations.h"
 #include "gui/charts/tu_biao_window.h"
 #include "gui/shrink/shrink_window.h"
 #include "gui/tools/bet_plan_dialog.h"
 #include "gui/tools/set_tool_window.h"
+#include "gui/widgets/prompter.h"
 
 namespace {
 
@@ -83,7 +83,7 @@ int main(int argc, char* argv[]) {
     }
 
     p3::gui::MainWindow window(home, prompter);
-    p3::gui::installChartWindow(window, parser.value(chartOption));
+    p3::gui::installChartWindow(window.workbench(), parser.value(chartOption));
 
     // The splash paints before the long-lived windows are made.
     auto* splash = new p3::gui::LoginPic(home);
@@ -97,7 +97,7 @@ int main(int argc, char* argv[]) {
     }
     // The long-lived windows of the shrink workspace, the chart window and the tools are created here,
     // in their start-up order, as they join the workbench.
-    auto* shrink = new p3::gui::ShrinkWindow(window);
+    auto* shrink = new p3::gui::ShrinkWindow(window.workbench());
     window.show();
 
     // A session that ends (SIGTERM) or Ctrl+C closes the window as the user would, so that its
@@ -114,16 +114,17 @@ int main(int argc, char* argv[]) {
     stopWatch.start(100);
     const QString toOpen = parser.value(openOption);
     if (toOpen == QStringLiteral("sets"))
-        QTimer::singleShot(300, &window, [&window] { p3::gui::showSetTool(window); });
+        QTimer::singleShot(300, &window, [&window] { p3::gui::showSetTool(window.workbench()); });
     else if (toOpen == QStringLiteral("betplan"))
-        QTimer::singleShot(300, &window, [&window] { p3::gui::runBetPlan(window); });
+        QTimer::singleShot(300, &window, [&window] { p3::gui::runBetPlan(window.workbench()); });
     else if (parser.isSet(openOption))
         p3::gui::openOnStart(*shrink, toOpen);
     if (!parser.positionalArguments().isEmpty()) {
         // A file opened from the desktop: its kind says which window takes it (relative to where we started).
         const QString path = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
-        QTimer::singleShot(300, &window,
-                           [&window, shrink, path] { p3::gui::openFileOnStart(window, *shrink, path); });
+        QTimer::singleShot(300, &window, [&window, shrink, path] {
+            p3::gui::openFileOnStart(window.workbench(), *shrink, path);
+        });
     }
     return QApplication::exec();
 }

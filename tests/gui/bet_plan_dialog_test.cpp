@@ -40,7 +40,7 @@ int rowCount(BetPlanDialog& d) {
 /// Opens the calculator from the menu entry "倍投计算" and runs `check` while it is shown.
 BetPlanDialog* openCalculator(gui::MainWindow& w, const std::function<void(BetPlanDialog&)>& check) {
     BetPlanDialog* seen = nullptr;
-    w.setDialogRunner([&](QDialog& dialog) {
+    w.workbench().setDialogRunner([&](QDialog& dialog) {
         seen = qobject_cast<BetPlanDialog*>(&dialog);
         if (!seen) qFatal("not the calculator: %s", qPrintable(dialog.objectName()));
         check(*seen);

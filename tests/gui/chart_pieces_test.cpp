@@ -43,7 +43,7 @@ void clickHeader(gui::MainWindow& w, int column) {
 /// Opens the chart window from a header, through the test's dialog runner, and runs `check` while it is up.
 void openFromHeader(gui::MainWindow& w, int column, const std::function<void(TuBiaoWindow&)>& check) {
     bool ran = false;
-    w.setDialogRunner([&](QDialog& dialog) {
+    w.workbench().setDialogRunner([&](QDialog& dialog) {
         auto* window = qobject_cast<TuBiaoWindow*>(&dialog);
         if (!window) qFatal("not the chart window");
         dialog.show();
@@ -78,7 +78,7 @@ private slots:
     void quickLocateScrollsToTheChosenKind() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        gui::installChartWindow(w);
+        gui::installChartWindow(w.workbench());
         openFromHeader(w, 4, [&](TuBiaoWindow& win) {
             // 百位号, 十位号, 个位号, 和值 ... : the first page's kinds, all ticked.
             win.findChild<QPushButton*>(QStringLiteral("B_All_1"))->click();
@@ -134,7 +134,7 @@ private slots:
     void quickLocateClosesWithTheWindow() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        gui::installChartWindow(w);
+        gui::installChartWindow(w.workbench());
         gui::QuickLocateDialog* dialog = nullptr;
         openFromHeader(w, 4, [&](TuBiaoWindow& win) {
             win.findChild<QPushButton*>(QStringLiteral("Btn_Find"))->click();
@@ -150,7 +150,7 @@ private slots:
     void fixedTablesAreDrawnFromTheNumbers() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        gui::installChartWindow(w);
+        gui::installChartWindow(w.workbench());
         openFromHeader(w, 1, [&](TuBiaoWindow& win) {
             clickLeaf(win, QStringLiteral("和值号码-细分表"));
             gui::FixedChartView* fixed = win.shownFixedChart();
@@ -219,7 +219,7 @@ private slots:
         QVERIFY(picture.save(QString::fromStdString((home.home / "Image" / "跨度组合-细分表.jpg").string()),
                              "JPG"));
         gui::MainWindow& w = home.start();
-        gui::installChartWindow(w);
+        gui::installChartWindow(w.workbench());
         openFromHeader(w, 1, [&](TuBiaoWindow& win) {
             clickLeaf(win, QStringLiteral("跨度组合-细分表"));
             QVERIFY(!win.shownFixedChart());
@@ -234,8 +234,8 @@ private slots:
     void startPageShowsTheNewestDraw() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        gui::installChartWindow(w);
-        const core::Draw newest = w.drawList().back();
+        gui::installChartWindow(w.workbench());
+        const core::Draw newest = w.workbench().draws().back();
         const core::DigitArray d = core::toDigits(newest.digits);
         openFromHeader(w, 1, [&](TuBiaoWindow& win) {
             gui::StartPage* page = win.shownStartPage();
@@ -265,8 +265,8 @@ private slots:
     void chartWindowStandsBesideTheShrinkWorkspace() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        auto* chart = gui::installChartWindow(w);
-        auto* shrink = new gui::ShrinkWindow(w);
+        auto* chart = gui::installChartWindow(w.workbench());
+        auto* shrink = new gui::ShrinkWindow(w.workbench());
         // No dialog runner: the window opens as in the running program.
         clickHeader(w, 1);
         QVERIFY(QTest::qWaitForWindowExposed(chart));

@@ -36,7 +36,7 @@ namespace {
 /// Opens the chart window from the header of a group of the main grid and runs `check` while it is open.
 void openFromHeader(gui::MainWindow& w, int column, const std::function<void(TuBiaoWindow&)>& check) {
     bool ran = false;
-    w.setDialogRunner([&](QDialog& dialog) {
+    w.workbench().setDialogRunner([&](QDialog& dialog) {
         auto* window = qobject_cast<TuBiaoWindow*>(&dialog);
         if (!window) qFatal("not the chart window: %s", qPrintable(dialog.objectName()));
         dialog.show();
@@ -87,7 +87,7 @@ private slots:
     void opensFromTheHeaderWithTheStartPicture() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        gui::installChartWindow(w);
+        gui::installChartWindow(w.workbench());
         openFromHeader(w, 1, [&](TuBiaoWindow& win) {
             QCOMPARE(win.objectName(), QStringLiteral("TF_TuBiao"));
             // Not modal: the shrink workspace stays usable beside it.
@@ -99,14 +99,14 @@ private slots:
             // No chart chosen yet and no start picture in the home: the start page, not a grid.
             QVERIFY(win.shownStartPage());
             QVERIFY(!win.shownView());
-            const int n = static_cast<int>(w.drawList().size());
+            const int n = static_cast<int>(w.workbench().draws().size());
             QCOMPARE(win.findChild<QComboBox*>(QStringLiteral("TjFanWei_Beg"))->currentIndex(), n - 1000);
             QCOMPARE(win.findChild<QComboBox*>(QStringLiteral("TjFanWei_End"))->currentIndex(), n - 1);
             QCOMPARE(win.findChild<QLabel*>(QStringLiteral("StatusBar1_0"))->text(),
                      QStringLiteral("体彩排列3"));
             QCOMPARE(win.findChild<QLabel*>(QStringLiteral("StatusBar1_2"))->text(),
                      QStringLiteral("共:%1期 当前统计：1000期").arg(n));
-            const auto& last = w.drawList().back();
+            const auto& last = w.workbench().draws().back();
             QCOMPARE(win.findChild<QLabel*>(QStringLiteral("StatusBar1_1"))->text(),
                      QStringLiteral("第%1期 %2")
                          .arg(QString::fromStdString(last.period), QString::fromStdString(last.digits)));
@@ -129,7 +129,7 @@ private slots:
     void reopeningStartsAfreshAndTheSideButtonsToggle() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        gui::installChartWindow(w);
+        gui::installChartWindow(w.workbench());
         openFromHeader(w, 1, [&](TuBiaoWindow& win) {
             clickLeaf(win, QStringLiteral("常规参数"));
             QVERIFY(win.shownView());
@@ -167,10 +167,10 @@ private slots:
     void trackBlockSourceReadsItsOwnDigits() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        gui::installChartWindow(w);
+        gui::installChartWindow(w.workbench());
         openFromHeader(w, 11, [&](TuBiaoWindow& win) {
             QCOMPARE(win.findChild<QLabel*>(QStringLiteral("Label9"))->text(), QStringLiteral("星轨2"));
-            auto expected = core::sourceDraws(w.drawList(), w.trackTable(), "星轨2");
+            auto expected = core::sourceDraws(w.workbench().draws(), w.workbench().trackTable(), "星轨2");
             QVERIFY(expected.has_value());
             std::erase_if(*expected, [](const core::Draw& d) { return d.digits.size() < 3; });
             QCOMPARE(win.session()->draws().size(), expected->size());
@@ -181,7 +181,7 @@ private slots:
     void chartLeafShowsTheGridWithBallsCountsAndLines() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        gui::installChartWindow(w);
+        gui::installChartWindow(w.workbench());
         openFromHeader(w, 1, [&](TuBiaoWindow& win) {
             clickLeaf(win, QStringLiteral("常规参数"));
             gui::ChartView* view = win.shownView();
@@ -191,7 +191,7 @@ private slots:
             QCOMPARE(model->rowCount(), 1010);
             QCOMPARE(model->columnCount(), 45);
             // The newest draw: its hundreds digit is a ball of its own colour family in column 5 + h.
-            const core::Draw& newest = w.drawList().back();
+            const core::Draw& newest = w.workbench().draws().back();
             const int h = newest.digits[0] - '0';
             const int lastRow = 1001;
             QCOMPARE(model->index(lastRow, 0).data().toString(), QString::fromStdString(newest.period));
@@ -240,7 +240,7 @@ private slots:
     void predictionRowKeepsOneMarkPerGroup() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        gui::installChartWindow(w);
+        gui::installChartWindow(w.workbench());
         openFromHeader(w, 1, [&](TuBiaoWindow& win) {
             clickLeaf(win, QStringLiteral("常规参数"));
             gui::ChartView* view = win.shownView();
@@ -282,7 +282,7 @@ private slots:
     void rangeSelectionRebuildsOrRefuses() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        gui::installChartWindow(w);
+        gui::installChartWindow(w.workbench());
         openFromHeader(w, 1, [&](TuBiaoWindow& win) {
             clickLeaf(win, QStringLiteral("常规参数"));
             win.Jin_QshuClick(QStringLiteral("100"));
@@ -290,10 +290,10 @@ private slots:
                      QStringLiteral("当前统计：100期"));
             QCOMPARE(win.shownView()->chartModel()->rowCount(), 110);
             QCOMPARE(win.shownView()->chartModel()->index(101, 0).data().toString(),
-                     QString::fromStdString(w.drawList().back().period));
+                     QString::fromStdString(w.workbench().draws().back().period));
             auto* begin = win.findChild<QComboBox*>(QStringLiteral("TjFanWei_Beg"));
             auto* end = win.findChild<QComboBox*>(QStringLiteral("TjFanWei_End"));
-            const int n = static_cast<int>(w.drawList().size());
+            const int n = static_cast<int>(w.workbench().draws().size());
             QCOMPARE(begin->currentIndex(), n - 100);
             win.changeRange(n - 50, n - 21);
             QCOMPARE(win.shownView()->chartModel()->rowCount(), 40);
@@ -319,7 +319,7 @@ private slots:
     void fixedChartsAndHelp() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        gui::installChartWindow(w);
+        gui::installChartWindow(w.workbench());
         QImage picture(320, 240, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
         QVERIFY(
@@ -349,7 +349,7 @@ private slots:
     void biasChartHasItsOwnGrid() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        gui::installChartWindow(w);
+        gui::installChartWindow(w.workbench());
         openFromHeader(w, 1, [&](TuBiaoWindow& win) {
             clickLeaf(win, QStringLiteral("偏态细分"));
             gui::ChartView* view = win.shownView();
@@ -376,7 +376,7 @@ private slots:
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         QVERIFY(w.LoadLottery(QStringLiteral("体彩排列5")));
-        gui::installChartWindow(w);
+        gui::installChartWindow(w.workbench());
         openFromHeader(w, 1, [&](TuBiaoWindow& win) {
             auto* tree = win.findChild<QTreeWidget*>(QStringLiteral("M_view"));
             QTreeWidgetItem* advanced =
@@ -417,7 +417,7 @@ private slots:
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         QVERIFY(w.LoadLottery(QStringLiteral("体彩排列5")));
-        gui::installChartWindow(w);
+        gui::installChartWindow(w.workbench());
         openFromHeader(w, 1, [&](TuBiaoWindow& win) {
             for (const QString& leaf :
                  {QStringLiteral("百位斜线参数分析"), QStringLiteral("十位斜线参数分析"),
@@ -452,7 +452,7 @@ private slots:
     void everyKindQueriedAtOnce() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        gui::installChartWindow(w);
+        gui::installChartWindow(w.workbench());
         openFromHeader(w, 4, [&](TuBiaoWindow& win) {
             auto* pages = win.findChild<QTabWidget*>(QStringLiteral("PageCon_Tj_Cmd_1_01"));
             int boxes = 0;
@@ -484,7 +484,7 @@ private slots:
     void omissionQuerySortsAndGoesFullScreen() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        gui::installChartWindow(w);
+        gui::installChartWindow(w.workbench());
         // The omission part of the number group's header.
         openFromHeader(w, 4, [&](TuBiaoWindow& win) {
             QCOMPARE(win.windowTitle(), QStringLiteral("『星河阁』遗漏查询"));

@@ -11,7 +11,7 @@
 
 #include "core/catalogue/condition_catalogue.h"
 #include "gui/editors/condition_panel.h"
-#include "gui/shrink/ball_grid.h"
+#include "gui/widgets/ball_grid.h"
 
 using p3::gui::ConditionPanel;
 

@@ -33,9 +33,10 @@ private slots:
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         DialogScript script;
-        script.install(w);
-        const int n = static_cast<int>(w.drawList().size());
-        const QString next = QString::fromStdString(core::NextPeriodText(w.drawList().back().period));
+        script.install(w.workbench());
+        const int n = static_cast<int>(w.workbench().draws().size());
+        const QString next =
+            QString::fromStdString(core::NextPeriodText(w.workbench().draws().back().period));
         QString proposed;
         script.on(QStringLiteral("TF_DataAdd"), [&](QDialog& editor) {
             proposed = periodOf(editor);
@@ -51,7 +52,7 @@ private slots:
         w.pickPredictionDigit(4);
         w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton4"))->trigger();
         QCOMPARE(proposed, next);
-        QCOMPARE(static_cast<int>(w.drawList().size()), n + 1);
+        QCOMPARE(static_cast<int>(w.workbench().draws().size()), n + 1);
         QCOMPARE(test::cellText(w, n + 3, 0), next);
         QCOMPARE(test::cellText(w, n + 3, 1) + test::cellText(w, n + 3, 2) + test::cellText(w, n + 3, 3),
                  QStringLiteral("709"));
@@ -61,21 +62,21 @@ private slots:
         QCOMPARE(w.statusText(1), QStringLiteral("第%1期 709").arg(next));
         QCOMPARE(w.statusText(2), QStringLiteral("共: %1 期").arg(n + 1));
         // Stored: a fresh load holds it too.
-        auto loaded = core::LoadLottery(*w.database(), "体彩排列3");
+        auto loaded = core::LoadLottery(*w.workbench().database(), "体彩排列3");
         QVERIFY(loaded.has_value());
         QCOMPARE(QString::fromStdString(loaded->draws.back().line()), next + QStringLiteral(" 709"));
 
         // Cancelling stores nothing and leaves the grid alone.
         script.on(QStringLiteral("TF_DataAdd"), [](QDialog&) { return int(QDialog::Rejected); });
         w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton4"))->trigger();
-        QCOMPARE(static_cast<int>(w.drawList().size()), n + 1);
+        QCOMPARE(static_cast<int>(w.workbench().draws().size()), n + 1);
     }
 
     void lotteryAddChooseAndDelete() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         DialogScript script;
-        script.install(w);
+        script.install(w.workbench());
         QAction* choose = w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton1"));
 
         script.on(QStringLiteral("TF_SelectCP"), [&](QDialog& dialog) {
@@ -116,13 +117,13 @@ private slots:
             return dialog.result();
         });
         choose->trigger();
-        QCOMPARE(w.currentLottery().name, std::string("四星彩"));
-        QCOMPARE(w.currentLottery().digitCount, 4);
+        QCOMPARE(w.workbench().currentLottery().name, std::string("四星彩"));
+        QCOMPARE(w.workbench().currentLottery().digitCount, 4);
         QCOMPARE(w.gridModel()->rowCount(), 6);
         QCOMPARE(w.statusText(0), QStringLiteral("四星彩"));
 
         // Deleting asks first; cancelled, nothing goes; confirmed, the lottery and its draws go.
-        QVERIFY(w.database()->insertDraw("福彩", 3, "1", "1234").has_value());
+        QVERIFY(w.workbench().database()->insertDraw("福彩", 3, "1", "1234").has_value());
         home.prompter.answerConfirm(false);
         home.prompter.answerConfirm(true);
         script.on(QStringLiteral("TF_SelectCP"), [&](QDialog& dialog) {
@@ -139,20 +140,20 @@ private slots:
             return dialog.result();
         });
         choose->trigger();
-        auto found = w.database()->findLottery("四星彩");
+        auto found = w.workbench().database()->findLottery("四星彩");
         QVERIFY(found.has_value() && !found->has_value());
-        QCOMPARE(*w.database()->countDraws("福彩", 3), 0);
-        QVERIFY(*w.database()->countDraws("福彩", 1) > 0);
+        QCOMPARE(*w.workbench().database()->countDraws("福彩", 3), 0);
+        QVERIFY(*w.workbench().database()->countDraws("福彩", 1) > 0);
         // The current lottery is not reloaded by the delete.
-        QCOMPARE(w.currentLottery().name, std::string("四星彩"));
+        QCOMPARE(w.workbench().currentLottery().name, std::string("四星彩"));
     }
 
     void dataManagementCommands() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         DialogScript script;
-        script.install(w);
-        const core::DrawList original = w.drawList();
+        script.install(w.workbench());
+        const core::DrawList original = w.workbench().draws();
         const int n = static_cast<int>(original.size());
         const std::filesystem::path exported = home.dir.path() / "export";
         const std::filesystem::path badFile = home.dir.path() / "bad.txt";
@@ -245,7 +246,7 @@ private slots:
             return dialog.result();
         });
         w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton2"))->trigger();
-        QCOMPARE(static_cast<int>(w.drawList().size()), 3);
+        QCOMPARE(static_cast<int>(w.workbench().draws().size()), 3);
         QCOMPARE(w.gridModel()->rowCount(), 9);
         QCOMPARE(w.statusText(1), QStringLiteral("第2003期 789"));
         QCOMPARE(w.statusText(2), QStringLiteral("共: 3 期"));
@@ -274,7 +275,7 @@ private slots:
         w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton2"))->trigger();
         QCOMPARE(w.gridModel()->rowCount(), 6);
         QCOMPARE(w.statusText(2), QStringLiteral("共: 0 期"));
-        QCOMPARE(*w.database()->countDraws("体彩", 0), 0);
+        QCOMPARE(*w.workbench().database()->countDraws("体彩", 0), 0);
     }
 
     void backgroundUpdateShowsTheNotice() {
@@ -307,7 +308,7 @@ private slots:
         const int n = static_cast<int>(stored->draws.size());
         w.waitForBackgroundUpdates();
         QTRY_VERIFY(w.updateNotice()->isVisible());
-        QCOMPARE(static_cast<int>(w.drawList().size()), n + 2);
+        QCOMPARE(static_cast<int>(w.workbench().draws().size()), n + 2);
         QCOMPARE(w.gridModel()->rowCount(), n + 8);
         QCOMPARE(w.statusText(1), QStringLiteral("第%1期 246").arg(QString::fromStdString(next2)));
         QCOMPARE(w.updateNotice()->findChild<QLabel*>(QStringLiteral("Label_Text"))->text(),
@@ -329,7 +330,7 @@ private slots:
         QVERIFY(!w.updateNotice()->isVisible());
         served += NextPeriodLine(next2);
         DialogScript script;
-        script.install(w);
+        script.install(w.workbench());
         const std::string next3 = core::NextPeriodText(next2);
         script.on(QStringLiteral("TF_DataGL"), [&](QDialog& dialog) {
             auto& data = static_cast<gui::DataManageDialog&>(dialog);
@@ -342,7 +343,7 @@ private slots:
             return int(QDialog::Accepted);
         });
         w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton2"))->trigger();
-        QCOMPARE(static_cast<int>(w.drawList().size()), n + 3);
+        QCOMPARE(static_cast<int>(w.workbench().draws().size()), n + 3);
     }
 
     void reloadWaitsForAnOpenDialog() {
@@ -376,11 +377,11 @@ private slots:
         QTRY_VERIFY(w.startupDone());
         w.waitForBackgroundUpdates();
         QTest::qWait(600);
-        QCOMPARE(static_cast<int>(w.drawList().size()), n);
+        QCOMPARE(static_cast<int>(w.workbench().draws().size()), n);
         QVERIFY(!w.updateNotice()->isVisible());
         open.hide();
         QTRY_VERIFY(w.updateNotice()->isVisible());
-        QCOMPARE(static_cast<int>(w.drawList().size()), n + 1);
+        QCOMPARE(static_cast<int>(w.workbench().draws().size()), n + 1);
         // Handed over by a 200 ms one-shot timer; the notice hides itself after 6 s.
         auto* handOver = w.findChild<QTimer*>(QStringLiteral("Shi_Shi_Updata_Data"));
         auto* hide = w.findChild<QTimer*>(QStringLiteral("ShiShi_update_hint_Time"));

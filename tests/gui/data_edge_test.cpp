@@ -45,7 +45,7 @@ private slots:
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         DialogScript script;
-        script.install(w);
+        script.install(w.workbench());
         const QString name = QStringLiteral("他说\"好\"的'彩' 3");
         script.on(QStringLiteral("TF_SelectCP"), [&](QDialog& dialog) {
             auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("ListView_Tj"));
@@ -64,9 +64,9 @@ private slots:
         });
         w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton1"))->trigger();
         QVERIFY(home.prompter.messages().isEmpty());
-        QCOMPARE(QString::fromStdString(w.currentLottery().name), name);
+        QCOMPARE(QString::fromStdString(w.workbench().currentLottery().name), name);
         QCOMPARE(w.statusText(0), name);
-        QCOMPARE(QString::fromStdString(w.settings()->currentLottery()), name);
+        QCOMPARE(QString::fromStdString(w.workbench().settings()->currentLottery()), name);
 
         // A draw added directly lands under that name and survives a reload.
         script.on(QStringLiteral("TF_DataAdd"), [](QDialog& editor) {
@@ -75,12 +75,12 @@ private slots:
         });
         w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton4"))->trigger();
         QVERIFY(w.LoadLottery(name));
-        QCOMPARE(static_cast<int>(w.drawList().size()), 1);
+        QCOMPARE(static_cast<int>(w.workbench().draws().size()), 1);
 
         // Deleting it removes the row and its draws, and nothing else.
-        const auto info = w.currentLotteryInfo();
+        const auto info = w.workbench().currentLotteryInfo();
         QVERIFY(info.has_value());
-        const auto otherDraws = *w.database()->countDraws("体彩", 1);
+        const auto otherDraws = *w.workbench().database()->countDraws("体彩", 1);
         home.prompter.answerConfirm(true);
         script.on(QStringLiteral("TF_SelectCP"), [&](QDialog& dialog) {
             auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("ListView_Tj"));
@@ -91,19 +91,19 @@ private slots:
             return dialog.result();
         });
         w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton1"))->trigger();
-        auto found = w.database()->findLottery(name.toStdString());
+        auto found = w.workbench().database()->findLottery(name.toStdString());
         QVERIFY(found.has_value() && !found->has_value());
-        QCOMPARE(*w.database()->countDraws(info->kind, info->id), 0);
-        QCOMPARE(*w.database()->countDraws("体彩", 1), otherDraws);
+        QCOMPARE(*w.workbench().database()->countDraws(info->kind, info->id), 0);
+        QCOMPARE(*w.workbench().database()->countDraws("体彩", 1), otherDraws);
     }
 
     void deletedCurrentLotteryTakesNoDraws() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         DialogScript script;
-        script.install(w);
-        QVERIFY(w.database()->addLottery("将删", "体彩", 40, 3).has_value());
-        QVERIFY(w.database()->insertDraw("体彩", 40, "1", "123").has_value());
+        script.install(w.workbench());
+        QVERIFY(w.workbench().database()->addLottery("将删", "体彩", 40, 3).has_value());
+        QVERIFY(w.workbench().database()->insertDraw("体彩", 40, "1", "123").has_value());
         QVERIFY(w.LoadLottery(QStringLiteral("将删")));
         home.prompter.answerConfirm(true);
         script.on(QStringLiteral("TF_SelectCP"), [&](QDialog& dialog) {
@@ -116,7 +116,7 @@ private slots:
         w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton1"))->trigger();
         // Still shown, but its draws are gone for good: new ones would lie under an id a later
         // lottery may be given.
-        QCOMPARE(w.currentLottery().name, std::string("将删"));
+        QCOMPARE(w.workbench().currentLottery().name, std::string("将删"));
         int editors = 0;
         script.on(QStringLiteral("TF_DataAdd"), [&](QDialog& editor) {
             ++editors;
@@ -133,14 +133,14 @@ private slots:
         QCOMPARE(editors, 0);
         QCOMPARE(home.prompter.messages(), QStringList({QStringLiteral("请选择 要调出的彩种!"),
                                                         QStringLiteral("请选择 要调出的彩种!")}));
-        QCOMPARE(*w.database()->countDraws("体彩", 40), 0);
+        QCOMPARE(*w.workbench().database()->countDraws("体彩", 40), 0);
     }
 
     void editorRefusalsAndExportNames() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         DialogScript script;
-        script.install(w);
+        script.install(w.workbench());
         const auto csv = home.dir.path() / "data.csv";
         const auto dotted = home.dir.path() / "dir.d" / "data";
         std::filesystem::create_directories(dotted.parent_path());
@@ -171,7 +171,7 @@ private slots:
         w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton2"))->trigger();
         const std::string csvText = fileText(csv);
         QVERIFY(!csvText.empty());
-        QVERIFY(csvText.starts_with(w.drawList().front().line()));
+        QVERIFY(csvText.starts_with(w.workbench().draws().front().line()));
         // The "." of the folder counts: the name is taken as it stands.
         QVERIFY(std::filesystem::exists(dotted));
         QVERIFY(!std::filesystem::exists(dotted.string() + ".txt"));
@@ -181,7 +181,7 @@ private slots:
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         DialogScript script;
-        script.install(w);
+        script.install(w.workbench());
         // A GBK file under a Chinese name, with CR LF line ends and a line whose period is Chinese text.
         const auto gbkFile = home.dir.path() / "开奖数据.txt";
         {
@@ -195,7 +195,7 @@ private slots:
             QVERIFY(bytes.has_value());
             std::ofstream(goodGbk, std::ios::binary) << *bytes;
         }
-        const int n = static_cast<int>(w.drawList().size());
+        const int n = static_cast<int>(w.workbench().draws().size());
         script.on(QStringLiteral("TF_DataGL"), [&](QDialog& dialog) {
             auto& data = static_cast<gui::DataManageDialog&>(dialog);
             home.prompter.answerFile(QString::fromStdString(gbkFile.string()));
@@ -216,7 +216,7 @@ private slots:
             return int(QDialog::Accepted);
         });
         w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton2"))->trigger();
-        QCOMPARE(static_cast<int>(w.drawList().size()), 2);
+        QCOMPARE(static_cast<int>(w.workbench().draws().size()), 2);
         QCOMPARE(w.gridModel()->rowCount(), 8);
         QCOMPARE(w.statusText(1), QStringLiteral("第4002期 456"));
         QCOMPARE(w.statusText(2), QStringLiteral("共: 2 期"));
@@ -229,11 +229,11 @@ private slots:
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         DialogScript script;
-        script.install(w);
+        script.install(w.workbench());
         const std::string big = std::string(P3_SAMPLES_DIR) + "/fc3d.txt";
         const auto bad = home.dir.path() / "坏.txt";
         std::ofstream(bad) << "3001 123\n3002 45x\n";
-        const int n = static_cast<int>(w.drawList().size());
+        const int n = static_cast<int>(w.workbench().draws().size());
         script.on(QStringLiteral("TF_DataGL"), [&](QDialog& dialog) {
             auto& data = static_cast<gui::DataManageDialog&>(dialog);
             auto* gauge = dialog.findChild<QProgressBar*>(QStringLiteral("Gauge"));
@@ -263,7 +263,7 @@ private slots:
             return int(QDialog::Accepted);
         });
         w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton2"))->trigger();
-        QVERIFY(w.drawList().size() > 5000);
+        QVERIFY(w.workbench().draws().size() > 5000);
     }
 
     void onDemandUpdateWithoutServer() {
@@ -280,8 +280,8 @@ private slots:
         w.waitForBackgroundUpdates();
         home.prompter.clear();
         DialogScript script;
-        script.install(w);
-        const int n = static_cast<int>(w.drawList().size());
+        script.install(w.workbench());
+        const int n = static_cast<int>(w.workbench().draws().size());
         script.on(QStringLiteral("TF_DataGL"), [&](QDialog& dialog) {
             click(dialog, "Update_Data");
             CHECK(QTest::qWaitFor(
@@ -292,7 +292,7 @@ private slots:
             return int(QDialog::Accepted);
         });
         w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton2"))->trigger();
-        QCOMPARE(static_cast<int>(w.drawList().size()), n);
+        QCOMPARE(static_cast<int>(w.workbench().draws().size()), n);
         // The automatic update failed silently.
         QCOMPARE(home.prompter.messages().size(), 1);
     }

@@ -8,7 +8,7 @@
 #include <functional>
 #include <map>
 
-#include "gui/app/main_window.h"
+#include "gui/workbench/workbench.h"
 
 // Checks inside the dialog scripts, which return a dialog result and so cannot use QVERIFY's return.
 #define CHECK(cond)                                                                                          \
@@ -33,8 +33,8 @@ struct DialogScript {
     void on(const QString& name, std::function<int(QDialog&)> step) {
         steps[name].push_back(std::move(step));
     }
-    void install(gui::MainWindow& w) {
-        w.setDialogRunner([this](QDialog& dialog) {
+    void install(gui::Workbench& bench) {
+        bench.setDialogRunner([this](QDialog& dialog) {
             auto& queue = steps[dialog.objectName()];
             if (queue.empty()) qFatal("unscripted dialog %s", qPrintable(dialog.objectName()));
             auto step = std::move(queue.front());

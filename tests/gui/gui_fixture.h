@@ -9,7 +9,7 @@
 #include "core/io/settings.h"
 #include "core/store/draw_database.h"
 #include "gui/app/main_window.h"
-#include "gui/app/scripted_prompter.h"
+#include "gui/widgets/scripted_prompter.h"
 
 namespace p3::test {
 

@@ -15,10 +15,10 @@
 #include <QTimer>
 #include <fstream>
 
-#include "gui/app/file_dialogs.h"
-#include "gui/app/help_window.h"
-#include "gui/app/prompter.h"
 #include "gui/app/translations.h"
+#include "gui/widgets/file_dialogs.h"
+#include "gui/widgets/help_window.h"
+#include "gui/widgets/prompter.h"
 #include "gui_fixture.h"
 
 using namespace p3;
@@ -232,7 +232,7 @@ private slots:
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         std::vector<Started> started;
-        w.setProgramStarter([&](const QString& program, const QStringList& arguments) {
+        w.workbench().setProgramStarter([&](const QString& program, const QStringList& arguments) {
             started.push_back({program, arguments});
             return true;
         });
@@ -255,7 +255,7 @@ private slots:
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         std::vector<Started> started;
-        w.setProgramStarter([&](const QString& program, const QStringList& arguments) {
+        w.workbench().setProgramStarter([&](const QString& program, const QStringList& arguments) {
             started.push_back({program, arguments});
             return true;
         });
@@ -263,18 +263,18 @@ private slots:
         const QString homeText = QString::fromStdString(home.home.string());
         {
             PathVariable path(QByteArray::fromStdString(bin.string()));
-            QVERIFY(!w.startPrintProgram());
+            QVERIFY(!w.workbench().startPrintProgram());
             QVERIFY(started.empty());
             QVERIFY2(home.prompter.lastMessage().contains(QStringLiteral("没有找到打印程序 pick3-print")),
                      qPrintable(home.prompter.lastMessage()));
             QVERIFY(home.prompter.lastMessage().contains(QStringLiteral("print_data.txt")));
             // In the home, then on PATH before it.
             makeProgram(home.home / "pick3-print");
-            QVERIFY(w.startPrintProgram());
+            QVERIFY(w.workbench().startPrintProgram());
             QCOMPARE(started.back().program, QString::fromStdString((home.home / "pick3-print").string()));
             QCOMPARE(started.back().arguments, (QStringList{QStringLiteral("--home"), homeText}));
             makeProgram(bin / "pick3-print");
-            QVERIFY(w.startPrintProgram());
+            QVERIFY(w.workbench().startPrintProgram());
             QCOMPARE(started.back().program, QString::fromStdString((bin / "pick3-print").string()));
         }
     }

@@ -43,13 +43,13 @@ private slots:
         gui::MainWindow& w = home.start();
         QVERIFY(home.prompter.messages().isEmpty());
         QCOMPARE(w.objectName(), QStringLiteral("TF_Main"));
-        QCOMPARE(w.currentLottery().name, std::string("体彩排列3"));
-        const int n = static_cast<int>(w.drawList().size());
+        QCOMPARE(w.workbench().currentLottery().name, std::string("体彩排列3"));
+        const int n = static_cast<int>(w.workbench().draws().size());
         QVERIFY(n > 1000);
         QCOMPARE(w.gridModel()->rowCount(), n + 6);
         QCOMPARE(w.gridModel()->columnCount(), 36);
         QCOMPARE(w.statusText(0), QStringLiteral("体彩排列3"));
-        const auto& last = w.drawList().back();
+        const auto& last = w.workbench().draws().back();
         QCOMPARE(w.statusText(1),
                  QStringLiteral("第%1期 %2")
                      .arg(QString::fromStdString(last.period), QString::fromStdString(last.digits)));
@@ -102,9 +102,10 @@ private slots:
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         // A short history leaves room below the prediction row.
-        QVERIFY(w.database()->addLottery("短", "福彩", 70, 3).has_value());
+        QVERIFY(w.workbench().database()->addLottery("短", "福彩", 70, 3).has_value());
         for (const char* draw : {"1 123", "2 456", "3 789", "4 012"})
-            QVERIFY(w.database()
+            QVERIFY(w.workbench()
+                        .database()
                         ->insertDraw("福彩", 70, std::string(draw).substr(0, 1), std::string(draw).substr(2))
                         .has_value());
         QVERIFY(w.LoadLottery(QStringLiteral("短")));
@@ -132,7 +133,7 @@ private slots:
     void gridTextsAndColours() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        const int n = static_cast<int>(w.drawList().size());
+        const int n = static_cast<int>(w.workbench().draws().size());
         QCOMPARE(test::cellText(w, 0, 0), QStringLiteral("期号"));
         QCOMPARE(test::cellText(w, 0, 1), QStringLiteral("图表　遗漏"));
         QCOMPARE(test::cellText(w, 0, 6), QStringLiteral("图表　遗漏"));
@@ -148,7 +149,7 @@ private slots:
 
         // Draw rows: period, digits, and the block values of the track table; 四 and 五 cleared.
         for (int i : {0, 1, 40, n - 1}) {
-            const auto& draw = w.drawList()[i];
+            const auto& draw = w.workbench().draws()[i];
             QCOMPARE(test::cellText(w, i + 3, 0), QString::fromStdString(draw.period));
             QCOMPARE(test::cellText(w, i + 3, 1) + test::cellText(w, i + 3, 2) + test::cellText(w, i + 3, 3),
                      QString::fromStdString(draw.digits));
@@ -156,7 +157,7 @@ private slots:
                 QString shown;
                 for (int p = 0; p < 5; ++p)
                     shown += test::cellText(w, i + 3, block * 5 + 1 + p);
-                QCOMPARE(shown, QString::fromStdString(w.trackTable().blockValue(block, i)));
+                QCOMPARE(shown, QString::fromStdString(w.workbench().trackTable().blockValue(block, i)));
             }
             QVERIFY(test::cellText(w, i + 3, 4).isEmpty() && test::cellText(w, i + 3, 10).isEmpty());
         }
@@ -181,7 +182,7 @@ private slots:
     void emptyLotteryHasSixRowsAndNoPicker() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        QVERIFY(w.database()->addLottery("空彩票", "福彩", 77, 3).has_value());
+        QVERIFY(w.workbench().database()->addLottery("空彩票", "福彩", 77, 3).has_value());
         QVERIFY(w.LoadLottery(QStringLiteral("空彩票")));
         QCOMPARE(w.gridModel()->rowCount(), 6);
         QCOMPARE(w.statusText(1), QStringLiteral("第期 "));
@@ -192,7 +193,7 @@ private slots:
         selectCell(w, 3, 7);
         QVERIFY(!w.picker()->isVisible());
         // The remembered lottery follows the load.
-        QCOMPARE(w.settings()->currentLottery(), std::string("空彩票"));
+        QCOMPARE(w.workbench().settings()->currentLottery(), std::string("空彩票"));
     }
 
     void predictionRowPicksPropagateAndClear() {
@@ -214,7 +215,7 @@ private slots:
         for (int block = 1; block <= 6; ++block) {
             const QString x = test::cellText(w, row, block * 5 + 2);
             QVERIFY(!x.isEmpty());
-            QCOMPARE((w.trackTable().predictionDigit(block, 1) + x.toInt()) % 10, number);
+            QCOMPARE((w.workbench().trackTable().predictionDigit(block, 1) + x.toInt()) % 10, number);
         }
         QVERIFY(test::cellText(w, row, 1).isEmpty() && test::cellText(w, row, 8).isEmpty());
 
@@ -269,7 +270,7 @@ private slots:
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         QVERIFY(w.LoadLottery(QStringLiteral("体彩排列5")));
-        QCOMPARE(w.digitCount(), 5);
+        QCOMPARE(w.workbench().digitCount(), 5);
         const int row = w.gridModel()->predictionRow();
         QVERIFY(!test::cellText(w, row - 1, 5).isEmpty());
         QCOMPARE(w.gridModel()->index(row - 1, 5).data(Qt::ForegroundRole).value<QColor>(),
@@ -285,7 +286,8 @@ private slots:
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         QList<gui::ChartRequest> requests;
-        w.setChartHook([&](const gui::ChartRequest& request) { requests << request; });
+        QObject::connect(&w.workbench(), &gui::Workbench::chartRequested,
+                         [&](const gui::ChartRequest& request) { requests << request; });
         QWidget* header = w.grid()->headerView()->viewport();
         auto* model = w.gridModel();
 
@@ -331,7 +333,8 @@ private slots:
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         QList<gui::ChartRequest> requests;
-        w.setChartHook([&](const gui::ChartRequest& request) { requests << request; });
+        QObject::connect(&w.workbench(), &gui::Workbench::chartRequested,
+                         [&](const gui::ChartRequest& request) { requests << request; });
         w.resize(800, 450);
         QApplication::processEvents();
         QWidget* panel = w.findChild<QWidget*>(QStringLiteral("Panel_Grid"));
@@ -474,7 +477,7 @@ private slots:
             shown = shown && gauge->isVisible();
         });
         QVERIFY(w.LoadLottery(QStringLiteral("福彩3D")));
-        QVERIFY(w.drawList().size() >= gui::MainWindow::kGaugeDraws);
+        QVERIFY(w.workbench().draws().size() >= gui::MainWindow::kGaugeDraws);
         QVERIFY(seen.size() >= 10);
         QVERIFY(shown);
         QVERIFY(std::is_sorted(seen.begin(), seen.end()));

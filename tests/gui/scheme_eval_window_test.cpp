@@ -42,9 +42,10 @@ private slots:
     void figuresOfASmallHistoryAndTheLineTable() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        // A small history: the first 40 draws (the track table of all of them serves any prefix).
-        w.drawList().resize(40);
-        gui::ShrinkWindow shrink(w);
+        // A small history: the first 40 draws.
+        w.workbench().setDraws(
+            core::DrawList(w.workbench().draws().begin(), w.workbench().draws().begin() + 40));
+        gui::ShrinkWindow shrink(w.workbench());
         // 和值 10, 11 or 12 keeps 63 + 69 + 73 = 205 numbers whatever the history; 跨度 0 excluded takes
         // away the ten triples, of which 444 has sum 12: 204 numbers.
         shrink.setConditions(
@@ -66,7 +67,7 @@ private slots:
 
         // Expected figures counted from the draws themselves.
         std::size_t hits = 0, triples = 0;
-        for (const auto& draw : w.drawList()) {
+        for (const auto& draw : w.workbench().draws()) {
             const std::string d = draw.digits.substr(0, 3);
             const bool triple = d[0] == d[1] && d[1] == d[2];
             const int sum = digitSum(d);
@@ -128,7 +129,7 @@ private slots:
         emit price->editingFinished();
         QVERIFY(again.wait(5000));
         QCOMPARE(eval->summaryValue(QStringLiteral("投入")), QStringLiteral("2520 元"));
-        QCOMPARE(core::readPrizeTable(w.settings()->ini()).price, core::Money(1));
+        QCOMPARE(core::readPrizeTable(w.workbench().settings()->ini()).price, core::Money(1));
 
         // Export: three .tsv files with the tables' texts.
         const auto stem = home.dir.path() / "评估";
@@ -148,7 +149,7 @@ private slots:
     void cancelsARunAndKeepsTheLastFigures() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        gui::ShrinkWindow shrink(w);
+        gui::ShrinkWindow shrink(w.workbench());
         shrink.setConditions({line("热温冷", "1|0|无设置", "热码个数~0 1~1~0&124^356^0789%0"),
                               line("复隔中", "1|0|无设置", "形态~b c~1~0&035^128^4679%0")});
         shrink.show();

@@ -237,7 +237,7 @@ private slots:
 
         // "打印" hands the memo's numbers to the print window.
         QString printed;
-        w.setDialogRunner([&](QDialog& dialog) {
+        w.workbench().setDialogRunner([&](QDialog& dialog) {
             printed = dialog.objectName() + QLatin1Char(' ') +
                       dialog.findChild<QPlainTextEdit*>(QStringLiteral("Print_Preview"))->toPlainText();
             return int(QDialog::Rejected);
@@ -260,10 +260,10 @@ private slots:
     void filesFromTheDesktopOpenInTheirWindows() {
         test::GuiHome h;
         gui::MainWindow& w = h.start();
-        auto* shrink = new gui::ShrinkWindow(w);
+        auto* shrink = new gui::ShrinkWindow(w.workbench());
         const QString scheme =
             writeFile(h.dir / "plan.AG", "Begin_Tianjiao\n1~和值~1|0|无设置~1~0\n和值~6\nEnd_Tianjiao\n");
-        QVERIFY(gui::openFileOnStart(w, *shrink, scheme));
+        QVERIFY(gui::openFileOnStart(w.workbench(), *shrink, scheme));
         QVERIFY(shrink->isVisible());
         QCOMPARE(shrink->conditions().size(), std::size_t(1));
         QCOMPARE(shrink->conditions().front().content, std::string("和值~6"));
@@ -271,13 +271,13 @@ private slots:
         core::SetList list;
         QVERIFY(list.addTyped("甲", "123 456").has_value());
         const QString sets = writeFile(h.dir / "lists.sgl", list.toSgl());
-        QVERIFY(gui::openFileOnStart(w, *shrink, sets));
+        QVERIFY(gui::openFileOnStart(w.workbench(), *shrink, sets));
         auto* tool = w.findChild<SetToolWindow*>(QStringLiteral("TF_Jhentool"));
         QVERIFY(tool && tool->isVisible());
         QCOMPARE(tool->sets().sets().size(), std::size_t(1));
 
         const QString other = writeFile(h.dir / "draws.txt", "2024001 123\n");
-        QVERIFY(!gui::openFileOnStart(w, *shrink, other));
+        QVERIFY(!gui::openFileOnStart(w.workbench(), *shrink, other));
         QVERIFY2(h.prompter.lastMessage().contains(QStringLiteral("draws.txt")),
                  qPrintable(h.prompter.lastMessage()));
         QCOMPARE(shrink->conditions().size(), std::size_t(1));

@@ -6,10 +6,10 @@
 
 #include <QTableWidget>
 
-#include "gui/app/scripted_prompter.h"
-#include "gui/shrink/ball_grid.h"
 #include "gui/shrink/intersection_name_dialog.h"
 #include "gui/shrink/shrink_window.h"
+#include "gui/widgets/ball_grid.h"
+#include "gui/widgets/scripted_prompter.h"
 #include "gui_fixture.h"
 
 using p3::gui::IntersectionNameDialog;
@@ -69,7 +69,7 @@ private slots:
     void digitPresetBoxesReadAsCommands() {
         p3::test::GuiHome home;
         p3::gui::MainWindow& w = home.start();
-        p3::gui::ShrinkWindow shrink(w);
+        p3::gui::ShrinkWindow shrink(w.workbench());
         auto* box = shrink.findChild<QComboBox*>(QStringLiteral("Bai_Box_Style"));
         auto* grid = shrink.findChild<p3::gui::BallGrid*>(QStringLiteral("Grid_B"));
         QVERIFY(box && grid);
@@ -92,7 +92,7 @@ private slots:
     void conditionRowsSayWhatTheyHold() {
         p3::test::GuiHome home;
         p3::gui::MainWindow& w = home.start();
-        p3::gui::ShrinkWindow shrink(w);
+        p3::gui::ShrinkWindow shrink(w.workbench());
         p3::core::ConditionLine line;
         line.keyword = "定位复式";
         line.counts = "1|0|无设置";

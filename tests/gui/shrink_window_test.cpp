@@ -28,9 +28,9 @@
 #include "gui/editors/condition_panel.h"
 #include "gui/editors/row_list_editor.h"
 #include "gui/editors/value_picker_dialog.h"
-#include "gui/shrink/ball_grid.h"
 #include "gui/shrink/intersection_name_dialog.h"
 #include "gui/shrink/shrink_window.h"
+#include "gui/widgets/ball_grid.h"
 #include "gui_fixture.h"
 
 using namespace p3;
@@ -54,8 +54,8 @@ struct Dialogs {
     std::map<QString, std::deque<std::function<int(QDialog&)>>> steps;
     QStringList unexpected;
 
-    void install(gui::MainWindow& w) {
-        w.setDialogRunner([this](QDialog& dialog) {
+    void install(gui::Workbench& bench) {
+        bench.setDialogRunner([this](QDialog& dialog) {
             auto& queue = steps[dialog.objectName()];
             if (queue.empty()) {
                 unexpected << dialog.objectName();
@@ -108,8 +108,8 @@ private slots:
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         Dialogs dialogs;
-        dialogs.install(w);
-        gui::ShrinkWindow shrink(w);
+        dialogs.install(w.workbench());
+        gui::ShrinkWindow shrink(w.workbench());
         QCOMPARE(shrink.windowTitle(), QStringLiteral("星轨缩水"));
         QVERIFY(shrink.conditions().empty());
         // The main window's command opens the workspace, not modal.
@@ -176,7 +176,7 @@ private slots:
     void totalToleranceLetsTolerantLinesFail() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        gui::ShrinkWindow shrink(w);
+        gui::ShrinkWindow shrink(w.workbench());
         auto kept = line("1", "定位号码", "1|0|无设置", "百位~1~1~0&");
         kept.tolerant = "1";
         auto units = line("1", "定位号码", "1|0|无设置", "个位~9~1~0&");
@@ -202,8 +202,8 @@ private slots:
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         Dialogs dialogs;
-        dialogs.install(w);
-        gui::ShrinkWindow shrink(w);
+        dialogs.install(w.workbench());
+        gui::ShrinkWindow shrink(w.workbench());
         shrink.setBetList({"123", "456"});
         click(shrink, QStringLiteral("Guo_Lv_Btn"));
         QCOMPARE(home.prompter.lastMessage(), QStringLiteral("没有可供过滤的条件"));
@@ -264,8 +264,8 @@ private slots:
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         Dialogs dialogs;
-        dialogs.install(w);
-        gui::ShrinkWindow shrink(w);
+        dialogs.install(w.workbench());
+        gui::ShrinkWindow shrink(w.workbench());
         auto sorted = line("0", "顺序排序", "2|2|1-1", "最小号~0 1 2~1~1&最大号~7 8 9~0~1&");
         sorted.keep = "0";
         shrink.setConditions({line("1", "和值", "1|0|无设置", "和值~6~1~0&"), sorted});
@@ -301,8 +301,8 @@ private slots:
         test::GuiHome home;
         gui::MainWindow& w = home.start();
         Dialogs dialogs;
-        dialogs.install(w);
-        gui::ShrinkWindow shrink(w);
+        dialogs.install(w.workbench());
+        gui::ShrinkWindow shrink(w.workbench());
         // 位和: the edit takes the picker's range 3..5; the count-list record keeps its counts.
         dialogs.on(QStringLiteral("TF_GuoL_FuZhu_3"), [&](QDialog& editor) {
             child<QCheckBox>(editor, QStringLiteral("P_Cmd_3_01_01"))->click();
@@ -353,7 +353,7 @@ private slots:
     void listWorkbenchPages();
     void singleRecordKindsCarryTheirToleranceToTheLine();
     void popupMenusEditTheLists();
-    void shutDownWithoutTheWorkspaceKeepsTheFile();
+    void shutDownAfterTheWorkspaceIsGoneSavesTheOneList();
     void historyKindsFreezeTheirCodeLists();
     void drawNumbersConvertAndHandOff();
     void memoPopupsAndColumnBoxes();
@@ -369,7 +369,7 @@ private slots:
             out << "Begin_Tianjiao\n1~和值~1|0|无设置~1~0\n和值~6\nEnd_Tianjiao\n";
         }
         gui::MainWindow& w = home.start();
-        auto* shrink = new gui::ShrinkWindow(w);
+        auto* shrink = new gui::ShrinkWindow(w.workbench());
         QCOMPARE(shrink->conditions().size(), std::size_t(1));
         QCOMPARE(shrink->conditions().front().content, std::string("和值~6"));
 
@@ -410,8 +410,8 @@ void ShrinkWindowTest::listWorkbenchPages() {
     test::GuiHome home;
     gui::MainWindow& w = home.start();
     Dialogs dialogs;
-    dialogs.install(w);
-    gui::ShrinkWindow shrink(w);
+    dialogs.install(w.workbench());
+    gui::ShrinkWindow shrink(w.workbench());
     // Two bet lists into the intersection area; the first keeps the proposed name D0.
     dialogs.on(QStringLiteral("TF_Jiaoji_Frm"), [](QDialog& d) {
         CHECK_EQ(child<QComboBox>(d, QStringLiteral("Jiao_Ji_Name"))->currentText(), QStringLiteral("D0"));
@@ -493,8 +493,8 @@ void ShrinkWindowTest::drawNumbersConvertAndHandOff() {
     test::GuiHome home;
     gui::MainWindow& w = home.start();
     Dialogs dialogs;
-    dialogs.install(w);
-    gui::ShrinkWindow shrink(w);
+    dialogs.install(w.workbench());
+    gui::ShrinkWindow shrink(w.workbench());
     shrink.memo(3)->setPlainText(QStringLiteral("112 123"));
     shrink.convertDrawNumbers(true);
     QCOMPARE(shrink.memo(3)->toPlainText(), QStringLiteral("112 121 123 132 211 213 231 312 321"));
@@ -522,7 +522,7 @@ void ShrinkWindowTest::drawNumbersConvertAndHandOff() {
     QCOMPARE(shrink.memo(3)->toPlainText(), QStringLiteral("000 987"));
     QCOMPARE(shrink.pages()->currentIndex(), 3);
     // 星轨1 adds the block's base number digit by digit.
-    const auto key = core::seriesKey(w.trackTable(), 1);
+    const auto key = core::seriesKey(w.workbench().trackTable(), 1);
     QVERIFY(key.has_value());
     shrink.trackConvert(1);
     const auto expected = core::TrackConvert({"987", "000"}, *key);
@@ -555,8 +555,8 @@ void ShrinkWindowTest::historyKindsFreezeTheirCodeLists() {
     test::GuiHome home;
     gui::MainWindow& w = home.start();
     Dialogs dialogs;
-    dialogs.install(w);
-    gui::ShrinkWindow shrink(w);
+    dialogs.install(w.workbench());
+    gui::ShrinkWindow shrink(w.workbench());
     const auto made = core::SeriesPreset(16, shrink.history(), 2);
     QVERIFY(made.has_value() && made->has_value());
     // 复隔中 on 星轨2: the code lists shown are those of the history, frozen into the line.
@@ -601,8 +601,8 @@ void ShrinkWindowTest::historyKindsFreezeTheirCodeLists() {
     click(shrink, QStringLiteral("Tou_Zhu_Btn"));
     click(shrink, QStringLiteral("Guo_Lv_Btn"));
     std::set<std::string> drawn;
-    for (std::size_t i = w.drawList().size() - 30; i < w.drawList().size(); ++i)
-        drawn.insert(w.drawList()[i].digits.substr(0, 3));
+    for (std::size_t i = w.workbench().draws().size() - 30; i < w.workbench().draws().size(); ++i)
+        drawn.insert(w.workbench().draws()[i].digits.substr(0, 3));
     QCOMPARE(shrink.betList().size(), 1000 - drawn.size());
     for (const auto& number : shrink.betList())
         QVERIFY(!drawn.contains(number));
@@ -611,7 +611,7 @@ void ShrinkWindowTest::historyKindsFreezeTheirCodeLists() {
 void ShrinkWindowTest::popupMenusEditTheLists() {
     test::GuiHome home;
     gui::MainWindow& w = home.start();
-    gui::ShrinkWindow shrink(w);
+    gui::ShrinkWindow shrink(w.workbench());
     const auto action = [&](const char* name) {
         shrink.findChild<QAction*>(QString::fromLatin1(name))->trigger();
     };
@@ -645,7 +645,7 @@ void ShrinkWindowTest::popupMenusEditTheLists() {
     QCOMPARE(shrink.countLabel(), QStringLiteral("共: 1 注"));
 }
 
-void ShrinkWindowTest::shutDownWithoutTheWorkspaceKeepsTheFile() {
+void ShrinkWindowTest::shutDownAfterTheWorkspaceIsGoneSavesTheOneList() {
     test::GuiHome home;
     {
         std::ofstream out(home.home / "~tmp_tj.ag");
@@ -653,21 +653,26 @@ void ShrinkWindowTest::shutDownWithoutTheWorkspaceKeepsTheFile() {
     }
     gui::MainWindow& w = home.start();
     {
-        gui::ShrinkWindow shrink(w);
-        shrink.setConditions({});
+        // The workspace shows the workbench's list as read at start-up; what it changes is the list.
+        gui::ShrinkWindow shrink(w.workbench());
+        QCOMPARE(child<QTableWidget>(shrink, QStringLiteral("ListView_Tj"))->rowCount(), 1);
+        shrink.setConditions({line("1", "跨度", "1|0|无设置", "跨度~5~1~0")});
     }
+    // The workspace is gone before the shut-down: the list it left is saved, not the file's old rows.
+    QCOMPARE(w.workbench().conditions().size(), std::size_t(1));
     w.close();
     auto kept = core::readConditionFile(home.home / "~tmp_tj.ag");
     QVERIFY(kept.has_value());
     QCOMPARE(kept->size(), std::size_t(1));
+    QCOMPARE(kept->front().content, std::string("跨度~5~1~0"));
 }
 
 void ShrinkWindowTest::singleRecordKindsCarryTheirToleranceToTheLine() {
     test::GuiHome home;
     gui::MainWindow& w = home.start();
     Dialogs dialogs;
-    dialogs.install(w);
-    gui::ShrinkWindow shrink(w);
+    dialogs.install(w.workbench());
+    gui::ShrinkWindow shrink(w.workbench());
     // 组选类型: the sub-options follow their heads; the value lists the chosen shapes in order.
     dialogs.on(QStringLiteral("TF_GuoL_FuZhu"), [](QDialog& editor) {
         const auto box = [&](const char* name) {
@@ -722,7 +727,7 @@ void ShrinkWindowTest::singleRecordKindsCarryTheirToleranceToTheLine() {
 void ShrinkWindowTest::memoPopupsAndColumnBoxes() {
     test::GuiHome home;
     gui::MainWindow& w = home.start();
-    gui::ShrinkWindow shrink(w);
+    gui::ShrinkWindow shrink(w.workbench());
     const QStringList seven{QStringLiteral("001"), QStringLiteral("002"), QStringLiteral("003"),
                             QStringLiteral("004"), QStringLiteral("005"), QStringLiteral("006"),
                             QStringLiteral("007")};
@@ -767,8 +772,8 @@ void ShrinkWindowTest::modifyRowListLines() {
     test::GuiHome home;
     gui::MainWindow& w = home.start();
     Dialogs dialogs;
-    dialogs.install(w);
-    gui::ShrinkWindow shrink(w);
+    dialogs.install(w.workbench());
+    gui::ShrinkWindow shrink(w.workbench());
     const auto radio = [](QDialog& editor, const char* rows, const QString& text) {
         for (QRadioButton* b :
              child<QWidget>(editor, QString::fromLatin1(rows))->findChildren<QRadioButton*>())
@@ -831,7 +836,7 @@ void ShrinkWindowTest::modifyRowListLines() {
 void ShrinkWindowTest::filterRunMatchesTheCore() {
     test::GuiHome home;
     gui::MainWindow& w = home.start();
-    gui::ShrinkWindow shrink(w);
+    gui::ShrinkWindow shrink(w.workbench());
     std::vector<std::string> all;
     for (int n = 0; n < 1000; ++n)
         all.push_back(QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0')).toStdString());
@@ -866,7 +871,7 @@ void ShrinkWindowTest::filterRunMatchesTheCore() {
 void ShrinkWindowTest::conditionFileWithAnAwkwardName() {
     test::GuiHome home;
     gui::MainWindow& w = home.start();
-    gui::ShrinkWindow shrink(w);
+    gui::ShrinkWindow shrink(w.workbench());
     const core::ConditionList lines{line("1", "和值", "1|0|无设置", "和值~6 7~1~0&"),
                                     line("0", "顺序排序", "2|2|1-1", "最小号~0 1 2~1~1&最大号~7 8 9~0~1&")};
     shrink.setConditions(lines);

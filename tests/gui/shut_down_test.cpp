@@ -58,10 +58,11 @@ private slots:
         const core::ConditionList before{line("和值", "和值~10~1~0"), line("跨度", "跨度~5~1~0&跨度~6~1~0")};
         QVERIFY(core::saveAutoConditionList(home.home, before).has_value());
         gui::MainWindow& w = home.start();
-        QCOMPARE(w.conditionList().size(), before.size());
-        QVERIFY(w.conditionList() == before);
+        QCOMPARE(w.workbench().conditions().size(), before.size());
+        QVERIFY(w.workbench().conditions() == before);
         // What the list holds at shut-down is what the next run starts with.
-        w.conditionList().push_back(line("大小", "大小~A~1~0"));
+        w.workbench().editConditions(
+            [](core::ConditionList& lines) { lines.push_back(line("大小", "大小~A~1~0")); });
         w.close();
         auto after = core::loadAutoConditionList(home.home);
         QVERIFY(after.has_value());
@@ -73,7 +74,7 @@ private slots:
     void firstRunSavesAnEmptyList() {
         test::GuiHome home;
         gui::MainWindow& w = home.start();
-        QVERIFY(w.conditionList().empty());
+        QVERIFY(w.workbench().conditions().empty());
         w.close();
         QVERIFY(std::filesystem::exists(home.home / "~tmp_tj.ag"));
         auto after = core::loadAutoConditionList(home.home);

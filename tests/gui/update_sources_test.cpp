@@ -70,7 +70,7 @@ private slots:
         }
         gui::MainWindow& w = home.start();
         DialogScript script;
-        script.install(w);
+        script.install(w.workbench());
         script.on(QStringLiteral("TF_SelectCP"), [&](QDialog& dialog) {
             auto& select = static_cast<gui::LotterySelectDialog&>(dialog);
             CHECK_EQ(select.list()->headerItem()->text(5), QStringLiteral("数据来源"));
@@ -123,11 +123,11 @@ private slots:
         cancelAuto->click();
         w.waitForBackgroundUpdates();
         QTRY_VERIFY(!cancelAuto->isVisible());
-        const auto before = w.drawList();
+        const auto before = w.workbench().draws();
         home.prompter.clear();
 
         DialogScript script;
-        script.install(w);
+        script.install(w.workbench());
         script.on(QStringLiteral("TF_DataGL"), [&](QDialog& dialog) {
             auto& data = static_cast<gui::DataManageDialog&>(dialog);
             const auto start = Clock::now();
@@ -165,7 +165,7 @@ private slots:
         });
         w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton2"))->trigger();
         QVERIFY(home.prompter.messages().isEmpty());
-        QCOMPARE(w.drawList(), before);
+        QCOMPARE(w.workbench().draws(), before);
         QCOMPARE(server.requests.load(), 3);
     }
 
@@ -181,7 +181,7 @@ private slots:
         w.waitForBackgroundUpdates();
         home.prompter.clear();
         DialogScript script;
-        script.install(w);
+        script.install(w.workbench());
         script.on(QStringLiteral("TF_DataGL"), [&](QDialog& dialog) {
             auto& data = static_cast<gui::DataManageDialog&>(dialog);
             click(dialog, "Update_Data");

@@ -5,8 +5,8 @@
 #include <QStyledItemDelegate>
 #include <QTest>
 
-#include "gui/app/scripted_prompter.h"
 #include "gui/editors/value_picker_dialog.h"
+#include "gui/widgets/scripted_prompter.h"
 
 using p3::gui::ValuePickerDialog;
 

@@ -84,17 +84,15 @@ static_assert(memberListsAreSound(),
 
 constexpr std::array<std::uint8_t, 1000> kNumberClasses = buildNumberClasses();
 
-/// The summary marks and words of each group, indexed by BiasGroup.
+/// The 二细分 and 三细分 values of each group, indexed by BiasGroup.
 struct GroupSummary {
-    char twoWayMark;
-    char threeWayMark;
-    std::string_view twoWayWord;
-    std::string_view threeWayWord;
+    int twoWay;
+    int threeWay;
 };
 constexpr std::array<GroupSummary, 3> kGroupSummaries{{
-    {'W', 'P', "偏假", "偏态"},   // Lean
-    {'W', 'B', "偏假", "假对子"}, // FalsePair
-    {'V', 'V', "真正", "真正"},   // True
+    {0, 0}, // Lean: 偏假, 偏态
+    {0, 1}, // FalsePair: 偏假, 假对子
+    {1, 2}, // True: 真正, 真正
 }};
 
 const GroupSummary* summaryOf(int classIndex) noexcept {
@@ -102,6 +100,18 @@ const GroupSummary* summaryOf(int classIndex) noexcept {
     return &kGroupSummaries[static_cast<std::size_t>(
         kBiasClasses[static_cast<std::size_t>(classIndex)].group)];
 }
+
+constexpr bool displayOrderIsPermutation() {
+    std::array<int, 16> seen{};
+    for (int c : kBiasDisplayOrder) {
+        if (c < 0 || c >= 16) return false;
+        ++seen[static_cast<std::size_t>(c)];
+    }
+    for (int n : seen)
+        if (n != 1) return false;
+    return true;
+}
+static_assert(displayOrderIsPermutation(), "the display order must list every bias class once");
 
 } // namespace
 
@@ -122,24 +132,40 @@ std::string_view biasClassName(int classIndex) noexcept {
     return kBiasClasses[static_cast<std::size_t>(classIndex)].name;
 }
 
-char biasTwoWayMark(int classIndex) noexcept {
+int biasTwoWayIndex(int classIndex) noexcept {
     const GroupSummary* summary = summaryOf(classIndex);
-    return summary ? summary->twoWayMark : '\0';
+    return summary ? summary->twoWay : -1;
+}
+
+int biasThreeWayIndex(int classIndex) noexcept {
+    const GroupSummary* summary = summaryOf(classIndex);
+    return summary ? summary->threeWay : -1;
+}
+
+int biasDisplayPosition(int classIndex) noexcept {
+    for (std::size_t i = 0; i < kBiasDisplayOrder.size(); ++i)
+        if (kBiasDisplayOrder[i] == classIndex) return static_cast<int>(i);
+    return -1;
+}
+
+char biasTwoWayMark(int classIndex) noexcept {
+    const int v = biasTwoWayIndex(classIndex);
+    return v < 0 ? '\0' : kBiasTwoWayValues[static_cast<std::size_t>(v)].mark;
 }
 
 char biasThreeWayMark(int classIndex) noexcept {
-    const GroupSummary* summary = summaryOf(classIndex);
-    return summary ? summary->threeWayMark : '\0';
+    const int v = biasThreeWayIndex(classIndex);
+    return v < 0 ? '\0' : kBiasThreeWayValues[static_cast<std::size_t>(v)].mark;
 }
 
 std::string_view biasTwoWayWord(int classIndex) noexcept {
-    const GroupSummary* summary = summaryOf(classIndex);
-    return summary ? summary->twoWayWord : std::string_view{};
+    const int v = biasTwoWayIndex(classIndex);
+    return v < 0 ? std::string_view{} : kBiasTwoWayValues[static_cast<std::size_t>(v)].word;
 }
 
 std::string_view biasThreeWayWord(int classIndex) noexcept {
-    const GroupSummary* summary = summaryOf(classIndex);
-    return summary ? summary->threeWayWord : std::string_view{};
+    const int v = biasThreeWayIndex(classIndex);
+    return v < 0 ? std::string_view{} : kBiasThreeWayValues[static_cast<std::size_t>(v)].word;
 }
 
 } // namespace p3::core

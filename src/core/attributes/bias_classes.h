@@ -49,6 +49,32 @@ inline constexpr std::array<BiasClass, 16> kBiasClasses{{
 /// The index of 真正 in kBiasClasses.
 inline constexpr int kTrueBiasClass = 15;
 
+/// The order the bias chart's columns and the 偏态细分 options show the classes in (偏奇 before 偏偶): class
+/// indexes into kBiasClasses.
+inline constexpr std::array<int, 16> kBiasDisplayOrder{0, 1, 2, 3, 5, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+
+/// One value of a bias summary: the mark the bias chart writes and the word of the conditions and statistics.
+struct BiasSummaryValue {
+    char mark;
+    std::string_view word;
+};
+
+/// 二细分 in value order: every class but 真正 is 偏假 (W), 真正 is V.
+inline constexpr std::array<BiasSummaryValue, 2> kBiasTwoWayValues{{{'W', "偏假"}, {'V', "真正"}}};
+
+/// 三细分 in value order: 偏态 (P), 假对子 (B), 真正 (V).
+inline constexpr std::array<BiasSummaryValue, 3> kBiasThreeWayValues{
+    {{'P', "偏态"}, {'B', "假对子"}, {'V', "真正"}}};
+
+/// The 二细分 value 0..1 of a class index; -1 outside 0..15.
+int biasTwoWayIndex(int classIndex) noexcept;
+
+/// The 三细分 value 0..2 of a class index; -1 outside 0..15.
+int biasThreeWayIndex(int classIndex) noexcept;
+
+/// The position 0..15 of a class index in kBiasDisplayOrder; -1 outside 0..15.
+int biasDisplayPosition(int classIndex) noexcept;
+
 /// The class index 0..15 of the number with digits a, b, c in any order; -1 when a digit is outside 0..9.
 int biasClassIndex(int a, int b, int c) noexcept;
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/attributes/bias_classes.h"
+
 namespace p3::core {
 namespace {
 
@@ -131,6 +133,24 @@ KindSpec kind(ConditionKind k, EditorWindow editor, std::string tab, std::string
     spec.levelTolerance = levelTolerance;
     spec.records = std::move(records);
     return spec;
+}
+
+/// Bias options captioned with the chart's mark: "W.偏假", "P.偏态" ...
+template <std::size_t N> Options markedOptions(const std::array<BiasSummaryValue, N>& values) {
+    Options out;
+    for (const auto& v : values)
+        out.push_back(std::string(1, v.mark) + "." + std::string(v.word));
+    return out;
+}
+
+/// The sixteen classes in the order the chart shows them: "E.三重偏" ... "V.真正".
+Options biasClassOptions() {
+    Options out;
+    for (int c : kBiasDisplayOrder) {
+        const BiasClass& bias = kBiasClasses[static_cast<std::size_t>(c)];
+        out.push_back(std::string(1, bias.chartMark) + "." + std::string(bias.name));
+    }
+    return out;
 }
 
 const std::string kTwoPairWords =
@@ -263,13 +283,11 @@ std::vector<KindSpec> buildCatalogue() {
                       picker("百-十(绝对值)", T::AbsDiffHT, In::PickerEdit, 0, 9),
                       picker("百-个(绝对值)", T::AbsDiffHU, In::PickerEdit, 0, 9),
                       picker("十-个(绝对值)", T::AbsDiffTU, In::PickerEdit, 0, 9)}));
-    c.push_back(kind(
-        23, E::TwoPosition, "高级参数", "P_Cmd_3_05", true,
-        {rec("二细分", T::BiasTwo, In::RadioPair, {"W.偏假", "V.真正"}, "偏假"),
-         rec("三细分", T::BiasThree, In::Options, {"P.偏态", "B.假对子", "V.真正"}),
-         rec("偏态细分", T::BiasFine, In::Options,
-             {"E.三重偏", "F.两重偏", "D.偏大", "X.偏小", "J.偏奇", "O.偏偶", "Z.偏质", "H.偏合", "M.假质",
-              "N.假合", "Q.假对子05", "I.假对子16", "T.假对子27", "K.假对子38", "R.假对子49", "V.真正"})}));
+    c.push_back(kind(23, E::TwoPosition, "高级参数", "P_Cmd_3_05", true,
+                     {rec("二细分", T::BiasTwo, In::RadioPair, markedOptions(kBiasTwoWayValues),
+                          std::string(kBiasTwoWayValues[0].word)),
+                      rec("三细分", T::BiasThree, In::Options, markedOptions(kBiasThreeWayValues)),
+                      rec("偏态细分", T::BiasFine, In::Options, biasClassOptions())}));
     c.push_back(kind(24, E::Common, "常用参数", "PCTj_Cmd_1_10", true,
                      {picker("百十", T::TwoHT, In::PickerEdit, 0, 99, {}, true),
                       picker("百个", T::TwoHU, In::PickerEdit, 0, 99, {}, true),

@@ -1,4 +1,5 @@
 // The bias chart (偏态细分, kind 38): size, parity and prime make-up of every draw and its bias class.
+#include "core/attributes/attribute_table.h"
 #include "core/attributes/get_fun_class.h"
 #include "core/charts/chart_catalogue.h"
 #include "core/stats/omission_statistics.h"
@@ -9,7 +10,8 @@ namespace p3::core {
 
 namespace {
 
-/// One chart column of the bias grid: its three header lines, the mark a draw writes and its band.
+/// One chart column of the bias grid: its three header lines, the mark a draw writes (the bias columns from
+/// 17 on take theirs from the bias classes) and its band.
 struct BiasColumn {
     std::array<std::string_view, 3> lines;
     std::string_view mark;
@@ -21,22 +23,38 @@ constexpr std::array<BiasColumn, 33> kBiasColumns{{
     {{"小", "小", "小"}, "C", 0}, {{"奇", "奇", "奇"}, "G", 1}, {{"奇", "奇", "偶"}, "o", 1},
     {{"奇", "偶", "偶"}, "j", 1}, {{"偶", "偶", "偶"}, "U", 1}, {{"质", "质", "质"}, "S", 2},
     {{"质", "质", "合"}, "h", 2}, {{"质", "合", "合"}, "z", 2}, {{"合", "合", "合"}, "Y", 2},
-    {{"偏", "", "假"}, "W", 0},   {{"真", "", "正"}, "V", 0},   {{"偏", "", "态"}, "P", 1},
-    {{"假", "对", "子"}, "B", 1}, {{"真", "", "正"}, "V", 1},   {{"三", "重", "偏"}, "E", 2},
-    {{"两", "重", "偏"}, "F", 2}, {{"", "偏", "大"}, "D", 2},   {{"", "偏", "小"}, "X", 2},
-    {{"", "偏", "奇"}, "J", 2},   {{"", "偏", "偶"}, "O", 2},   {{"", "偏", "质"}, "Z", 2},
-    {{"", "偏", "合"}, "H", 2},   {{"", "假", "质"}, "M", 2},   {{"", "假", "合"}, "N", 2},
-    {{"", "0", "5"}, "Q", 2},     {{"", "1", "6"}, "I", 2},     {{"", "2", "7"}, "T", 2},
-    {{"", "3", "8"}, "K", 2},     {{"", "4", "9"}, "R", 2},     {{"真", "", "正"}, "V", 2},
+    {{"偏", "", "假"}, "", 0},    {{"真", "", "正"}, "", 0},    {{"偏", "", "态"}, "", 1},
+    {{"假", "对", "子"}, "", 1},  {{"真", "", "正"}, "", 1},    {{"三", "重", "偏"}, "", 2},
+    {{"两", "重", "偏"}, "", 2},  {{"", "偏", "大"}, "", 2},    {{"", "偏", "小"}, "", 2},
+    {{"", "偏", "奇"}, "", 2},    {{"", "偏", "偶"}, "", 2},    {{"", "偏", "质"}, "", 2},
+    {{"", "偏", "合"}, "", 2},    {{"", "假", "质"}, "", 2},    {{"", "假", "合"}, "", 2},
+    {{"", "0", "5"}, "", 2},      {{"", "1", "6"}, "", 2},      {{"", "2", "7"}, "", 2},
+    {{"", "3", "8"}, "", 2},      {{"", "4", "9"}, "", 2},      {{"真", "", "正"}, "", 2},
 }};
 
-/// The prediction letter of each chart column 5..37.
-constexpr std::string_view kCodeLetters = "AXDCGOJUSHZYWVPBVEFDXJOZHMNQITKRV";
+/// The prediction letter of each chart column 5..16; the columns from 17 on are lettered by their marks.
+constexpr std::string_view kCodeLetters = "AXDCGOJUSHZY";
 
-/// The bias classes in the order of the columns 22..37.
-constexpr std::array<std::string_view, 16> kClassColumns{
-    "三重偏", "两重偏", "偏大",     "偏小",     "偏奇",     "偏偶",     "偏质",     "偏合",
-    "假质",   "假合",   "假对子05", "假对子16", "假对子27", "假对子38", "假对子49", "真正"};
+/// The first column of 二分 (偏假, 真正), of 三细分 (偏态, 假对子, 真正) and of the sixteen classes.
+constexpr int kTwoWayColumn = 17;
+constexpr int kThreeWayColumn = 19;
+constexpr int kClassColumn = 22;
+
+/// The mark of a column 5..37: the basic columns' own, the bias columns' from the bias classes.
+std::string markOf(int column) {
+    if (column < kTwoWayColumn) return std::string(kBiasColumns[static_cast<std::size_t>(column - 5)].mark);
+    if (column < kThreeWayColumn)
+        return {kBiasTwoWayValues[static_cast<std::size_t>(column - kTwoWayColumn)].mark};
+    if (column < kClassColumn)
+        return {kBiasThreeWayValues[static_cast<std::size_t>(column - kThreeWayColumn)].mark};
+    const int bias = kBiasDisplayOrder[static_cast<std::size_t>(column - kClassColumn)];
+    return {kBiasClasses[static_cast<std::size_t>(bias)].chartMark};
+}
+
+std::string codeLetterOf(int column) {
+    return column < kTwoWayColumn ? std::string(1, kCodeLetters[static_cast<std::size_t>(column - 5)])
+                                  : markOf(column);
+}
 
 constexpr std::string_view kGroups = "5 8,9 12,13 16,17 18,19 21,22 37";
 
@@ -61,7 +79,7 @@ ChartGrid buildBiasChart(std::span<const Draw> draws) {
         c.image = "LanSe_";
         c.hasStatistics = true;
         c.waitingCounts = true;
-        c.codeLetter = kCodeLetters[i];
+        c.codeLetter = codeLetterOf(5 + static_cast<int>(i))[0];
         columns.push_back(std::move(c));
     }
     const int n = static_cast<int>(draws.size());
@@ -98,15 +116,13 @@ ChartGrid buildBiasChart(std::span<const Draw> draws) {
         grid.setText(3, c, std::string(headers[static_cast<std::size_t>(c)]));
         grid.setText(n + 5, c, std::string(headers[static_cast<std::size_t>(c)]));
     }
-    for (std::size_t i = 0; i < kCodeLetters.size(); ++i)
-        grid.setText(n + 5, 5 + static_cast<int>(i), std::string(1, kCodeLetters[i]));
+    for (int column = 5; column < 38; ++column)
+        grid.setText(n + 5, column, codeLetterOf(column));
     grid.setText(n + 4, 0, "预测行");
     for (std::size_t i = 0; i < kFooterLabels.size(); ++i)
         grid.setText(n + 6 + static_cast<int>(i), 0, std::string(kFooterLabels[i]));
 
-    auto put = [&](int row, int column) {
-        grid.setText(row, column, std::string(kBiasColumns[static_cast<std::size_t>(column - 5)].mark));
-    };
+    auto put = [&](int row, int column) { grid.setText(row, column, markOf(column)); };
     for (int i = 0; i < n; ++i) {
         const int row = 4 + i;
         const Draw& draw = draws[static_cast<std::size_t>(i)];
@@ -114,16 +130,12 @@ ChartGrid buildBiasChart(std::span<const Draw> draws) {
         const int number = analysedNumber(draw.digits);
         if (number < 0) continue;
         const std::string text = draw.digits.substr(0, 3);
-        const DigitArray d{number / 100, number / 10 % 10, number % 10};
         put(row, 5 + Get_Fun_Class::CountDigitsInSet(text, "01234"));
         put(row, 9 + Get_Fun_Class::CountDigitsInSet(text, "02468"));
         put(row, 13 + Get_Fun_Class::CountDigitsInSet(text, "04689"));
-        const std::string_view cls = Get_Fun_Class::GetBiasClass(d);
-        const bool isTrue = cls == "真正";
-        put(row, isTrue ? 18 : 17);
-        put(row, cls.find("假对子") != std::string_view::npos ? 20 : (isTrue ? 21 : 19));
-        for (std::size_t k = 0; k < kClassColumns.size(); ++k)
-            if (kClassColumns[k] == cls) put(row, 22 + static_cast<int>(k));
+        put(row, kTwoWayColumn + attributeIndex(AttributeId::BiasTwoWay, number));
+        put(row, kThreeWayColumn + attributeIndex(AttributeId::BiasThreeWay, number));
+        put(row, kClassColumn + attributeIndex(AttributeId::BiasClass, number));
     }
     grid.finish();
     return grid;

@@ -10,52 +10,14 @@
 namespace p3::core {
 namespace {
 
-using T = RecordTest;
+using E = RecordEngine;
 
 CandidateDigits digitsOf(int n) {
     return {n / 100, n / 10 % 10, n % 10};
 }
 
-CandidateDigits sortedTailsOf(int n) {
-    const auto d = digitsOf(n);
-    CandidateDigits u{(d[0] + d[1]) % 10, (d[0] + d[2]) % 10, (d[1] + d[2]) % 10};
-    std::ranges::sort(u);
-    return u;
-}
-
-/// A candidate-only attribute for all 1000 numbers: a small word id per number and the words.
-struct AttributeTable {
-    std::array<std::uint8_t, kNumberCount> id{};
-    std::vector<std::string> words;
-};
-
-constexpr std::size_t kTestCount = static_cast<std::size_t>(T::DrawnBefore) + 1;
-
-const AttributeTable& candidateTable(RecordTest test) {
-    static const std::array<AttributeTable, kTestCount> tables = [] {
-        std::array<AttributeTable, kTestCount> all;
-        for (std::size_t t = 0; t < kTestCount; ++t) {
-            const auto test = static_cast<RecordTest>(t);
-            if (matchRuleOf(test) == MatchRule::Special || isReferenceTest(test)) continue;
-            auto& table = all[t];
-            for (int n = 0; n < kNumberCount; ++n) {
-                std::string word = candidateAttribute(test, digitsOf(n));
-                auto it = std::ranges::find(table.words, word);
-                if (it == table.words.end()) {
-                    table.words.push_back(std::move(word));
-                    it = table.words.end() - 1;
-                }
-                table.id[static_cast<std::size_t>(n)] = static_cast<std::uint8_t>(it - table.words.begin());
-            }
-        }
-        return all;
-    }();
-    return tables[static_cast<std::size_t>(test)];
-}
-
-bool wordMatches(MatchRule rule, std::string_view word, std::string_view value) {
-    if (rule == MatchRule::Substring) return !word.empty() && value.find(word) != std::string_view::npos;
-    return Get_Fun_Class::ContainsWord(word, value);
+int numberOf(const CandidateDigits& d) {
+    return d[0] * 100 + d[1] * 10 + d[2];
 }
 
 template <typename Pred> NumberSet tableOf(Pred pred) {
@@ -85,149 +47,76 @@ unsigned digitMask(std::string_view set) {
     return mask;
 }
 
-bool isTailsReferenceTest(RecordTest test) noexcept {
-    return test == T::TailsRefPattern || test == T::TailsRefCount1 || test == T::TailsRefCount2 ||
-           test == T::TailsRefCount3 || test == T::TailsRefShape;
+/// The numbers whose value under a row that reads no reference element the record value accepts.
+NumberSet attributeTable(AttributeId id, std::string_view value) {
+    const std::vector<bool> accepted = acceptedValues(id, value);
+    const auto indexes = attributeIndexes(id);
+    return tableOf([&](int n) { return accepted[indexes[static_cast<std::size_t>(n)]]; });
 }
 
-/// What a reference record's value allows, decided once per word the record can meet.
-struct ReferenceWords {
-    RecordTest test = T::None;
-    int countSet = 0; ///< which set the count records count (0, 1, 2)
-    std::array<bool, 4> countWord{};
-    std::array<bool, 10> patternMatch{};
-    std::array<bool, 27> directMatch{};
-    std::array<bool, 3> shapeMatch{};
-};
-
-ReferenceWords referenceWords(RecordTest test, std::string_view value, ConditionKind kind) {
-    const PatternFamily& family = isTailsReferenceTest(test) ? kRepeatGapMiddleFamily : referenceFamily(kind);
-    const auto word = [&](std::string_view w) { return Get_Fun_Class::ContainsWord(w, value); };
-    ReferenceWords out;
-    out.test = test;
-    for (int k = 0; k < 4; ++k)
-        out.countWord[static_cast<std::size_t>(k)] = word(std::to_string(k));
-    for (std::size_t i = 0; i < 10; ++i)
-        out.patternMatch[i] = word(family.patternWords[i]);
-    for (int code = 0; code < 27; ++code) {
-        std::string w;
-        for (int c : {code / 9, code / 3 % 3, code % 3})
-            w += family.classWords[static_cast<std::size_t>(c)];
-        out.directMatch[static_cast<std::size_t>(code)] = word(w);
-    }
-    out.shapeMatch = {word("a"), word("b"), word("c")};
-    if (test == T::RefCount2 || test == T::TailsRefCount2) out.countSet = 1;
-    if (test == T::RefCount3 || test == T::TailsRefCount3) out.countSet = 2;
-    return out;
-}
-
-/// The membership of a digit in the three code lists: bit 0 set1, bit 1 set2, bit 2 set3.
-using DigitStates = std::array<unsigned, 10>;
-
-DigitStates digitStates(const ReferenceElement& ref) {
-    const std::array<unsigned, 3> masks{digitMask(ref.set1), digitMask(ref.set2), digitMask(ref.set3)};
-    DigitStates states{};
-    for (unsigned d = 0; d < 10; ++d)
-        states[d] = (masks[0] >> d & 1u) | (masks[1] >> d & 1u) << 1 | (masks[2] >> d & 1u) << 2;
-    return states;
-}
-
-/// A reference record's test for a candidate whose three digits (or tails) have these states. A digit
-/// is of the first class when it is in set1, else of the second when in set2, else of the third.
-bool referenceMatch(const ReferenceWords& w, const std::array<unsigned, 3>& states) {
-    std::array<int, 3> counts{};
-    std::array<int, 3> cls{};
-    int inSet = 0;
-    for (std::size_t i = 0; i < 3; ++i) {
-        const unsigned s = states[i];
-        cls[i] = (s & 1u) ? 0 : (s & 2u) ? 1 : 2;
-        ++counts[static_cast<std::size_t>(cls[i])];
-        if (s >> w.countSet & 1u) ++inSet;
-    }
-    switch (w.test) {
-    case T::RefPattern:
-    case T::TailsRefPattern:
-        return w.patternMatch[static_cast<std::size_t>(countPatternIndex(counts[0], counts[1], counts[2]))];
-    case T::RefShape:
-    case T::TailsRefShape: {
-        const std::string_view s = countPatternShapeWord(counts[0], counts[1], counts[2]);
-        return w.shapeMatch[static_cast<std::size_t>(s[0] - 'a')];
-    }
-    case T::RefDirect:
-        return w.directMatch[static_cast<std::size_t>(cls[0] * 9 + cls[1] * 3 + cls[2])];
-    default:
-        return w.countWord[static_cast<std::size_t>(inSet)];
-    }
-}
-
-/// Per number, the digits (or sorted pair tails) a reference test reads.
-const std::array<CandidateDigits, kNumberCount>& referenceDigits(bool tails) {
+/// Per number, the three values a row reads: the digits or the sorted pair tails.
+const std::array<CandidateDigits, kNumberCount>& sourceDigits(DigitSource source) {
     static const auto tables = [] {
         std::array<std::array<CandidateDigits, kNumberCount>, 2> t{};
         for (int n = 0; n < kNumberCount; ++n) {
             t[0][static_cast<std::size_t>(n)] = digitsOf(n);
-            t[1][static_cast<std::size_t>(n)] = sortedTailsOf(n);
+            t[1][static_cast<std::size_t>(n)] = sortedPairTails(digitsOf(n));
         }
         return t;
     }();
-    return tables[tails ? 1 : 0];
+    return tables[source == DigitSource::SortedPairTails ? 1 : 0];
 }
 
-NumberSet referenceTable(RecordTest test, std::string_view value, const ReferenceElement& ref,
+NumberSet referenceTable(AttributeId id, std::string_view value, const ReferenceElement& ref,
                          ConditionKind kind) {
-    const ReferenceWords words = referenceWords(test, value, kind);
-    const DigitStates states = digitStates(ref);
-    const auto& digits = referenceDigits(isTailsReferenceTest(test));
+    const AttributeRow& row = attributeRow(id);
+    const std::vector<bool> accepted = acceptedValues(id, value, referenceFamily(kind));
+    const DigitSets sets = digitSetsOf(ref);
+    const auto& digits = sourceDigits(row.source);
     return tableOf([&](int n) {
-        const CandidateDigits& d = digits[static_cast<std::size_t>(n)];
-        return referenceMatch(words,
-                              {states[static_cast<std::size_t>(d[0])], states[static_cast<std::size_t>(d[1])],
-                               states[static_cast<std::size_t>(d[2])]});
+        return accepted[static_cast<std::size_t>(row.value(digits[static_cast<std::size_t>(n)], sets))];
     });
 }
 
-NumberSet countListTable(RecordTest test, std::string_view value) {
+NumberSet countListTable(const RecordRow& row, std::string_view value) {
     const auto parts = splitKeepEmpty(value, '^');
     const std::string values = part(parts, 0);
     const auto allowed = allowedCounts(part(parts, 1));
     const bool once = part(parts, 2) == "1";
-    std::array<bool, 28> listed{};
-    for (int i = 0; i < 28; ++i)
-        listed[static_cast<std::size_t>(i)] = Get_Fun_Class::ContainsWord(std::to_string(i), values);
+    // The three rows share one vocabulary, so equal indexes are equal items.
+    std::array<std::span<const std::uint16_t>, 3> indexes;
+    std::array<std::vector<bool>, 3> listed;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const AttributeId id = row.attributes[i];
+        indexes[i] = attributeIndexes(id);
+        for (const auto& word : attributeRow(id).vocabulary)
+            listed[i].push_back(Get_Fun_Class::ContainsWord(word, values));
+    }
     return tableOf([&](int n) {
-        const auto d = digitsOf(n);
-        CandidateDigits items{};
-        if (test == T::PairSumCount)
-            items = {d[0] + d[1], d[0] + d[2], d[1] + d[2]};
-        else if (test == T::AbsDiffCount)
-            items = {std::abs(d[0] - d[1]), std::abs(d[0] - d[2]), std::abs(d[1] - d[2])};
-        else
-            items = sortedTailsOf(n);
+        const auto bit = static_cast<std::size_t>(n);
+        const std::array<std::uint16_t, 3> items{indexes[0][bit], indexes[1][bit], indexes[2][bit]};
         int k = 0;
         for (std::size_t i = 0; i < 3; ++i) {
             if (once && ((i >= 1 && items[i] == items[0]) || (i == 2 && items[2] == items[1]))) continue;
-            if (listed[static_cast<std::size_t>(items[i])]) ++k;
+            if (listed[i][items[i]]) ++k;
         }
         return allowed[static_cast<std::size_t>(k)];
     });
 }
 
-NumberSet pairTable(RecordTest test, std::string_view value) {
-    std::array<std::array<bool, 10>, 10> present{};
-    for (int a = 0; a < 10; ++a)
-        for (int b = a; b < 10; ++b) {
-            const char text[2] = {static_cast<char>('0' + a), static_cast<char>('0' + b)};
-            present[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] =
-                value.find(std::string_view(text, 2)) != std::string_view::npos;
-        }
+NumberSet pairTable(const RecordRow& row, std::string_view value) {
+    std::array<std::vector<bool>, 3> present;
+    std::array<std::span<const std::uint16_t>, 3> indexes;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const AttributeId id = row.attributes[i];
+        indexes[i] = attributeIndexes(id);
+        for (const auto& word : attributeRow(id).vocabulary)
+            present[i].push_back(value.find(word) != std::string_view::npos);
+    }
+    const auto& digits = sourceDigits(row.source);
     return tableOf([&](int n) {
-        CandidateDigits s = test == T::TailsPairs ? sortedTailsOf(n) : digitsOf(n);
-        std::ranges::sort(s);
-        const auto at = [&](int i, int j) {
-            return present[static_cast<std::size_t>(s[static_cast<std::size_t>(i)])]
-                          [static_cast<std::size_t>(s[static_cast<std::size_t>(j)])];
-        };
-        return at(0, 1) || at(0, 2) || at(1, 2);
+        const auto m = static_cast<std::size_t>(numberOf(digits[static_cast<std::size_t>(n)]));
+        return present[0][indexes[0][m]] || present[1][indexes[1][m]] || present[2][indexes[2][m]];
     });
 }
 
@@ -280,32 +169,25 @@ NumberSet drawnBeforeTable(std::string_view value, const SeriesHistory& history)
 /// The numbers that match one record value under a test.
 NumberSet recordTable(RecordTest test, std::string_view value, const ReferenceElement& ref,
                       ConditionKind kind, const SeriesHistory& history) {
-    if (isReferenceTest(test)) return referenceTable(test, value, ref, kind);
-    const MatchRule rule = matchRuleOf(test);
-    if (rule != MatchRule::Special) {
-        const AttributeTable& table = candidateTable(test);
-        std::vector<bool> match(table.words.size());
-        for (std::size_t i = 0; i < match.size(); ++i)
-            match[i] = wordMatches(rule, table.words[i], value);
-        return tableOf([&](int n) { return match[table.id[static_cast<std::size_t>(n)]]; });
-    }
-    switch (test) {
-    case T::PositionSets:
+    const RecordRow& row = recordRow(test);
+    switch (row.engine) {
+    case E::Attribute:
+        return isReferenceTest(test) ? referenceTable(row.attributes[0], value, ref, kind)
+                                     : attributeTable(row.attributes[0], value);
+    case E::CountList:
+        return countListTable(row, value);
+    case E::AnyPair:
+        return pairTable(row, value);
+    case E::PositionSets:
         return positionSetsTable(value);
-    case T::DigitGroup:
+    case E::DigitGroup:
         return digitGroupTable(value);
-    case T::PairSumCount:
-    case T::AbsDiffCount:
-    case T::TailsCount:
-        return countListTable(test, value);
-    case T::AnyTwo:
-    case T::TailsPairs:
-        return pairTable(test, value);
-    case T::DrawnBefore:
+    case E::DrawnBefore:
         return drawnBeforeTable(value, history);
-    default:
-        return {}; // a record name the kind does not know never matches
+    case E::None:
+        break;
     }
+    return {}; // a record name the kind does not know never matches
 }
 
 } // namespace
@@ -383,11 +265,17 @@ ReferenceLine::ReferenceLine(ConditionKind kind, std::string_view levelTolerance
                 m_fixedTolerant[n] = static_cast<std::uint8_t>(m_fixedTolerant[n] + fails[n]);
             continue;
         }
-        const ReferenceWords words = referenceWords(test, r.value, kind);
-        Side& side = m_sides[isTailsReferenceTest(test) ? 1 : 0];
+        const AttributeRow& attribute = attributeRow(recordRow(test).attributes[0]);
+        const std::vector<bool> accepted = acceptedValues(attribute.id, r.value, referenceFamily(kind));
+        Side& side = m_sides[attribute.source == DigitSource::SortedPairTails ? 1 : 0];
         side.used = true;
+        // Three stand-in digits whose code lists are those of the code's three octal places.
         for (unsigned code = 0; code < 512; ++code) {
-            const bool fails = referenceMatch(words, {code >> 6, code >> 3 & 7u, code & 7u}) != keep;
+            DigitSets sets{};
+            sets[0] = static_cast<std::uint8_t>(code >> 6);
+            sets[1] = static_cast<std::uint8_t>(code >> 3 & 7u);
+            sets[2] = static_cast<std::uint8_t>(code & 7u);
+            const bool fails = accepted[static_cast<std::size_t>(attribute.value({0, 1, 2}, sets))] != keep;
             if (!fails) continue;
             if (tolerant)
                 ++side.tolerant[code];
@@ -401,13 +289,14 @@ ReferenceLine::ReferenceLine(ConditionKind kind, std::string_view levelTolerance
 }
 
 NumberSet ReferenceLine::satisfied(const ReferenceElement& sets) const {
-    const DigitStates states = digitStates(sets);
+    const DigitSets states = digitSetsOf(sets);
     const auto codeOf = [&](const CandidateDigits& d) {
-        return states[static_cast<std::size_t>(d[0])] << 6 | states[static_cast<std::size_t>(d[1])] << 3 |
-               states[static_cast<std::size_t>(d[2])];
+        return unsigned{states[static_cast<std::size_t>(d[0])]} << 6 |
+               unsigned{states[static_cast<std::size_t>(d[1])]} << 3 |
+               unsigned{states[static_cast<std::size_t>(d[2])]};
     };
-    const auto& digits = referenceDigits(false);
-    const auto& tails = referenceDigits(true);
+    const auto& digits = sourceDigits(DigitSource::Digits);
+    const auto& tails = sourceDigits(DigitSource::SortedPairTails);
     NumberSet out;
     for (std::size_t n = 0; n < kNumberCount; ++n) {
         bool hard = m_fixedHard[n];

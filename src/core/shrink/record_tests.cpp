@@ -7,133 +7,135 @@
 namespace p3::core {
 namespace {
 
-using G = Get_Fun_Class;
 using T = RecordTest;
+using A = AttributeId;
+using E = RecordEngine;
 
-DigitArray asArray(const CandidateDigits& d) {
-    return {d[0], d[1], d[2]};
+constexpr RecordRow one(T test, A attribute) {
+    return {test, E::Attribute, {attribute, attribute, attribute}};
 }
 
-CandidateDigits sortedDigits(CandidateDigits d) {
-    std::ranges::sort(d);
-    return d;
+constexpr RecordRow three(T test, E engine, A a, A b, A c, DigitSource source = DigitSource::Digits) {
+    return {test, engine, {a, b, c}, source};
+}
+
+constexpr RecordRow special(T test, E engine) {
+    return {test, engine, {}};
+}
+
+/// Every record test in RecordTest order.
+constexpr std::array<RecordRow, static_cast<std::size_t>(T::DrawnBefore) + 1> kRecordRows{{
+    special(T::None, E::None),
+    one(T::GroupType, A::GroupTypeFine),
+    one(T::SortedLow, A::SortedLow),
+    one(T::SortedMiddle, A::SortedMiddle),
+    one(T::SortedHigh, A::SortedHigh),
+    one(T::GroupSize, A::SizeGroup),
+    one(T::DirectSize, A::SizeDirect),
+    one(T::GroupParity, A::ParityGroup),
+    one(T::DirectParity, A::ParityDirect),
+    one(T::GroupPrime, A::PrimeGroup),
+    one(T::DirectPrime, A::PrimeDirect),
+    one(T::Sum, A::Sum),
+    one(T::Hundreds, A::Hundreds),
+    one(T::Tens, A::Tens),
+    one(T::Units, A::Units),
+    special(T::PositionSets, E::PositionSets),
+    special(T::DigitGroup, E::DigitGroup),
+    one(T::Tail, A::SumTail),
+    one(T::TailSize, A::SumTailSize),
+    one(T::TailParity, A::SumTailParity),
+    one(T::TailPrime, A::SumTailPrime),
+    one(T::TailBigMidSmall, A::SumTailBigMidSmall),
+    one(T::TailRoute, A::SumTailRoute),
+    one(T::Span, A::Span),
+    one(T::SpanSize, A::SpanSize),
+    one(T::SpanParity, A::SpanParity),
+    one(T::SpanPrime, A::SpanPrime),
+    one(T::SpanBigMidSmall, A::SpanBigMidSmall),
+    one(T::SpanRoute, A::SpanRoute),
+    one(T::OrderShape, A::OrderShape),
+    one(T::ShapeCode, A::ShapeCode),
+    one(T::Route0Count, A::Route0Count),
+    one(T::Route1Count, A::Route1Count),
+    one(T::Route2Count, A::Route2Count),
+    one(T::RoutePattern, A::RoutePattern),
+    one(T::RouteDirect, A::RouteDirect),
+    one(T::RouteShape, A::RouteShape),
+    one(T::BigCount, A::BigCount),
+    one(T::MiddleCount, A::MiddleCount),
+    one(T::SmallCount, A::SmallCount),
+    one(T::SizeShape, A::SizeClassShape),
+    one(T::SizePattern, A::SizeClassPattern),
+    one(T::SizeDirect, A::SizeClassSorted),
+    one(T::RefCount1, A::ClassCount0),
+    one(T::RefCount2, A::ClassCount1),
+    one(T::RefCount3, A::ClassCount2),
+    one(T::RefShape, A::ClassShape),
+    one(T::RefPattern, A::ClassPattern),
+    one(T::RefDirect, A::ClassDirect),
+    one(T::PairSumHT, A::PairSumHT),
+    one(T::PairSumHU, A::PairSumHU),
+    one(T::PairSumTU, A::PairSumTU),
+    three(T::PairSumCount, E::CountList, A::PairSumHT, A::PairSumHU, A::PairSumTU),
+    one(T::PairTailHT, A::PairTailHT),
+    one(T::PairTailHU, A::PairTailHU),
+    one(T::PairTailTU, A::PairTailTU),
+    // The count reads the tails as a set, so their order does not matter.
+    three(T::TailsCount, E::CountList, A::PairTailHT, A::PairTailHU, A::PairTailTU),
+    three(T::TailsPairs, E::AnyPair, A::SortedPairLM, A::SortedPairLH, A::SortedPairMH,
+          DigitSource::SortedPairTails),
+    one(T::TailsRefPattern, A::TailsClassPattern),
+    one(T::TailsRefCount1, A::TailsClassCount0),
+    one(T::TailsRefCount2, A::TailsClassCount1),
+    one(T::TailsRefCount3, A::TailsClassCount2),
+    one(T::TailsRefShape, A::TailsClassShape),
+    three(T::AbsDiffCount, E::CountList, A::AbsDiffHT, A::AbsDiffHU, A::AbsDiffTU),
+    one(T::DiffHT, A::DiffHT),
+    one(T::DiffHU, A::DiffHU),
+    one(T::DiffTU, A::DiffTU),
+    one(T::AbsDiffHT, A::AbsDiffHT),
+    one(T::AbsDiffHU, A::AbsDiffHU),
+    one(T::AbsDiffTU, A::AbsDiffTU),
+    one(T::BiasTwo, A::BiasTwoWay),
+    one(T::BiasThree, A::BiasThreeWay),
+    one(T::BiasFine, A::BiasClass),
+    one(T::TwoHT, A::TwoHT),
+    one(T::TwoHU, A::TwoHU),
+    one(T::TwoTU, A::TwoTU),
+    three(T::AnyTwo, E::AnyPair, A::SortedPairLM, A::SortedPairLH, A::SortedPairMH),
+    special(T::DrawnBefore, E::DrawnBefore),
+}};
+
+constexpr bool rowsInTestOrder() {
+    for (std::size_t i = 0; i < kRecordRows.size(); ++i)
+        if (static_cast<std::size_t>(kRecordRows[i].test) != i) return false;
+    return true;
+}
+static_assert(rowsInTestOrder(), "one record row per test, in RecordTest order");
+
+int numberOf(const CandidateDigits& d) {
+    return d[0] * 100 + d[1] * 10 + d[2];
 }
 
 std::string numberText(const CandidateDigits& d) {
     return {static_cast<char>('0' + d[0]), static_cast<char>('0' + d[1]), static_cast<char>('0' + d[2])};
 }
 
-std::string twoDigits(int a, int b) {
-    return {static_cast<char>('0' + a), static_cast<char>('0' + b)};
-}
-
-/// The three pair tails (b+s, b+g, s+g mod 10) sorted ascending.
-CandidateDigits sortedPairTails(const CandidateDigits& d) {
-    return sortedDigits({(d[0] + d[1]) % 10, (d[0] + d[2]) % 10, (d[1] + d[2]) % 10});
-}
-
-std::string groupTypeWord(const CandidateDigits& d) {
-    std::string w(G::GetGroupTypeText(asArray(d)));
-    if (w != "组三") return w;
-    const std::string pair = G::KeepDigitsInSet(numberText(d), kAllDigits);
-    const int gap = pair[1] - pair[0];
-    return gap == 1 || gap == 9 ? "组三_连" : "组三_不连";
-}
-
-std::string tailOrSpanWord(int which, int v) {
-    switch (which) {
-    case 0:
-        return std::to_string(v);
-    case 1:
-        return std::string(bigSmallValueWord(v));
-    case 2:
-        return std::string(oddEvenValueWord(v));
-    case 3:
-        return std::string(primeCompositeValueWord(v));
-    case 4:
-        return std::string(bigMidSmallWord(v));
-    default:
-        return std::string(routeWord(v));
-    }
-}
-
-std::string countText(const CandidateDigits& d, std::string_view set) {
-    return std::to_string(G::CountDigitsInSet(numberText(d), set));
-}
-
-std::string biasWord(int which, const CandidateDigits& d) {
-    const std::string_view cls = G::GetBiasClass(asArray(d));
-    if (which == 0) return cls == "真正" ? "真正" : "偏假";
-    if (which == 1)
-        return cls.find("假对子") != std::string_view::npos ? "假对子" : cls == "真正" ? "真正" : "偏态";
-    return std::string(cls);
-}
-
-/// Per position: 0 when the digit is in set1, else 1 when in set2, else 2.
-int referenceClass(int digit, const ReferenceElement& ref) {
-    const char c = static_cast<char>('0' + digit);
-    if (ref.set1.find(c) != std::string::npos) return 0;
-    if (ref.set2.find(c) != std::string::npos) return 1;
-    return 2;
-}
-
-std::string referenceWord(T test, const CandidateDigits& d, const ReferenceElement& ref,
-                          const PatternFamily& family) {
-    const std::array<const std::string*, 3> sets{&ref.set1, &ref.set2, &ref.set3};
-    const auto countIn = [&](int k) {
-        int n = 0;
-        for (int v : d)
-            if (sets[static_cast<std::size_t>(k)]->find(static_cast<char>('0' + v)) != std::string::npos) ++n;
-        return std::to_string(n);
-    };
-    std::array<int, 3> classes{};
-    std::array<int, 3> counts{};
-    for (std::size_t i = 0; i < 3; ++i) {
-        classes[i] = referenceClass(d[i], ref);
-        ++counts[static_cast<std::size_t>(classes[i])];
-    }
-    const std::string pattern(patternWord(family, counts[0], counts[1], counts[2]));
-    switch (test) {
-    case T::RefCount1:
-    case T::TailsRefCount1:
-        return countIn(0);
-    case T::RefCount2:
-    case T::TailsRefCount2:
-        return countIn(1);
-    case T::RefCount3:
-    case T::TailsRefCount3:
-        return countIn(2);
-    case T::RefPattern:
-    case T::TailsRefPattern:
-        return pattern;
-    case T::RefShape:
-    case T::TailsRefShape:
-        if (pattern.find('3') != std::string::npos) return "a";
-        return pattern == family.patternWords[4] ? "c" : "b";
-    case T::RefDirect: {
-        std::string out;
-        for (int c : classes)
-            out += family.classWords[static_cast<std::size_t>(c)];
-        return out;
-    }
-    default:
-        return {};
-    }
-}
-
-bool anyPairIn(const CandidateDigits& sorted, std::string_view value) {
-    for (const auto& p :
-         {twoDigits(sorted[0], sorted[1]), twoDigits(sorted[0], sorted[2]), twoDigits(sorted[1], sorted[2])})
-        if (value.find(p) != std::string_view::npos) return true;
-    return false;
-}
-
-std::array<std::string, 3> asTexts(int a, int b, int c) {
-    return {std::to_string(a), std::to_string(b), std::to_string(c)};
-}
-
 std::string part(const std::vector<std::string>& parts, std::size_t i) {
     return i < parts.size() ? parts[i] : std::string{};
+}
+
+/// The word of a row that reads no reference element.
+std::string wordOf(AttributeId id, const CandidateDigits& d) {
+    return std::string(attributeWordOf(id, numberOf(d)));
+}
+
+bool anyPairIn(const RecordRow& row, const CandidateDigits& d, std::string_view value) {
+    const int n = numberOf(row.source == DigitSource::SortedPairTails ? sortedPairTails(d) : d);
+    return std::ranges::any_of(row.attributes, [&](AttributeId id) {
+        return value.find(attributeWordOf(id, n)) != std::string_view::npos;
+    });
 }
 
 bool positionSetsMatch(const CandidateDigits& d, std::string_view value) {
@@ -149,7 +151,7 @@ bool digitGroupMatch(const CandidateDigits& d, std::string_view value) {
     const auto parts = splitKeepEmpty(value, '^');
     const std::string group = part(parts, 1);
     std::string considered = numberText(d);
-    if (part(parts, 3) == "1") considered = G::KeepDigitsInSet(considered, kAllDigits);
+    if (part(parts, 3) == "1") considered = Get_Fun_Class::KeepDigitsInSet(considered, kAllDigits);
     int hits = 0;
     for (char c : considered)
         if (group.find(c) != std::string::npos) ++hits;
@@ -169,44 +171,14 @@ bool drawnBefore(const CandidateDigits& d, std::string_view value, const SeriesH
 
 } // namespace
 
-MatchRule matchRuleOf(RecordTest test) noexcept {
-    switch (test) {
-    case T::GroupType:
-    case T::OrderShape:
-    case T::ShapeCode:
-        return MatchRule::Substring;
-    case T::None:
-    case T::PositionSets:
-    case T::DigitGroup:
-    case T::PairSumCount:
-    case T::TailsCount:
-    case T::TailsPairs:
-    case T::AbsDiffCount:
-    case T::AnyTwo:
-    case T::DrawnBefore:
-        return MatchRule::Special;
-    default:
-        return MatchRule::WholeWord;
-    }
+const RecordRow& recordRow(RecordTest test) noexcept {
+    const auto i = static_cast<std::size_t>(test);
+    return i < kRecordRows.size() ? kRecordRows[i] : kRecordRows[0];
 }
 
 bool isReferenceTest(RecordTest test) noexcept {
-    switch (test) {
-    case T::RefCount1:
-    case T::RefCount2:
-    case T::RefCount3:
-    case T::RefShape:
-    case T::RefPattern:
-    case T::RefDirect:
-    case T::TailsRefPattern:
-    case T::TailsRefCount1:
-    case T::TailsRefCount2:
-    case T::TailsRefCount3:
-    case T::TailsRefShape:
-        return true;
-    default:
-        return false;
-    }
+    const RecordRow& row = recordRow(test);
+    return row.engine == E::Attribute && attributeRow(row.attributes[0]).readsReference;
 }
 
 const PatternFamily& referenceFamily(ConditionKind kind) noexcept {
@@ -214,140 +186,21 @@ const PatternFamily& referenceFamily(ConditionKind kind) noexcept {
     return spec && spec->family ? *spec->family : kRepeatGapMiddleFamily;
 }
 
+DigitSets digitSetsOf(const ReferenceElement& ref) noexcept {
+    return digitSets(ref.set1, ref.set2, ref.set3);
+}
+
 std::string candidateAttribute(RecordTest test, const CandidateDigits& d) {
-    const CandidateDigits s = sortedDigits(d);
-    const int sum = d[0] + d[1] + d[2];
-    const int span = s[2] - s[0];
-    switch (test) {
-    case T::GroupType:
-        return groupTypeWord(d);
-    case T::SortedLow:
-        return std::to_string(s[0]);
-    case T::SortedMiddle:
-        return std::to_string(s[1]);
-    case T::SortedHigh:
-        return std::to_string(s[2]);
-    case T::GroupSize:
-        return G::GetBinaryAttributeText(asArray(d), 1, "大", "小", true);
-    case T::DirectSize:
-        return G::GetBinaryAttributeText(asArray(d), 1, "大", "小", false);
-    case T::GroupParity:
-        return G::GetBinaryAttributeText(asArray(d), 2, "奇", "偶", true);
-    case T::DirectParity:
-        return G::GetBinaryAttributeText(asArray(d), 2, "奇", "偶", false);
-    case T::GroupPrime:
-        return G::GetBinaryAttributeText(asArray(d), 3, "质", "合", true);
-    case T::DirectPrime:
-        return G::GetBinaryAttributeText(asArray(d), 3, "质", "合", false);
-    case T::Sum:
-        return std::to_string(sum);
-    case T::Hundreds:
-        return std::to_string(d[0]);
-    case T::Tens:
-        return std::to_string(d[1]);
-    case T::Units:
-        return std::to_string(d[2]);
-    case T::Tail:
-    case T::TailSize:
-    case T::TailParity:
-    case T::TailPrime:
-    case T::TailBigMidSmall:
-    case T::TailRoute:
-        return tailOrSpanWord(static_cast<int>(test) - static_cast<int>(T::Tail), sum % 10);
-    case T::Span:
-    case T::SpanSize:
-    case T::SpanParity:
-    case T::SpanPrime:
-    case T::SpanBigMidSmall:
-    case T::SpanRoute:
-        return tailOrSpanWord(static_cast<int>(test) - static_cast<int>(T::Span), span);
-    case T::OrderShape:
-        return std::string(G::GetOrderShapeText(asArray(d)));
-    case T::ShapeCode:
-        return std::string(shapeCodeLabel(G::GetShapeCode(asArray(d))));
-    case T::Route0Count:
-    case T::Route1Count:
-    case T::Route2Count:
-        return countText(d, kRouteDigits[static_cast<std::size_t>(static_cast<int>(test) -
-                                                                  static_cast<int>(T::Route0Count))]);
-    case T::RoutePattern:
-        return countText(d, kRouteDigits[0]) + countText(d, kRouteDigits[1]) + countText(d, kRouteDigits[2]);
-    case T::RouteDirect:
-        return std::to_string(d[0] % 3) + std::to_string(d[1] % 3) + std::to_string(d[2] % 3);
-    case T::RouteShape:
-        return std::string(countPatternShapeWord(G::CountDigitsInSet(numberText(d), kRouteDigits[0]),
-                                                 G::CountDigitsInSet(numberText(d), kRouteDigits[1]),
-                                                 G::CountDigitsInSet(numberText(d), kRouteDigits[2])));
-    case T::BigCount:
-        return countText(s, kSizeClassDigits[0]);
-    case T::MiddleCount:
-        return countText(s, kSizeClassDigits[1]);
-    case T::SmallCount:
-        return countText(s, kSizeClassDigits[2]);
-    case T::SizeShape:
-    case T::SizePattern: {
-        const std::string t = numberText(s);
-        const int big = G::CountDigitsInSet(t, kSizeClassDigits[0]);
-        const int mid = G::CountDigitsInSet(t, kSizeClassDigits[1]);
-        const int small = G::CountDigitsInSet(t, kSizeClassDigits[2]);
-        return std::string(test == T::SizeShape ? countPatternShapeWord(big, mid, small)
-                                                : patternWord(kBigMidSmallFamily, big, mid, small));
-    }
-    case T::SizeDirect:
-        return G::GetBigMidSmallText(asArray(s));
-    case T::PairSumHT:
-        return std::to_string(d[0] + d[1]);
-    case T::PairSumHU:
-        return std::to_string(d[0] + d[2]);
-    case T::PairSumTU:
-        return std::to_string(d[1] + d[2]);
-    case T::PairTailHT:
-        return std::to_string((d[0] + d[1]) % 10);
-    case T::PairTailHU:
-        return std::to_string((d[0] + d[2]) % 10);
-    case T::PairTailTU:
-        return std::to_string((d[1] + d[2]) % 10);
-    case T::DiffHT:
-        return std::to_string(d[0] - d[1]);
-    case T::DiffHU:
-        return std::to_string(d[0] - d[2]);
-    case T::DiffTU:
-        return std::to_string(d[1] - d[2]);
-    case T::AbsDiffHT:
-        return std::to_string(std::abs(d[0] - d[1]));
-    case T::AbsDiffHU:
-        return std::to_string(std::abs(d[0] - d[2]));
-    case T::AbsDiffTU:
-        return std::to_string(std::abs(d[1] - d[2]));
-    case T::BiasTwo:
-        return biasWord(0, d);
-    case T::BiasThree:
-        return biasWord(1, d);
-    case T::BiasFine:
-        return biasWord(2, d);
-    case T::TwoHT:
-        return twoDigits(d[0], d[1]);
-    case T::TwoHU:
-        return twoDigits(d[0], d[2]);
-    case T::TwoTU:
-        return twoDigits(d[1], d[2]);
-    default:
-        return {};
-    }
+    const RecordRow& row = recordRow(test);
+    if (row.engine != E::Attribute || isReferenceTest(test)) return {};
+    return wordOf(row.attributes[0], d);
 }
 
 std::string referenceAttribute(RecordTest test, const CandidateDigits& d, const ReferenceElement& ref,
                                ConditionKind kind) {
-    switch (test) {
-    case T::TailsRefPattern:
-    case T::TailsRefCount1:
-    case T::TailsRefCount2:
-    case T::TailsRefCount3:
-    case T::TailsRefShape:
-        return referenceWord(test, sortedPairTails(d), ref, kRepeatGapMiddleFamily);
-    default:
-        return referenceWord(test, d, ref, referenceFamily(kind));
-    }
+    if (!isReferenceTest(test)) return {};
+    const AttributeId id = recordRow(test).attributes[0];
+    return attributeWord(id, attributeIndex(id, d, digitSetsOf(ref)), referenceFamily(kind));
 }
 
 bool CountTest(const std::array<std::string, 3>& items, std::string_view value) {
@@ -359,46 +212,37 @@ bool CountTest(const std::array<std::string, 3>& items, std::string_view value) 
         if (once && std::find(items.begin(), items.begin() + static_cast<std::ptrdiff_t>(i), items[i]) !=
                         items.begin() + static_cast<std::ptrdiff_t>(i))
             continue;
-        if (G::ContainsWord(items[i], values)) ++k;
+        if (Get_Fun_Class::ContainsWord(items[i], values)) ++k;
     }
     return allowed.find(std::to_string(k)) != std::string::npos;
 }
 
 bool recordMatches(RecordTest test, std::string_view value, const CandidateDigits& d,
                    const ReferenceElement& ref, ConditionKind kind, const SeriesHistory& history) {
-    if (isReferenceTest(test)) return G::ContainsWord(referenceAttribute(test, d, ref, kind), value);
-    switch (matchRuleOf(test)) {
-    case MatchRule::WholeWord:
-        return G::ContainsWord(candidateAttribute(test, d), value);
-    case MatchRule::Substring: {
-        const std::string word = candidateAttribute(test, d);
-        return !word.empty() && value.find(word) != std::string_view::npos;
+    const RecordRow& row = recordRow(test);
+    switch (row.engine) {
+    case E::Attribute: {
+        const AttributeRow& attribute = attributeRow(row.attributes[0]);
+        const std::string word =
+            attribute.readsReference ? referenceAttribute(test, d, ref, kind) : wordOf(attribute.id, d);
+        return wordMatches(attribute.match, word, value);
     }
-    case MatchRule::Special:
+    case E::CountList:
+        return CountTest(
+            {wordOf(row.attributes[0], d), wordOf(row.attributes[1], d), wordOf(row.attributes[2], d)},
+            value);
+    case E::AnyPair:
+        return anyPairIn(row, d, value);
+    case E::PositionSets:
+        return positionSetsMatch(d, value);
+    case E::DigitGroup:
+        return digitGroupMatch(d, value);
+    case E::DrawnBefore:
+        return drawnBefore(d, value, history);
+    case E::None:
         break;
     }
-    switch (test) {
-    case T::PositionSets:
-        return positionSetsMatch(d, value);
-    case T::DigitGroup:
-        return digitGroupMatch(d, value);
-    case T::PairSumCount:
-        return CountTest(asTexts(d[0] + d[1], d[0] + d[2], d[1] + d[2]), value);
-    case T::AbsDiffCount:
-        return CountTest(asTexts(std::abs(d[0] - d[1]), std::abs(d[0] - d[2]), std::abs(d[1] - d[2])), value);
-    case T::TailsCount: {
-        const auto u = sortedPairTails(d);
-        return CountTest(asTexts(u[0], u[1], u[2]), value);
-    }
-    case T::TailsPairs:
-        return anyPairIn(sortedPairTails(d), value);
-    case T::AnyTwo:
-        return anyPairIn(sortedDigits(d), value);
-    case T::DrawnBefore:
-        return drawnBefore(d, value, history);
-    default:
-        return false; // a record name the kind does not know never matches
-    }
+    return false; // a record name the kind does not know never matches
 }
 
 } // namespace p3::core

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/attributes/attribute_tables.h"
+#include "core/attributes/attribute_table.h"
 #include "core/catalogue/condition_catalogue.h"
 #include "core/catalogue/condition_line.h"
 #include "core/shrink/series_history.h"
@@ -13,25 +13,38 @@
 namespace p3::core {
 
 /// A candidate's digits, hundreds first.
-using CandidateDigits = std::array<int, 3>;
+using CandidateDigits = Digits3;
 
-/// How a record's attribute is compared with its value.
-enum class MatchRule : std::uint8_t {
-    WholeWord, ///< the attribute is one blank-separated token of the value
-    Substring, ///< the attribute occurs anywhere in the value
-    Special,   ///< the test reads the value itself (caret lists, pairs, history)
+/// How a record reads a candidate.
+enum class RecordEngine : std::uint8_t {
+    None,         ///< a record name the kind does not know: it never matches
+    Attribute,    ///< one attribute row; its value name is matched against the record value
+    CountList,    ///< three attribute rows counted against "values^allowed counts^repeat mode"
+    AnyPair,      ///< any of the three sorted-pair rows occurs in the value
+    PositionSets, ///< "^sets per position/^hit counts"
+    DigitGroup,   ///< "^group^hit counts^once"
+    DrawnBefore,  ///< "periods^series": the candidate among the last draws of a series
 };
 
-[[nodiscard]] MatchRule matchRuleOf(RecordTest test) noexcept;
+/// One record test: how it reads a candidate and the attribute rows it reads.
+struct RecordRow {
+    RecordTest test;
+    RecordEngine engine;
+    std::array<AttributeId, 3> attributes{};  ///< Attribute: the first; CountList and AnyPair: all three
+    DigitSource source = DigitSource::Digits; ///< AnyPair: the digits or the sorted pair tails
+};
 
-/// Tests that compare the candidate with the reference element's three digit sets.
+/// The row of a record test.
+[[nodiscard]] const RecordRow& recordRow(RecordTest test) noexcept;
+
+/// Tests that compare the candidate with the reference element's three code lists.
 [[nodiscard]] bool isReferenceTest(RecordTest test) noexcept;
 
-/// The attribute word of a candidate for the tests that read the candidate alone (neither Special nor
-/// reference tests); empty for the others.
+/// The attribute word of a candidate for the tests that read one attribute and no reference element;
+/// empty for the others.
 [[nodiscard]] std::string candidateAttribute(RecordTest test, const CandidateDigits& d);
 
-/// The attribute word of a reference test, with the class words of the kind (复/隔/中 ...).
+/// The attribute word of a reference test, in the class words of the kind (复/隔/中 ...).
 [[nodiscard]] std::string referenceAttribute(RecordTest test, const CandidateDigits& d,
                                              const ReferenceElement& ref, ConditionKind kind);
 
@@ -46,5 +59,8 @@ enum class MatchRule : std::uint8_t {
 
 /// The pattern family (class words and pattern words) of a reference kind; 复隔中's for any other kind.
 [[nodiscard]] const PatternFamily& referenceFamily(ConditionKind kind) noexcept;
+
+/// The code lists of every digit under a reference element.
+[[nodiscard]] DigitSets digitSetsOf(const ReferenceElement& ref) noexcept;
 
 } // namespace p3::core

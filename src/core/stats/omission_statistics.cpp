@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 namespace p3::core {
 
@@ -79,41 +80,50 @@ std::vector<int> analysedNumbers(const DrawList& draws, std::size_t begin, std::
     return numbers;
 }
 
+namespace {
+
+/// The field behind each table column 0..14: a whole-number column or a column of ready texts.
+struct ColumnField {
+    std::vector<std::int32_t> Tj_Inf::*number = nullptr;
+    std::vector<std::string> Tj_Inf::*text = nullptr;
+};
+
+constexpr std::array<ColumnField, 15> kColumnFields{{
+    {nullptr, &Tj_Inf::values},
+    {&Tj_Inf::counts, nullptr},
+    {nullptr, &Tj_Inf::probability},
+    {nullptr, &Tj_Inf::theoreticalProbability},
+    {nullptr, &Tj_Inf::deviation},
+    {nullptr, &Tj_Inf::theoreticalPeriod},
+    {nullptr, &Tj_Inf::averagePeriod},
+    {&Tj_Inf::maximumOmission, nullptr},
+    {&Tj_Inf::currentOmission, nullptr},
+    {&Tj_Inf::lastOmission, nullptr},
+    {&Tj_Inf::secondLastOmission, nullptr},
+    {&Tj_Inf::thirdLastOmission, nullptr},
+    {&Tj_Inf::maximumRun, nullptr},
+    {nullptr, &Tj_Inf::investmentValue},
+    {&Tj_Inf::directCount, nullptr},
+}};
+
+/// The column of the direct counts, written with its unit.
+constexpr int kDirectCountColumn = 14;
+
+} // namespace
+
 std::string Tj_Inf::cell(std::size_t i, int column) const {
-    switch (column) {
-    case 0:
-        return values[i];
-    case 1:
-        return std::to_string(counts[i]);
-    case 2:
-        return probability[i];
-    case 3:
-        return theoreticalProbability[i];
-    case 4:
-        return deviation[i];
-    case 5:
-        return theoreticalPeriod[i];
-    case 6:
-        return averagePeriod[i];
-    case 7:
-        return std::to_string(maximumOmission[i]);
-    case 8:
-        return std::to_string(currentOmission[i]);
-    case 9:
-        return std::to_string(lastOmission[i]);
-    case 10:
-        return std::to_string(secondLastOmission[i]);
-    case 11:
-        return std::to_string(thirdLastOmission[i]);
-    case 12:
-        return std::to_string(maximumRun[i]);
-    case 13:
-        return investmentValue[i];
-    case 14:
-        return std::to_string(directCount[i]) + "注";
-    default:
-        return {};
-    }
+    if (column < 0 || column >= static_cast<int>(kColumnFields.size())) return {};
+    const ColumnField& field = kColumnFields[static_cast<std::size_t>(column)];
+    if (field.text) return (this->*field.text)[i];
+    std::string text = std::to_string((this->*field.number)[i]);
+    return column == kDirectCountColumn ? text + "注" : text;
+}
+
+std::optional<std::int32_t> Tj_Inf::number(std::size_t i, int column) const {
+    if (column < 0 || column >= static_cast<int>(kColumnFields.size())) return std::nullopt;
+    const ColumnField& field = kColumnFields[static_cast<std::size_t>(column)];
+    if (!field.number) return std::nullopt;
+    return (this->*field.number)[i];
 }
 
 void Tj_Inf::moveValue(std::size_t from, std::size_t to) {
@@ -127,10 +137,10 @@ void Tj_Inf::moveValue(std::size_t from, std::size_t to) {
                         list.begin() + static_cast<std::ptrdiff_t>(from),
                         list.begin() + static_cast<std::ptrdiff_t>(from) + 1);
     };
-    move(values), move(counts), move(probability), move(theoreticalProbability), move(deviation);
-    move(theoreticalPeriod), move(averagePeriod), move(maximumOmission), move(currentOmission);
-    move(lastOmission), move(secondLastOmission), move(thirdLastOmission), move(maximumRun);
-    move(investmentValue), move(directCount);
+    for (const ColumnField& field : kColumnFields) {
+        if (field.text) move(this->*field.text);
+        if (field.number) move(this->*field.number);
+    }
 }
 
 Tj_Inf ComputeKindStatistics(int kind, std::span<const int> workList, const IniFile& ini) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -44,6 +45,9 @@ struct Tj_Inf {
     std::size_t size() const noexcept { return values.size(); }
     /// The text of value i in table column 0..14, as the statistics table shows it.
     std::string cell(std::size_t i, int column) const;
+    /// The whole number of value i in a numeric column (counts, omissions, runs, direct counts); nothing
+    /// for a text column.
+    std::optional<std::int32_t> number(std::size_t i, int column) const;
     /// Moves value i to position j, every column with it.
     void moveValue(std::size_t from, std::size_t to);
 };

@@ -1,11 +1,9 @@
 #include "core/stats/statistic_kinds.h"
 
-#include "core/attributes/get_fun_class.h"
 #include "core/io/ini_file.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <mutex>
 
 namespace p3::core {
@@ -26,11 +24,6 @@ constexpr std::array<StatisticPage, 5> kPages{{
     {"(四)高级参数", kPage4},
     {"(五)复式参数", kPage5},
 }};
-
-/// Kind 17's value labels as the statistics show them (the filter's shape labels differ on purpose).
-constexpr std::array<std::string_view, 10> kShapeStatisticLabels{
-    "0.豹子",     "1.顺子",         "2.偶点半顺组六", "3.奇点半顺组六", "4.偶点杂六",
-    "5.奇点杂六", "6.偶点半顺组三", "7.奇点半顺组三", "8.偶点组三",     "9.奇点组三"};
 
 /// Direct counts of the N-digit combination kinds, N = 4..8.
 constexpr std::array<int, 5> kGroupSixCounts{27, 60, 210, 336, 504};
@@ -62,12 +55,20 @@ const std::vector<std::string>& combinationsOf(int n) {
     return all[static_cast<std::size_t>(n - 4)];
 }
 
-std::string pairText(int a, int b) {
-    return std::string{static_cast<char>('0' + a), static_cast<char>('0' + b)};
-}
-
-std::string binaryText(const DigitArray& d, int mode, const BinaryWords& words, bool pattern) {
-    return Get_Fun_Class::GetBinaryAttributeText(d, mode, words.yes, words.no, pattern);
+/// The N-digit combinations of a combination kind holding the three digits; none when the kind's form
+/// excludes the number.
+std::vector<std::string> combinationTokens(const StatisticKind& row, int h, int t, int u) {
+    const bool allDifferent = h != t && t != u && h != u;
+    if (row.form == CombinationForm::GroupSix && !allDifferent) return {};
+    if (row.form == CombinationForm::GroupThree && allDifferent) return {};
+    std::vector<std::string> tokens;
+    for (const auto& combo : combinationsOf(row.digits)) {
+        if (combo.find(static_cast<char>('0' + h)) != std::string::npos &&
+            combo.find(static_cast<char>('0' + t)) != std::string::npos &&
+            combo.find(static_cast<char>('0' + u)) != std::string::npos)
+            tokens.push_back(combo);
+    }
+    return tokens;
 }
 
 } // namespace
@@ -90,139 +91,27 @@ int statisticKindOf(std::string_view name) noexcept {
     return 0;
 }
 
+const StatisticKind* statisticKind(int kind) noexcept {
+    return kind >= 1 && kind <= kStatisticKindCount ? &kStatisticKinds[static_cast<std::size_t>(kind - 1)]
+                                                    : nullptr;
+}
+
 bool isMultiValuedKind(int kind) noexcept {
-    return kind == 22 || kind == 26 || kind == 30 || kind == 31 || kind == 35 || kind == 45 ||
-           (kind >= 47 && kind <= 61);
+    const StatisticKind* row = statisticKind(kind);
+    return row && (row->source != StatisticSource::Attributes || row->attributeCount > 1);
 }
 
 std::vector<std::string> statisticValueTokens(int kind, int number) {
-    if (number < 0 || number > 999) return {};
-    const int h = number / 100, t = number / 10 % 10, u = number % 10;
-    const DigitArray d{h, t, u};
-    DigitArray s = d;
-    Get_Fun_Class::SortDigits(s);
-    const int x = s[0], y = s[1], z = s[2];
-    auto one = [](auto v) { return std::vector<std::string>{std::string(v)}; };
-    auto num = [](int v) { return std::vector<std::string>{std::to_string(v)}; };
-    auto three = [](int a, int b, int c) {
-        return std::vector<std::string>{std::to_string(a), std::to_string(b), std::to_string(c)};
-    };
-    const int bias = biasClassIndex(h, t, u);
-    switch (kind) {
-    case 1:
-        return num(h);
-    case 2:
-        return num(t);
-    case 3:
-        return num(u);
-    case 4:
-        return num(x);
-    case 5:
-        return num(y);
-    case 6:
-        return num(z);
-    case 7:
-        return one(binaryText(d, 1, kBigSmallWords, false));
-    case 8:
-        return one(binaryText(d, 1, kBigSmallWords, true));
-    case 9:
-        return one(binaryText(d, 2, kOddEvenWords, false));
-    case 10:
-        return one(binaryText(d, 2, kOddEvenWords, true));
-    case 11:
-        return one(binaryText(d, 3, kPrimeCompositeWords, false));
-    case 12:
-        return one(binaryText(d, 3, kPrimeCompositeWords, true));
-    case 13:
-        return num(h + t + u);
-    case 14:
-        return num((h + t + u) % 10);
-    case 15:
-        return num(z - x);
-    case 16:
-        return one(Get_Fun_Class::GetOrderShapeText(d));
-    case 17:
-        return one(kShapeStatisticLabels[static_cast<std::size_t>(Get_Fun_Class::GetShapeCode(d))]);
-    case 18: {
-        const std::string text = toNumberText(d);
-        std::string code;
-        for (auto set : kRouteDigits)
-            code += std::to_string(Get_Fun_Class::CountDigitsInSet(text, set));
-        return one(code);
-    }
-    case 19:
-        return one(std::to_string(h % 3) + std::to_string(t % 3) + std::to_string(u % 3));
-    case 20: {
-        const std::string text = toNumberText(d);
-        const int big = Get_Fun_Class::CountDigitsInSet(text, "789");
-        const int mid = Get_Fun_Class::CountDigitsInSet(text, "3456");
-        const int small = Get_Fun_Class::CountDigitsInSet(text, "012");
-        return one(patternWord(kBigMidSmallFamily, big, mid, small));
-    }
-    case 21:
-        return one(Get_Fun_Class::GetBigMidSmallText(d));
-    case 22:
-        return three(h + t, h + u, t + u);
-    case 23:
-        return num(h + t);
-    case 24:
-        return num(h + u);
-    case 25:
-        return num(t + u);
-    case 26:
-        return three((h + t) % 10, (h + u) % 10, (t + u) % 10);
-    case 27:
-        return num((h + t) % 10);
-    case 28:
-        return num((h + u) % 10);
-    case 29:
-        return num((t + u) % 10);
-    case 31:
-        return three(h - t, h - u, t - u);
-    case 32:
-        return num(h - t);
-    case 33:
-        return num(h - u);
-    case 34:
-        return num(t - u);
-    case 35:
-        return three(std::abs(h - t), std::abs(h - u), std::abs(t - u));
-    case 36:
-        return num(std::abs(h - t));
-    case 37:
-        return num(std::abs(h - u));
-    case 38:
-        return num(std::abs(t - u));
-    case 39:
-        return one(biasTwoWayWord(bias));
-    case 40:
-        return one(biasThreeWayWord(bias));
-    case 41:
-        return one(biasClassName(bias));
-    case 42:
-        return one(pairText(h, t));
-    case 43:
-        return one(pairText(h, u));
-    case 44:
-        return one(pairText(t, u));
-    case 45:
-        return {pairText(x, y), pairText(x, z), pairText(y, z)};
-    case 46:
-        return one(toNumberText(d));
-    default:
-        break;
-    }
-    if (kind < 47 || kind > 61) return {};
-    const bool allDifferent = x != y && y != z;
-    if (kind <= 51 && !allDifferent) return {};
-    if (kind >= 52 && kind <= 56 && allDifferent) return {};
-    const int n = 4 + (kind - 47) % 5;
+    const StatisticKind* row = statisticKind(kind);
+    if (!row || number < 0 || number > 999) return {};
+    if (row->source == StatisticSource::Combinations)
+        return combinationTokens(*row, number / 100, number / 10 % 10, number % 10);
     std::vector<std::string> tokens;
-    for (const auto& combo : combinationsOf(n)) {
-        if (combo.find(static_cast<char>('0' + h)) != std::string::npos &&
-            combo.find(static_cast<char>('0' + t)) != std::string::npos &&
-            combo.find(static_cast<char>('0' + u)) != std::string::npos)
-            tokens.push_back(combo);
+    for (std::size_t i = 0; i < row->attributeCount; ++i) {
+        const int index = attributeIndex(row->attributes[i], number);
+        tokens.emplace_back(row->wording.empty()
+                                ? attributeRow(row->attributes[i]).vocabulary[static_cast<std::size_t>(index)]
+                                : std::string(row->wording[static_cast<std::size_t>(index)]));
     }
     return tokens;
 }
@@ -230,7 +119,9 @@ std::vector<std::string> statisticValueTokens(int kind, int number) {
 std::string statisticValueText(int kind, int number) {
     const auto tokens = statisticValueTokens(kind, number);
     std::string text;
-    if (kind >= 47 && kind <= 61) {
+    const StatisticKind* row = statisticKind(kind);
+    // The N-digit combinations are each followed by a blank; other lists are joined by blanks.
+    if (row && row->source == StatisticSource::Combinations) {
         for (const auto& token : tokens)
             text += token + ' ';
         return text;
@@ -295,11 +186,17 @@ int directCount(int kind, std::string_view value, const IniFile& ini) {
     if (kind >= 42 && kind <= 44) return 10;
     if (kind == 45) return value.size() == 2 && value[0] == value[1] ? 28 : 54;
     if (kind == 46) return 1;
-    if (kind >= 47 && kind <= 61) {
-        const auto n = static_cast<std::size_t>((kind - 47) % 5);
-        if (kind <= 51) return kGroupSixCounts[n];
-        if (kind <= 56) return kGroupThreeCounts[n];
-        return kCompoundCounts[n];
+    const StatisticKind* row = statisticKind(kind);
+    if (row && row->source == StatisticSource::Combinations) {
+        const auto n = static_cast<std::size_t>(row->digits - 4);
+        switch (row->form) {
+        case CombinationForm::GroupSix:
+            return kGroupSixCounts[n];
+        case CombinationForm::GroupThree:
+            return kGroupThreeCounts[n];
+        case CombinationForm::Compound:
+            return kCompoundCounts[n];
+        }
     }
     return 0;
 }

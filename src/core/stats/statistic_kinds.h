@@ -1,5 +1,8 @@
 #pragma once
-/// The 61 statistic kinds of the omission query: names, pages, value texts of a number, direct counts.
+/// The 61 statistic kinds of the omission query as rows over the attribute table: names, pages, value texts
+/// of a number, direct counts.
+#include "core/attributes/attribute_table.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -15,19 +18,128 @@ inline constexpr int kStatisticKindCount = 61;
 /// 位合二码组合: in the name list, never computed.
 inline constexpr int kUncomputedKind = 30;
 
+/// Where a statistic kind's values come from.
+enum class StatisticSource : std::uint8_t {
+    None,         ///< 位合二码组合: named, never computed
+    Attributes,   ///< one value per attribute row, in row order
+    Combinations, ///< the N-digit combinations holding the number's three digits
+};
+
+/// Which numbers an N-digit combination kind takes.
+enum class CombinationForm : std::uint8_t {
+    GroupSix,   ///< 组六: three different digits
+    GroupThree, ///< 组三: not three different digits
+    Compound,   ///< 复式: every number
+};
+
+/// The statistics' own labels of 连号 (the filter's shape labels differ on purpose).
+inline constexpr std::array<std::string_view, 10> kShapeStatisticLabels{
+    "0.豹子",     "1.顺子",         "2.偶点半顺组六", "3.奇点半顺组六", "4.偶点杂六",
+    "5.奇点杂六", "6.偶点半顺组三", "7.奇点半顺组三", "8.偶点组三",     "9.奇点组三"};
+
+/// One statistic kind: its name and the attribute rows (or combinations) its values are.
+struct StatisticKind {
+    std::string_view name;
+    StatisticSource source = StatisticSource::None;
+    std::array<AttributeId, 3> attributes{};
+    std::uint8_t attributeCount = 0;
+    std::span<const std::string_view> wording{}; ///< value names in place of the row's, when set
+    std::uint8_t digits = 0;                     ///< combination kinds: N
+    CombinationForm form = CombinationForm::Compound;
+};
+
+namespace detail {
+constexpr StatisticKind of(std::string_view name, AttributeId a) {
+    return {name, StatisticSource::Attributes, {a, a, a}, 1};
+}
+constexpr StatisticKind of3(std::string_view name, AttributeId a, AttributeId b, AttributeId c) {
+    return {name, StatisticSource::Attributes, {a, b, c}, 3};
+}
+constexpr StatisticKind combination(std::string_view name, int digits, CombinationForm form) {
+    return {name, StatisticSource::Combinations, {}, 0, {}, static_cast<std::uint8_t>(digits), form};
+}
+} // namespace detail
+
+/// The kinds in kind order (kind k is entry k − 1).
+inline constexpr std::array<StatisticKind, kStatisticKindCount> kStatisticKinds = [] {
+    using A = AttributeId;
+    using F = CombinationForm;
+    using detail::combination, detail::of, detail::of3;
+    return std::array<StatisticKind, kStatisticKindCount>{
+        of("百位号", A::Hundreds),
+        of("十位号", A::Tens),
+        of("个位号", A::Units),
+        of("最小数", A::SortedLow),
+        of("中间数", A::SortedMiddle),
+        of("最大数", A::SortedHigh),
+        of("大小直选", A::SizeDirect),
+        of("大小组选", A::SizeGroup),
+        of("奇偶直选", A::ParityDirect),
+        of("奇偶组选", A::ParityGroup),
+        of("质合直选", A::PrimeDirect),
+        of("质合组选", A::PrimeGroup),
+        of("和值", A::Sum),
+        of("合值", A::SumTail),
+        of("跨度", A::Span),
+        of("群号", A::OrderShape),
+        StatisticKind{"连号", StatisticSource::Attributes, {A::ShapeCode}, 1, kShapeStatisticLabels},
+        of("组选012路", A::RoutePattern),
+        of("单选012路", A::RouteDirect),
+        of("组选大中小", A::SizeClassPattern),
+        of("直选大中小", A::SizeClassDirect),
+        of3("任意位和", A::PairSumHT, A::PairSumHU, A::PairSumTU),
+        of("(百+十)位和", A::PairSumHT),
+        of("(百+个)位和", A::PairSumHU),
+        of("(十+个)位和", A::PairSumTU),
+        of3("任意位合", A::PairTailHT, A::PairTailHU, A::PairTailTU),
+        of("(百+十)位合", A::PairTailHT),
+        of("(百+个)位合", A::PairTailHU),
+        of("(十+个)位合", A::PairTailTU),
+        StatisticKind{"位合二码组合"},
+        of3("任意位差", A::DiffHT, A::DiffHU, A::DiffTU),
+        of("百位减十位", A::DiffHT),
+        of("百位减个位", A::DiffHU),
+        of("十位减个位", A::DiffTU),
+        of3("任意位差绝对值", A::AbsDiffHT, A::AbsDiffHU, A::AbsDiffTU),
+        of("(百减十)绝对值", A::AbsDiffHT),
+        of("(百减个)绝对值", A::AbsDiffHU),
+        of("(十减个)绝对值", A::AbsDiffTU),
+        of("偏态二细分", A::BiasTwoWay),
+        of("偏态三细分", A::BiasThreeWay),
+        of("偏态细分", A::BiasClass),
+        of("百十二码", A::TwoHT),
+        of("百个二码", A::TwoHU),
+        of("十个二码", A::TwoTU),
+        of3("任意二码", A::SortedPairLM, A::SortedPairLH, A::SortedPairMH),
+        of("直选三码", A::Number),
+        combination("组六4码", 4, F::GroupSix),
+        combination("组六5码", 5, F::GroupSix),
+        combination("组六6码", 6, F::GroupSix),
+        combination("组六7码", 7, F::GroupSix),
+        combination("组六8码", 8, F::GroupSix),
+        combination("组三4码", 4, F::GroupThree),
+        combination("组三5码", 5, F::GroupThree),
+        combination("组三6码", 6, F::GroupThree),
+        combination("组三7码", 7, F::GroupThree),
+        combination("组三8码", 8, F::GroupThree),
+        combination("复式4码", 4, F::Compound),
+        combination("复式5码", 5, F::Compound),
+        combination("复式6码", 6, F::Compound),
+        combination("复式7码", 7, F::Compound),
+        combination("复式8码", 8, F::Compound),
+    };
+}();
+
 /// The kind names in kind order (kind k is entry k − 1).
-inline constexpr std::array<std::string_view, kStatisticKindCount> kStatisticKindNames{
-    "百位号",         "十位号",         "个位号",      "最小数",      "中间数",         "最大数",
-    "大小直选",       "大小组选",       "奇偶直选",    "奇偶组选",    "质合直选",       "质合组选",
-    "和值",           "合值",           "跨度",        "群号",        "连号",           "组选012路",
-    "单选012路",      "组选大中小",     "直选大中小",  "任意位和",    "(百+十)位和",    "(百+个)位和",
-    "(十+个)位和",    "任意位合",       "(百+十)位合", "(百+个)位合", "(十+个)位合",    "位合二码组合",
-    "任意位差",       "百位减十位",     "百位减个位",  "十位减个位",  "任意位差绝对值", "(百减十)绝对值",
-    "(百减个)绝对值", "(十减个)绝对值", "偏态二细分",  "偏态三细分",  "偏态细分",       "百十二码",
-    "百个二码",       "十个二码",       "任意二码",    "直选三码",    "组六4码",        "组六5码",
-    "组六6码",        "组六7码",        "组六8码",     "组三4码",     "组三5码",        "组三6码",
-    "组三7码",        "组三8码",        "复式4码",     "复式5码",     "复式6码",        "复式7码",
-    "复式8码"};
+inline constexpr std::array<std::string_view, kStatisticKindCount> kStatisticKindNames = [] {
+    std::array<std::string_view, kStatisticKindCount> names{};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = kStatisticKinds[i].name;
+    return names;
+}();
+
+/// The row of a kind 1..61; nullptr for any other number.
+[[nodiscard]] const StatisticKind* statisticKind(int kind) noexcept;
 
 /// One tab page of the kind check boxes: its caption and its kinds in box order.
 struct StatisticPage {

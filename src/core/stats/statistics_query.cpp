@@ -166,26 +166,7 @@ bool OmissionQuery::sortByColumn(int row, int column) {
 }
 
 double statisticSortKey(const Tj_Inf& info, std::size_t i, int column) {
-    switch (column) {
-    case 1:
-        return info.counts[i];
-    case 7:
-        return info.maximumOmission[i];
-    case 8:
-        return info.currentOmission[i];
-    case 9:
-        return info.lastOmission[i];
-    case 10:
-        return info.secondLastOmission[i];
-    case 11:
-        return info.thirdLastOmission[i];
-    case 12:
-        return info.maximumRun[i];
-    case 14:
-        return info.directCount[i];
-    default:
-        break;
-    }
+    if (const auto number = info.number(i, column)) return *number;
     std::string text = info.cell(i, column);
     if (column == 0 && info.kind == 17) return parseNumber(std::string_view(text).substr(0, 1));
     for (std::string_view unit : {"%", "注", "号"})

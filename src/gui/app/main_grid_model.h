@@ -6,15 +6,13 @@
 
 #include "core/history/draw_list.h"
 #include "core/history/track_table.h"
+#include "gui/workbench/chart_request.h"
 
 namespace p3::gui {
 
 inline constexpr int kGridColumns = 36;
 inline constexpr int kHeaderRows = 3;
 inline constexpr int kGroupCount = 7; ///< the number columns and the six blocks
-
-/// The part of a group's "图表　遗漏" header the mouse is over.
-enum class HeaderPart { None = 0, Chart = 1, Omission = 2 };
 
 /// Which part of group header row 0 a column stands for: its first two columns the chart part, its
 /// last two the omission part, the middle one neither. Column 0 (the period) is no group.

@@ -21,22 +21,19 @@
 
 #include "core/common/version.h"
 #include "core/net/version_check.h"
-#include "core/shrink/condition_file.h"
 #include "core/store/load_lottery.h"
 #include "gui/app/digit_picker.h"
-#include "gui/app/prompter.h"
 #include "gui/tools/bet_plan_dialog.h"
 #include "gui/tools/set_tool_window.h"
 #include "gui/widgets/frozen_header_table.h"
-#include "gui/widgets/full_screen.h"
 #include "gui/widgets/grid_delegate.h"
+#include "gui/widgets/prompter.h"
 
 namespace p3::gui {
 namespace fs = std::filesystem;
 namespace {
 
 constexpr int kCellSize = 20;
-constexpr int kPeriodColumnWidth = 60;
 
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
@@ -54,7 +51,8 @@ QFont gridFont() {
 } // namespace
 
 MainWindow::MainWindow(fs::path home, Prompter& prompter, QWidget* parent)
-    : QMainWindow(parent), m_home(std::move(home)), m_prompter(prompter), m_fun(m_home) {
+    : QMainWindow(parent), m_bench(std::move(home), prompter), m_prompter(prompter), m_home(m_bench.home()) {
+    m_bench.setWindow(this);
     setObjectName(QStringLiteral("TF_Main"));
     setWindowTitle(QStringLiteral("pick3bench 星轨分析"));
     buildWidgets();
@@ -67,14 +65,15 @@ MainWindow::MainWindow(fs::path home, Prompter& prompter, QWidget* parent)
         http.cancel = cancel.get();
         return settings ? core::checkVersion(*settings, http).answer : std::string();
     };
-    // The shrink engine's list of the last run.
-    if (auto kept = core::loadAutoConditionFile(m_home)) {
-        m_conditions = std::move(kept->lines);
-        // Rows it cannot use are kept as they stand and written back at close; the user is told once.
-        m_conditionsNotice = core::conditionIssuesText(kept->issues);
-    } else {
-        m_conditionsError = kept.error().message;
-    }
+    connect(&m_bench, &Workbench::lotteryChanged, this, &MainWindow::showLottery);
+    connect(&m_bench, &Workbench::drawsChanged, this, [this] {
+        showDrawCounts();
+        BuildMainGrid();
+    });
+    connect(&m_bench, &Workbench::trackProgress, this, [this](int percent) { setGauge(percent * 8 / 10); });
+    connect(&m_bench, &Workbench::fullScreenExited, m_fullScreenAction,
+            [this] { m_fullScreenAction->setEnabled(true); });
+    connect(this, &MainWindow::startupFinished, &m_bench, &Workbench::startupFinished);
     // Until a lottery is loaded the grid shows its empty frame.
     BuildMainGrid();
 }
@@ -141,7 +140,7 @@ void MainWindow::buildWidgets() {
     connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { placePicker(); });
 
     // The picker lives on the grid, so that it goes along when the grid is shown full screen.
-    m_picker = new DigitPicker(&m_balls, m_grid);
+    m_picker = new DigitPicker(&m_bench.balls(), m_grid);
     connect(m_picker, &DigitPicker::digitPicked, this, &MainWindow::pickPredictionDigit);
     connect(m_picker, &DigitPicker::clearRequested, this, &MainWindow::clearPredictionPosition);
 
@@ -202,10 +201,10 @@ void MainWindow::buildCommands() {
     QMenu* tools = menuBar()->addMenu(QStringLiteral("工具"));
     QAction* setTool = tools->addAction(QStringLiteral("集合统计"));
     setTool->setObjectName(QStringLiteral("N1"));
-    connect(setTool, &QAction::triggered, this, [this] { showSetTool(*this); });
+    connect(setTool, &QAction::triggered, this, [this] { showSetTool(m_bench); });
     QAction* betPlan = tools->addAction(QStringLiteral("倍投计算"));
     betPlan->setObjectName(QStringLiteral("N2"));
-    connect(betPlan, &QAction::triggered, this, [this] { runBetPlan(*this); });
+    connect(betPlan, &QAction::triggered, this, [this] { runBetPlan(m_bench); });
     QAction* calc = tools->addAction(QStringLiteral("计算器"));
     calc->setObjectName(QStringLiteral("N19"));
     connect(calc, &QAction::triggered, this, [this] { startCalculator(); });
@@ -216,7 +215,7 @@ void MainWindow::buildCommands() {
     // F1 opens the manual from every window of the workbench.
     helpFile->setShortcut(QKeySequence::HelpContents);
     helpFile->setShortcutContext(Qt::ApplicationShortcut);
-    connect(helpFile, &QAction::triggered, this, [this] { showHelp(); });
+    connect(helpFile, &QAction::triggered, this, [this] { m_bench.showHelp(); });
     QAction* about = help->addAction(QStringLiteral("关于"));
     about->setObjectName(QStringLiteral("N_About"));
     connect(about, &QAction::triggered, this,
@@ -232,10 +231,6 @@ QString MainWindow::aboutText() {
                "pick3bench 星轨缩水工作台\n版本 %1\n\n三位数彩票的开奖历史、星轨表、走势图、遗漏统计与缩水。")
         .arg(QString::fromUtf8(core::kProgramVersion.data(),
                                static_cast<qsizetype>(core::kProgramVersion.size())));
-}
-
-int MainWindow::digitCount() const {
-    return m_lottery.digitCount >= 3 && m_lottery.digitCount <= 5 ? m_lottery.digitCount : 3;
 }
 
 QString MainWindow::statusText(int panel) const {
@@ -258,42 +253,19 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::FormShow() {
     m_shown = true;
-    auto settings = core::Settings::open(m_home);
-    if (settings) {
-        m_settings = std::make_unique<core::Settings>(std::move(*settings));
-    } else {
-        m_prompter.information(this, fromStd(settings.error().message));
-    }
+    m_bench.openSettings();
     const QString titlePicture = QString::fromStdString((m_home / "Skin" / "Title_main.bmp").string());
     if (QFileInfo::exists(titlePicture)) {
         m_title->setPixmap(QPixmap(titlePicture));
         m_title->setVisible(!m_title->pixmap().isNull());
     }
-    if (!m_conditionsError.empty()) m_prompter.information(this, fromStd(m_conditionsError));
-    if (!m_conditionsNotice.empty()) m_prompter.information(this, fromStd(m_conditionsNotice));
-    m_balls.fill(m_home);
-    openDatabase();
-    const std::string remembered =
-        m_settings ? m_settings->currentLottery() : std::string(core::settings_keys::kDefaultLottery);
+    m_bench.tellConditionFileIssues();
+    m_bench.balls().fill(m_home);
+    m_bench.openDatabase();
+    const std::string remembered = m_bench.settings() ? m_bench.settings()->currentLottery()
+                                                      : std::string(core::settings_keys::kDefaultLottery);
     LoadLottery(fromStd(remembered));
     runVersionCheck();
-}
-
-void MainWindow::openDatabase() {
-    auto db = core::DrawDatabase::open(m_home / "Data" / "MDB.sqlite");
-    if (!db) {
-        m_prompter.information(this, fromStd(db.error().message));
-        return;
-    }
-    m_db = std::make_unique<core::DrawDatabase>(std::move(*db));
-    // A repair made on opening is told once; the next opening finds nothing to repair.
-    if (!m_db->repairNotice().empty()) m_prompter.information(this, fromStd(m_db->repairNotice()));
-    auto numbers = m_db->publicNumbers();
-    if (numbers) {
-        m_public = std::move(*numbers);
-    } else {
-        m_prompter.information(this, fromStd(numbers.error().message));
-    }
 }
 
 void MainWindow::runVersionCheck() {
@@ -317,7 +289,7 @@ void MainWindow::runVersionCheck() {
 void MainWindow::finishStartup(const std::string& serverVersion) {
     // A window closed during the check starts nothing more.
     if (m_closed) return;
-    const std::string installed = m_settings ? m_settings->installedVersion() : std::string();
+    const std::string installed = m_bench.settings() ? m_bench.settings()->installedVersion() : std::string();
     if (core::isNewVersion(serverVersion, installed)) {
         m_prompter.information(this,
                                QString::fromUtf8(core::kNewVersionMessage.data(),
@@ -352,37 +324,28 @@ bool MainWindow::startHomeProgram(const QString& name) {
 // ---- The lottery and the grid ----
 
 bool MainWindow::LoadLottery(const QString& name, const std::optional<core::LotteryInfo>& known) {
-    if (!m_db) return false;
-    auto loaded = core::LoadLottery(*m_db, name.toStdString(), known);
-    if (!loaded) {
-        m_prompter.information(this, fromStd(loaded.error().message));
-        return false;
-    }
-    m_draws = std::move(loaded->draws);
-    for (int panel = 0; panel < 3; ++panel)
-        setStatusText(panel, fromStd(loaded->statusTexts[panel]));
-    m_lottery = std::move(loaded->lottery);
+    return m_bench.loadLottery(name.toStdString(), known);
+}
+
+void MainWindow::showLottery() {
+    const QString name = fromStd(m_bench.currentLottery().name);
+    setStatusText(0, name);
     setWindowTitle(QStringLiteral("pick3bench 星轨分析 - %1").arg(name));
-    BuildMainGrid();
-    if (m_settings) {
-        if (auto saved = m_settings->setCurrentLottery(m_lottery.name); !saved)
-            m_prompter.information(this, fromStd(saved.error().message));
-    }
-    emit lotteryLoaded();
-    return true;
+}
+
+void MainWindow::showDrawCounts() {
+    const auto texts = core::lotteryStatusTexts(m_bench.currentLottery().name, m_bench.draws());
+    setStatusText(1, fromStd(texts[1]));
+    setStatusText(2, fromStd(texts[2]));
 }
 
 void MainWindow::BuildMainGrid() {
     closePicker();
     m_prediction.clear();
-    // A long history takes a moment: the status bar gauge follows the track table (most of the work)
-    // and then the grid.
-    const bool gauge = m_draws.size() >= kGaugeDraws;
-    if (gauge) setGauge(0);
-    const core::Progress progress = [this](int percent) { setGauge(percent * 8 / 10); };
-    m_table = core::TrackTable::ComputeTrackTable(m_draws, m_public, digitCount(),
-                                                  gauge ? progress : core::Progress());
-    m_model->rebuild(&m_draws, &m_table, &m_prediction, digitCount());
+    // The workbench has built the track table (the gauge's first 80 percent); the grid follows.
+    const core::DrawList& draws = m_bench.draws();
+    const bool gauge = draws.size() >= kGaugeDraws;
+    m_model->rebuild(&draws, &m_bench.trackTable(), &m_prediction, m_bench.digitCount());
     if (gauge) setGauge(90);
     m_grid->setFrozenRows(kHeaderRows);
     resetSpans();
@@ -390,7 +353,7 @@ void MainWindow::BuildMainGrid() {
         setGauge(100);
         setGauge(-1);
     }
-    const int n = static_cast<int>(m_draws.size());
+    const int n = static_cast<int>(draws.size());
     if (n > 0) {
         const QModelIndex last = m_model->index(kHeaderRows + n - 1, 0);
         m_grid->selectionModel()->setCurrentIndex(last, QItemSelectionModel::ClearAndSelect);
@@ -414,7 +377,7 @@ void MainWindow::setGauge(int percent) {
 }
 
 void MainWindow::resetSpans() {
-    const int n = static_cast<int>(m_draws.size());
+    const int n = static_cast<int>(m_bench.draws().size());
     QTableView* header = m_grid->headerView();
     header->clearSpans();
     m_grid->clearSpans();
@@ -430,7 +393,7 @@ void MainWindow::resetSpans() {
 
 std::optional<std::pair<int, int>> MainWindow::selectedPredictionCell() const {
     const QModelIndex current = m_grid->currentIndex();
-    if (!current.isValid() || m_draws.empty() || current.row() != m_model->predictionRow())
+    if (!current.isValid() || m_bench.draws().empty() || current.row() != m_model->predictionRow())
         return std::nullopt;
     const int block = groupOfColumn(current.column());
     if (block < 1) return std::nullopt;
@@ -439,7 +402,7 @@ std::optional<std::pair<int, int>> MainWindow::selectedPredictionCell() const {
 
 void MainWindow::M_GridSelectCell(const QModelIndex&) {
     const auto cell = selectedPredictionCell();
-    if (!cell || cell->second > m_lottery.digitCount) {
+    if (!cell || cell->second > m_bench.currentLottery().digitCount) {
         closePicker();
         return;
     }
@@ -487,7 +450,7 @@ void MainWindow::pickPredictionDigit(int digit) {
     const auto cell = selectedPredictionCell();
     if (!cell || digit < 0 || digit > 9) return;
     m_picker->setMarked(digit);
-    m_prediction.PropagatePrediction(m_table, cell->first, cell->second - 1, digit);
+    m_prediction.PropagatePrediction(m_bench.trackTable(), cell->first, cell->second - 1, digit);
     m_model->predictionChanged(cell->second - 1);
 }
 
@@ -517,10 +480,9 @@ void MainWindow::M_GridHeaderClick(int row, int column) {
     ChartRequest request;
     request.title = group == 0 ? QStringLiteral("开奖号码") : QStringLiteral("星轨%1").arg(group);
     request.firstColumn = group * 5 + 1;
-    request.lotteryName = fromStd(m_lottery.name);
+    request.lotteryName = fromStd(m_bench.currentLottery().name);
     request.view = part;
-    // The chart window is not part of this build yet; the hook stays empty until it is.
-    if (m_chartHook) m_chartHook(request);
+    m_bench.requestChart(request);
 }
 
 void MainWindow::gridContextMenu(const QPoint& at) {
@@ -540,48 +502,38 @@ void MainWindow::ShowFullScreen(QWidget* control) {
     QScrollBar* rows = m_grid->verticalScrollBar();
     const bool atEnd = rows->value() >= rows->maximum();
     const int scrolled = rows->value();
-    m_fullScreen = std::make_unique<FullScreenHost>(control);
+    m_bench.showFullScreen(control);
     m_fullScreenAction->setEnabled(false);
     if (control == m_grid && atEnd) m_grid->scrollToBottom();
-    connect(m_fullScreen.get(), &FullScreenHost::exited, this, [this, atEnd, scrolled] {
-        m_fullScreenAction->setEnabled(true);
-        const bool pickerOpen = !m_picker->isHidden();
-        for (QWidget* level : {static_cast<QWidget*>(this), centralWidget(), m_gridPanel})
-            if (QLayout* layout = level->layout()) layout->activate();
-        if (atEnd)
-            m_grid->scrollToBottom();
-        else
-            m_grid->verticalScrollBar()->setValue(scrolled);
-        // A picker opened in full screen stays in view with its cell: the prediction row is at the end,
-        // so the end is shown whole (the last draws, the prediction row and the footer).
-        if (pickerOpen && !m_grid->viewport()->rect().contains(m_grid->visualRect(m_grid->currentIndex())))
-            m_grid->scrollToBottom();
-        placePicker();
-        // Destroyed later: the host is inside its own signal now.
-        QMetaObject::invokeMethod(
-            this, [this] { m_fullScreen.reset(); }, Qt::QueuedConnection);
-    });
+    connect(
+        &m_bench, &Workbench::fullScreenExited, this,
+        [this, atEnd, scrolled] {
+            const bool pickerOpen = !m_picker->isHidden();
+            for (QWidget* level : {static_cast<QWidget*>(this), centralWidget(), m_gridPanel})
+                if (QLayout* layout = level->layout()) layout->activate();
+            if (atEnd)
+                m_grid->scrollToBottom();
+            else
+                m_grid->verticalScrollBar()->setValue(scrolled);
+            // A picker opened in full screen stays in view with its cell: the prediction row is at the end,
+            // so the end is shown whole (the last draws, the prediction row and the footer).
+            if (pickerOpen &&
+                !m_grid->viewport()->rect().contains(m_grid->visualRect(m_grid->currentIndex())))
+                m_grid->scrollToBottom();
+            placePicker();
+        },
+        Qt::SingleShotConnection);
     placePicker();
-}
-
-bool MainWindow::fullScreenShown() const {
-    return m_fullScreen && m_fullScreen->active();
 }
 
 // ---- Shut-down ----
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (m_fullScreen) m_fullScreen->exitFullScreen();
+    m_bench.exitFullScreen();
     cancelBackgroundWork();
-    // A file that could not be read at start-up is kept rather than overwritten with an empty list.
-    if (!m_closed && m_conditionsError.empty()) {
-        // The shrink workspace, once it exists, holds the list the user has been editing.
-        auto saved = m_conditionSaver ? m_conditionSaver(m_home / core::kAutoConditionFile)
-                                      : core::saveAutoConditionList(m_home, m_conditions);
-        if (!saved) m_prompter.information(this, fromStd(saved.error().message));
-    }
+    m_bench.saveConditions();
     m_closed = true;
-    m_balls.clear();
+    m_bench.close();
     event->accept();
 }
 

@@ -1,5 +1,5 @@
-// The main window's commands: lottery choice, data management, direct add, and the background update
-// with its notice.
+// The main window's commands: lottery choice, data management, direct add, the calculator, and the
+// background update with its notice.
 #include <QApplication>
 #include <QDialog>
 #include <QFrame>
@@ -9,61 +9,29 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cstdlib>
 
 #include "core/data/draw_editor.h"
 #include "core/data/lottery_types.h"
+#include "core/io/program_lookup.h"
 #include "core/store/load_lottery.h"
 #include "gui/app/main_window.h"
-#include "gui/app/prompter.h"
 #include "gui/data/data_manage_dialog.h"
 #include "gui/data/draw_add_dialog.h"
 #include "gui/data/lottery_select_dialog.h"
 #include "gui/widgets/frozen_header_table.h"
+#include "gui/widgets/prompter.h"
 
 namespace p3::gui {
 
-std::optional<core::LotteryInfo> MainWindow::currentLotteryInfo() const {
-    if (m_lottery.kind.empty()) return std::nullopt;
-    core::LotteryInfo info;
-    info.name = m_lottery.name;
-    info.kind = m_lottery.kind;
-    const auto id = core::parsePeriod(m_lottery.id);
-    if (!id) return std::nullopt;
-    info.id = *id;
-    info.digitCount = m_lottery.digitCount;
-    return info;
-}
-
-bool MainWindow::refuseEditsOfMissingLottery() {
-    const auto info = currentLotteryInfo();
-    if (info && m_db) {
-        auto stored = m_db->findLottery(info->name);
-        if (stored && *stored && (*stored)->id == info->id && (*stored)->kind == info->kind) return false;
-    }
-    // A lottery deleted while shown (or never found) takes no draws: they would lie under an id that a
-    // later lottery may be given.
-    m_prompter.information(
-        this, QString::fromUtf8(core::lottery_messages::kNoneToLoad.data(),
-                                static_cast<qsizetype>(core::lottery_messages::kNoneToLoad.size())));
-    return true;
-}
-
-int MainWindow::periodColumnWidth() const {
-    return m_grid->columnWidth(0);
-}
-
-int MainWindow::runDialog(QDialog& dialog) {
-    return m_dialogRunner ? m_dialogRunner(dialog) : dialog.exec();
-}
-
 void MainWindow::bsSkinSpeedButton3Click() {
-    if (m_shrinkOpener) m_shrinkOpener();
+    m_bench.openShrinkWorkspace();
 }
 
 void MainWindow::bsSkinSpeedButton1Click() {
-    if (!m_selectDialog) m_selectDialog = new LotterySelectDialog(*this);
+    if (!m_selectDialog) m_selectDialog = new LotterySelectDialog(m_bench);
     m_selectDialog->prepare();
-    runDialog(*m_selectDialog);
+    m_bench.runDialog(*m_selectDialog);
     if (const auto& chosen = m_selectDialog->chosen()) {
         const core::LotteryInfo info = *chosen;
         m_selectDialog->prepare();
@@ -72,23 +40,19 @@ void MainWindow::bsSkinSpeedButton1Click() {
 }
 
 void MainWindow::bsSkinSpeedButton2Click() {
-    if (refuseEditsOfMissingLottery()) return;
-    if (!m_dataDialog) m_dataDialog = new DataManageDialog(*this);
+    if (m_bench.refuseEditsOfMissingLottery()) return;
+    if (!m_dataDialog) m_dataDialog = new DataManageDialog(m_bench);
     m_dataDialog->prepare();
-    runDialog(*m_dataDialog);
-    if (!m_dataDialog->DataChanged()) return;
-    m_draws = m_dataDialog->rows();
-    const auto texts = core::lotteryStatusTexts(m_lottery.name, m_draws);
-    setStatusText(1, QString::fromStdString(texts[1]));
-    setStatusText(2, QString::fromStdString(texts[2]));
-    BuildMainGrid();
+    m_bench.runDialog(*m_dataDialog);
+    if (m_dataDialog->DataChanged()) m_bench.setDraws(m_dataDialog->rows());
 }
 
 void MainWindow::bsSkinSpeedButton4Click() {
-    if (refuseEditsOfMissingLottery()) return;
-    const auto info = currentLotteryInfo();
-    if (!info || !m_db) return;
-    core::DrawDatabase& db = *m_db;
+    if (m_bench.refuseEditsOfMissingLottery()) return;
+    const auto info = m_bench.currentLotteryInfo();
+    if (!info || !m_bench.database()) return;
+    core::DrawDatabase& db = *m_bench.database();
+    core::DrawList draws = m_bench.draws();
     DrawAddDialog dialog(
         core::DrawEditMode::Add,
         [&db, info](const std::string& period, const std::string& digits) {
@@ -96,18 +60,25 @@ void MainWindow::bsSkinSpeedButton4Click() {
         },
         m_prompter, this);
     dialog.setDirect(true);
-    dialog.setEntry(m_draws.empty() ? QString()
-                                    : QString::fromStdString(core::NextPeriodText(m_draws.back().period)));
-    dialog.setOnSaved([this](const std::string& period, const std::string& digits) {
-        m_draws.push_back(core::Draw{period, digits});
+    dialog.setEntry(draws.empty() ? QString()
+                                  : QString::fromStdString(core::NextPeriodText(draws.back().period)));
+    dialog.setOnSaved([&draws](const std::string& period, const std::string& digits) {
+        draws.push_back(core::Draw{period, digits});
     });
-    runDialog(dialog);
-    if (dialog.savedCount() == 0) return;
-    BuildMainGrid();
-    const core::Draw& added = m_draws.back();
-    setStatusText(1, QStringLiteral("第%1期 %2")
-                         .arg(QString::fromStdString(added.period), QString::fromStdString(added.digits)));
-    setStatusText(2, QStringLiteral("共: %1 期").arg(m_draws.size()));
+    m_bench.runDialog(dialog);
+    if (dialog.savedCount() > 0) m_bench.setDraws(std::move(draws));
+}
+
+bool MainWindow::startCalculator() {
+    const char* path = std::getenv("PATH");
+    if (const auto calculator = core::findCalculator(path ? path : ""))
+        return m_bench.startProgram(QString::fromStdString(calculator->string()), {});
+    QStringList names;
+    for (auto name : core::kCalculatorPrograms)
+        names << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    m_prompter.information(
+        this, QStringLiteral("没有找到计算器程序（已查找 %1）").arg(names.join(QStringLiteral("、"))));
+    return false;
 }
 
 // ---- Background update ----
@@ -176,18 +147,18 @@ void MainWindow::buildUpdateNotice() {
 }
 
 void MainWindow::startBackgroundUpdate() {
-    const auto info = currentLotteryInfo();
-    if (!info || !m_db || !m_settings || m_closed) return;
+    const auto info = m_bench.currentLotteryInfo();
+    if (!info || !m_bench.database() || !m_bench.settings() || m_closed) return;
     // A lottery whose source has no address set is simply not updated: the automatic update is quiet.
-    auto source = core::sourceFor(*m_db, *m_settings, *info);
+    auto source = core::sourceFor(*m_bench.database(), *m_bench.settings(), *info);
     if (!source) return;
     core::UpdateRequest request;
-    request.databaseFile = m_db->file();
+    request.databaseFile = m_bench.database()->file();
     request.home = m_home;
     request.source = *source;
     request.lottery = *info;
     request.attempts = 3;
-    core::applySettings(request, *m_settings);
+    core::applySettings(request, *m_bench.settings());
     const int id = m_nextUpdater++;
     // Progress and the result come on the worker thread and are posted on to this window's thread.
     request.progress = [this, id](const core::UpdateProgress& progress) {
@@ -246,7 +217,7 @@ void MainWindow::Shi_Shi_Updata_DataTimer() {
     m_notice->show();
     m_notice->raise();
     m_noticeTimer->start();
-    LoadLottery(QString::fromStdString(m_lottery.name), currentLotteryInfo());
+    m_bench.loadLottery(m_bench.currentLottery().name, m_bench.currentLotteryInfo());
 }
 
 } // namespace p3::gui

@@ -2,14 +2,14 @@
 
 #include <QFileInfo>
 
-#include "gui/app/main_window.h"
-#include "gui/app/prompter.h"
 #include "gui/shrink/shrink_window.h"
 #include "gui/tools/set_tool_window.h"
+#include "gui/widgets/prompter.h"
+#include "gui/workbench/workbench.h"
 
 namespace p3::gui {
 
-bool openFileOnStart(MainWindow& main, ShrinkWindow& shrink, const QString& path) {
+bool openFileOnStart(Workbench& bench, ShrinkWindow& shrink, const QString& path) {
     const QFileInfo file(path);
     const QString absolute = file.absoluteFilePath();
     const QString suffix = file.suffix().toLower();
@@ -17,9 +17,9 @@ bool openFileOnStart(MainWindow& main, ShrinkWindow& shrink, const QString& path
         shrink.showWorkspace();
         return shrink.loadConditionFile(absolute);
     }
-    if (suffix == QStringLiteral("sgl")) return showSetTool(main).loadSetFile(absolute);
-    main.prompter().information(
-        &main, QStringLiteral("无法打开: 不是条件方案 (.ag) 或集合列表 (.SGL) 文件: ") + absolute);
+    if (suffix == QStringLiteral("sgl")) return showSetTool(bench).loadSetFile(absolute);
+    bench.prompter().information(
+        bench.window(), QStringLiteral("无法打开: 不是条件方案 (.ag) 或集合列表 (.SGL) 文件: ") + absolute);
     return false;
 }
 

@@ -4,11 +4,11 @@
 
 namespace p3::gui {
 
-class MainWindow;
+class Workbench;
 class ShrinkWindow;
 
 /// A condition scheme (.ag) goes to the shrink workspace, a set list (.SGL) to the set tool; anything else
 /// is refused with a message. Returns whether the file was taken.
-bool openFileOnStart(MainWindow& main, ShrinkWindow& shrink, const QString& path);
+bool openFileOnStart(Workbench& bench, ShrinkWindow& shrink, const QString& path);
 
 } // namespace p3::gui

@@ -14,8 +14,8 @@
 #include <algorithm>
 #include <map>
 
-#include "gui/app/prompter.h"
 #include "gui/widgets/ball_image_cache.h"
+#include "gui/widgets/prompter.h"
 
 namespace p3::gui {
 

@@ -16,11 +16,11 @@
 #include "core/stats/quick_locate.h"
 #include "core/stats/statistic_kinds.h"
 #include "core/stats/statistics_query.h"
-#include "gui/app/main_window.h"
-#include "gui/app/prompter.h"
 #include "gui/charts/omission_model.h"
 #include "gui/charts/quick_locate_dialog.h"
 #include "gui/charts/tu_biao_window.h"
+#include "gui/widgets/prompter.h"
+#include "gui/workbench/workbench.h"
 
 namespace p3::gui {
 
@@ -196,7 +196,7 @@ void TuBiaoWindow::Exec_TuClick() {
     m_table->clearSpans();
     m_tableModel->refresh();
     if (!status) {
-        m_main.prompter().information(this, QString::fromStdString(status.error().message));
+        m_bench.prompter().information(this, QString::fromStdString(status.error().message));
         return;
     }
     using RowKind = core::OmissionQuery::RowKind;
@@ -210,8 +210,8 @@ void TuBiaoWindow::Exec_TuClick() {
 
 void TuBiaoWindow::Btn_ScreenClick() {
     m_quickLocate->close();
-    if (m_main.fullScreenShown()) return;
-    m_main.ShowFullScreen(m_table);
+    if (m_bench.fullScreenShown()) return;
+    m_bench.showFullScreen(m_table);
 }
 
 } // namespace p3::gui

@@ -25,14 +25,14 @@
 #include "core/charts/chart_tree.h"
 #include "core/stats/statistic_kinds.h"
 #include "core/stats/statistics_query.h"
-#include "gui/app/main_window.h"
-#include "gui/app/prompter.h"
 #include "gui/charts/chart_grid_model.h"
 #include "gui/charts/chart_view.h"
 #include "gui/charts/fixed_chart_view.h"
 #include "gui/charts/omission_model.h"
 #include "gui/charts/quick_locate_dialog.h"
 #include "gui/charts/start_page.h"
+#include "gui/widgets/prompter.h"
+#include "gui/workbench/workbench.h"
 
 namespace p3::gui {
 
@@ -46,14 +46,14 @@ constexpr int kLeafNameRole = Qt::UserRole + 1;
 
 } // namespace
 
-TuBiaoWindow::TuBiaoWindow(MainWindow& main) : QDialog(&main), m_main(main) {
+TuBiaoWindow::TuBiaoWindow(Workbench& bench) : QDialog(bench.window()), m_bench(bench) {
     setObjectName(QStringLiteral("TF_TuBiao"));
     // Not modal: a chart stays in view beside the shrink workspace while conditions are built.
     setWindowModality(Qt::NonModal);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     resize(1200, 760);
     // The direct counts ship with the program; without the file they are counted over 000..999.
-    auto ini = core::IniFile::load(main.home() / std::string(core::kOmissionCountsFileName));
+    auto ini = core::IniFile::load(bench.home() / std::string(core::kOmissionCountsFileName));
     if (ini && !ini->sections().empty())
         m_ini = std::move(*ini);
     else
@@ -125,7 +125,7 @@ void TuBiaoWindow::buildWidgets() {
     auto* help = new QToolButton(this);
     help->setObjectName(QStringLiteral("bsSkinSpeedButton3"));
     help->setText(QStringLiteral("软件帮助"));
-    connect(help, &QToolButton::clicked, this, [this] { m_main.showHelp(); });
+    connect(help, &QToolButton::clicked, this, [this] { m_bench.showHelp(); });
     auto* close = new QToolButton(this);
     close->setObjectName(QStringLiteral("bsSkinSpeedButton4"));
     close->setText(QStringLiteral("关闭"));
@@ -191,15 +191,15 @@ QWidget* TuBiaoWindow::buildChartPage() {
     m_pictureArea->setWidget(m_picture);
     m_pictureArea->setWidgetResizable(true);
     m_chartArea->addWidget(m_pictureArea);
-    m_fixedChart = new FixedChartView(m_main.balls(), m_main.prompter(), m_chartArea);
+    m_fixedChart = new FixedChartView(m_bench.balls(), m_bench.prompter(), m_chartArea);
     m_chartArea->addWidget(m_fixedChart);
-    m_startPage = new StartPage(m_main.balls(), m_chartArea);
+    m_startPage = new StartPage(m_bench.balls(), m_chartArea);
     m_chartArea->addWidget(m_startPage);
-    m_mainGrid = new ChartView(m_main.balls(), m_chartArea);
+    m_mainGrid = new ChartView(m_bench.balls(), m_chartArea);
     m_mainGrid->setObjectName(QStringLiteral("M_Grid"));
-    m_biasGrid = new ChartView(m_main.balls(), m_chartArea);
+    m_biasGrid = new ChartView(m_bench.balls(), m_chartArea);
     m_biasGrid->setObjectName(QStringLiteral("PianTai_Fx_Grid"));
-    m_slantGrid = new ChartView(m_main.balls(), m_chartArea);
+    m_slantGrid = new ChartView(m_bench.balls(), m_chartArea);
     m_slantGrid->setObjectName(QStringLiteral("Xie_Line_Grid"));
     for (ChartView* view : {m_mainGrid, m_biasGrid, m_slantGrid})
         m_chartArea->addWidget(view);
@@ -276,17 +276,18 @@ void TuBiaoWindow::openFor(const ChartRequest& request) {
     }
     // The charts are wide: the window covers the main window it belongs to.
     if (!isVisible()) {
-        QSize size = m_main.size().expandedTo(QSize(1200, 760));
-        if (const QScreen* screen = m_main.screen())
+        QSize size = m_bench.window()->size().expandedTo(QSize(1200, 760));
+        if (const QScreen* screen = m_bench.window()->screen())
             size = size.boundedTo(screen->availableGeometry().size());
-        setGeometry(QRect(m_main.geometry().topLeft(), size));
+        setGeometry(QRect(m_bench.window()->geometry().topLeft(), size));
     }
-    m_main.showWindow(*this);
+    m_bench.showWindow(*this);
 }
 
 void TuBiaoWindow::btn_SuoShuiClick() {
-    m_main.bsSkinSpeedButton3Click();
-    auto* shrink = m_main.findChild<QWidget*>(QStringLiteral("TF_ZuHaoSuoShui"), Qt::FindDirectChildrenOnly);
+    m_bench.openShrinkWorkspace();
+    auto* shrink =
+        m_bench.window()->findChild<QWidget*>(QStringLiteral("TF_ZuHaoSuoShui"), Qt::FindDirectChildrenOnly);
     if (!shrink || !shrink->isVisible()) return;
     // Side by side: the shrink workspace at the right edge of the screen, this window beside it.
     const QScreen* screen = this->screen();
@@ -301,17 +302,18 @@ void TuBiaoWindow::btn_SuoShuiClick() {
     shrink->activateWindow();
 }
 
-TuBiaoWindow* installChartWindow(MainWindow& main, const QString& startWith) {
-    auto* window = new TuBiaoWindow(main);
-    main.setChartHook([window](const ChartRequest& request) { window->openFor(request); });
+TuBiaoWindow* installChartWindow(Workbench& bench, const QString& startWith) {
+    auto* window = new TuBiaoWindow(bench);
+    QObject::connect(&bench, &Workbench::chartRequested, window,
+                     [window](const ChartRequest& request) { window->openFor(request); });
     const qsizetype colon = startWith.indexOf(QLatin1Char(':'));
     if (colon > 0) {
-        QObject::connect(&main, &MainWindow::startupFinished, window,
-                         [&main, window, startWith, colon](bool going) {
+        QObject::connect(&bench, &Workbench::startupFinished, window,
+                         [&bench, window, startWith, colon](bool going) {
                              if (!going) return;
                              ChartRequest request;
                              request.title = startWith.left(colon);
-                             request.lotteryName = QString::fromStdString(main.currentLottery().name);
+                             request.lotteryName = QString::fromStdString(bench.currentLottery().name);
                              window->setFirstShowing(startWith.mid(colon + 1));
                              QTimer::singleShot(0, window, [window, request] { window->openFor(request); });
                          });
@@ -321,19 +323,19 @@ TuBiaoWindow* installChartWindow(MainWindow& main, const QString& startWith) {
 
 bool TuBiaoWindow::OpenForSource(const QString& sourceName, const QString& lotteryName) {
     FormClose();
-    auto draws = core::sourceDraws(m_main.drawList(), m_main.trackTable(), sourceName.toStdString());
+    auto draws = core::sourceDraws(m_bench.draws(), m_bench.trackTable(), sourceName.toStdString());
     if (!draws) {
-        m_main.prompter().information(&m_main, fromStd(draws.error().message));
+        m_bench.prompter().information(m_bench.window(), fromStd(draws.error().message));
         return false;
     }
     // A track block has no value for the first draws of the history; those rows carry no number.
     std::erase_if(*draws, [](const core::Draw& draw) { return draw.digits.size() < 3; });
     if (draws->empty()) {
-        m_main.prompter().information(&m_main, QStringLiteral("当前彩票没有开奖数据!"));
+        m_bench.prompter().information(m_bench.window(), QStringLiteral("当前彩票没有开奖数据!"));
         return false;
     }
     m_session = std::make_unique<core::ChartSession>(std::move(*draws), m_ini);
-    if (auto* db = m_main.database())
+    if (auto* db = m_bench.database())
         if (auto help = db->chartHelp()) m_help = std::move(*help);
 
     m_sourceLabel->setText(sourceName);
@@ -354,7 +356,7 @@ bool TuBiaoWindow::OpenForSource(const QString& sourceName, const QString& lotte
     m_status[2]->setText(QStringLiteral("共:%1期 当前统计：%2期")
                              .arg(m_session->draws().size())
                              .arg(m_session->range().size()));
-    fillTree(m_main.digitCount());
+    fillTree(m_bench.digitCount());
     resetTable();
     return true;
 }
@@ -491,7 +493,7 @@ void TuBiaoWindow::showCurrentChart() {
 
 bool TuBiaoWindow::showPicture(const QString& relativePath) {
     detachGrids();
-    const QString file = QString::fromStdString((m_main.home() / relativePath.toStdString()).string());
+    const QString file = QString::fromStdString((m_bench.home() / relativePath.toStdString()).string());
     QPixmap picture(file);
     m_picture->setPixmap(picture);
     if (picture.isNull()) {
@@ -512,25 +514,21 @@ void TuBiaoWindow::Jin_QshuClick(const QString& choice) {
     if (!m_session) return;
     m_recent->setCurrentText(choice);
     detachGrids();
-    const auto status = m_session->chooseRecent(choice.toStdString());
-    syncRangeLists();
-    if (!status) {
-        m_main.prompter().information(this, fromStd(status.error().message));
-        if (!m_session->currentName().empty() && m_session->currentKind() != core::kPictureKind)
-            showCurrentChart();
-        return;
-    }
-    rangeChanged();
+    afterRangeChange(m_session->chooseRecent(choice.toStdString()));
 }
 
 void TuBiaoWindow::changeRange(int beginItem, int endItem) {
     if (!m_session || beginItem < 0 || endItem < 0) return;
     detachGrids();
-    const auto status =
-        m_session->changeRange(static_cast<std::size_t>(beginItem), static_cast<std::size_t>(endItem));
+    afterRangeChange(
+        m_session->changeRange(static_cast<std::size_t>(beginItem), static_cast<std::size_t>(endItem)));
+}
+
+void TuBiaoWindow::afterRangeChange(const core::Status& status) {
     syncRangeLists();
     if (!status) {
-        m_main.prompter().information(this, fromStd(status.error().message));
+        // The range refused is said; the chart shown before stays.
+        m_bench.prompter().information(this, fromStd(status.error().message));
         if (!m_session->currentName().empty() && m_session->currentKind() != core::kPictureKind)
             showCurrentChart();
         return;

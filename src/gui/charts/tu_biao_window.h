@@ -30,7 +30,7 @@ class ChartSession;
 
 namespace p3::gui {
 
-class MainWindow;
+class Workbench;
 class ChartView;
 class OmissionModel;
 class QuickLocateDialog;
@@ -41,7 +41,7 @@ struct ChartRequest;
 class TuBiaoWindow final : public QDialog {
     Q_OBJECT
 public:
-    explicit TuBiaoWindow(MainWindow& main);
+    explicit TuBiaoWindow(Workbench& bench);
     ~TuBiaoWindow() override;
 
     /// The main window's request: opens for the source, chooses the view and shows the window beside the
@@ -100,6 +100,8 @@ private:
     void detachGrids();
     void syncRangeLists();
     void rangeChanged();
+    /// After a range choice: the lists follow the session, and a refused range is told.
+    void afterRangeChange(const core::Status& status);
     void Tj_1_01Click(QCheckBox* box);
     void B_All_1Click(bool tick);
     void resetTable();
@@ -107,7 +109,7 @@ private:
     void bsSkinSpeedButton1Click();
     void bsSkinSpeedButton2Click();
 
-    MainWindow& m_main;
+    Workbench& m_bench;
     core::IniFile m_ini;
     std::vector<core::ChartHelp> m_help;
     std::unique_ptr<core::ChartSession> m_session;
@@ -151,6 +153,6 @@ private:
 
 /// Makes the chart window of the main window and opens it from the main grid's "图表　遗漏" headers.
 /// `startWith` ("source:leaf", for example "开奖号码:常规参数") opens it once start-up has finished.
-TuBiaoWindow* installChartWindow(MainWindow& main, const QString& startWith = {});
+TuBiaoWindow* installChartWindow(Workbench& bench, const QString& startWith = {});
 
 } // namespace p3::gui

@@ -12,10 +12,10 @@
 
 #include "core/data/draw_import.h"
 #include "core/net/online_update.h"
-#include "gui/app/main_window.h"
-#include "gui/app/prompter.h"
 #include "gui/data/draw_add_dialog.h"
 #include "gui/data/draw_rows_model.h"
+#include "gui/widgets/prompter.h"
+#include "gui/workbench/workbench.h"
 
 namespace p3::gui {
 namespace {
@@ -24,7 +24,7 @@ const QString kTextFilter = QStringLiteral("*.txt (*.txt)");
 
 } // namespace
 
-DataManageDialog::DataManageDialog(MainWindow& main) : QDialog(&main), m_main(main) {
+DataManageDialog::DataManageDialog(Workbench& bench) : QDialog(bench.window()), m_bench(bench) {
     setObjectName(QStringLiteral("TF_DataGL"));
     setWindowTitle(QStringLiteral("数据管理"));
     m_model = new DrawRowsModel(this);
@@ -152,12 +152,12 @@ QString DataManageDialog::countText() const {
 void DataManageDialog::prepare() {
     m_model->setRows(nullptr);
     m_editor.reset();
-    if (auto info = m_main.currentLotteryInfo(); info && m_main.database())
-        m_editor = std::make_unique<core::DrawEditor>(*m_main.database(), *info, m_main.drawList());
+    if (auto info = m_bench.currentLotteryInfo(); info && m_bench.database())
+        m_editor = std::make_unique<core::DrawEditor>(*m_bench.database(), *info, m_bench.draws());
     m_model->setRows(m_editor ? &m_editor->rows() : &m_empty);
     // As wide as the main grid's period column, and never so narrow that a period is cut off.
     const int needed = m_grid->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 12;
-    m_grid->setColumnWidth(0, std::max(m_main.periodColumnWidth(), needed));
+    m_grid->setColumnWidth(0, std::max(kPeriodColumnWidth, needed));
     refresh(static_cast<int>(rows().size()) - 1);
 }
 
@@ -182,7 +182,7 @@ std::optional<std::size_t> DataManageDialog::selectedDraw() const {
 }
 
 void DataManageDialog::showMessage(const std::string& text) {
-    m_main.prompter().information(this, QString::fromStdString(text));
+    m_bench.prompter().information(this, QString::fromStdString(text));
 }
 
 void DataManageDialog::SpeedButton1Click() {
@@ -190,12 +190,12 @@ void DataManageDialog::SpeedButton1Click() {
     core::DrawEditor& editor = *m_editor;
     DrawAddDialog dialog(
         core::DrawEditMode::Add,
-        [&editor](const std::string& p, const std::string& d) { return editor.add(p, d); }, m_main.prompter(),
-        this);
+        [&editor](const std::string& p, const std::string& d) { return editor.add(p, d); },
+        m_bench.prompter(), this);
     dialog.setEntry(QString::fromStdString(editor.proposedAddPeriod()));
     dialog.setOnSaved(
         [this](const std::string&, const std::string&) { refresh(static_cast<int>(rows().size()) - 1); });
-    m_main.runDialog(dialog);
+    m_bench.runDialog(dialog);
 }
 
 void DataManageDialog::Edit_Data_SouClick() {
@@ -209,9 +209,9 @@ void DataManageDialog::Edit_Data_SouClick() {
     DrawAddDialog dialog(
         core::DrawEditMode::Insert,
         [&editor, at](const std::string& p, const std::string& d) { return editor.insertBefore(at, p, d); },
-        m_main.prompter(), this);
+        m_bench.prompter(), this);
     dialog.setEntry(QString::fromStdString(editor.proposedInsertPeriod(at)));
-    m_main.runDialog(dialog);
+    m_bench.runDialog(dialog);
     m_model->setPendingRow(-1);
     refresh(static_cast<int>(at));
 }
@@ -224,10 +224,10 @@ void DataManageDialog::bsSkinSpeedButton1Click() {
     DrawAddDialog dialog(
         core::DrawEditMode::Modify,
         [&editor, at](const std::string&, const std::string& d) { return editor.modify(at, d); },
-        m_main.prompter(), this);
+        m_bench.prompter(), this);
     const core::Draw& shown = editor.rows()[at];
     dialog.setEntry(QString::fromStdString(shown.period), QString::fromStdString(shown.digits));
-    m_main.runDialog(dialog);
+    m_bench.runDialog(dialog);
     refresh(static_cast<int>(at));
 }
 
@@ -248,7 +248,7 @@ void DataManageDialog::bsSkinSpeedButton2Click() {
 }
 
 void DataManageDialog::Save_FileClick() {
-    const QString chosen = m_main.prompter().saveFileName(this, QStringLiteral("导出"), kTextFilter);
+    const QString chosen = m_bench.prompter().saveFileName(this, QStringLiteral("导出"), kTextFilter);
     if (chosen.isEmpty()) return;
     if (auto written = core::exportDraws(rows(), chosen.toStdString()); !written)
         showMessage(written.error().message);
@@ -256,9 +256,9 @@ void DataManageDialog::Save_FileClick() {
 
 void DataManageDialog::Open_FileClick() {
     if (!m_editor) return;
-    const QString chosen = m_main.prompter().openFileName(this, QStringLiteral("导入"), kTextFilter);
+    const QString chosen = m_bench.prompter().openFileName(this, QStringLiteral("导入"), kTextFilter);
     if (chosen.isEmpty()) return;
-    if (!m_main.prompter().confirm(this, QStringLiteral("本次导入将覆盖当前数据 确定吗?"))) return;
+    if (!m_bench.prompter().confirm(this, QStringLiteral("本次导入将覆盖当前数据 确定吗?"))) return;
     // The file is checked whole before anything is written, then written in one transaction; the gauge
     // follows both. It is repainted at once: processing events inside the transaction could start other
     // work on the database.
@@ -271,7 +271,7 @@ void DataManageDialog::Open_FileClick() {
         m_gauge->setValue(percent);
         m_gauge->repaint();
     };
-    auto imported = core::ImportDraws(*m_main.database(), m_editor->lottery(), rows(), chosen.toStdString(),
+    auto imported = core::ImportDraws(*m_bench.database(), m_editor->lottery(), rows(), chosen.toStdString(),
                                       core::ImportMode::Replace, progress);
     m_wait->hide();
     m_gauge->hide();
@@ -284,19 +284,19 @@ void DataManageDialog::Open_FileClick() {
 }
 
 void DataManageDialog::Update_DataClick() {
-    if (!m_editor || m_update || !m_main.database() || !m_main.settings()) return;
+    if (!m_editor || m_update || !m_bench.database() || !m_bench.settings()) return;
     const core::LotteryInfo lottery = m_editor->lottery();
-    auto source = core::sourceFor(*m_main.database(), *m_main.settings(), lottery);
+    auto source = core::sourceFor(*m_bench.database(), *m_bench.settings(), lottery);
     if (!source) {
         showMessage(source.error().message);
         return;
     }
     core::UpdateRequest request;
-    request.databaseFile = m_main.database()->file();
-    request.home = m_main.home();
+    request.databaseFile = m_bench.database()->file();
+    request.home = m_bench.home();
     request.source = *source;
     request.lottery = lottery;
-    core::applySettings(request, *m_main.settings());
+    core::applySettings(request, *m_bench.settings());
     // The download runs on a worker so that this window (and its 关闭) answers all the while.
     request.progress = [this](const core::UpdateProgress& progress) {
         QMetaObject::invokeMethod(
@@ -330,7 +330,7 @@ void DataManageDialog::updateFinished(const core::Result<core::UpdateReport>& re
     // The worker stored through a connection of its own; the grid shows the history as stored now.
     if (!result->added.empty() && m_editor) {
         const core::LotteryInfo lottery = m_editor->lottery();
-        if (auto rows = m_main.database()->loadDraws(lottery.kind, lottery.id)) {
+        if (auto rows = m_bench.database()->loadDraws(lottery.kind, lottery.id)) {
             m_editor->setRows(std::move(*rows), true);
             refresh(static_cast<int>(this->rows().size()) - 1);
         }

@@ -15,13 +15,13 @@ class QTableView;
 
 namespace p3::gui {
 
-class MainWindow;
+class Workbench;
 class DrawRowsModel;
 
 class DataManageDialog final : public QDialog {
     Q_OBJECT
 public:
-    explicit DataManageDialog(MainWindow& main);
+    explicit DataManageDialog(Workbench& bench);
     ~DataManageDialog() override;
 
     /// Each showing starts from the main window's draw list with the changed flag cleared.
@@ -62,7 +62,7 @@ private:
     /// Cancels a download under way and waits for its worker (moments, not the time-outs).
     void stopUpdate();
 
-    MainWindow& m_main;
+    Workbench& m_bench;
     std::unique_ptr<core::DrawEditor> m_editor;
     core::DrawList m_empty;
     DrawRowsModel* m_model = nullptr;

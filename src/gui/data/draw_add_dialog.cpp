@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/history/draw_list.h"
-#include "gui/app/prompter.h"
+#include "gui/widgets/prompter.h"
 
 namespace p3::gui {
 namespace {

@@ -11,8 +11,8 @@
 
 #include "core/data/lottery_types.h"
 #include "core/net/draw_source.h"
-#include "gui/app/main_window.h"
-#include "gui/app/prompter.h"
+#include "gui/widgets/prompter.h"
+#include "gui/workbench/workbench.h"
 
 namespace p3::gui {
 namespace {
@@ -37,8 +37,8 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) 
 
 } // namespace
 
-LotteryAddDialog::LotteryAddDialog(MainWindow& main, QStringList listedNames, QWidget* parent)
-    : QDialog(parent), m_main(main), m_listed(std::move(listedNames)) {
+LotteryAddDialog::LotteryAddDialog(Workbench& bench, QStringList listedNames, QWidget* parent)
+    : QDialog(parent), m_bench(bench), m_listed(std::move(listedNames)) {
     setObjectName(QStringLiteral("TF_Cpadd"));
     setWindowTitle(QStringLiteral("新增彩票"));
     m_name = new QLineEdit(this);
@@ -74,27 +74,28 @@ LotteryAddDialog::LotteryAddDialog(MainWindow& main, QStringList listedNames, QW
 void LotteryAddDialog::Tou_Zhu_BtnClick() {
     const QString name = m_name->text();
     if (name.isEmpty()) {
-        m_main.prompter().information(this, QString::fromUtf8(core::lottery_messages::kEmptyName.data(),
-                                                              core::lottery_messages::kEmptyName.size()));
+        m_bench.prompter().information(this, QString::fromUtf8(core::lottery_messages::kEmptyName.data(),
+                                                               core::lottery_messages::kEmptyName.size()));
         return;
     }
     // A plain comparison with the names listed, as the list shows them.
     if (m_listed.contains(name)) {
-        m_main.prompter().information(this, QString::fromUtf8(core::lottery_messages::kDuplicateName.data(),
-                                                              core::lottery_messages::kDuplicateName.size()));
+        m_bench.prompter().information(this,
+                                       QString::fromUtf8(core::lottery_messages::kDuplicateName.data(),
+                                                         core::lottery_messages::kDuplicateName.size()));
         return;
     }
-    if (!m_main.database()) return;
-    auto added = core::addLotteryType(*m_main.database(), name.toStdString(),
+    if (!m_bench.database()) return;
+    auto added = core::addLotteryType(*m_bench.database(), name.toStdString(),
                                       m_kind->currentText().toStdString(), m_digits->currentText().toInt());
     if (!added) {
-        m_main.prompter().information(this, QString::fromStdString(added.error().message));
+        m_bench.prompter().information(this, QString::fromStdString(added.error().message));
         return;
     }
     const std::string source = m_source->currentText().toStdString();
     if (source != core::sourceKindName(core::SourceKind::Server)) {
-        if (auto set = m_main.database()->setLotterySource(added->name, source); !set) {
-            m_main.prompter().information(this, QString::fromStdString(set.error().message));
+        if (auto set = m_bench.database()->setLotterySource(added->name, source); !set) {
+            m_bench.prompter().information(this, QString::fromStdString(set.error().message));
             return;
         }
     }
@@ -103,7 +104,7 @@ void LotteryAddDialog::Tou_Zhu_BtnClick() {
     accept();
 }
 
-LotterySelectDialog::LotterySelectDialog(MainWindow& main) : QDialog(&main), m_main(main) {
+LotterySelectDialog::LotterySelectDialog(Workbench& bench) : QDialog(bench.window()), m_bench(bench) {
     setObjectName(QStringLiteral("TF_SelectCP"));
     setWindowTitle(QStringLiteral("彩票选择"));
     m_list = new QTreeWidget(this);
@@ -159,15 +160,15 @@ QStringList LotterySelectDialog::listedNames() const {
 void LotterySelectDialog::prepare() {
     m_chosen.reset();
     m_list->clear();
-    if (!m_main.database()) return;
-    auto listed = m_main.database()->listLotteries();
+    if (!m_bench.database()) return;
+    auto listed = m_bench.database()->listLotteries();
     if (!listed) {
-        m_main.prompter().information(this, QString::fromStdString(listed.error().message));
+        m_bench.prompter().information(this, QString::fromStdString(listed.error().message));
         return;
     }
-    const QString current = QString::fromStdString(m_main.currentLottery().name);
+    const QString current = QString::fromStdString(m_bench.currentLottery().name);
     for (const auto& info : *listed) {
-        auto source = m_main.database()->lotterySource(info.id);
+        auto source = m_bench.database()->lotterySource(info.id);
         addItem(info, QString::fromStdString(source ? *source : std::string("server")));
         if (QString::fromStdString(info.name) == current)
             m_list->setCurrentItem(m_list->topLevelItem(m_list->topLevelItemCount() - 1));
@@ -177,8 +178,8 @@ void LotterySelectDialog::prepare() {
 void LotterySelectDialog::Ret_okClick() {
     QTreeWidgetItem* item = m_list->currentItem();
     if (!item || !item->isSelected()) {
-        m_main.prompter().information(this, QString::fromUtf8(core::lottery_messages::kNoneToLoad.data(),
-                                                              core::lottery_messages::kNoneToLoad.size()));
+        m_bench.prompter().information(this, QString::fromUtf8(core::lottery_messages::kNoneToLoad.data(),
+                                                               core::lottery_messages::kNoneToLoad.size()));
         return;
     }
     core::LotteryInfo info;
@@ -191,31 +192,31 @@ void LotterySelectDialog::Ret_okClick() {
 }
 
 void LotterySelectDialog::Add_BtnClick() {
-    LotteryAddDialog dialog(m_main, listedNames(), this);
-    m_main.runDialog(dialog);
+    LotteryAddDialog dialog(m_bench, listedNames(), this);
+    m_bench.runDialog(dialog);
     if (dialog.added()) addItem(*dialog.added(), dialog.addedSource());
 }
 
 void LotterySelectDialog::Source_BtnClick() {
     QTreeWidgetItem* item = m_list->currentItem();
     if (!item || !item->isSelected()) {
-        m_main.prompter().information(this,
-                                      QString::fromUtf8(core::lottery_messages::kNothingSelected.data(),
-                                                        core::lottery_messages::kNothingSelected.size()));
+        m_bench.prompter().information(this,
+                                       QString::fromUtf8(core::lottery_messages::kNothingSelected.data(),
+                                                         core::lottery_messages::kNothingSelected.size()));
         return;
     }
     const QStringList kinds = sourceKindNames();
-    const auto chosen = m_main.prompter().chooseItem(
+    const auto chosen = m_bench.prompter().chooseItem(
         this, QStringLiteral("数据来源"),
         QStringLiteral(
             "%1 的新数据从哪里下载:\nserver 数据服务器, cwl 福彩网站, sporttery 体彩网站, lines 开奖数据文件")
             .arg(item->text(NameColumn)),
         kinds, std::max(0, static_cast<int>(kinds.indexOf(item->text(SourceColumn)))));
-    if (!chosen || !m_main.database()) return;
+    if (!chosen || !m_bench.database()) return;
     if (auto set =
-            m_main.database()->setLotterySource(item->text(NameColumn).toStdString(), chosen->toStdString());
+            m_bench.database()->setLotterySource(item->text(NameColumn).toStdString(), chosen->toStdString());
         !set) {
-        m_main.prompter().information(this, QString::fromStdString(set.error().message));
+        m_bench.prompter().information(this, QString::fromStdString(set.error().message));
         return;
     }
     item->setText(SourceColumn, *chosen);
@@ -224,17 +225,17 @@ void LotterySelectDialog::Source_BtnClick() {
 void LotterySelectDialog::Del_BtnClick() {
     QTreeWidgetItem* item = m_list->currentItem();
     if (!item || !item->isSelected()) {
-        m_main.prompter().information(this,
-                                      QString::fromUtf8(core::lottery_messages::kNothingSelected.data(),
-                                                        core::lottery_messages::kNothingSelected.size()));
+        m_bench.prompter().information(this,
+                                       QString::fromUtf8(core::lottery_messages::kNothingSelected.data(),
+                                                         core::lottery_messages::kNothingSelected.size()));
         return;
     }
-    if (!m_main.prompter().confirm(this, QString::fromUtf8(core::lottery_messages::kConfirmDelete.data(),
-                                                           core::lottery_messages::kConfirmDelete.size())))
+    if (!m_bench.prompter().confirm(this, QString::fromUtf8(core::lottery_messages::kConfirmDelete.data(),
+                                                            core::lottery_messages::kConfirmDelete.size())))
         return;
-    if (auto deleted = core::deleteLotteryType(*m_main.database(), item->text(NameColumn).toStdString());
+    if (auto deleted = core::deleteLotteryType(*m_bench.database(), item->text(NameColumn).toStdString());
         !deleted) {
-        m_main.prompter().information(this, QString::fromStdString(deleted.error().message));
+        m_bench.prompter().information(this, QString::fromStdString(deleted.error().message));
         return;
     }
     // The current lottery stays loaded even when it was the one deleted.

@@ -11,13 +11,13 @@ class QTreeWidget;
 
 namespace p3::gui {
 
-class MainWindow;
+class Workbench;
 
 /// TF_Cpadd: name, kind ("体彩" or "福彩") and digit count (3, 4 or 5) of a new lottery.
 class LotteryAddDialog final : public QDialog {
     Q_OBJECT
 public:
-    LotteryAddDialog(MainWindow& main, QStringList listedNames, QWidget* parent);
+    LotteryAddDialog(Workbench& bench, QStringList listedNames, QWidget* parent);
     /// The lottery added, once "确定" succeeded.
     const std::optional<core::LotteryInfo>& added() const { return m_added; }
     QLineEdit* nameEdit() const { return m_name; }
@@ -31,7 +31,7 @@ public slots:
     void Tou_Zhu_BtnClick(); ///< "确定"
 
 private:
-    MainWindow& m_main;
+    Workbench& m_bench;
     QStringList m_listed;
     QLineEdit* m_name = nullptr;
     QComboBox* m_kind = nullptr;
@@ -44,7 +44,7 @@ private:
 class LotterySelectDialog final : public QDialog {
     Q_OBJECT
 public:
-    explicit LotterySelectDialog(MainWindow& main);
+    explicit LotterySelectDialog(Workbench& bench);
     /// Lists the lotteries and selects the current one.
     void prepare();
     /// The lottery "确认" chose.
@@ -62,7 +62,7 @@ private:
     void addItem(const core::LotteryInfo& info, const QString& source);
     QStringList listedNames() const;
 
-    MainWindow& m_main;
+    Workbench& m_bench;
     QTreeWidget* m_list = nullptr;
     std::optional<core::LotteryInfo> m_chosen;
 };

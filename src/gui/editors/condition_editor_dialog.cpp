@@ -1,7 +1,6 @@
 #include "gui/editors/condition_editor_dialog.h"
 
 #include <QCheckBox>
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -11,13 +10,15 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "core/shrink/history_panel.h"
-#include "gui/app/main_window.h"
-#include "gui/app/prompter.h"
 #include "gui/editors/condition_panel.h"
 #include "gui/editors/value_picker_dialog.h"
+#include "gui/widgets/prompter.h"
+#include "gui/widgets/tolerance_range.h"
+#include "gui/workbench/workbench.h"
 
 namespace p3::gui {
 namespace {
@@ -31,29 +32,30 @@ constexpr std::string_view kSeriesRefusalStart = "您的过滤条件区已经存
 
 } // namespace
 
-ConditionEditorDialog::ConditionEditorDialog(core::EditorWindow which, MainWindow& main, QWidget* parent)
-    : QDialog(parent), m_which(which), m_main(main) {
-    const QString className = which == core::EditorWindow::Common           ? QStringLiteral("TF_GuoL_FuZhu")
-                              : which == core::EditorWindow::TenSubdivision ? QStringLiteral("TF_GuoL_FuZhu_2")
-                                                                            : QStringLiteral("TF_GuoL_FuZhu_3");
+ConditionEditorDialog::ConditionEditorDialog(core::EditorWindow which, Workbench& bench, QWidget* parent)
+    : QDialog(parent), m_which(which), m_bench(bench) {
+    const QString className = which == core::EditorWindow::Common ? QStringLiteral("TF_GuoL_FuZhu")
+                              : which == core::EditorWindow::TenSubdivision
+                                  ? QStringLiteral("TF_GuoL_FuZhu_2")
+                                  : QStringLiteral("TF_GuoL_FuZhu_3");
     setObjectName(className);
     setWindowTitle(which == core::EditorWindow::Common ? QStringLiteral("过滤辅助窗体 常用参数") : className);
 
     m_stack = new QStackedWidget(this);
     PanelServices services;
-    services.balls = &main.balls();
-    services.history = [&main] {
+    services.balls = &bench.balls();
+    services.history = [&bench] {
         core::SeriesHistory h;
-        h.draws = &main.drawList();
-        h.table = &main.trackTable();
+        h.draws = &bench.draws();
+        h.table = &bench.trackTable();
         return h;
     };
     services.pick = [this](const core::PickerChoices& choices, const QString& text) {
         ValuePickerDialog& dialog = picker();
         dialog.SetupChoices(choices, text);
-        return m_main.runDialog(dialog) == QDialog::Accepted ? dialog.result() : QString();
+        return m_bench.runDialog(dialog) == QDialog::Accepted ? dialog.result() : QString();
     };
-    services.inform = [this](const QString& text) { m_main.prompter().information(this, text); };
+    services.inform = [this](const QString& text) { m_bench.prompter().information(this, text); };
     for (const auto& spec : core::conditionCatalogue()) {
         if (spec.editor != which) continue;
         auto* panel = new ConditionPanel(spec, services, m_stack);
@@ -67,25 +69,11 @@ ConditionEditorDialog::ConditionEditorDialog(core::EditorWindow which, MainWindo
         m_pages[spec.kind] = scroll;
     }
 
-    m_levelBox = new QCheckBox(QStringLiteral("本级容错："), this);
-    m_levelBox->setObjectName(QStringLiteral("Err_Check_Box"));
-    m_levelBegin = new QSpinBox(this);
-    m_levelBegin->setObjectName(QStringLiteral("JJi_ECuo_BegValue"));
-    m_levelEnd = new QSpinBox(this);
-    m_levelEnd->setObjectName(QStringLiteral("JJi_ECuo_EndValue"));
-    for (QSpinBox* spin : {m_levelBegin, m_levelEnd}) {
-        spin->setRange(0, 100);
-        spin->setEnabled(false);
-    }
-    m_levelTo = new QLabel(QStringLiteral("至"), this);
-    connect(m_levelBox, &QCheckBox::toggled, this, [this](bool on) {
-        m_levelBegin->setEnabled(on);
-        m_levelEnd->setEnabled(on);
-        QFont font = m_levelBox->font();
-        font.setBold(on);
-        m_levelBox->setFont(font);
-        UpdateConditionCount();
-    });
+    m_level = new ToleranceRange(QStringLiteral("本级容错："),
+                                 {QStringLiteral("Err_Check_Box"), QStringLiteral("JJi_ECuo_BegValue"),
+                                  QStringLiteral("JJi_ECuo_EndValue")},
+                                 ToleranceRange::FollowsBox | ToleranceRange::BoldWhenOn, this);
+    connect(m_level, &ToleranceRange::toggled, this, [this] { UpdateConditionCount(); });
     m_add = new QPushButton(QStringLiteral("加入列表"), this);
     m_add->setObjectName(QStringLiteral("Btn_Add_Tj"));
     m_add->setAutoDefault(false);
@@ -96,10 +84,7 @@ ConditionEditorDialog::ConditionEditorDialog(core::EditorWindow which, MainWindo
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(m_levelBox);
-    bottom->addWidget(m_levelBegin);
-    bottom->addWidget(m_levelTo);
-    bottom->addWidget(m_levelEnd);
+    bottom->addWidget(m_level);
     bottom->addStretch();
     bottom->addWidget(m_add);
     bottom->addWidget(close);
@@ -128,7 +113,7 @@ void ConditionEditorDialog::showEvent(QShowEvent* event) {
 }
 
 ValuePickerDialog& ConditionEditorDialog::picker() {
-    if (!m_picker) m_picker = new ValuePickerDialog(m_main.prompter(), this);
+    if (!m_picker) m_picker = new ValuePickerDialog(m_bench.prompter(), this);
     return *m_picker;
 }
 
@@ -146,8 +131,7 @@ QString ConditionEditorDialog::statusText(int index) const {
 }
 
 void ConditionEditorDialog::setLevelVisible(bool visible) {
-    for (QWidget* w : std::initializer_list<QWidget*>{m_levelBox, m_levelBegin, m_levelTo, m_levelEnd})
-        w->setVisible(visible);
+    m_level->setPartsVisible(visible);
 }
 
 void ConditionEditorDialog::SelectKind(core::ConditionKind kind) {
@@ -183,12 +167,13 @@ std::optional<core::ConditionLine> ConditionEditorDialog::addLine(core::Conditio
     m_list = &list;
     m_modifyRow = -1;
     m_result.reset();
-    m_main.runDialog(*this);
+    m_bench.runDialog(*this);
     m_list = nullptr;
     return std::exchange(m_result, std::nullopt);
 }
 
-std::optional<core::ConditionLine> ConditionEditorDialog::modifyLine(int row, const core::ConditionList& list) {
+std::optional<core::ConditionLine> ConditionEditorDialog::modifyLine(int row,
+                                                                     const core::ConditionList& list) {
     if (row < 0 || row >= static_cast<int>(list.size())) return std::nullopt;
     const core::ConditionLine& line = list[static_cast<std::size_t>(row)];
     const core::ConditionKind kind = core::KindOfKeyword(line.keyword);
@@ -197,23 +182,20 @@ std::optional<core::ConditionLine> ConditionEditorDialog::modifyLine(int row, co
     setWindowTitle(q(line.keyword));
     SelectKind(kind);
     core::SeriesHistory history;
-    history.draws = &m_main.drawList();
-    history.table = &m_main.trackTable();
+    history.draws = &m_bench.draws();
+    history.table = &m_bench.trackTable();
     const core::PanelState state = core::LoadPanelState(line, history);
     p->setState(state);
     if (p->spec().levelTolerance) {
-        m_levelBox->setChecked(state.levelTolerance);
-        if (state.levelTolerance) {
-            m_levelBegin->setValue(state.levelBegin);
-            m_levelEnd->setValue(state.levelEnd);
-        }
+        m_level->setOn(state.levelTolerance);
+        if (state.levelTolerance) m_level->setRange(state.levelBegin, state.levelEnd);
     }
     UpdateConditionCount();
     m_add->setText(QStringLiteral("保存修改"));
     m_list = &list;
     m_modifyRow = row;
     m_result.reset();
-    m_main.runDialog(*this);
+    m_bench.runDialog(*this);
     m_list = nullptr;
     return std::exchange(m_result, std::nullopt);
 }
@@ -222,16 +204,16 @@ void ConditionEditorDialog::Btn_Add_TjClick() {
     ConditionPanel* p = currentPanel();
     if (!p || !m_list) return;
     core::PanelState state = p->state();
-    state.levelTolerance = p->spec().levelTolerance && m_levelBox->isChecked();
-    state.levelBegin = m_levelBegin->value();
-    state.levelEnd = m_levelEnd->value();
+    state.levelTolerance = p->spec().levelTolerance && m_level->isOn();
+    state.levelBegin = m_level->begin();
+    state.levelEnd = m_level->end();
     auto line = core::BuildConditionLine(state, *m_list, m_modifyRow);
     if (!line) {
         const std::string& message = line.error().message;
-        m_main.prompter().information(this, q(message),
-                                      message.starts_with(kSeriesRefusalStart)
-                                          ? QStringLiteral("条件区不允许有不同的星轨参数")
-                                          : kPromptCaption);
+        m_bench.prompter().information(this, q(message),
+                                       message.starts_with(kSeriesRefusalStart)
+                                           ? QStringLiteral("条件区不允许有不同的星轨参数")
+                                           : kPromptCaption);
         return;
     }
     m_result = std::move(*line);

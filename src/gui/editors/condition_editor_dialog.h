@@ -17,13 +17,14 @@ class QStackedWidget;
 namespace p3::gui {
 
 class ConditionPanel;
-class MainWindow;
+class ToleranceRange;
+class Workbench;
 class ValuePickerDialog;
 
 class ConditionEditorDialog final : public QDialog {
     Q_OBJECT
 public:
-    ConditionEditorDialog(core::EditorWindow which, MainWindow& main, QWidget* parent = nullptr);
+    ConditionEditorDialog(core::EditorWindow which, Workbench& bench, QWidget* parent = nullptr);
 
     /// "加入列表": the editor on a kind; the line the user added, nothing when closed.
     std::optional<core::ConditionLine> addLine(core::ConditionKind kind, const core::ConditionList& list);
@@ -48,14 +49,11 @@ private:
     void setLevelVisible(bool visible);
 
     core::EditorWindow m_which;
-    MainWindow& m_main;
+    Workbench& m_bench;
     std::map<core::ConditionKind, ConditionPanel*> m_panels;
     std::map<core::ConditionKind, QWidget*> m_pages;
     QStackedWidget* m_stack = nullptr;
-    QCheckBox* m_levelBox = nullptr;
-    QSpinBox* m_levelBegin = nullptr;
-    QSpinBox* m_levelEnd = nullptr;
-    QLabel* m_levelTo = nullptr;
+    ToleranceRange* m_level = nullptr;
     QPushButton* m_add = nullptr;
     std::array<QLabel*, 2> m_status{};
     ValuePickerDialog* m_picker = nullptr;

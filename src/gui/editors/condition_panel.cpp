@@ -16,7 +16,7 @@
 #include <array>
 
 #include "gui/editors/row_list_editor.h"
-#include "gui/shrink/ball_grid.h"
+#include "gui/widgets/ball_grid.h"
 
 namespace p3::gui {
 namespace {
@@ -566,12 +566,6 @@ void ConditionPanel::showSets() {
 QCheckBox* ConditionPanel::mainBox(int record) const {
     return record >= 0 && record < static_cast<int>(m_records.size())
                ? m_records[static_cast<std::size_t>(record)]->main
-               : nullptr;
-}
-
-QLineEdit* ConditionPanel::valueEdit(int record) const {
-    return record >= 0 && record < static_cast<int>(m_records.size())
-               ? m_records[static_cast<std::size_t>(record)]->edit
                : nullptr;
 }
 

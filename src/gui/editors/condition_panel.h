@@ -45,12 +45,9 @@ public:
     void runSeriesPreset();
 
     QCheckBox* mainBox(int record) const;
-    QLineEdit* valueEdit(int record) const;
     BallGrid* valueGrid(int record) const;
     /// The option boxes of a record, in caption order.
     std::vector<QCheckBox*> optionBoxes(int record) const;
-    QComboBox* seriesSelector() const { return m_series; }
-    RowListEditor* rowList() const { return m_rows; }
 
 signals:
     /// A main box, a 容错 box or a row list changed: the counters are stale.

@@ -12,7 +12,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "gui/shrink/ball_grid.h"
+#include "gui/widgets/ball_grid.h"
 
 namespace p3::gui {
 namespace {
@@ -74,7 +74,8 @@ RowListEditor::RowListEditor(const core::KindSpec& spec, const BallImageCache* b
         addGrid(1, QStringLiteral("十位："), 10, 1);
         addGrid(2, QStringLiteral("个位："), 10, 2);
         for (int i = 0; i < 4; ++i) {
-            m_counts[static_cast<std::size_t>(i)] = new QCheckBox(QStringLiteral("%1个位置正确").arg(i), this);
+            m_counts[static_cast<std::size_t>(i)] =
+                new QCheckBox(QStringLiteral("%1个位置正确").arg(i), this);
             m_counts[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("Tj_08_Count_%1").arg(i));
             options->addWidget(m_counts[static_cast<std::size_t>(i)]);
         }
@@ -128,9 +129,9 @@ RowListEditor::RowListEditor(const core::KindSpec& spec, const BallImageCache* b
     m_list->setObjectName(isPositionList() ? QStringLiteral("Tj_08_Grid_4") : QStringLiteral("Tj_09_Grid_3"));
     const QStringList headers =
         isPositionList()
-            ? QStringList{QStringLiteral("序号"), QStringLiteral("使用"), QStringLiteral("内容"),
+            ? QStringList{QStringLiteral("序号"),     QStringLiteral("使用"), QStringLiteral("内容"),
                           QStringLiteral("正确位置"), QStringLiteral("保留"), QStringLiteral("容错")}
-            : QStringList{QStringLiteral("序号"), QStringLiteral("使用"), QStringLiteral("号码组"),
+            : QStringList{QStringLiteral("序号"),     QStringLiteral("使用"),  QStringLiteral("号码组"),
                           QStringLiteral("中出个数"), QStringLiteral("算1个"), QStringLiteral("保留"),
                           QStringLiteral("容错")};
     m_list->setColumnCount(static_cast<int>(headers.size()));
@@ -157,8 +158,8 @@ std::optional<std::string> RowListEditor::controlsValue() {
     if (isPositionList()) {
         for (int i = 0; i < 4; ++i)
             if (m_counts[static_cast<std::size_t>(i)]->isChecked()) counts += static_cast<char>('0' + i);
-        value = core::positionRowValue(true, {digitsOf(m_grids[0]), digitsOf(m_grids[1]), digitsOf(m_grids[2])},
-                                       counts);
+        value = core::positionRowValue(
+            true, {digitsOf(m_grids[0]), digitsOf(m_grids[1]), digitsOf(m_grids[2])}, counts);
     } else {
         value = core::groupRowValue(true, digitsOf(m_grids[0]), digitsOf(m_grids[1]), m_once->isChecked());
     }

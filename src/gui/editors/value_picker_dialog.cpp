@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/catalogue/condition_editor.h"
-#include "gui/app/prompter.h"
+#include "gui/widgets/prompter.h"
 
 namespace p3::gui {
 

@@ -9,7 +9,7 @@
 
 #include "core/catalogue/condition_line.h"
 #include "core/shrink/workbench.h"
-#include "gui/app/prompter.h"
+#include "gui/widgets/prompter.h"
 
 namespace p3::gui {
 

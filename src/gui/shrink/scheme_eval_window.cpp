@@ -20,11 +20,11 @@
 #include "core/io/settings.h"
 #include "core/shrink/backtest_tables.h"
 #include "core/shrink/number_list.h"
-#include "gui/app/main_window.h"
-#include "gui/app/prompter.h"
 #include "gui/shrink/scheme_eval_models.h"
 #include "gui/shrink/scheme_eval_plots.h"
 #include "gui/shrink/shrink_window.h"
+#include "gui/widgets/prompter.h"
+#include "gui/workbench/workbench.h"
 
 namespace p3::gui {
 namespace {
@@ -70,8 +70,8 @@ struct SchemeEvalWindow::Job {
     core::Result<core::BacktestReport> result = core::fail(std::string(core::kBacktestCancelled));
 };
 
-SchemeEvalWindow::SchemeEvalWindow(MainWindow& main, ShrinkWindow& shrink)
-    : QWidget(&shrink, Qt::Window), m_main(main), m_shrink(shrink), m_prompter(main.prompter()) {
+SchemeEvalWindow::SchemeEvalWindow(Workbench& bench, ShrinkWindow& shrink)
+    : QWidget(&shrink, Qt::Window), m_bench(bench), m_shrink(shrink), m_prompter(bench.prompter()) {
     setObjectName(QStringLiteral("TF_FangAnPingGu"));
     setWindowTitle(QStringLiteral("方案评估"));
     readPrizes();
@@ -203,7 +203,7 @@ void SchemeEvalWindow::buildUi() {
 }
 
 void SchemeEvalWindow::readPrizes() {
-    if (core::Settings* settings = m_main.settings()) m_prizes = core::readPrizeTable(settings->ini());
+    if (core::Settings* settings = m_bench.settings()) m_prizes = core::readPrizeTable(settings->ini());
 }
 
 void SchemeEvalWindow::prizeEdited() {
@@ -222,7 +222,7 @@ void SchemeEvalWindow::prizeEdited() {
     const core::PrizeTable next{parsed[0], parsed[1], parsed[2], parsed[3]};
     if (next == m_prizes) return;
     m_prizes = next;
-    if (core::Settings* settings = m_main.settings()) {
+    if (core::Settings* settings = m_bench.settings()) {
         core::writePrizeTable(settings->ini(), m_prizes);
         if (auto saved = settings->ini().save(); !saved) m_status->setText(q(saved.error().message));
     }
@@ -250,7 +250,7 @@ void SchemeEvalWindow::run() {
     m_debounce->stop();
     if (m_running) m_running->cancel = true;
     m_running.reset();
-    const core::DrawList& draws = m_main.drawList();
+    const core::DrawList& draws = m_bench.draws();
     core::BacktestRange range;
     const int choice = m_range->currentIndex();
     if (choice == 5) {
@@ -275,7 +275,7 @@ void SchemeEvalWindow::run() {
     job->clock.start();
     Job* raw = job.get();
     job->thread = QThread::create(
-        [raw, list = m_shrink.conditions(), draws, table = m_main.trackTable(), range, settings] {
+        [raw, list = m_shrink.conditions(), draws, table = m_bench.trackTable(), range, settings] {
             core::BacktestControl control;
             control.cancel = &raw->cancel;
             control.progress = [raw](std::size_t done, std::size_t total) {
@@ -324,7 +324,7 @@ void SchemeEvalWindow::finish(const std::shared_ptr<Job>& job) {
     m_report = std::make_shared<const core::BacktestReport>(std::move(*job->result));
     const auto& p = m_report->periods;
     m_status->setText(QStringLiteral("%1：%2 至 %3 期，共 %4 期，用时 %5 毫秒")
-                          .arg(q(m_main.currentLottery().name), q(p.front().period), q(p.back().period))
+                          .arg(q(m_bench.currentLottery().name), q(p.front().period), q(p.back().period))
                           .arg(p.size())
                           .arg(job->clock.elapsed()));
     showReport();

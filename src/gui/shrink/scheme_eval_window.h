@@ -22,7 +22,7 @@ class QTimer;
 
 namespace p3::gui {
 
-class MainWindow;
+class Workbench;
 class Prompter;
 class SchemeEvalModel;
 class SchemeEvalPlots;
@@ -31,7 +31,7 @@ class ShrinkWindow;
 class SchemeEvalWindow final : public QWidget {
     Q_OBJECT
 public:
-    SchemeEvalWindow(MainWindow& main, ShrinkWindow& shrink);
+    SchemeEvalWindow(Workbench& bench, ShrinkWindow& shrink);
     ~SchemeEvalWindow() override;
 
     /// Shows the window and starts a run.
@@ -71,7 +71,7 @@ private:
     void selectLine(const QModelIndex& index);
     core::PrizeTable m_prizes;
 
-    MainWindow& m_main;
+    Workbench& m_bench;
     ShrinkWindow& m_shrink;
     Prompter& m_prompter;
     QComboBox* m_range = nullptr;

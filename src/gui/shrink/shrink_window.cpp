@@ -24,11 +24,12 @@
 #include "core/shrink/compiled_filter.h"
 #include "core/shrink/condition_file.h"
 #include "core/shrink/number_list.h"
-#include "gui/app/main_window.h"
-#include "gui/app/prompter.h"
 #include "gui/editors/condition_editor_dialog.h"
-#include "gui/shrink/ball_grid.h"
 #include "gui/shrink/scheme_eval_window.h"
+#include "gui/widgets/ball_grid.h"
+#include "gui/widgets/prompter.h"
+#include "gui/widgets/tolerance_range.h"
+#include "gui/workbench/workbench.h"
 
 namespace p3::gui {
 namespace {
@@ -62,6 +63,18 @@ QTableWidgetItem* flagItem(const std::string& flag) {
     return item;
 }
 
+/// The items whose rows are not selected in the view.
+template <typename T>
+std::vector<T> withoutSelectedRows(const std::vector<T>& items, const QAbstractItemView& view) {
+    std::vector<bool> doomed(items.size(), false);
+    for (const QModelIndex& index : view.selectionModel()->selectedRows())
+        doomed[static_cast<std::size_t>(index.row())] = true;
+    std::vector<T> kept;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (!doomed[i]) kept.push_back(items[i]);
+    return kept;
+}
+
 void setupList(QTableWidget* view, const QStringList& headers) {
     view->setColumnCount(static_cast<int>(headers.size()));
     view->setHorizontalHeaderLabels(headers);
@@ -74,8 +87,8 @@ void setupList(QTableWidget* view, const QStringList& headers) {
 
 } // namespace
 
-ShrinkWindow::ShrinkWindow(MainWindow& main)
-    : QWidget(&main, Qt::Window), m_main(main), m_prompter(main.prompter()) {
+ShrinkWindow::ShrinkWindow(Workbench& bench)
+    : QWidget(bench.window(), Qt::Window), m_bench(bench), m_prompter(bench.prompter()) {
     setObjectName(QStringLiteral("TF_ZuHaoSuoShui"));
     setWindowTitle(QStringLiteral("星轨缩水"));
 
@@ -102,20 +115,11 @@ ShrinkWindow::ShrinkWindow(MainWindow& main)
     root->addWidget(buildBetArea());
     resize(1180, 640);
 
-    // The main window has read "~tmp_tj.ag" already (and reports a file it could not read).
-    setConditions(main.conditionList());
-
-    // The main window may outlive this window (or destroy it from its own destructor): the hooks
-    // look the window up each time instead of holding it.
-    const QPointer<ShrinkWindow> self(this);
-    main.setShrinkOpener([self] {
-        if (self) self->showWorkspace();
-    });
-    main.setConditionListSaver([self](const std::filesystem::path& file) -> core::Status {
-        // Without the workspace there is no list, and an existing file is left as it is.
-        if (!self) return {};
-        return core::writeConditionFile(file, self->m_lines);
-    });
+    // The one condition list of the workbench ("~tmp_tj.ag" of the last run at first): every change,
+    // from this window or another, is shown here.
+    connect(&m_bench, &Workbench::conditionsChanged, this, &ShrinkWindow::refreshConditions);
+    connect(&m_bench, &Workbench::shrinkWorkspaceRequested, this, &ShrinkWindow::showWorkspace);
+    refreshConditions();
 }
 
 ShrinkWindow::~ShrinkWindow() = default;
@@ -128,8 +132,8 @@ void ShrinkWindow::showWorkspace() {
 
 core::SeriesHistory ShrinkWindow::history() const {
     core::SeriesHistory h;
-    h.draws = &m_main.drawList();
-    h.table = &m_main.trackTable();
+    h.draws = &m_bench.draws();
+    h.table = &m_bench.trackTable();
     return h;
 }
 
@@ -174,7 +178,7 @@ QWidget* ShrinkWindow::buildPickArea() {
         row->addStretch();
         row->addWidget(combo);
         layout->addLayout(row);
-        m_pick[p] = new BallGrid(&m_main.balls(), 5, 10, box);
+        m_pick[p] = new BallGrid(&m_bench.balls(), 5, 10, box);
         m_pick[p]->setObjectName(QString::fromLatin1(grids[p]));
         m_pick[p]->setAllChosen(true);
         connect(m_pick[p], &BallGrid::toggled, this, &ShrinkWindow::schemeChanged);
@@ -314,8 +318,8 @@ QWidget* ShrinkWindow::buildConditionPage() {
         QAction* a = m_conditionMenu->addAction(QString::fromUtf8(caption));
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, [this, column, value] {
-            core::setAllFlags(m_lines, column, value);
-            refreshConditions();
+            m_bench.editConditions(
+                [&](core::ConditionList& lines) { core::setAllFlags(lines, column, value); });
         });
     };
     bulk("全部使用", "N_AllUse", core::FlagColumn::Use, "1");
@@ -325,15 +329,8 @@ QWidget* ShrinkWindow::buildConditionPage() {
     m_conditionMenu->addSeparator();
     QAction* deleteRows = m_conditionMenu->addAction(QStringLiteral("删除当前行"));
     deleteRows->setObjectName(QStringLiteral("N_DeleteRow"));
-    connect(deleteRows, &QAction::triggered, this, [this] {
-        std::vector<bool> doomed(m_lines.size(), false);
-        for (const QModelIndex& index : m_conditionsView->selectionModel()->selectedRows())
-            doomed[static_cast<std::size_t>(index.row())] = true;
-        core::ConditionList kept;
-        for (std::size_t i = 0; i < m_lines.size(); ++i)
-            if (!doomed[i]) kept.push_back(m_lines[i]);
-        setConditions(std::move(kept));
-    });
+    connect(deleteRows, &QAction::triggered, this,
+            [this] { setConditions(withoutSelectedRows(m_bench.conditions(), *m_conditionsView)); });
     QAction* clearRows = m_conditionMenu->addAction(QStringLiteral("删除所有行"));
     clearRows->setObjectName(QStringLiteral("N_DeleteAll"));
     connect(clearRows, &QAction::triggered, this, [this] { setConditions({}); });
@@ -364,27 +361,12 @@ QWidget* ShrinkWindow::buildConditionPage() {
     command->setPopupMode(QToolButton::InstantPopup);
     bottom->addWidget(command);
     bottom->addStretch();
-    m_totalTolerance = new QCheckBox(QStringLiteral("总容错："), page);
-    m_totalTolerance->setObjectName(QStringLiteral("Z_RCuo"));
-    m_totalBegin = new QSpinBox(page);
-    m_totalBegin->setObjectName(QStringLiteral("Z_Err_Beg_m"));
-    m_totalEnd = new QSpinBox(page);
-    m_totalEnd->setObjectName(QStringLiteral("Z_Err_End_m"));
-    for (QSpinBox* spin : {m_totalBegin, m_totalEnd}) {
-        spin->setRange(0, 100);
-        spin->setEnabled(false);
-    }
-    connect(m_totalTolerance, &QCheckBox::toggled, this, [this](bool on) {
-        m_totalBegin->setEnabled(on);
-        m_totalEnd->setEnabled(on);
-        emit schemeChanged();
-    });
-    for (QSpinBox* spin : {m_totalBegin, m_totalEnd})
-        connect(spin, &QSpinBox::valueChanged, this, &ShrinkWindow::schemeChanged);
-    bottom->addWidget(m_totalTolerance);
-    bottom->addWidget(m_totalBegin);
-    bottom->addWidget(new QLabel(QStringLiteral("至"), page));
-    bottom->addWidget(m_totalEnd);
+    m_total = new ToleranceRange(
+        QStringLiteral("总容错："),
+        {QStringLiteral("Z_RCuo"), QStringLiteral("Z_Err_Beg_m"), QStringLiteral("Z_Err_End_m")},
+        ToleranceRange::FollowsBox, page);
+    connect(m_total, &ToleranceRange::changed, this, &ShrinkWindow::schemeChanged);
+    bottom->addWidget(m_total);
     auto* filter = new QPushButton(QStringLiteral("过滤"), page);
     filter->setObjectName(QStringLiteral("Guo_Lv_Btn"));
     connect(filter, &QPushButton::clicked, this, &ShrinkWindow::Guo_Lv_BtnClick);
@@ -399,16 +381,20 @@ QWidget* ShrinkWindow::buildConditionPage() {
     return page;
 }
 
+const core::ConditionList& ShrinkWindow::conditions() const {
+    return m_bench.conditions();
+}
+
 void ShrinkWindow::setConditions(core::ConditionList lines) {
-    m_lines = std::move(lines);
-    refreshConditions();
+    m_bench.setConditions(std::move(lines));
 }
 
 void ShrinkWindow::refreshConditions() {
     const int selected = m_conditionsView->currentRow();
-    m_conditionsView->setRowCount(static_cast<int>(m_lines.size()));
-    for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        const auto& line = m_lines[i];
+    const core::ConditionList& lines = m_bench.conditions();
+    m_conditionsView->setRowCount(static_cast<int>(lines.size()));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto& line = lines[i];
         const int row = static_cast<int>(i);
         m_conditionsView->setItem(row, ColNumber, readOnlyItem(QString::number(row + 1)));
         m_conditionsView->setItem(row, ColUse, flagItem(line.use));
@@ -435,11 +421,7 @@ core::BetType ShrinkWindow::betType() const {
 }
 
 core::TotalTolerance ShrinkWindow::totalTolerance() const {
-    core::TotalTolerance tolerance;
-    tolerance.enabled = m_totalTolerance->isChecked();
-    tolerance.begin = m_totalBegin->value();
-    tolerance.end = m_totalEnd->value();
-    return tolerance;
+    return m_total->total();
 }
 
 void ShrinkWindow::selectConditionRow(int row) {
@@ -450,53 +432,48 @@ void ShrinkWindow::selectConditionRow(int row) {
 }
 
 void ShrinkWindow::openSchemeEvaluation() {
-    if (!m_schemeEval) m_schemeEval = new SchemeEvalWindow(m_main, *this);
+    if (!m_schemeEval) m_schemeEval = new SchemeEvalWindow(m_bench, *this);
     m_schemeEval->showAndRun();
 }
 
 void ShrinkWindow::conditionCellClicked(int row, int column) {
-    if (row < 0 || row >= static_cast<int>(m_lines.size()) || !isFlagColumn(column)) return;
-    auto& line = m_lines[static_cast<std::size_t>(row)];
-    core::toggleFlag(line, column == ColUse    ? core::FlagColumn::Use
-                           : column == ColKeep ? core::FlagColumn::Keep
-                                               : core::FlagColumn::Tolerant);
-    refreshConditions();
+    if (row < 0 || row >= static_cast<int>(conditions().size()) || !isFlagColumn(column)) return;
+    const core::FlagColumn flag = column == ColUse    ? core::FlagColumn::Use
+                                  : column == ColKeep ? core::FlagColumn::Keep
+                                                      : core::FlagColumn::Tolerant;
+    m_bench.editConditions(
+        [&](core::ConditionList& lines) { core::toggleFlag(lines[static_cast<std::size_t>(row)], flag); });
 }
 
 ConditionEditorDialog& ShrinkWindow::editor(int which) {
     auto& slot = m_editors[static_cast<std::size_t>(which - 1)];
-    if (!slot) slot = new ConditionEditorDialog(static_cast<core::EditorWindow>(which), m_main, this);
+    if (!slot) slot = new ConditionEditorDialog(static_cast<core::EditorWindow>(which), m_bench, this);
     return *slot;
 }
 
 void ShrinkWindow::openKindEditor(core::ConditionKind kind) {
     const core::KindSpec* spec = core::kindSpec(kind);
     if (!spec) return;
-    auto line = editor(static_cast<int>(spec->editor)).addLine(kind, m_lines);
+    auto line = editor(static_cast<int>(spec->editor)).addLine(kind, conditions());
     if (!line) return;
-    m_lines.push_back(std::move(*line));
-    refreshConditions();
-    m_conditionsView->selectRow(static_cast<int>(m_lines.size()) - 1);
+    m_bench.editConditions([&](core::ConditionList& lines) { lines.push_back(std::move(*line)); });
+    m_conditionsView->selectRow(static_cast<int>(conditions().size()) - 1);
 }
 
 void ShrinkWindow::modifyCurrentCondition() {
     const int row = m_conditionsView->currentRow();
-    if (row < 0 || row >= static_cast<int>(m_lines.size())) return;
+    if (row < 0 || row >= static_cast<int>(conditions().size())) return;
     const core::KindSpec* spec =
-        core::kindSpec(core::KindOfKeyword(m_lines[static_cast<std::size_t>(row)].keyword));
+        core::kindSpec(core::KindOfKeyword(conditions()[static_cast<std::size_t>(row)].keyword));
     if (!spec) return;
-    auto line = editor(static_cast<int>(spec->editor)).modifyLine(row, m_lines);
+    auto line = editor(static_cast<int>(spec->editor)).modifyLine(row, conditions());
     if (!line) return;
-    m_lines[static_cast<std::size_t>(row)] = std::move(*line);
-    refreshConditions();
+    m_bench.editConditions(
+        [&](core::ConditionList& lines) { lines[static_cast<std::size_t>(row)] = std::move(*line); });
 }
 
 void ShrinkWindow::Guo_Lv_BtnClick() {
-    core::TotalTolerance tolerance;
-    tolerance.enabled = m_totalTolerance->isChecked();
-    tolerance.begin = m_totalBegin->value();
-    tolerance.end = m_totalEnd->value();
-    auto result = core::FilterBetList(m_bets, m_lines, tolerance, history());
+    auto result = core::FilterBetList(m_bets, conditions(), totalTolerance(), history());
     if (!result) {
         m_prompter.information(this, q(result.error().message));
         return;
@@ -516,7 +493,7 @@ void ShrinkWindow::saveConditionFile() {
                                                    QStringLiteral("文本文件*.txt|*.txt"));
     if (chosen.isEmpty()) return;
     const auto file = core::conditionFileName(std::filesystem::path(s(chosen)));
-    if (auto written = core::writeConditionFile(file, m_lines); !written)
+    if (auto written = core::writeConditionFile(file, conditions()); !written)
         m_prompter.information(this, q(written.error().message));
 }
 
@@ -654,13 +631,7 @@ void ShrinkWindow::addBetNumber() {
 }
 
 void ShrinkWindow::deleteBetNumbers() {
-    std::vector<bool> doomed(m_bets.size(), false);
-    for (const QModelIndex& index : m_betView->selectionModel()->selectedRows())
-        doomed[static_cast<std::size_t>(index.row())] = true;
-    std::vector<std::string> kept;
-    for (std::size_t i = 0; i < m_bets.size(); ++i)
-        if (!doomed[i]) kept.push_back(m_bets[i]);
-    setBetList(std::move(kept));
+    setBetList(withoutSelectedRows(m_bets, *m_betView));
 }
 
 } // namespace p3::gui

@@ -33,15 +33,15 @@ class IntersectionNameDialog;
 class PrintDialog;
 class ConditionEditorDialog;
 class SchemeEvalWindow;
-class MainWindow;
+class ToleranceRange;
+class Workbench;
 class Prompter;
 
 class ShrinkWindow final : public QWidget {
     Q_OBJECT
 public:
-    /// A window of the main window (closed with it); loads "~tmp_tj.ag" of the home and hands the main
-    /// window its opener and the shut-down save of the condition list.
-    explicit ShrinkWindow(MainWindow& main);
+    /// A window of the workbench's window (closed with it), opened by "星轨缩水" wherever it is asked for.
+    explicit ShrinkWindow(Workbench& bench);
     ~ShrinkWindow() override;
 
     /// Shows the window (not modal) and brings it to the front.
@@ -55,7 +55,8 @@ public:
     void Tou_Zhu_BtnClick();
 
     // ---- Step two: conditions and the filter ----
-    const core::ConditionList& conditions() const { return m_lines; }
+    /// The workbench's condition list, which this window shows and edits.
+    const core::ConditionList& conditions() const;
     void setConditions(core::ConditionList lines);
     /// Opens the editor of a kind in add mode (the kind buttons).
     void openKindEditor(core::ConditionKind kind);
@@ -145,15 +146,13 @@ private:
     void openStagedFile();
     void showTrackConverter();
 
-    MainWindow& m_main;
+    Workbench& m_bench;
     Prompter& m_prompter;
     std::array<BallGrid*, 3> m_pick{};
     std::array<QComboBox*, 3> m_presets{};
     std::array<QRadioButton*, 3> m_betTypes{};
     QTableWidget* m_conditionsView = nullptr;
-    QCheckBox* m_totalTolerance = nullptr;
-    QSpinBox* m_totalBegin = nullptr;
-    QSpinBox* m_totalEnd = nullptr;
+    ToleranceRange* m_total = nullptr;
     QMenu* m_conditionMenu = nullptr;
     QTabWidget* m_pages = nullptr;
     QLabel* m_stepLabel = nullptr;
@@ -164,9 +163,7 @@ private:
     PrintDialog* m_printDialog = nullptr;
     SchemeEvalWindow* m_schemeEval = nullptr;
     QTableWidget* m_entryView = nullptr;
-    QCheckBox* m_jjTolerance = nullptr;
-    QSpinBox* m_jjBegin = nullptr;
-    QSpinBox* m_jjEnd = nullptr;
+    ToleranceRange* m_jjTolerance = nullptr;
     QComboBox* m_jjColumns = nullptr;
     QPlainTextEdit* m_jjResult = nullptr;
     QGroupBox* m_jjResultBox = nullptr;
@@ -180,7 +177,6 @@ private:
     std::vector<core::IntersectionEntry> m_entries;
     std::vector<core::StagedList> m_staged;
 
-    core::ConditionList m_lines;
     std::vector<std::string> m_bets;
 };
 

@@ -20,11 +20,12 @@
 
 #include "core/shrink/number_list.h"
 #include "core/tools/print_layout.h"
-#include "gui/app/main_window.h"
-#include "gui/app/prompter.h"
 #include "gui/shrink/intersection_name_dialog.h"
-#include "gui/shrink/print_dialog.h"
 #include "gui/shrink/shrink_window.h"
+#include "gui/widgets/print_dialog.h"
+#include "gui/widgets/prompter.h"
+#include "gui/widgets/tolerance_range.h"
+#include "gui/workbench/workbench.h"
 
 namespace p3::gui {
 namespace {
@@ -73,8 +74,7 @@ std::vector<int> selectedRows(QTableWidget* view) {
     return rows;
 }
 
-template <typename T>
-void eraseRows(std::vector<T>& list, const std::vector<int>& rows) {
+template <typename T> void eraseRows(std::vector<T>& list, const std::vector<int>& rows) {
     std::vector<bool> doomed(list.size(), false);
     for (int row : rows)
         if (row >= 0 && row < static_cast<int>(list.size())) doomed[static_cast<std::size_t>(row)] = true;
@@ -134,12 +134,16 @@ QComboBox* ShrinkWindow::makeColumnBox(QWidget* parent, const QString& name, QPl
     return box;
 }
 
-void ShrinkWindow::showMemo(QPlainTextEdit* memo, const std::vector<std::string>& numbers, QComboBox* columns) {
+void ShrinkWindow::showMemo(QPlainTextEdit* memo, const std::vector<std::string>& numbers,
+                            QComboBox* columns) {
     memo->setPlainText(q(core::LayoutNumbers(numbers, columns ? columns->currentIndex() + 1 : 10)));
 }
 
 QPlainTextEdit* ShrinkWindow::memo(int page) const {
-    return page == IntersectionPage ? m_jjResult : page == StagingPage ? m_zcMemo : page == DrawPage ? m_kjMemo : nullptr;
+    return page == IntersectionPage ? m_jjResult
+           : page == StagingPage    ? m_zcMemo
+           : page == DrawPage       ? m_kjMemo
+                                    : nullptr;
 }
 
 QString ShrinkWindow::pageCaption(int page) const {
@@ -150,7 +154,8 @@ QString ShrinkWindow::pageCaption(int page) const {
 }
 
 void ShrinkWindow::saveMemo(QPlainTextEdit* memo) {
-    const QString chosen = m_prompter.saveFileName(this, QStringLiteral("另存为"), QStringLiteral("文本文件*.txt|*.txt"));
+    const QString chosen =
+        m_prompter.saveFileName(this, QStringLiteral("另存为"), QStringLiteral("文本文件*.txt|*.txt"));
     if (chosen.isEmpty()) return;
     const auto file = core::numberFileName(std::filesystem::path(chosen.toStdString()));
     if (auto written = core::writeNumberTextFile(file, memo->toPlainText().toStdString()); !written)
@@ -176,10 +181,14 @@ QWidget* ShrinkWindow::buildIntersectionPage() {
     connect(m_entryView, &QTableWidget::cellClicked, this, [this](int row, int column) {
         if (row < 0 || row >= static_cast<int>(m_entries.size())) return;
         auto& e = m_entries[static_cast<std::size_t>(row)];
-        if (column == 1) e.use = core::toggleFlag(e.use);
-        else if (column == 5) e.keep = core::toggleFlag(e.keep);
-        else if (column == 6) e.tolerant = core::toggleFlag(e.tolerant);
-        else return;
+        if (column == 1)
+            e.use = core::toggleFlag(e.use);
+        else if (column == 5)
+            e.keep = core::toggleFlag(e.keep);
+        else if (column == 6)
+            e.tolerant = core::toggleFlag(e.tolerant);
+        else
+            return;
         refreshEntries();
     });
     areaLayout->addWidget(m_entryView, 1);
@@ -196,25 +205,11 @@ QWidget* ShrinkWindow::buildIntersectionPage() {
     for (QPushButton* b : {open, remove, clear})
         controls->addWidget(b);
     controls->addStretch();
-    m_jjTolerance = new QCheckBox(QStringLiteral("总容错："), area);
-    m_jjTolerance->setObjectName(QStringLiteral("Jiao_Ji_ErrCuo"));
-    m_jjBegin = new QSpinBox(area);
-    m_jjBegin->setObjectName(QStringLiteral("JJi_ECuo_BegValue"));
-    m_jjEnd = new QSpinBox(area);
-    m_jjEnd->setObjectName(QStringLiteral("JJi_ECuo_EndValue"));
-    for (QSpinBox* spin : {m_jjBegin, m_jjEnd}) {
-        spin->setRange(0, 100);
-        spin->setEnabled(false);
-    }
-    connect(m_jjTolerance, &QCheckBox::toggled, this, [this](bool on) {
-        m_jjBegin->setEnabled(on);
-        m_jjEnd->setEnabled(on);
-        if (on) m_jjBegin->setFocus();
-    });
+    m_jjTolerance = new ToleranceRange(QStringLiteral("总容错："),
+                                       {QStringLiteral("Jiao_Ji_ErrCuo"), QStringLiteral("JJi_ECuo_BegValue"),
+                                        QStringLiteral("JJi_ECuo_EndValue")},
+                                       ToleranceRange::FollowsBox | ToleranceRange::FocusWhenOn, area);
     controls->addWidget(m_jjTolerance);
-    controls->addWidget(m_jjBegin);
-    controls->addWidget(new QLabel(QStringLiteral("至"), area));
-    controls->addWidget(m_jjEnd);
     auto* intersect = new QPushButton(QStringLiteral("交集"), area);
     intersect->setObjectName(QStringLiteral("JiaoJi_Btn"));
     connect(intersect, &QPushButton::clicked, this, &ShrinkWindow::JiaoJi_BtnClick);
@@ -279,11 +274,11 @@ void ShrinkWindow::refreshEntries() {
 }
 
 void ShrinkWindow::addBetListToIntersection() {
-    const auto proposal = core::proposeIntersectionEntry(m_lines);
+    const auto proposal = core::proposeIntersectionEntry(conditions());
     IntersectionNameDialog& dialog = nameDialog();
-    dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："), q(proposal.name), proposal.series,
-                   true, m_bets.size());
-    if (m_main.runDialog(dialog) != QDialog::Accepted) return;
+    dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："), q(proposal.name),
+                   proposal.series, true, m_bets.size());
+    if (m_bench.runDialog(dialog) != QDialog::Accepted) return;
     core::IntersectionEntry entry;
     entry.name = dialog.name().toStdString();
     entry.series = dialog.series();
@@ -294,7 +289,8 @@ void ShrinkWindow::addBetListToIntersection() {
 }
 
 std::optional<std::vector<std::string>> ShrinkWindow::askNumberFile() {
-    const QString chosen = m_prompter.openFileName(this, QStringLiteral("打开"), QStringLiteral("*.txt|*.txt"));
+    const QString chosen =
+        m_prompter.openFileName(this, QStringLiteral("打开"), QStringLiteral("*.txt|*.txt"));
     if (chosen.isEmpty()) return std::nullopt;
     auto numbers = core::readNumberTextFile(std::filesystem::path(chosen.toStdString()));
     if (!numbers) {
@@ -310,7 +306,7 @@ void ShrinkWindow::openIntersectionFile() {
     IntersectionNameDialog& dialog = nameDialog();
     dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："),
                    QStringLiteral("交集%1").arg(m_entries.size() + 1), 0, true, numbers->size());
-    if (m_main.runDialog(dialog) != QDialog::Accepted) return;
+    if (m_bench.runDialog(dialog) != QDialog::Accepted) return;
     core::IntersectionEntry entry;
     entry.name = dialog.name().toStdString();
     entry.series = dialog.series();
@@ -320,11 +316,7 @@ void ShrinkWindow::openIntersectionFile() {
 }
 
 void ShrinkWindow::JiaoJi_BtnClick() {
-    core::TotalTolerance tolerance;
-    tolerance.enabled = m_jjTolerance->isChecked();
-    tolerance.begin = m_jjBegin->value();
-    tolerance.end = m_jjEnd->value();
-    auto result = core::Intersect(m_entries, tolerance, m_main.trackTable());
+    auto result = core::Intersect(m_entries, m_jjTolerance->total(), m_bench.trackTable());
     if (!result) {
         m_prompter.information(this, q(result.error().message));
         return;
@@ -429,8 +421,9 @@ void ShrinkWindow::refreshStaged() {
 
 bool ShrinkWindow::stageNumbers(std::vector<std::string> numbers, const QString& proposedName) {
     IntersectionNameDialog& dialog = nameDialog();
-    dialog.prepare(QStringLiteral("转入暂存区"), QStringLiteral("名称"), proposedName, -1, false, numbers.size());
-    if (m_main.runDialog(dialog) != QDialog::Accepted) return false;
+    dialog.prepare(QStringLiteral("转入暂存区"), QStringLiteral("名称"), proposedName, -1, false,
+                   numbers.size());
+    if (m_bench.runDialog(dialog) != QDialog::Accepted) return false;
     core::StagedList staged;
     staged.name = dialog.name().toStdString();
     staged.numbers = std::move(numbers);
@@ -446,7 +439,7 @@ void ShrinkWindow::openStagedFile() {
     IntersectionNameDialog& dialog = nameDialog();
     dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："),
                    QStringLiteral("奖号大底%1").arg(m_staged.size() + 1), 0, false, numbers->size());
-    if (m_main.runDialog(dialog) != QDialog::Accepted) return;
+    if (m_bench.runDialog(dialog) != QDialog::Accepted) return;
     core::StagedList staged;
     staged.name = dialog.name().toStdString();
     staged.numbers = std::move(*numbers);
@@ -493,12 +486,16 @@ QWidget* ShrinkWindow::buildDrawPage() {
     menuButton->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(menuButton);
     menu->setObjectName(QStringLiteral("Kjhm_PopupMenu"));
-    connect(menu->addAction(QStringLiteral("另存为")), &QAction::triggered, this, [this] { saveMemo(m_kjMemo); });
+    connect(menu->addAction(QStringLiteral("另存为")), &QAction::triggered, this,
+            [this] { saveMemo(m_kjMemo); });
     connect(menu->addAction(QStringLiteral("打印")), &QAction::triggered, this,
             [this] { printNumbers(core::ReadMemoNumbers(m_kjMemo->toPlainText().toStdString())); });
-    connect(menu->addAction(QStringLiteral("结果过滤")), &QAction::triggered, this, &ShrinkWindow::resultToBetList);
-    connect(menu->addAction(QStringLiteral("组变单")), &QAction::triggered, this, [this] { convertDrawNumbers(true); });
-    connect(menu->addAction(QStringLiteral("单变组")), &QAction::triggered, this, [this] { convertDrawNumbers(false); });
+    connect(menu->addAction(QStringLiteral("结果过滤")), &QAction::triggered, this,
+            &ShrinkWindow::resultToBetList);
+    connect(menu->addAction(QStringLiteral("组变单")), &QAction::triggered, this,
+            [this] { convertDrawNumbers(true); });
+    connect(menu->addAction(QStringLiteral("单变组")), &QAction::triggered, this,
+            [this] { convertDrawNumbers(false); });
     menuButton->setMenu(menu);
     buttons->addWidget(menuButton);
     boxLayout->addLayout(buttons);
@@ -514,7 +511,7 @@ void ShrinkWindow::convertDrawNumbers(bool groupToDirect) {
 }
 
 void ShrinkWindow::trackConvert(core::SeriesIndex series) {
-    auto key = core::seriesKey(m_main.trackTable(), series);
+    auto key = core::seriesKey(m_bench.trackTable(), series);
     if (!key) {
         m_prompter.information(this, q(key.error().message));
         return;
@@ -533,12 +530,13 @@ void ShrinkWindow::showTrackConverter() {
     series->setObjectName(QStringLiteral("Jiao_Ji_LeiBie"));
     for (int k = 0; k <= core::kMaxSelectableSeries; ++k)
         series->addItem(q(core::seriesText(k)));
-    series->setCurrentIndex(std::max(core::proposeIntersectionEntry(m_lines).series, 0));
+    series->setCurrentIndex(std::max(core::proposeIntersectionEntry(conditions()).series, 0));
     auto* make = new QPushButton(QStringLiteral("生成"), &dialog);
     make->setObjectName(QStringLiteral("Guo_Lv_Btn"));
     auto* note = new QGroupBox(QStringLiteral("说明"), &dialog);
     auto* noteLayout = new QVBoxLayout(note);
-    noteLayout->addWidget(new QLabel(QStringLiteral("生成开奖号码：系统根据星轨参数和星轨号码智能搜索到开"), note));
+    noteLayout->addWidget(
+        new QLabel(QStringLiteral("生成开奖号码：系统根据星轨参数和星轨号码智能搜索到开"), note));
     noteLayout->addWidget(new QLabel(QStringLiteral("奖号码（生成的结果会自动显示在 开奖号码 区）"), note));
     auto* layout = new QGridLayout(&dialog);
     layout->addWidget(new QLabel(QStringLiteral("星轨参数："), &dialog), 0, 0);
@@ -549,7 +547,7 @@ void ShrinkWindow::showTrackConverter() {
         trackConvert(series->currentIndex());
         dialog.accept();
     });
-    m_main.runDialog(dialog);
+    m_bench.runDialog(dialog);
 }
 
 // ---- Hand-offs ----
@@ -564,19 +562,7 @@ void ShrinkWindow::resultToBetList() {
 }
 
 void ShrinkWindow::printNumbers(const std::vector<std::string>& numbers) {
-    if (numbers.empty()) {
-        m_prompter.information(this, QStringLiteral("没有可打印的组合!"));
-        return;
-    }
-    const auto& draws = m_main.drawList();
-    const std::string title =
-        core::proposedPrintTitle(m_main.currentLottery().name, draws.empty() ? std::string() : draws.back().period);
-    if (!m_printDialog)
-        m_printDialog = new PrintDialog(m_main.home(), m_prompter, [this] {
-            m_main.startPrintProgram();
-        }, this);
-    m_printDialog->setNumbers(numbers, q(title));
-    m_main.runDialog(*m_printDialog);
+    m_bench.printNumbers(numbers, m_printDialog, this);
 }
 
 } // namespace p3::gui

@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 
 #include "core/export/bet_plan_xlsx.h"
-#include "gui/app/main_window.h"
-#include "gui/app/prompter.h"
+#include "gui/widgets/prompter.h"
+#include "gui/workbench/workbench.h"
 
 namespace p3::gui {
 
@@ -38,7 +38,8 @@ QComboBox* choice(QWidget* parent, const char* name, const QStringList& items, c
 
 } // namespace
 
-BetPlanDialog::BetPlanDialog(MainWindow& main) : QDialog(&main), m_main(main), m_prompter(main.prompter()) {
+BetPlanDialog::BetPlanDialog(Workbench& bench)
+    : QDialog(bench.window()), m_bench(bench), m_prompter(bench.prompter()) {
     setObjectName(QStringLiteral("TForm15"));
     setWindowTitle(kIdleCaption);
     setModal(true);
@@ -122,7 +123,7 @@ BetPlanDialog::BetPlanDialog(MainWindow& main) : QDialog(&main), m_main(main), m
 }
 
 std::filesystem::path BetPlanDialog::exportFile() const {
-    return m_main.home() / "倍投计划表.xlsx";
+    return m_bench.home() / "倍投计划表.xlsx";
 }
 
 void BetPlanDialog::OKClick() {
@@ -215,10 +216,11 @@ void BetPlanDialog::Output_ExcelClick() {
         m_prompter.information(this, qs(core::betplan_messages::kNoSpreadsheet));
 }
 
-BetPlanDialog& runBetPlan(MainWindow& main) {
-    auto* dialog = main.findChild<BetPlanDialog*>(QStringLiteral("TForm15"), Qt::FindDirectChildrenOnly);
-    if (!dialog) dialog = new BetPlanDialog(main);
-    main.runDialog(*dialog);
+BetPlanDialog& runBetPlan(Workbench& bench) {
+    auto* dialog =
+        bench.window()->findChild<BetPlanDialog*>(QStringLiteral("TForm15"), Qt::FindDirectChildrenOnly);
+    if (!dialog) dialog = new BetPlanDialog(bench);
+    bench.runDialog(*dialog);
     return *dialog;
 }
 

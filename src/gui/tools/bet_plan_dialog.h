@@ -16,13 +16,13 @@ class QTreeWidgetItem;
 
 namespace p3::gui {
 
-class MainWindow;
+class Workbench;
 class Prompter;
 
 class BetPlanDialog final : public QDialog {
     Q_OBJECT
 public:
-    explicit BetPlanDialog(MainWindow& main);
+    explicit BetPlanDialog(Workbench& bench);
 
     const core::BetPlan& plan() const { return m_plan; }
     /// Where the export writes its spreadsheet.
@@ -42,7 +42,7 @@ private:
     void showRows();
     void planned();
 
-    MainWindow& m_main;
+    Workbench& m_bench;
     Prompter& m_prompter;
     core::BetPlan m_plan;
     core::BetPlanInputs m_inputs;
@@ -61,6 +61,6 @@ private:
 };
 
 /// Creates the calculator once, on first use, and runs it modally.
-BetPlanDialog& runBetPlan(MainWindow& main);
+BetPlanDialog& runBetPlan(Workbench& bench);
 
 } // namespace p3::gui

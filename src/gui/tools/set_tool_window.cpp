@@ -17,9 +17,10 @@
 
 #include "core/tools/print_layout.h"
 #include "core/tools/set_tool.h"
-#include "gui/app/main_window.h"
-#include "gui/app/prompter.h"
-#include "gui/shrink/print_dialog.h"
+#include "gui/widgets/print_dialog.h"
+#include "gui/widgets/prompter.h"
+#include "gui/widgets/tolerance_range.h"
+#include "gui/workbench/workbench.h"
 
 namespace p3::gui {
 
@@ -43,8 +44,8 @@ enum Column { kSerial, kTakePart, kName, kCount, kKeep, kTolerate, kColumns };
 
 } // namespace
 
-SetToolWindow::SetToolWindow(MainWindow& main)
-    : QWidget(&main, Qt::Window), m_main(main), m_prompter(main.prompter()),
+SetToolWindow::SetToolWindow(Workbench& bench)
+    : QWidget(bench.window(), Qt::Window), m_bench(bench), m_prompter(bench.prompter()),
       m_sets(std::make_unique<core::SetList>()) {
     setObjectName(QStringLiteral("TF_Jhentool"));
     setWindowTitle(QStringLiteral("集合统计"));
@@ -128,18 +129,11 @@ void SetToolWindow::buildUi() {
     opLayout->addWidget(m_intersection, 0, 0);
     opLayout->addWidget(m_union, 0, 1);
     opLayout->addWidget(run, 0, 2, 1, 2);
-    m_tolerance = new QCheckBox(QStringLiteral("容错"), opBox);
-    m_tolerance->setObjectName(QStringLiteral("Jiao_Ji_ErrCuo"));
-    m_lowest = new QSpinBox(opBox);
-    m_lowest->setObjectName(QStringLiteral("JJi_ECuo_BegValue"));
-    m_highest = new QSpinBox(opBox);
-    m_highest->setObjectName(QStringLiteral("JJi_ECuo_EndValue"));
-    for (QSpinBox* s : {m_lowest, m_highest})
-        s->setRange(0, 100);
-    opLayout->addWidget(m_tolerance, 1, 0);
-    opLayout->addWidget(m_lowest, 1, 1);
-    opLayout->addWidget(new QLabel(QStringLiteral("至"), opBox), 1, 2);
-    opLayout->addWidget(m_highest, 1, 3);
+    m_tolerance = new ToleranceRange(QStringLiteral("容错"),
+                                     {QStringLiteral("Jiao_Ji_ErrCuo"), QStringLiteral("JJi_ECuo_BegValue"),
+                                      QStringLiteral("JJi_ECuo_EndValue")},
+                                     {}, opBox);
+    opLayout->addWidget(m_tolerance, 1, 0, 1, 4);
     right->addWidget(opBox);
     connect(m_intersection, &QRadioButton::toggled, this, &SetToolWindow::setIntersectionMode);
     connect(run, &QPushButton::clicked, this, &SetToolWindow::Btn_YongSuanClick);
@@ -226,8 +220,7 @@ void SetToolWindow::showResult(const std::vector<std::string>& numbers) {
 }
 
 void SetToolWindow::setIntersectionMode(bool intersection) {
-    for (QWidget* w : std::initializer_list<QWidget*>{m_tolerance, m_lowest, m_highest})
-        w->setEnabled(intersection);
+    m_tolerance->setPartsEnabled(intersection);
     m_list->setColumnHidden(kKeep, !intersection);
     m_list->setColumnHidden(kTolerate, !intersection);
 }
@@ -316,7 +309,7 @@ void SetToolWindow::Btn_YongSuanClick() {
     core::Result<std::vector<std::string>> result;
     if (m_intersection->isChecked()) {
         std::optional<core::SetTolerance> tolerance;
-        if (m_tolerance->isChecked()) tolerance = core::SetTolerance{m_lowest->value(), m_highest->value()};
+        if (m_tolerance->isOn()) tolerance = core::SetTolerance{m_tolerance->begin(), m_tolerance->end()};
         result = m_sets->intersect(tolerance);
     } else {
         result = m_sets->unite();
@@ -346,25 +339,14 @@ void SetToolWindow::JG_SaveClick() {
 }
 
 void SetToolWindow::JG_PrintClick() {
-    const std::vector<std::string> numbers =
-        core::printableNumbers(m_resultMemo->toPlainText().toStdString());
-    if (numbers.empty()) {
-        m_prompter.information(this, QStringLiteral("没有可打印的组合!"));
-        return;
-    }
-    const auto& draws = m_main.drawList();
-    const std::string title = core::proposedPrintTitle(m_main.currentLottery().name,
-                                                       draws.empty() ? std::string() : draws.back().period);
-    if (!m_printDialog)
-        m_printDialog = new PrintDialog(
-            m_main.home(), m_prompter, [this] { m_main.startPrintProgram(); }, this);
-    m_printDialog->setNumbers(numbers, qs(title));
-    m_main.runDialog(*m_printDialog);
+    m_bench.printNumbers(core::printableNumbers(m_resultMemo->toPlainText().toStdString()), m_printDialog,
+                         this);
 }
 
-SetToolWindow& showSetTool(MainWindow& main) {
-    auto* tool = main.findChild<SetToolWindow*>(QStringLiteral("TF_Jhentool"), Qt::FindDirectChildrenOnly);
-    if (!tool) tool = new SetToolWindow(main);
+SetToolWindow& showSetTool(Workbench& bench) {
+    auto* tool =
+        bench.window()->findChild<SetToolWindow*>(QStringLiteral("TF_Jhentool"), Qt::FindDirectChildrenOnly);
+    if (!tool) tool = new SetToolWindow(bench);
     tool->show();
     tool->raise();
     tool->activateWindow();

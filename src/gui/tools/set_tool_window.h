@@ -17,21 +17,22 @@ class QRadioButton;
 class QSpinBox;
 class QTableWidget;
 
-// Only declared here: the shrink engine has a NamedSet of its own, and both headers meet in main.cpp.
+// Only declared here: the shrink engine has a NamedSet of its own, and both headers meet in bench.cpp.
 namespace p3::core {
 class SetList;
 }
 
 namespace p3::gui {
 
-class MainWindow;
+class ToleranceRange;
+class Workbench;
 class PrintDialog;
 class Prompter;
 
 class SetToolWindow final : public QWidget {
     Q_OBJECT
 public:
-    explicit SetToolWindow(MainWindow& main);
+    explicit SetToolWindow(Workbench& bench);
     ~SetToolWindow() override;
 
     const core::SetList& sets() const { return *m_sets; }
@@ -61,7 +62,7 @@ private:
     void cellClicked(int row, int column);
     void message(std::string_view text);
 
-    MainWindow& m_main;
+    Workbench& m_bench;
     Prompter& m_prompter;
     std::unique_ptr<core::SetList> m_sets;
     std::vector<std::string> m_result;
@@ -71,9 +72,7 @@ private:
     QLineEdit* m_typedName = nullptr;
     QRadioButton* m_intersection = nullptr;
     QRadioButton* m_union = nullptr;
-    QCheckBox* m_tolerance = nullptr;
-    QSpinBox* m_lowest = nullptr;
-    QSpinBox* m_highest = nullptr;
+    ToleranceRange* m_tolerance = nullptr;
     QLineEdit* m_findNumber = nullptr;
     QPlainTextEdit* m_findResult = nullptr;
     QComboBox* m_perLine = nullptr;
@@ -83,6 +82,6 @@ private:
 };
 
 /// Creates the set tool once, on first use, and shows it (not modal).
-SetToolWindow& showSetTool(MainWindow& main);
+SetToolWindow& showSetTool(Workbench& bench);
 
 } // namespace p3::gui

@@ -1,4 +1,4 @@
-#include "gui/app/file_dialogs.h"
+#include "gui/widgets/file_dialogs.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 #include <deque>
 #include <optional>
 
-#include "gui/app/prompter.h"
+#include "gui/widgets/prompter.h"
 
 namespace p3::gui {
 

@@ -1,4 +1,4 @@
-#include "gui/shrink/ball_grid.h"
+#include "gui/widgets/ball_grid.h"
 
 #include <QHeaderView>
 #include <QPainter>
@@ -12,8 +12,10 @@ namespace {
 /// Paints a cell as the ball its text names; a disabled grid shows its balls faded.
 class BallDelegate final : public QStyledItemDelegate {
 public:
-    BallDelegate(const BallImageCache* balls, QObject* parent) : QStyledItemDelegate(parent), m_balls(balls) {}
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    BallDelegate(const BallImageCache* balls, QObject* parent)
+        : QStyledItemDelegate(parent), m_balls(balls) {}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         painter->fillRect(option.rect, option.palette.base());
         const QString name = index.data(Qt::DisplayRole).toString();
         const int size = std::min(option.rect.width(), option.rect.height()) - 2;

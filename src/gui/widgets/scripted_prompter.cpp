@@ -1,4 +1,4 @@
-#include "gui/app/scripted_prompter.h"
+#include "gui/widgets/scripted_prompter.h"
 
 #include <QTextDocument>
 

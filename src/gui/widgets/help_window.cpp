@@ -1,4 +1,4 @@
-#include "gui/app/help_window.h"
+#include "gui/widgets/help_window.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>

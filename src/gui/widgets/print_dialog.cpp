@@ -1,4 +1,4 @@
-#include "gui/shrink/print_dialog.h"
+#include "gui/widgets/print_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,19 +9,21 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "gui/app/prompter.h"
+#include "gui/widgets/prompter.h"
 
 namespace p3::gui {
 
 PrintDialog::PrintDialog(std::filesystem::path home, Prompter& prompter, std::function<void()> startProgram,
                          QWidget* parent)
-    : QDialog(parent), m_home(std::move(home)), m_prompter(prompter), m_startProgram(std::move(startProgram)) {
+    : QDialog(parent), m_home(std::move(home)), m_prompter(prompter),
+      m_startProgram(std::move(startProgram)) {
     setObjectName(QStringLiteral("TF_print"));
     setWindowTitle(QStringLiteral("数据打印"));
     m_separator = new QComboBox(this);
     m_separator->setObjectName(QStringLiteral("Cmd_txt_01"));
     for (std::string_view s : core::kPrintSeparators)
-        m_separator->addItem(s == " " ? QStringLiteral("空格") : QString::fromUtf8(s.data(), qsizetype(s.size())),
+        m_separator->addItem(s == " " ? QStringLiteral("空格")
+                                      : QString::fromUtf8(s.data(), qsizetype(s.size())),
                              QString::fromUtf8(s.data(), qsizetype(s.size())));
     m_separator->setCurrentIndex(1);
     m_columns = new QComboBox(this);

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "gui/app/file_dialogs.h"
+#include "gui/widgets/file_dialogs.h"
 
 class QTextDocument;
 class QWidget;
