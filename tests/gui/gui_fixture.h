@@ -1,6 +1,7 @@
 #pragma once
 /// A home made from the template in a scratch folder, and a main window on it answered by a script.
 #include <QApplication>
+#include <QTableView>
 #include <QTest>
 #include <memory>
 
@@ -48,6 +49,22 @@ struct GuiHome {
 
 inline QString cellText(const gui::MainWindow& w, int row, int column) {
     return w.gridModel()->index(row, column).data().toString();
+}
+
+/// The text a list view shows in a cell.
+inline QString cellText(const QTableView* view, int row, int column) {
+    return view->model()->index(row, column).data().toString();
+}
+
+/// Makes a cell of a list view the current one, as the arrow keys do.
+inline void setCurrentCell(QTableView* view, int row, int column) {
+    view->setCurrentIndex(view->model()->index(row, column));
+}
+
+/// A click of the left button in the middle of a cell, as the user makes it.
+inline void clickCell(QTableView* view, int row, int column) {
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(view->model()->index(row, column)).center());
 }
 
 } // namespace p3::test

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -27,10 +26,9 @@ private:
         w.grid()->setCurrentIndex(w.gridModel()->index(row, column));
     }
     static void clickPickerDigit(gui::MainWindow& w, int digit) {
-        QTableWidget* cells = w.picker()->findChild<QTableWidget*>(QStringLiteral("View_SG"));
+        QTableView* cells = w.picker()->findChild<QTableView*>(QStringLiteral("View_SG"));
         QVERIFY(cells);
-        const QRect rect = cells->visualItemRect(cells->item(0, digit));
-        QTest::mouseClick(cells->viewport(), Qt::LeftButton, {}, rect.center());
+        test::clickCell(cells, 0, digit);
     }
     static QPoint headerPoint(gui::MainWindow& w, int row, int column) {
         QTableView* header = w.grid()->headerView();

@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <algorithm>
 #include <deque>
 #include <fstream>
@@ -155,9 +155,9 @@ private slots:
         QCOMPARE(made.keyword, std::string("和值"));
         QCOMPARE(made.counts, std::string("1|0|无设置"));
         QCOMPARE(made.content, std::string("和值~10 11~1~0&"));
-        auto* list = child<QTableWidget>(shrink, QStringLiteral("ListView_Tj"));
-        QCOMPARE(list->rowCount(), 1);
-        QCOMPARE(list->item(0, 2)->text(), QStringLiteral("和值"));
+        auto* list = child<QTableView>(shrink, QStringLiteral("ListView_Tj"));
+        QCOMPARE(list->model()->rowCount(), 1);
+        QCOMPARE(test::cellText(list, 0, 2), QStringLiteral("和值"));
 
         click(shrink, QStringLiteral("Guo_Lv_Btn"));
         QCOMPARE(shrink.betList(), (std::vector<std::string>{"136", "137", "235", "236"}));
@@ -165,8 +165,7 @@ private slots:
         QVERIFY(home.prompter.messages().isEmpty());
 
         // 保留 toggled off by a click on its glyph: the same line now removes what it kept.
-        const QRect keep = list->visualItemRect(list->item(0, 4));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, keep.center());
+        test::clickCell(list, 0, 4);
         QCOMPARE(shrink.conditions().front().keep, std::string("0"));
         click(shrink, QStringLiteral("Tou_Zhu_Btn"));
         click(shrink, QStringLiteral("Guo_Lv_Btn"));
@@ -269,7 +268,7 @@ private slots:
         auto sorted = line("0", "顺序排序", "2|2|1-1", "最小号~0 1 2~1~1&最大号~7 8 9~0~1&");
         sorted.keep = "0";
         shrink.setConditions({line("1", "和值", "1|0|无设置", "和值~6~1~0&"), sorted});
-        child<QTableWidget>(shrink, QStringLiteral("ListView_Tj"))->setCurrentCell(1, 2);
+        test::setCurrentCell(child<QTableView>(shrink, QStringLiteral("ListView_Tj")), 1, 2);
         dialogs.on(QStringLiteral("TF_GuoL_FuZhu"), [](QDialog& editor) {
             CHECK_EQ(editor.windowTitle(), QStringLiteral("顺序排序"));
             CHECK_EQ(child<QPushButton>(editor, QStringLiteral("Btn_Add_Tj"))->text(),
@@ -337,7 +336,7 @@ private slots:
                     clickBall(rows->grid(p), d);
             child<QCheckBox>(editor, QStringLiteral("Tj_08_Count_3"))->click();
             click(editor, QStringLiteral("PCTj_Cmd_1_08_Add"));
-            CHECK_EQ(rows->list()->rowCount(), 1);
+            CHECK_EQ(rows->list()->model()->rowCount(), 1);
             CHECK_EQ(child<QLabel>(editor, QStringLiteral("StatusBar1_0"))->text(),
                      QStringLiteral("条件: 1条"));
             click(editor, QStringLiteral("Btn_Add_Tj"));
@@ -442,10 +441,9 @@ void ShrinkWindowTest::listWorkbenchPages() {
     QCOMPARE(shrink.memo(1)->toPlainText(), QStringLiteral("456"));
     QCOMPARE(shrink.pageCaption(1), QStringLiteral("交集结果为开奖号码 (共:1注)"));
     // Both tolerant, 总容错 0 至 1: a number in one of the two lists is enough.
-    auto* entries = child<QTableWidget>(shrink, QStringLiteral("Jiao_Ji_ListView"));
+    auto* entries = child<QTableView>(shrink, QStringLiteral("Jiao_Ji_ListView"));
     for (int row : {0, 1})
-        QTest::mouseClick(entries->viewport(), Qt::LeftButton, {},
-                          entries->visualItemRect(entries->item(row, 6)).center());
+        test::clickCell(entries, row, 6);
     child<QCheckBox>(shrink, QStringLiteral("Jiao_Ji_ErrCuo"))->setChecked(true);
     child<QSpinBox>(shrink, QStringLiteral("JJi_ECuo_EndValue"))->setValue(1);
     click(shrink, QStringLiteral("JiaoJi_Btn"));
@@ -467,7 +465,7 @@ void ShrinkWindowTest::listWorkbenchPages() {
     QCOMPARE(shrink.stagedLists()[0].numbers.size(), std::size_t(3));
     QCOMPARE(shrink.pages()->currentIndex(), 2);
     // A staged row chosen by the keyboard shows its numbers; 结果过滤 takes them into the bet list.
-    child<QTableWidget>(shrink, QStringLiteral("Zan_Cun_Listview"))->setCurrentCell(0, 2);
+    test::setCurrentCell(child<QTableView>(shrink, QStringLiteral("Zan_Cun_Listview")), 0, 2);
     QCOMPARE(shrink.memo(2)->toPlainText(), QStringLiteral("123 456 789"));
     QCOMPARE(shrink.pageCaption(2), QStringLiteral("暂存号码 (共:3注)"));
     shrink.setBetList({"000"});
@@ -622,12 +620,12 @@ void ShrinkWindowTest::popupMenusEditTheLists() {
     QVERIFY(std::ranges::all_of(shrink.conditions(), [](const auto& l) { return l.use == "0"; }));
     action("N_AllTolerant");
     QVERIFY(std::ranges::all_of(shrink.conditions(), [](const auto& l) { return l.tolerant == "1"; }));
-    auto* list = child<QTableWidget>(shrink, QStringLiteral("ListView_Tj"));
+    auto* list = child<QTableView>(shrink, QStringLiteral("ListView_Tj"));
     list->selectRow(1);
     action("N_DeleteRow");
     QCOMPARE(shrink.conditions().size(), std::size_t(2));
     QCOMPARE(shrink.conditions()[1].content, std::string("和值~8~1~0&"));
-    QCOMPARE(list->item(1, 0)->text(), QStringLiteral("2"));
+    QCOMPARE(test::cellText(list, 1, 0), QStringLiteral("2"));
     action("N_DeleteAll");
     QVERIFY(shrink.conditions().empty());
 
@@ -639,7 +637,7 @@ void ShrinkWindowTest::popupMenusEditTheLists() {
     action("N_AddBet");
     QCOMPARE(home.prompter.lastMessage(), QStringLiteral("投注号码格式不正确!"));
     QCOMPARE(shrink.betList(), (std::vector<std::string>{"111", "123"}));
-    child<QTableWidget>(shrink, QStringLiteral("TZ_List"))->selectRow(0);
+    child<QTableView>(shrink, QStringLiteral("TZ_List"))->selectRow(0);
     action("N_DeleteBet");
     QCOMPARE(shrink.betList(), (std::vector<std::string>{"123"}));
     QCOMPARE(shrink.countLabel(), QStringLiteral("共: 1 注"));
@@ -655,7 +653,7 @@ void ShrinkWindowTest::shutDownAfterTheWorkspaceIsGoneSavesTheOneList() {
     {
         // The workspace shows the workbench's list as read at start-up; what it changes is the list.
         gui::ShrinkWindow shrink(w.workbench());
-        QCOMPARE(child<QTableWidget>(shrink, QStringLiteral("ListView_Tj"))->rowCount(), 1);
+        QCOMPARE(child<QTableView>(shrink, QStringLiteral("ListView_Tj"))->model()->rowCount(), 1);
         shrink.setConditions({line("1", "跨度", "1|0|无设置", "跨度~5~1~0")});
     }
     // The workspace is gone before the shut-down: the list it left is saved, not the file's old rows.
@@ -785,13 +783,13 @@ void ShrinkWindowTest::modifyRowListLines() {
          line("1", "号码组", "1|0|无设置", "号码组~1^0257^12^1~1~0&")});
 
     // 定位复式: 修改 without a chosen row is refused; a row chosen by the keyboard is loaded and rewritten.
-    child<QTableWidget>(shrink, QStringLiteral("ListView_Tj"))->setCurrentCell(0, 2);
+    test::setCurrentCell(child<QTableView>(shrink, QStringLiteral("ListView_Tj")), 0, 2);
     dialogs.on(QStringLiteral("TF_GuoL_FuZhu"), [&](QDialog& editor) {
-        auto* rows = child<QTableWidget>(editor, QStringLiteral("Tj_08_Grid_4"));
-        CHECK_EQ(rows->rowCount(), 2);
+        auto* rows = child<QTableView>(editor, QStringLiteral("Tj_08_Grid_4"));
+        CHECK_EQ(rows->model()->rowCount(), 2);
         click(editor, QStringLiteral("PCTj_Cmd_1_08_Modify"));
         CHECK_EQ(home.prompter.lastMessage(), QStringLiteral("您没有选择可以修改的条件"));
-        rows->setCurrentCell(1, 2);
+        test::setCurrentCell(rows, 1, 2);
         auto* hundreds = child<gui::BallGrid>(editor, QStringLiteral("Tj_08_Grid_1"));
         CHECK(hundreds->chosenValues() == (std::vector<int>{5}));
         CHECK(child<QCheckBox>(editor, QStringLiteral("Tj_08_Count_3"))->isChecked());
@@ -800,9 +798,9 @@ void ShrinkWindowTest::modifyRowListLines() {
         clickBall(hundreds, 6);
         child<QCheckBox>(editor, QStringLiteral("Tj_08_Count_2"))->click();
         click(editor, QStringLiteral("PCTj_Cmd_1_08_Modify"));
-        CHECK_EQ(rows->item(1, 2)->text(), QStringLiteral("56/6/7"));
-        CHECK_EQ(rows->item(1, 3)->text(), QStringLiteral("23"));
-        CHECK_EQ(rows->item(0, 2)->text(), QStringLiteral("0123/456/789"));
+        CHECK_EQ(test::cellText(rows, 1, 2), QStringLiteral("56/6/7"));
+        CHECK_EQ(test::cellText(rows, 1, 3), QStringLiteral("23"));
+        CHECK_EQ(test::cellText(rows, 0, 2), QStringLiteral("0123/456/789"));
         click(editor, QStringLiteral("Btn_Add_Tj"));
         return int(QDialog::Rejected);
     });
@@ -813,10 +811,10 @@ void ShrinkWindowTest::modifyRowListLines() {
     QCOMPARE(shrink.conditions()[0].counts, std::string("2|1|无设置"));
 
     // 号码组: the row comes back into the grids and the 算1个 choice, and 修改 rewrites it.
-    child<QTableWidget>(shrink, QStringLiteral("ListView_Tj"))->setCurrentCell(1, 2);
+    test::setCurrentCell(child<QTableView>(shrink, QStringLiteral("ListView_Tj")), 1, 2);
     dialogs.on(QStringLiteral("TF_GuoL_FuZhu"), [&](QDialog& editor) {
-        auto* rows = child<QTableWidget>(editor, QStringLiteral("Tj_09_Grid_3"));
-        rows->setCurrentCell(0, 2);
+        auto* rows = child<QTableView>(editor, QStringLiteral("Tj_09_Grid_3"));
+        test::setCurrentCell(rows, 0, 2);
         auto* group = child<gui::BallGrid>(editor, QStringLiteral("Tj_09_Grid_1"));
         CHECK(group->chosenValues() == (std::vector<int>{0, 2, 5, 7}));
         CHECK(child<gui::BallGrid>(editor, QStringLiteral("Tj_09_Grid_2"))->chosenValues() ==
@@ -901,7 +899,7 @@ void ShrinkWindowTest::conditionFileWithAnAwkwardName() {
     home.prompter.answerFile(QString::fromStdString(junk.string()));
     shrink.openConditionFile();
     QVERIFY(shrink.conditions().empty());
-    QCOMPARE(child<QTableWidget>(shrink, QStringLiteral("ListView_Tj"))->rowCount(), 0);
+    QCOMPARE(child<QTableView>(shrink, QStringLiteral("ListView_Tj"))->model()->rowCount(), 0);
 
     // Lines it cannot use are named on loading, stay in the list, and are saved back as they were.
     const auto odd = home.home / "odd.ag";

@@ -2,7 +2,7 @@
 // lottery signals the windows follow, and the requests that go through it instead of the main window.
 #include <QAction>
 #include <QSignalSpy>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "core/store/load_lottery.h"
 #include "dialog_script.h"
@@ -23,8 +23,8 @@ core::ConditionLine line(const char* keyword, const char* content) {
     return l;
 }
 
-QTableWidget* conditionView(gui::ShrinkWindow& shrink) {
-    return shrink.findChild<QTableWidget*>(QStringLiteral("ListView_Tj"));
+QTableView* conditionView(gui::ShrinkWindow& shrink) {
+    return shrink.findChild<QTableView*>(QStringLiteral("ListView_Tj"));
 }
 
 } // namespace
@@ -38,26 +38,30 @@ private slots:
         gui::Workbench& bench = w.workbench();
         gui::ShrinkWindow shrink(bench);
         QSignalSpy scheme(&shrink, &gui::ShrinkWindow::schemeChanged);
-        QTableWidget* view = conditionView(shrink);
-        QCOMPARE(view->rowCount(), 0);
+        QTableView* view = conditionView(shrink);
+        QCOMPARE(view->model()->rowCount(), 0);
 
         // A change made elsewhere (another window, a file opened at start) shows in the workspace at once.
         bench.setConditions({line("和值", "和值~10~1~0"), line("跨度", "跨度~5~1~0")});
-        QCOMPARE(view->rowCount(), 2);
-        QCOMPARE(view->item(1, 2)->text(), QStringLiteral("跨度"));
+        QCOMPARE(view->model()->rowCount(), 2);
+        QCOMPARE(test::cellText(view, 1, 2), QStringLiteral("跨度"));
         QVERIFY(scheme.count() >= 1);
         bench.editConditions([](core::ConditionList& lines) { lines.erase(lines.begin()); });
-        QCOMPARE(view->rowCount(), 1);
-        QCOMPARE(view->item(0, 2)->text(), QStringLiteral("跨度"));
+        QCOMPARE(view->model()->rowCount(), 1);
+        QCOMPARE(test::cellText(view, 0, 2), QStringLiteral("跨度"));
 
         // What the workspace changes is the workbench's list: a click on 使用 clears the flag there.
         QCOMPARE(bench.conditions().front().use, std::string("1"));
-        emit view->cellClicked(0, 1);
+        shrink.showWorkspace();
+        QVERIFY(QTest::qWaitForWindowExposed(&shrink));
+        test::clickCell(view, 0, 1);
         QCOMPARE(bench.conditions().front().use, std::string("0"));
-        QCOMPARE(view->item(0, 1)->data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        QCOMPARE(view->model()->index(0, 1).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        // The row clicked stays chosen.
+        QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
         shrink.findChild<QAction*>(QStringLiteral("N_DeleteAll"))->trigger();
         QVERIFY(bench.conditions().empty());
-        QCOMPARE(view->rowCount(), 0);
+        QCOMPARE(view->model()->rowCount(), 0);
     }
 
     void theShrinkCommandOpensTheWorkspaceThroughTheWorkbench() {

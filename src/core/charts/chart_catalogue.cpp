@@ -13,24 +13,9 @@ namespace {
 using charts::GroupSpec;
 using charts::MainChartSpec;
 
-constexpr std::array<std::string_view, 5> kDrawHeaders{"期号", "奖号", "群号", "和", "跨"};
-constexpr std::array<int, 5> kDrawWidths{60, 30, 30, 20, 20};
-
-std::vector<ChartColumn> drawColumns() {
-    std::vector<ChartColumn> columns;
-    for (std::size_t i = 0; i < kDrawHeaders.size(); ++i) {
-        ChartColumn c;
-        c.header = std::string(kDrawHeaders[i]);
-        c.width = kDrawWidths[i];
-        c.textCell = true;
-        columns.push_back(std::move(c));
-    }
-    return columns;
-}
-
-/// The columns of one group, appended in header order.
+/// The columns of one laid-out group, appended in header order.
 void appendGroup(const GroupSpec& group, std::vector<ChartColumn>& columns) {
-    const auto headers = Get_Fun_Class::SplitText(",", group.headers, true);
+    const auto& headers = group.columns;
     const auto widths = Get_Fun_Class::SplitText(",", group.widths, false);
     const bool red = group.image == "Red_/BlueD_";
     const auto names = red ? std::vector<std::string>{} : Get_Fun_Class::SplitText("/", group.image, false);
@@ -82,8 +67,8 @@ ChartGrid buildMainChart(const MainChartSpec& spec, std::span<const Draw> draws)
     ChartGrid grid(spec.kind, std::move(columns), mainRows(draws.size()));
     for (auto& span : spans)
         grid.addGroup(std::move(span));
-    grid.setLineGroups(parseColumnRanges(spec.lineGroups));
-    grid.setChoiceGroups(parseColumnRanges(spec.choiceGroups));
+    grid.setLineGroups(spec.lineRanges);
+    grid.setChoiceGroups(spec.choiceRanges);
 
     const int last = grid.rowCount() - 1;
     for (const auto& span : grid.groups()) {
@@ -110,18 +95,31 @@ ChartGrid buildMainChart(const MainChartSpec& spec, std::span<const Draw> draws)
         charts::RowContext context;
         context.numbers = numbers;
         context.index = static_cast<std::size_t>(i);
-        context.h = number / 100, context.t = number / 10 % 10, context.u = number % 10;
-        DigitArray sorted{context.h, context.t, context.u};
-        Get_Fun_Class::SortDigits(sorted);
-        context.x = sorted[0], context.y = sorted[1], context.z = sorted[2];
+        context.number = number;
+        context.digits = {number / 100, number / 10 % 10, number % 10};
+        charts::computeHistory(spec.history, context);
         charts::RowWriter writer(grid, row);
-        spec.marks(context, writer);
+        charts::writeMarks(spec, context, writer);
     }
     grid.finish();
     return grid;
 }
 
 } // namespace
+
+std::vector<ChartColumn> drawColumns() {
+    constexpr std::array<std::string_view, 5> headers{"期号", "奖号", "群号", "和", "跨"};
+    constexpr std::array<int, 5> widths{60, 30, 30, 20, 20};
+    std::vector<ChartColumn> columns;
+    for (std::size_t i = 0; i < headers.size(); ++i) {
+        ChartColumn c;
+        c.header = std::string(headers[i]);
+        c.width = widths[i];
+        c.textCell = true;
+        columns.push_back(std::move(c));
+    }
+    return columns;
+}
 
 ChartForm chartForm(int kind) noexcept {
     if ((kind >= 1 && kind <= 28) || (kind >= 30 && kind <= 36)) return ChartForm::Main;
@@ -163,10 +161,11 @@ std::string chartColumnDefinition(int kind) {
     const MainChartSpec* spec = charts::mainChartSpec(kind);
     if (!spec) return {};
     std::string text = ",,,,";
-    for (const auto& group : spec->groups) {
-        text += ',';
-        text += group.headers;
-    }
+    for (const auto& group : spec->groups)
+        for (const auto& header : group.columns) {
+            text += ',';
+            text += header;
+        }
     return text;
 }
 

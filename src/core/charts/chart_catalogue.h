@@ -41,6 +41,9 @@ ChartGrid buildBiasChart(std::span<const Draw> draws);
 /// A slant chart (kinds 39..41); BuildChart calls it.
 ChartGrid buildSlantChart(int kind, std::span<const Draw> draws);
 
+/// Columns 0..4 of the main and bias grids: 期号, 奖号, 群号, 和, 跨 as text cells.
+std::vector<ChartColumn> drawColumns();
+
 /// Columns 0..4 of a draw row: period, the analysed digits, 群号, sum and span ("" where the draw has fewer
 /// than three digits).
 void writeDrawColumns(ChartGrid& grid, int row, const Draw& draw);

@@ -20,12 +20,32 @@ ChartGrid::ChartGrid(int kind, std::vector<ChartColumn> columns, std::vector<Cha
     }
 }
 
+const std::string& ChartGrid::text(int row, int col) const {
+    static const std::string empty;
+    const std::uint32_t cell = m_cells[index(row, col)];
+    if (cell == kNoText) return empty;
+    if (cell == kHeaderText) return m_columns[static_cast<std::size_t>(col)].header;
+    return m_texts[cell - kFirstOwnText];
+}
+
+void ChartGrid::setText(int row, int col, std::string text) {
+    std::uint32_t& cell = m_cells[index(row, col)];
+    if (text.empty()) {
+        cell = kNoText;
+    } else if (text == m_columns[static_cast<std::size_t>(col)].header) {
+        cell = kHeaderText;
+    } else {
+        cell = kFirstOwnText + static_cast<std::uint32_t>(m_texts.size());
+        m_texts.push_back(std::move(text));
+    }
+}
+
 bool ChartGrid::isMark(int row, int col) const {
     if (row < 0 || row >= rowCount() || col < 0 || col >= columnCount()) return false;
     const auto role = rowRole(row);
     if (role != ChartRowRole::Draw && role != ChartRowRole::Prediction) return false;
     const ChartColumn& c = column(col);
-    return !c.spacer && !c.textCell && !text(row, col).empty();
+    return !c.spacer && !c.textCell && hasText(row, col);
 }
 
 std::string ChartGrid::ballImage(int row, int col) const {
@@ -81,17 +101,16 @@ bool ChartGrid::clickPrediction(int col) {
     if (m_predictionRow < 0 || col < 5 || col >= columnCount()) return false;
     const ChartColumn& c = column(col);
     if (c.spacer || c.textCell) return false;
-    std::string& cell = m_cells[index(m_predictionRow, col)];
     if (c.multiChoice) {
-        cell = cell.empty() ? c.header : std::string{};
+        setText(m_predictionRow, col, hasText(m_predictionRow, col) ? std::string{} : c.header);
         return true;
     }
     const int group = choiceGroupOf(col);
     if (group < 0 || c.header.empty()) return false;
     const ColumnRange range = m_choiceGroups[static_cast<std::size_t>(group)];
     for (int other = range.first; other <= range.last && other < columnCount(); ++other)
-        m_cells[index(m_predictionRow, other)].clear();
-    cell = c.codeLetter ? std::string(1, c.codeLetter) : c.header;
+        m_cells[index(m_predictionRow, other)] = kNoText;
+    setText(m_predictionRow, col, c.codeLetter ? std::string(1, c.codeLetter) : c.header);
     return true;
 }
 
@@ -108,15 +127,20 @@ std::string ChartGrid::predictionHint(int row, int col) const {
 
 void ChartGrid::computeWaitingCounts() {
     m_waiting.assign(m_cells.size(), -1);
-    for (int c = 0; c < columnCount(); ++c) {
-        if (!column(c).waitingCounts) continue;
-        int lastMark = -1;
-        for (int r = m_firstDrawRow; r < m_firstDrawRow + m_drawCount; ++r) {
-            if (!text(r, c).empty()) {
-                lastMark = r;
-                continue;
-            }
-            m_waiting[index(r, c)] = lastMark < 0 ? r - m_firstDrawRow + 1 : r - lastMark;
+    // Row by row over the counted columns, so the walk follows the cells as they lie in memory.
+    std::vector<int> counted;
+    for (int c = 0; c < columnCount(); ++c)
+        if (column(c).waitingCounts) counted.push_back(c);
+    std::vector<int> lastMark(m_columns.size(), -1);
+    for (int r = m_firstDrawRow; r < m_firstDrawRow + m_drawCount; ++r) {
+        const std::size_t rowStart = index(r, 0);
+        for (int c : counted) {
+            const std::size_t cell = rowStart + static_cast<std::size_t>(c);
+            int& last = lastMark[static_cast<std::size_t>(c)];
+            if (m_cells[cell] != kNoText)
+                last = r;
+            else
+                m_waiting[cell] = last < 0 ? r - m_firstDrawRow + 1 : r - last;
         }
     }
 }
@@ -129,38 +153,50 @@ void ChartGrid::ColumnFooterStatistics() {
     // The average is taken over the grid's row count minus eleven: n − 1 draws in the main grid, n + 1 in
     // the bias grid, as the chart has always shown it.
     const std::int64_t q = rowCount() - 11;
-    for (int c = 0; c < columnCount(); ++c) {
-        if (!column(c).hasStatistics) continue;
+    struct Tally {
+        int column = 0;
         int hits = 0, gap = 0, maxGap = 0, run = 1, maxRun = 1;
         bool previousHit = false;
-        for (int r = m_firstDrawRow; r < m_firstDrawRow + m_drawCount; ++r) {
-            const bool hit = !text(r, c).empty();
+    };
+    std::vector<Tally> tallies;
+    for (int c = 0; c < columnCount(); ++c)
+        if (column(c).hasStatistics) tallies.push_back({c});
+    // Row by row, so the walk follows the cells as they lie in memory.
+    for (int r = m_firstDrawRow; r < m_firstDrawRow + m_drawCount; ++r) {
+        const std::size_t rowStart = index(r, 0);
+        for (Tally& t : tallies) {
+            const bool hit = m_cells[rowStart + static_cast<std::size_t>(t.column)] != kNoText;
             if (hit) {
-                ++hits;
-                maxGap = std::max(maxGap, gap);
-                gap = 0;
+                ++t.hits;
+                t.maxGap = std::max(t.maxGap, t.gap);
+                t.gap = 0;
                 if (r != m_firstDrawRow) {
-                    if (previousHit)
-                        maxRun = std::max(maxRun, ++run);
+                    if (t.previousHit)
+                        t.maxRun = std::max(t.maxRun, ++t.run);
                     else
-                        run = 1;
+                        t.run = 1;
                 }
             } else {
-                ++gap;
+                ++t.gap;
             }
-            previousHit = hit;
+            t.previousHit = hit;
         }
-        setText(footer[0], c, std::to_string(hits));
-        setText(footer[1], c, std::to_string(gap));
-        setText(footer[2], c, hits == 0 ? "0" : std::to_string(roundHalfEven(q, hits)));
-        setText(footer[3], c, std::to_string(maxGap));
-        setText(footer[4], c, std::to_string(maxRun));
+    }
+    for (const Tally& t : tallies) {
+        setText(footer[0], t.column, std::to_string(t.hits));
+        setText(footer[1], t.column, std::to_string(t.gap));
+        setText(footer[2], t.column, t.hits == 0 ? "0" : std::to_string(roundHalfEven(q, t.hits)));
+        setText(footer[3], t.column, std::to_string(t.maxGap));
+        setText(footer[4], t.column, std::to_string(t.maxRun));
     }
 }
 
 std::vector<std::string> ChartGrid::rowTexts(int row) const {
-    const auto first = m_cells.begin() + static_cast<std::ptrdiff_t>(index(row, 0));
-    return {first, first + columnCount()};
+    std::vector<std::string> texts;
+    texts.reserve(m_columns.size());
+    for (int c = 0; c < columnCount(); ++c)
+        texts.push_back(text(row, c));
+    return texts;
 }
 
 std::vector<ColumnRange> parseColumnRanges(std::string_view text) {

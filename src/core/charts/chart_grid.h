@@ -3,6 +3,7 @@
 /// pictures, colour bands, waiting counts, line groups and the pairs of cells the connecting lines join.
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,8 +80,12 @@ public:
     int rowCount() const noexcept { return static_cast<int>(m_rows.size()); }
     int columnCount() const noexcept { return static_cast<int>(m_columns.size()); }
 
-    const std::string& text(int row, int column) const { return m_cells[index(row, column)]; }
-    void setText(int row, int column, std::string text) { m_cells[index(row, column)] = std::move(text); }
+    const std::string& text(int row, int column) const;
+    /// Whether a cell holds any text.
+    bool hasText(int row, int column) const { return m_cells[index(row, column)] != kNoText; }
+    void setText(int row, int column, std::string text);
+    /// Writes the column's header into a cell (the usual mark).
+    void setHeaderText(int row, int column) { m_cells[index(row, column)] = kHeaderText; }
     /// Marks a cell whose value the draw holds more than once (its ball turns "Red_").
     void setRepeated(int row, int column) { m_repeated[index(row, column)] = 1; }
 
@@ -141,10 +146,17 @@ private:
     }
     void computeWaitingCounts();
 
+    // A cell holds no text, its column's header (most marks), or a text of its own kept in m_texts: a
+    // chart over ten thousand draws has close to a million cells, and most of them are empty.
+    static constexpr std::uint32_t kNoText = 0;
+    static constexpr std::uint32_t kHeaderText = 1;
+    static constexpr std::uint32_t kFirstOwnText = 2;
+
     int m_kind = 0;
     std::vector<ChartColumn> m_columns;
     std::vector<ChartRowRole> m_rows;
-    std::vector<std::string> m_cells;
+    std::vector<std::uint32_t> m_cells;
+    std::deque<std::string> m_texts; ///< a deque, so the references text() gives out stay valid
     std::vector<std::uint8_t> m_repeated;
     std::vector<std::int32_t> m_waiting;
     std::vector<ChartGroupSpan> m_groups;

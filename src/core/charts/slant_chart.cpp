@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 
 namespace p3::core {
 
@@ -20,10 +21,16 @@ constexpr std::array<std::string_view, 3> kPositionWords{"百", "十", "个"};
 /// Rows each position's digit moves down, per kind 39, 40, 41.
 constexpr std::array<std::array<int, 5>, 3> kShifts{{{0, 1, 2, 3, 4}, {1, 0, 1, 2, 3}, {2, 1, 0, 1, 2}}};
 
+/// The digits of one diagonal (at most five), in position order.
+struct DiagonalDigits {
+    std::array<int, 5> digits{};
+    int count = 0;
+};
+
 /// What a diagonal falls into.
 struct Diagonal {
     int differentDigits = 0; ///< k, 1..5
-    std::string runKey;      ///< run lengths + "L"
+    int runKey = 0;          ///< index into the run keys (runKeys())
     int runColumn = -1;
     int odd = 0;
     int sumTail = 0;
@@ -45,38 +52,55 @@ ColumnRange runRange(int k, int repeated) {
     }
 }
 
-Diagonal classify(const std::vector<int>& digits, const ChartGrid& grid) {
-    Diagonal out;
-    DigitArray distinct;
-    std::vector<int> repeated;
-    int sum = 0;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        const int d = digits[i];
-        const bool seen = std::find(digits.begin(), digits.begin() + static_cast<std::ptrdiff_t>(i), d) !=
-                          digits.begin() + static_cast<std::ptrdiff_t>(i);
-        if (seen) {
-            if (std::find(repeated.begin(), repeated.end(), d) == repeated.end()) repeated.push_back(d);
-        } else {
-            distinct.push_back(d);
+/// The run key (runs + "L") of every set of different digits, by its bit mask: a diagonal holds at most five
+/// digits, so the 1024 sets are worked out once.
+const std::array<std::string, 1024>& runKeys() {
+    static const auto keys = [] {
+        std::array<std::string, 1024> out;
+        for (unsigned mask = 0; mask < out.size(); ++mask) {
+            DigitArray distinct;
+            for (int d = 0; d < 10; ++d)
+                if (mask >> d & 1u) distinct.push_back(d);
+            out[mask] = Get_Fun_Class::GetConsecutiveRuns(distinct) + "L";
         }
+        return out;
+    }();
+    return keys;
+}
+
+Diagonal classify(const DiagonalDigits& diagonal, const std::vector<ChartColumn>& columns) {
+    Diagonal out;
+    unsigned seen = 0, repeatedSet = 0;
+    int sum = 0;
+    for (int i = 0; i < diagonal.count; ++i) {
+        const int d = diagonal.digits[static_cast<std::size_t>(i)];
+        const unsigned bit = 1u << d;
+        if (seen & bit) repeatedSet |= bit;
+        seen |= bit;
         out.odd += d % 2;
         sum += d;
     }
-    std::sort(distinct.begin(), distinct.end());
-    out.differentDigits = static_cast<int>(distinct.size());
-    out.runKey = Get_Fun_Class::GetConsecutiveRuns(distinct) + "L";
+    out.differentDigits = std::popcount(seen);
+    out.runKey = static_cast<int>(seen);
     out.sumTail = sum % 10;
-    const ColumnRange range = runRange(out.differentDigits, static_cast<int>(repeated.size()));
+    const ColumnRange range = runRange(out.differentDigits, std::popcount(repeatedSet));
+    const std::string& key = runKeys()[seen];
     for (int c = range.first; c <= range.last; ++c)
-        if (grid.column(c).header == out.runKey) out.runColumn = c;
+        if (columns[static_cast<std::size_t>(c)].header == key) out.runColumn = c;
     return out;
 }
 
-std::vector<int> diagonalDigits(const ChartGrid& grid, int row) {
-    std::vector<int> digits;
-    for (int c = 6; c <= 10; ++c)
-        if (!grid.text(row, c).empty()) digits.push_back(grid.text(row, c)[0] - '0');
-    return digits;
+/// The diagonal of grid row 2 + i: each position's digit of the draw that many rows up (its shift), where
+/// that draw exists and has the position.
+DiagonalDigits diagonalAt(std::span<const Draw> draws, const std::array<int, 5>& shift, int i) {
+    DiagonalDigits out;
+    for (std::size_t p = 0; p < 5; ++p) {
+        const int source = i - shift[p];
+        if (source < 0 || source >= static_cast<int>(draws.size())) continue;
+        const std::string& digits = draws[static_cast<std::size_t>(source)].digits;
+        if (p < digits.size()) out.digits[static_cast<std::size_t>(out.count++)] = digits[p] - '0';
+    }
+    return out;
 }
 
 std::vector<ChartColumn> slantColumns() {
@@ -142,38 +166,38 @@ ChartGrid buildSlantChart(int kind, std::span<const Draw> draws) {
             grid.setText(row + shift[p], 6 + static_cast<int>(p), digit);
         }
     }
+    const auto& columns = grid.columns();
     for (int i = 0; i < n; ++i) {
         const int row = 2 + i;
-        const auto digits = diagonalDigits(grid, row);
-        if (digits.empty()) continue;
-        const Diagonal d = classify(digits, grid);
-        const std::string countWord(kCountWords[static_cast<std::size_t>(d.differentDigits - 1)]);
-        grid.setText(row, 11, countWord);
-        grid.setText(row, 20 - d.differentDigits, countWord);
-        grid.setText(row, 12, d.runKey);
-        if (d.runColumn >= 0) grid.setText(row, d.runColumn, d.runKey);
+        const DiagonalDigits digits = diagonalAt(draws, shift, i);
+        if (digits.count == 0) continue;
+        const Diagonal d = classify(digits, columns);
+        grid.setText(row, 11, std::string(kCountWords[static_cast<std::size_t>(d.differentDigits - 1)]));
+        grid.setHeaderText(row, 20 - d.differentDigits);
+        grid.setText(row, 12, runKeys()[static_cast<std::size_t>(d.runKey)]);
+        if (d.runColumn >= 0) grid.setHeaderText(row, d.runColumn);
         grid.setText(row, 13, std::to_string(d.odd));
-        grid.setText(row, 43 + d.odd, std::to_string(d.odd));
+        grid.setHeaderText(row, 43 + d.odd);
         grid.setText(row, 14, std::to_string(d.sumTail));
-        grid.setText(row, 49 + d.sumTail, std::to_string(d.sumTail));
+        grid.setHeaderText(row, 49 + d.sumTail);
     }
     // The prediction row: every candidate digit listed where the diagonal it completes would fall.
     const int prediction = n + 2;
     grid.setText(prediction, 0, "下期预测------->");
-    const auto known = diagonalDigits(grid, prediction);
-    auto append = [&](int column, char candidate) {
-        grid.setText(prediction, column, grid.text(prediction, column) + candidate);
-    };
+    const DiagonalDigits known = diagonalAt(draws, shift, n);
+    std::array<std::string, 59> candidates;
     for (int candidate = 0; candidate <= 9; ++candidate) {
-        auto digits = known;
-        digits.push_back(candidate);
-        const Diagonal d = classify(digits, grid);
+        DiagonalDigits digits = known;
+        digits.digits[static_cast<std::size_t>(digits.count++)] = candidate;
+        const Diagonal d = classify(digits, columns);
         const char c = static_cast<char>('0' + candidate);
-        append(20 - d.differentDigits, c);
-        if (d.runColumn >= 0) append(d.runColumn, c);
-        append(43 + d.odd, c);
-        append(49 + d.sumTail, c);
+        candidates[static_cast<std::size_t>(20 - d.differentDigits)] += c;
+        if (d.runColumn >= 0) candidates[static_cast<std::size_t>(d.runColumn)] += c;
+        candidates[static_cast<std::size_t>(43 + d.odd)] += c;
+        candidates[static_cast<std::size_t>(49 + d.sumTail)] += c;
     }
+    for (std::size_t c = 0; c < candidates.size(); ++c)
+        if (!candidates[c].empty()) grid.setText(prediction, static_cast<int>(c), std::move(candidates[c]));
     grid.finish();
     return grid;
 }

@@ -9,10 +9,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
+#include "gui/editors/record_list_model.h"
 #include "gui/widgets/ball_grid.h"
+#include "gui/widgets/list_grid_view.h"
 
 namespace p3::gui {
 namespace {
@@ -34,11 +36,12 @@ void chooseDigits(BallGrid* grid, const std::string& digits) {
         if (c >= '0' && c <= '9') grid->setChosen(c - '0', true);
 }
 
-QTableWidgetItem* cell(const QString& text, bool flag = false, bool on = false) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    if (flag) item->setData(Qt::CheckStateRole, on ? Qt::Checked : Qt::Unchecked);
-    return item;
+/// Two radio buttons of one choice, the first one chosen.
+void pairUp(QObject* owner, QRadioButton* first, QRadioButton* second) {
+    auto* group = new QButtonGroup(owner);
+    group->addButton(first);
+    group->addButton(second);
+    first->setChecked(true);
 }
 
 } // namespace
@@ -84,19 +87,13 @@ RowListEditor::RowListEditor(const core::KindSpec& spec, const BallImageCache* b
         addGrid(1, QStringLiteral("中出个数："), 4, 1);
         m_once = new QRadioButton(QStringLiteral("重复数字算1个"), this);
         m_many = new QRadioButton(QStringLiteral("重复数字算多个"), this);
-        auto* group = new QButtonGroup(this);
-        group->addButton(m_once);
-        group->addButton(m_many);
-        m_once->setChecked(true);
+        pairUp(this, m_once, m_many);
         options->addWidget(m_once);
         options->addWidget(m_many);
     }
     m_keep = new QRadioButton(QStringLiteral("保留"), this);
     m_exclude = new QRadioButton(QStringLiteral("排除"), this);
-    auto* keepGroup = new QButtonGroup(this);
-    keepGroup->addButton(m_keep);
-    keepGroup->addButton(m_exclude);
-    m_keep->setChecked(true);
+    pairUp(this, m_keep, m_exclude);
     m_tolerant = new QCheckBox(QStringLiteral("容错"), this);
     options->addSpacing(12);
     options->addWidget(m_keep);
@@ -125,29 +122,22 @@ RowListEditor::RowListEditor(const core::KindSpec& spec, const BallImageCache* b
 
     auto* group = new QGroupBox(QStringLiteral("已存在条件"), this);
     auto* groupLayout = new QVBoxLayout(group);
-    m_list = new QTableWidget(0, 0, group);
-    m_list->setObjectName(isPositionList() ? QStringLiteral("Tj_08_Grid_4") : QStringLiteral("Tj_09_Grid_3"));
-    const QStringList headers =
-        isPositionList()
-            ? QStringList{QStringLiteral("序号"),     QStringLiteral("使用"), QStringLiteral("内容"),
-                          QStringLiteral("正确位置"), QStringLiteral("保留"), QStringLiteral("容错")}
-            : QStringList{QStringLiteral("序号"),     QStringLiteral("使用"),  QStringLiteral("号码组"),
-                          QStringLiteral("中出个数"), QStringLiteral("算1个"), QStringLiteral("保留"),
-                          QStringLiteral("容错")};
-    m_list->setColumnCount(static_cast<int>(headers.size()));
-    m_list->setHorizontalHeaderLabels(headers);
-    m_list->verticalHeader()->hide();
-    m_list->verticalHeader()->setDefaultSectionSize(20);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_model = makeRecordListModel(m_rows, isPositionList(), this);
+    m_list = makeListGrid(
+        group, isPositionList() ? QStringLiteral("Tj_08_Grid_4") : QStringLiteral("Tj_09_Grid_3"), m_model);
     m_list->horizontalHeader()->setDefaultSectionSize(56);
     m_list->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     m_list->setMinimumHeight(120);
-    connect(m_list, &QTableWidget::cellClicked, this, &RowListEditor::cellClicked);
-    // A row reached with the keyboard comes back into the controls as a clicked one does.
-    connect(m_list, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow, int) {
-        if (row != previousRow && row >= 0 && row < static_cast<int>(m_rows.size())) loadRow(row);
+    connect(m_model, &ListGridModel::flagChanged, this, &RowListEditor::rowsChanged);
+    // A click on a row's text, or a row reached with the keyboard, brings the row into the controls.
+    connect(m_list, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        if (!m_model->isFlagColumn(index.column())) loadRow(index.row());
     });
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.row() >= 0 && current.row() < static_cast<int>(m_rows.size()))
+                    loadRow(current.row());
+            });
     groupLayout->addWidget(m_list);
     layout->addWidget(group, 1);
 }
@@ -173,12 +163,12 @@ std::optional<std::string> RowListEditor::controlsValue() {
 void RowListEditor::addRow() {
     auto value = controlsValue();
     if (!value) return;
-    m_rows.push_back({true, *value, m_keep->isChecked(), m_tolerant->isChecked()});
-    refresh();
+    m_model->append({true, *value, m_keep->isChecked(), m_tolerant->isChecked()});
+    emit rowsChanged();
 }
 
 void RowListEditor::modifyRow() {
-    const int row = m_list->currentRow();
+    const int row = m_list->currentIndex().row();
     if (row < 0 || row >= static_cast<int>(m_rows.size())) {
         if (m_inform) m_inform(QStringLiteral("您没有选择可以修改的条件"));
         return;
@@ -187,20 +177,13 @@ void RowListEditor::modifyRow() {
     if (!value) return;
     // The row keeps its use flag; the rest comes from the controls.
     const std::string use = core::splitKeepEmpty(m_rows[static_cast<std::size_t>(row)].value, '^').front();
-    m_rows[static_cast<std::size_t>(row)] = {true, use + value->substr(1), m_keep->isChecked(),
-                                             m_tolerant->isChecked()};
-    refresh();
+    m_model->replace(row, {true, use + value->substr(1), m_keep->isChecked(), m_tolerant->isChecked()});
+    emit rowsChanged();
 }
 
 void RowListEditor::deleteRows() {
-    std::vector<bool> doomed(m_rows.size(), false);
-    for (const QModelIndex& index : m_list->selectionModel()->selectedRows())
-        doomed[static_cast<std::size_t>(index.row())] = true;
-    std::vector<core::RecordState> kept;
-    for (std::size_t i = 0; i < m_rows.size(); ++i)
-        if (!doomed[i]) kept.push_back(m_rows[i]);
-    m_rows = std::move(kept);
-    refresh();
+    m_model->eraseRows(selectedRows(m_list));
+    emit rowsChanged();
 }
 
 void RowListEditor::clearRows() {
@@ -214,45 +197,8 @@ void RowListEditor::setRecords(std::vector<core::RecordState> rows) {
 }
 
 void RowListEditor::refresh() {
-    m_list->setRowCount(static_cast<int>(m_rows.size()));
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        const auto& r = m_rows[i];
-        const auto parts = core::splitKeepEmpty(r.value, '^');
-        const auto part = [&](std::size_t k) { return k < parts.size() ? q(parts[k]) : QString(); };
-        const int row = static_cast<int>(i);
-        int column = 0;
-        m_list->setItem(row, column++, cell(QString::number(row + 1)));
-        m_list->setItem(row, column++, cell({}, true, part(0) == QLatin1String("1")));
-        m_list->setItem(row, column++, cell(part(1)));
-        m_list->setItem(row, column++, cell(part(2)));
-        if (!isPositionList()) m_list->setItem(row, column++, cell(part(3)));
-        m_list->setItem(row, column++, cell({}, true, r.keep));
-        m_list->setItem(row, column++, cell({}, true, r.tolerant));
-    }
+    m_model->reload();
     emit rowsChanged();
-}
-
-void RowListEditor::cellClicked(int row, int column) {
-    if (row < 0 || row >= static_cast<int>(m_rows.size())) return;
-    auto& r = m_rows[static_cast<std::size_t>(row)];
-    const int keepColumn = isPositionList() ? 4 : 5;
-    if (column == 1) {
-        auto parts = core::splitKeepEmpty(r.value, '^');
-        parts[0] = core::toggleFlag(parts[0]);
-        std::string joined;
-        for (std::size_t k = 0; k < parts.size(); ++k)
-            joined += (k ? "^" : "") + parts[k];
-        r.value = joined;
-    } else if (column == keepColumn) {
-        r.keep = !r.keep;
-    } else if (column == keepColumn + 1) {
-        r.tolerant = !r.tolerant;
-    } else {
-        loadRow(row);
-        return;
-    }
-    refresh();
-    m_list->selectRow(row);
 }
 
 void RowListEditor::loadRow(int row) {

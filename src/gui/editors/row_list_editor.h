@@ -7,10 +7,11 @@
 #include <vector>
 
 #include "core/catalogue/condition_editor.h"
+#include "gui/widgets/list_grid_model.h"
 
 class QCheckBox;
 class QRadioButton;
-class QTableWidget;
+class QTableView;
 
 namespace p3::gui {
 
@@ -20,8 +21,8 @@ class BallImageCache;
 class RowListEditor final : public QWidget {
     Q_OBJECT
 public:
-    RowListEditor(const core::KindSpec& spec, const BallImageCache* balls, std::function<void(const QString&)> inform,
-                  QWidget* parent = nullptr);
+    RowListEditor(const core::KindSpec& spec, const BallImageCache* balls,
+                  std::function<void(const QString&)> inform, QWidget* parent = nullptr);
 
     /// The rows as records (value "use^...", keep and tolerance flags).
     std::vector<core::RecordState> records() const { return m_rows; }
@@ -34,7 +35,7 @@ public:
     void clearRows();
 
     BallGrid* grid(int index) const { return m_grids[static_cast<std::size_t>(index)]; }
-    QTableWidget* list() const { return m_list; }
+    QTableView* list() const { return m_list; }
 
 signals:
     void rowsChanged();
@@ -44,8 +45,8 @@ private:
     /// The value of the controls; an empty text after a refusal has been shown.
     std::optional<std::string> controlsValue();
     void loadRow(int row);
+    /// Shows the rows anew after they changed as a whole.
     void refresh();
-    void cellClicked(int row, int column);
 
     bool m_positionList; ///< 定位复式's rows of three position sets, else 号码组's digit groups
     std::function<void(const QString&)> m_inform;
@@ -56,7 +57,8 @@ private:
     QRadioButton* m_keep = nullptr;
     QRadioButton* m_exclude = nullptr;
     QCheckBox* m_tolerant = nullptr;
-    QTableWidget* m_list = nullptr;
+    QTableView* m_list = nullptr;
+    VectorListModel<core::RecordState>* m_model = nullptr;
     std::vector<core::RecordState> m_rows;
 };
 

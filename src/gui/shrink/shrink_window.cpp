@@ -14,7 +14,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -26,7 +26,9 @@
 #include "core/shrink/number_list.h"
 #include "gui/editors/condition_editor_dialog.h"
 #include "gui/shrink/scheme_eval_window.h"
+#include "gui/shrink/shrink_list_models.h"
 #include "gui/widgets/ball_grid.h"
+#include "gui/widgets/list_grid_view.h"
 #include "gui/widgets/prompter.h"
 #include "gui/widgets/tolerance_range.h"
 #include "gui/workbench/workbench.h"
@@ -40,49 +42,6 @@ QString q(std::string_view text) {
 
 std::string s(const QString& text) {
     return text.toStdString();
-}
-
-// The condition list's columns; the content column is there but not shown.
-enum ConditionColumn { ColNumber, ColUse, ColKeyword, ColCounts, ColKeep, ColTolerant, ColContent, ColCount };
-
-bool isFlagColumn(int column) {
-    return column == ColUse || column == ColKeep || column == ColTolerant;
-}
-
-QTableWidgetItem* readOnlyItem(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
-}
-
-QTableWidgetItem* flagItem(const std::string& flag) {
-    auto* item = readOnlyItem({});
-    // A flag other than "0" shows ticked, as the toggle treats it.
-    item->setData(Qt::CheckStateRole, flag == "0" ? Qt::Unchecked : Qt::Checked);
-    item->setData(Qt::UserRole, q(flag));
-    return item;
-}
-
-/// The items whose rows are not selected in the view.
-template <typename T>
-std::vector<T> withoutSelectedRows(const std::vector<T>& items, const QAbstractItemView& view) {
-    std::vector<bool> doomed(items.size(), false);
-    for (const QModelIndex& index : view.selectionModel()->selectedRows())
-        doomed[static_cast<std::size_t>(index.row())] = true;
-    std::vector<T> kept;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        if (!doomed[i]) kept.push_back(items[i]);
-    return kept;
-}
-
-void setupList(QTableWidget* view, const QStringList& headers) {
-    view->setColumnCount(static_cast<int>(headers.size()));
-    view->setHorizontalHeaderLabels(headers);
-    view->verticalHeader()->hide();
-    view->verticalHeader()->setDefaultSectionSize(20);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->horizontalHeader()->setHighlightSections(false);
 }
 
 } // namespace
@@ -294,30 +253,32 @@ QWidget* ShrinkWindow::buildConditionPage() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(new QLabel(QStringLiteral("[过滤条件列表]  鼠标右键有操作菜单"), page));
-    m_conditionsView = new QTableWidget(0, ColCount, page);
-    m_conditionsView->setObjectName(QStringLiteral("ListView_Tj"));
-    setupList(m_conditionsView, {QStringLiteral("序号"), QStringLiteral("使用"), QStringLiteral("条件名"),
-                                 QStringLiteral("条件数|容错数|本级容错"), QStringLiteral("保留"),
-                                 QStringLiteral("容错"), QStringLiteral("条件内容")});
+    m_conditionModel = makeConditionListModel(
+        m_bench.conditions(), [this](const auto& change) { m_bench.editConditions(change); }, this);
+    m_conditionsView = makeListGrid(page, QStringLiteral("ListView_Tj"), m_conditionModel);
+    m_conditionsView->horizontalHeader()->setHighlightSections(false);
     m_conditionsView->setColumnHidden(ColContent, true);
     const std::array<int, ColContent> widths{40, 40, 90, 150, 40, 40};
     for (int c = 0; c < ColContent; ++c)
         m_conditionsView->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
     m_conditionsView->horizontalHeader()->setSectionResizeMode(ColCounts, QHeaderView::Stretch);
     m_conditionsView->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_conditionsView, &QTableWidget::cellClicked, this, &ShrinkWindow::conditionCellClicked);
-    connect(m_conditionsView, &QTableWidget::cellDoubleClicked, this, [this](int, int column) {
-        if (!isFlagColumn(column)) modifyCurrentCondition();
+    connect(m_conditionsView, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (!m_conditionModel->isFlagColumn(index.column())) modifyCurrentCondition();
     });
     layout->addWidget(m_conditionsView, 1);
 
     m_conditionMenu = new QMenu(this);
     m_conditionMenu->setObjectName(QStringLiteral("ListView_Tj_PopupMenu"));
-    const auto bulk = [this](const char* caption, const char* name, core::FlagColumn column,
-                             const char* value) {
+    // The popup menu's commands, each an action named for the scripts that drive the window.
+    const auto menuCommand = [this](const char* caption, const char* name, auto slot) {
         QAction* a = m_conditionMenu->addAction(QString::fromUtf8(caption));
         a->setObjectName(QString::fromLatin1(name));
-        connect(a, &QAction::triggered, this, [this, column, value] {
+        connect(a, &QAction::triggered, this, slot);
+    };
+    const auto bulk = [this, menuCommand](const char* caption, const char* name, core::FlagColumn column,
+                                          const char* value) {
+        menuCommand(caption, name, [this, column, value] {
             m_bench.editConditions(
                 [&](core::ConditionList& lines) { core::setAllFlags(lines, column, value); });
         });
@@ -327,28 +288,18 @@ QWidget* ShrinkWindow::buildConditionPage() {
     bulk("全部容错", "N_AllTolerant", core::FlagColumn::Tolerant, "1");
     bulk("全部不容错", "N_NoTolerant", core::FlagColumn::Tolerant, "0");
     m_conditionMenu->addSeparator();
-    QAction* deleteRows = m_conditionMenu->addAction(QStringLiteral("删除当前行"));
-    deleteRows->setObjectName(QStringLiteral("N_DeleteRow"));
-    connect(deleteRows, &QAction::triggered, this,
-            [this] { setConditions(withoutSelectedRows(m_bench.conditions(), *m_conditionsView)); });
-    QAction* clearRows = m_conditionMenu->addAction(QStringLiteral("删除所有行"));
-    clearRows->setObjectName(QStringLiteral("N_DeleteAll"));
-    connect(clearRows, &QAction::triggered, this, [this] { setConditions({}); });
+    menuCommand("删除当前行", "N_DeleteRow", [this] {
+        const std::vector<int> doomed = selectedRows(m_conditionsView);
+        m_bench.editConditions([&](core::ConditionList& lines) { eraseListRows(lines, doomed); });
+    });
+    menuCommand("删除所有行", "N_DeleteAll", [this] { setConditions({}); });
     m_conditionMenu->addSeparator();
-    QAction* modify = m_conditionMenu->addAction(QStringLiteral("修改当前条件"));
-    modify->setObjectName(QStringLiteral("N_Modify"));
-    connect(modify, &QAction::triggered, this, &ShrinkWindow::modifyCurrentCondition);
+    menuCommand("修改当前条件", "N_Modify", [this] { modifyCurrentCondition(); });
     m_conditionMenu->addSeparator();
-    QAction* saveAs = m_conditionMenu->addAction(QStringLiteral("另存为当前方案"));
-    saveAs->setObjectName(QStringLiteral("N25"));
-    connect(saveAs, &QAction::triggered, this, &ShrinkWindow::saveConditionFile);
-    QAction* open = m_conditionMenu->addAction(QStringLiteral("导入已存方案"));
-    open->setObjectName(QStringLiteral("N26"));
-    connect(open, &QAction::triggered, this, &ShrinkWindow::openConditionFile);
+    menuCommand("另存为当前方案", "N25", [this] { saveConditionFile(); });
+    menuCommand("导入已存方案", "N26", [this] { openConditionFile(); });
     m_conditionMenu->addSeparator();
-    QAction* evaluate = m_conditionMenu->addAction(QStringLiteral("方案评估"));
-    evaluate->setObjectName(QStringLiteral("N_FangAnPingGu"));
-    connect(evaluate, &QAction::triggered, this, &ShrinkWindow::openSchemeEvaluation);
+    menuCommand("方案评估", "N_FangAnPingGu", [this] { openSchemeEvaluation(); });
     connect(m_conditionsView, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         m_conditionMenu->popup(m_conditionsView->viewport()->mapToGlobal(at));
     });
@@ -390,27 +341,10 @@ void ShrinkWindow::setConditions(core::ConditionList lines) {
 }
 
 void ShrinkWindow::refreshConditions() {
-    const int selected = m_conditionsView->currentRow();
-    const core::ConditionList& lines = m_bench.conditions();
-    m_conditionsView->setRowCount(static_cast<int>(lines.size()));
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto& line = lines[i];
-        const int row = static_cast<int>(i);
-        m_conditionsView->setItem(row, ColNumber, readOnlyItem(QString::number(row + 1)));
-        m_conditionsView->setItem(row, ColUse, flagItem(line.use));
-        m_conditionsView->setItem(row, ColKeyword, readOnlyItem(q(line.keyword)));
-        m_conditionsView->setItem(row, ColCounts, readOnlyItem(q(line.counts)));
-        // The content column is not shown: what the line holds is told in words over the row, with the
-        // stored text below it.
-        const QString summary =
-            q(core::describeConditionLine(line)) + QStringLiteral("\n\n条件内容：") + q(line.content);
-        for (ConditionColumn column : {ColNumber, ColKeyword, ColCounts})
-            m_conditionsView->item(row, column)->setToolTip(summary);
-        m_conditionsView->setItem(row, ColKeep, flagItem(line.keep));
-        m_conditionsView->setItem(row, ColTolerant, flagItem(line.tolerant));
-        m_conditionsView->setItem(row, ColContent, readOnlyItem(q(line.content)));
-    }
-    if (selected >= 0 && selected < m_conditionsView->rowCount()) m_conditionsView->selectRow(selected);
+    const int selected = m_conditionsView->currentIndex().row();
+    m_conditionModel->reload();
+    // The row the user stood on stays chosen while the list reaches it.
+    if (selected >= 0 && selected < m_conditionModel->rowCount()) m_conditionsView->selectRow(selected);
     emit schemeChanged();
 }
 
@@ -425,24 +359,15 @@ core::TotalTolerance ShrinkWindow::totalTolerance() const {
 }
 
 void ShrinkWindow::selectConditionRow(int row) {
-    if (row < 1 || row > m_conditionsView->rowCount()) return;
+    if (row < 1 || row > m_conditionModel->rowCount()) return;
     m_pages->setCurrentIndex(0);
     m_conditionsView->selectRow(row - 1);
-    m_conditionsView->scrollToItem(m_conditionsView->item(row - 1, 0));
+    m_conditionsView->scrollTo(m_conditionModel->index(row - 1, 0));
 }
 
 void ShrinkWindow::openSchemeEvaluation() {
     if (!m_schemeEval) m_schemeEval = new SchemeEvalWindow(m_bench, *this);
     m_schemeEval->showAndRun();
-}
-
-void ShrinkWindow::conditionCellClicked(int row, int column) {
-    if (row < 0 || row >= static_cast<int>(conditions().size()) || !isFlagColumn(column)) return;
-    const core::FlagColumn flag = column == ColUse    ? core::FlagColumn::Use
-                                  : column == ColKeep ? core::FlagColumn::Keep
-                                                      : core::FlagColumn::Tolerant;
-    m_bench.editConditions(
-        [&](core::ConditionList& lines) { core::toggleFlag(lines[static_cast<std::size_t>(row)], flag); });
 }
 
 ConditionEditorDialog& ShrinkWindow::editor(int which) {
@@ -461,7 +386,7 @@ void ShrinkWindow::openKindEditor(core::ConditionKind kind) {
 }
 
 void ShrinkWindow::modifyCurrentCondition() {
-    const int row = m_conditionsView->currentRow();
+    const int row = m_conditionsView->currentIndex().row();
     if (row < 0 || row >= static_cast<int>(conditions().size())) return;
     const core::KindSpec* spec =
         core::kindSpec(core::KindOfKeyword(conditions()[static_cast<std::size_t>(row)].keyword));
@@ -520,9 +445,9 @@ bool ShrinkWindow::loadConditionFile(const QString& chosen) {
 QWidget* ShrinkWindow::buildBetArea() {
     auto* box = new QGroupBox(QStringLiteral("三：（投注结果）"), this);
     auto* layout = new QVBoxLayout(box);
-    m_betView = new QTableWidget(0, 2, box);
-    m_betView->setObjectName(QStringLiteral("TZ_List"));
-    setupList(m_betView, {QStringLiteral("序号"), QStringLiteral("投注号码")});
+    m_betModel = makeBetListModel(m_bets, this);
+    m_betView = makeListGrid(box, QStringLiteral("TZ_List"), m_betModel);
+    m_betView->horizontalHeader()->setHighlightSections(false);
     m_betView->setColumnWidth(0, 50);
     m_betView->horizontalHeader()->setStretchLastSection(true);
     m_betView->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -578,18 +503,7 @@ QWidget* ShrinkWindow::buildBetArea() {
 }
 
 void ShrinkWindow::setBetList(std::vector<std::string> numbers) {
-    m_bets = std::move(numbers);
-    showBets();
-}
-
-void ShrinkWindow::showBets() {
-    m_betView->setUpdatesEnabled(false);
-    m_betView->setRowCount(static_cast<int>(m_bets.size()));
-    for (std::size_t i = 0; i < m_bets.size(); ++i) {
-        m_betView->setItem(static_cast<int>(i), 0, readOnlyItem(QString::number(i + 1)));
-        m_betView->setItem(static_cast<int>(i), 1, readOnlyItem(q(m_bets[i])));
-    }
-    m_betView->setUpdatesEnabled(true);
+    m_betModel->setList(std::move(numbers));
     m_count->setText(q(core::betCountLabel(m_bets.size())));
 }
 
@@ -626,12 +540,13 @@ void ShrinkWindow::addBetNumber() {
         m_prompter.information(this, q(number.error().message));
         return;
     }
-    m_bets.push_back(std::move(*number));
-    showBets();
+    m_betModel->append(std::move(*number));
+    m_count->setText(q(core::betCountLabel(m_bets.size())));
 }
 
 void ShrinkWindow::deleteBetNumbers() {
-    setBetList(withoutSelectedRows(m_bets, *m_betView));
+    m_betModel->eraseRows(selectedRows(m_betView));
+    m_count->setText(q(core::betCountLabel(m_bets.size())));
 }
 
 } // namespace p3::gui

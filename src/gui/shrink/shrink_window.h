@@ -13,10 +13,12 @@
 #include "core/shrink/compiled_filter.h"
 #include "core/shrink/series_history.h"
 #include "core/shrink/workbench.h"
+#include "gui/widgets/list_grid_model.h"
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QPlainTextEdit;
 class QLabel;
 class QMenu;
@@ -24,7 +26,7 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTabWidget;
-class QTableWidget;
+class QTableView;
 
 namespace p3::gui {
 
@@ -124,13 +126,12 @@ private:
     QWidget* buildKindTabs();
     QWidget* buildConditionPage();
     QWidget* buildBetArea();
+    /// Shows the condition list anew after it changed as a whole.
     void refreshConditions();
-    void conditionCellClicked(int row, int column);
     void saveBetList();
     void openBetList();
     void addBetNumber();
     void deleteBetNumbers();
-    void showBets();
     QWidget* buildIntersectionPage();
     QWidget* buildStagingPage();
     QWidget* buildDrawPage();
@@ -138,8 +139,14 @@ private:
     QComboBox* makeColumnBox(QWidget* parent, const QString& name, QPlainTextEdit* memo);
     void showMemo(QPlainTextEdit* memo, const std::vector<std::string>& numbers, QComboBox* columns);
     void saveMemo(QPlainTextEdit* memo);
-    void refreshEntries();
-    void refreshStaged();
+    /// Fills a number box: its memo over a row of "列数：" with the column box; the row is returned for
+    /// the box's buttons.
+    QHBoxLayout* fillMemoBox(QGroupBox* box, const QString& memoName, const QString& columnsName,
+                             QPlainTextEdit*& memo, QComboBox*& columns);
+    /// "结果过滤", then `afterFilter` when there is one, "另存为" and "打印" over a result memo, named
+    /// in that order by `names`.
+    void addResultCommands(QHBoxLayout* row, QGroupBox* box, QPlainTextEdit* memo, const QStringList& names,
+                           QPushButton* afterFilter);
     /// Asks for a number text file and reads it; nothing when cancelled or unreadable (the user is told).
     std::optional<std::vector<std::string>> askNumberFile();
     void openIntersectionFile();
@@ -151,23 +158,27 @@ private:
     std::array<BallGrid*, 3> m_pick{};
     std::array<QComboBox*, 3> m_presets{};
     std::array<QRadioButton*, 3> m_betTypes{};
-    QTableWidget* m_conditionsView = nullptr;
+    QTableView* m_conditionsView = nullptr;
+    VectorListModel<core::ConditionLine>* m_conditionModel = nullptr;
     ToleranceRange* m_total = nullptr;
     QMenu* m_conditionMenu = nullptr;
     QTabWidget* m_pages = nullptr;
     QLabel* m_stepLabel = nullptr;
-    QTableWidget* m_betView = nullptr;
+    QTableView* m_betView = nullptr;
+    VectorListModel<std::string>* m_betModel = nullptr;
     QLabel* m_count = nullptr;
     std::array<ConditionEditorDialog*, 3> m_editors{};
     IntersectionNameDialog* m_nameDialog = nullptr;
     PrintDialog* m_printDialog = nullptr;
     SchemeEvalWindow* m_schemeEval = nullptr;
-    QTableWidget* m_entryView = nullptr;
+    QTableView* m_entryView = nullptr;
+    VectorListModel<core::IntersectionEntry>* m_entryModel = nullptr;
     ToleranceRange* m_jjTolerance = nullptr;
     QComboBox* m_jjColumns = nullptr;
     QPlainTextEdit* m_jjResult = nullptr;
     QGroupBox* m_jjResultBox = nullptr;
-    QTableWidget* m_stagedView = nullptr;
+    QTableView* m_stagedView = nullptr;
+    VectorListModel<core::StagedList>* m_stagedModel = nullptr;
     QComboBox* m_zcColumns = nullptr;
     QPlainTextEdit* m_zcMemo = nullptr;
     QGroupBox* m_zcBox = nullptr;

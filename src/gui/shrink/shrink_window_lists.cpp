@@ -14,14 +14,16 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "core/shrink/number_list.h"
 #include "core/tools/print_layout.h"
 #include "gui/shrink/intersection_name_dialog.h"
+#include "gui/shrink/shrink_list_models.h"
 #include "gui/shrink/shrink_window.h"
+#include "gui/widgets/list_grid_view.h"
 #include "gui/widgets/print_dialog.h"
 #include "gui/widgets/prompter.h"
 #include "gui/widgets/tolerance_range.h"
@@ -45,43 +47,11 @@ QPushButton* linkButton(QWidget* parent, const QString& caption, const QString& 
     return b;
 }
 
-QTableWidgetItem* item(const QString& text) {
-    auto* it = new QTableWidgetItem(text);
-    it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return it;
-}
-
-QTableWidgetItem* flag(const std::string& value) {
-    auto* it = item({});
-    it->setData(Qt::CheckStateRole, value == "0" ? Qt::Unchecked : Qt::Checked);
-    return it;
-}
-
-void setupView(QTableWidget* view, const QStringList& headers) {
-    view->setColumnCount(static_cast<int>(headers.size()));
-    view->setHorizontalHeaderLabels(headers);
-    view->verticalHeader()->hide();
-    view->verticalHeader()->setDefaultSectionSize(20);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+/// A list of the workbench pages: its model in the list delegate, the last column stretched.
+QTableView* makePageList(QWidget* parent, const QString& name, ListGridModel* model) {
+    QTableView* view = makeListGrid(parent, name, model);
     view->horizontalHeader()->setStretchLastSection(true);
-}
-
-std::vector<int> selectedRows(QTableWidget* view) {
-    std::vector<int> rows;
-    for (const QModelIndex& index : view->selectionModel()->selectedRows())
-        rows.push_back(index.row());
-    return rows;
-}
-
-template <typename T> void eraseRows(std::vector<T>& list, const std::vector<int>& rows) {
-    std::vector<bool> doomed(list.size(), false);
-    for (int row : rows)
-        if (row >= 0 && row < static_cast<int>(list.size())) doomed[static_cast<std::size_t>(row)] = true;
-    std::vector<T> kept;
-    for (std::size_t i = 0; i < list.size(); ++i)
-        if (!doomed[i]) kept.push_back(std::move(list[i]));
-    list = std::move(kept);
+    return view;
 }
 
 } // namespace
@@ -162,6 +132,38 @@ void ShrinkWindow::saveMemo(QPlainTextEdit* memo) {
         m_prompter.information(this, q(written.error().message));
 }
 
+QHBoxLayout* ShrinkWindow::fillMemoBox(QGroupBox* box, const QString& memoName, const QString& columnsName,
+                                       QPlainTextEdit*& memo, QComboBox*& columns) {
+    auto* layout = new QVBoxLayout(box);
+    memo = makeMemo(box, memoName);
+    layout->addWidget(memo, 1);
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("列数："), box));
+    columns = makeColumnBox(box, columnsName, memo);
+    row->addWidget(columns);
+    row->addStretch();
+    layout->addLayout(row);
+    return row;
+}
+
+void ShrinkWindow::addResultCommands(QHBoxLayout* row, QGroupBox* box, QPlainTextEdit* memo,
+                                     const QStringList& names, QPushButton* afterFilter) {
+    auto* filter = new QPushButton(QStringLiteral("结果过滤"), box);
+    connect(filter, &QPushButton::clicked, this, &ShrinkWindow::resultToBetList);
+    auto* save = new QPushButton(QStringLiteral("另存为"), box);
+    connect(save, &QPushButton::clicked, this, [this, memo] { saveMemo(memo); });
+    auto* print = new QPushButton(QStringLiteral("打印"), box);
+    connect(print, &QPushButton::clicked, this,
+            [this, memo] { printNumbers(core::ReadMemoNumbers(memo->toPlainText().toStdString())); });
+    filter->setObjectName(names[0]);
+    save->setObjectName(names[1]);
+    print->setObjectName(names[2]);
+    for (QPushButton* b : {filter, afterFilter, save, print})
+        if (b) row->addWidget(b);
+    // The keyboard reaches the buttons in the order they stand.
+    if (afterFilter) QWidget::setTabOrder(filter, afterFilter);
+}
+
 // ---- Intersection area ----
 
 QWidget* ShrinkWindow::buildIntersectionPage() {
@@ -169,38 +171,20 @@ QWidget* ShrinkWindow::buildIntersectionPage() {
     auto* layout = new QVBoxLayout(page);
     auto* area = new QGroupBox(QStringLiteral("交集区"), page);
     auto* areaLayout = new QVBoxLayout(area);
-    m_entryView = new QTableWidget(0, 0, area);
-    m_entryView->setObjectName(QStringLiteral("Jiao_Ji_ListView"));
-    setupView(m_entryView, {QStringLiteral("序号"), QStringLiteral("使用"), QStringLiteral("交集名称"),
-                            QStringLiteral("星轨参数"), QStringLiteral("注数"), QStringLiteral("保留"),
-                            QStringLiteral("容错")});
+    m_entryModel = makeEntryListModel(m_entries, this);
+    m_entryView = makePageList(area, QStringLiteral("Jiao_Ji_ListView"), m_entryModel);
     for (int c : {0, 1, 5, 6})
         m_entryView->setColumnWidth(c, 40);
     m_entryView->horizontalHeader()->setStretchLastSection(false);
     m_entryView->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-    connect(m_entryView, &QTableWidget::cellClicked, this, [this](int row, int column) {
-        if (row < 0 || row >= static_cast<int>(m_entries.size())) return;
-        auto& e = m_entries[static_cast<std::size_t>(row)];
-        if (column == 1)
-            e.use = core::toggleFlag(e.use);
-        else if (column == 5)
-            e.keep = core::toggleFlag(e.keep);
-        else if (column == 6)
-            e.tolerant = core::toggleFlag(e.tolerant);
-        else
-            return;
-        refreshEntries();
-    });
     areaLayout->addWidget(m_entryView, 1);
     auto* controls = new QHBoxLayout;
     auto* open = linkButton(area, QStringLiteral("打开"), QStringLiteral("Label9"));
     auto* remove = linkButton(area, QStringLiteral("删除"), QStringLiteral("Label10"));
     auto* clear = linkButton(area, QStringLiteral("清空"), QStringLiteral("Label11"));
     connect(open, &QPushButton::clicked, this, &ShrinkWindow::openIntersectionFile);
-    connect(remove, &QPushButton::clicked, this, [this] {
-        eraseRows(m_entries, selectedRows(m_entryView));
-        refreshEntries();
-    });
+    connect(remove, &QPushButton::clicked, this,
+            [this] { m_entryModel->eraseRows(selectedRows(m_entryView)); });
     connect(clear, &QPushButton::clicked, this, [this] { setIntersectionEntries({}); });
     for (QPushButton* b : {open, remove, clear})
         controls->addWidget(b);
@@ -218,17 +202,8 @@ QWidget* ShrinkWindow::buildIntersectionPage() {
     layout->addWidget(area, 1);
 
     m_jjResultBox = new QGroupBox(q(core::intersectionCaption(0)), page);
-    auto* resultLayout = new QVBoxLayout(m_jjResultBox);
-    m_jjResult = makeMemo(m_jjResultBox, QStringLiteral("Jiao_Ji_JieGuo"));
-    resultLayout->addWidget(m_jjResult, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(new QLabel(QStringLiteral("列数："), m_jjResultBox));
-    m_jjColumns = makeColumnBox(m_jjResultBox, QStringLiteral("JiaoJi_List"), m_jjResult);
-    buttons->addWidget(m_jjColumns);
-    buttons->addStretch();
-    auto* filter = new QPushButton(QStringLiteral("结果过滤"), m_jjResultBox);
-    filter->setObjectName(QStringLiteral("JiaoJi_GuoLV"));
-    connect(filter, &QPushButton::clicked, this, &ShrinkWindow::resultToBetList);
+    QHBoxLayout* buttons = fillMemoBox(m_jjResultBox, QStringLiteral("Jiao_Ji_JieGuo"),
+                                       QStringLiteral("JiaoJi_List"), m_jjResult, m_jjColumns);
     auto* stage = new QPushButton(QStringLiteral("转入暂存区"), m_jjResultBox);
     stage->setObjectName(QStringLiteral("AddJj_ZanCun"));
     connect(stage, &QPushButton::clicked, this, [this] {
@@ -239,38 +214,16 @@ QWidget* ShrinkWindow::buildIntersectionPage() {
         }
         stageNumbers(std::move(numbers), QStringLiteral("奖号大底%1").arg(m_staged.size() + 1));
     });
-    auto* save = new QPushButton(QStringLiteral("另存为"), m_jjResultBox);
-    save->setObjectName(QStringLiteral("Jiao_Ji_OutputTxt"));
-    connect(save, &QPushButton::clicked, this, [this] { saveMemo(m_jjResult); });
-    auto* print = new QPushButton(QStringLiteral("打印"), m_jjResultBox);
-    print->setObjectName(QStringLiteral("bsSkinSpeedButton5"));
-    connect(print, &QPushButton::clicked, this,
-            [this] { printNumbers(core::ReadMemoNumbers(m_jjResult->toPlainText().toStdString())); });
-    for (QPushButton* b : {filter, stage, save, print})
-        buttons->addWidget(b);
-    resultLayout->addLayout(buttons);
+    addResultCommands(buttons, m_jjResultBox, m_jjResult,
+                      {QStringLiteral("JiaoJi_GuoLV"), QStringLiteral("Jiao_Ji_OutputTxt"),
+                       QStringLiteral("bsSkinSpeedButton5")},
+                      stage);
     layout->addWidget(m_jjResultBox, 1);
     return page;
 }
 
 void ShrinkWindow::setIntersectionEntries(std::vector<core::IntersectionEntry> entries) {
-    m_entries = std::move(entries);
-    refreshEntries();
-}
-
-void ShrinkWindow::refreshEntries() {
-    m_entryView->setRowCount(static_cast<int>(m_entries.size()));
-    for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        const auto& e = m_entries[i];
-        const int row = static_cast<int>(i);
-        m_entryView->setItem(row, 0, item(QString::number(row + 1)));
-        m_entryView->setItem(row, 1, flag(e.use));
-        m_entryView->setItem(row, 2, item(q(e.name)));
-        m_entryView->setItem(row, 3, item(q(core::seriesText(e.series))));
-        m_entryView->setItem(row, 4, item(QString::number(e.numbers.size())));
-        m_entryView->setItem(row, 5, flag(e.keep));
-        m_entryView->setItem(row, 6, flag(e.tolerant));
-    }
+    m_entryModel->setList(std::move(entries));
 }
 
 void ShrinkWindow::addBetListToIntersection() {
@@ -283,8 +236,7 @@ void ShrinkWindow::addBetListToIntersection() {
     entry.name = dialog.name().toStdString();
     entry.series = dialog.series();
     entry.numbers = m_bets;
-    m_entries.push_back(std::move(entry));
-    refreshEntries();
+    m_entryModel->append(std::move(entry));
     m_pages->setCurrentIndex(IntersectionPage);
 }
 
@@ -311,8 +263,7 @@ void ShrinkWindow::openIntersectionFile() {
     entry.name = dialog.name().toStdString();
     entry.series = dialog.series();
     entry.numbers = std::move(*numbers);
-    m_entries.push_back(std::move(entry));
-    refreshEntries();
+    m_entryModel->append(std::move(entry));
 }
 
 void ShrinkWindow::JiaoJi_BtnClick() {
@@ -332,10 +283,8 @@ QWidget* ShrinkWindow::buildStagingPage() {
     auto* layout = new QHBoxLayout(page);
     auto* area = new QGroupBox(QStringLiteral("暂存区"), page);
     auto* areaLayout = new QVBoxLayout(area);
-    m_stagedView = new QTableWidget(0, 0, area);
-    m_stagedView->setObjectName(QStringLiteral("Zan_Cun_Listview"));
-    setupView(m_stagedView, {QStringLiteral("序号"), QStringLiteral("使用"), QStringLiteral("名称"),
-                             QStringLiteral("注数")});
+    m_stagedModel = makeStagedListModel(m_staged, this);
+    m_stagedView = makePageList(area, QStringLiteral("Zan_Cun_Listview"), m_stagedModel);
     m_stagedView->setColumnWidth(0, 40);
     m_stagedView->setColumnWidth(1, 40);
     const auto showStaged = [this](int row) {
@@ -344,34 +293,20 @@ QWidget* ShrinkWindow::buildStagingPage() {
         m_zcBox->setTitle(QStringLiteral("暂存号码 (共:%1注)").arg(staged.numbers.size()));
         showMemo(m_zcMemo, staged.numbers, m_zcColumns);
     };
-    connect(m_stagedView, &QTableWidget::cellClicked, this, [this, showStaged](int row, int column) {
-        if (row < 0 || row >= static_cast<int>(m_staged.size())) return;
-        if (column == 1) {
-            auto& staged = m_staged[static_cast<std::size_t>(row)];
-            staged.use = core::toggleFlag(staged.use);
-            refreshStaged();
-        }
-        showStaged(row);
-    });
+    connect(m_stagedView, &QTableView::clicked, this,
+            [showStaged](const QModelIndex& index) { showStaged(index.row()); });
     // A row reached with the keyboard shows its numbers as a clicked one does.
-    connect(m_stagedView, &QTableWidget::currentCellChanged, this,
-            [showStaged](int row, int, int previousRow, int) {
-                if (row != previousRow) showStaged(row);
-            });
+    connect(m_stagedView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [showStaged](const QModelIndex& current) { showStaged(current.row()); });
     areaLayout->addWidget(m_stagedView, 1);
     auto* controls = new QHBoxLayout;
     auto* open = linkButton(area, QStringLiteral("打开"), QStringLiteral("Label15"));
     auto* remove = linkButton(area, QStringLiteral("删除"), QStringLiteral("Label17"));
     auto* clear = linkButton(area, QStringLiteral("清空"), QStringLiteral("Label18"));
     connect(open, &QPushButton::clicked, this, &ShrinkWindow::openStagedFile);
-    connect(remove, &QPushButton::clicked, this, [this] {
-        eraseRows(m_staged, selectedRows(m_stagedView));
-        refreshStaged();
-    });
-    connect(clear, &QPushButton::clicked, this, [this] {
-        m_staged.clear();
-        refreshStaged();
-    });
+    connect(remove, &QPushButton::clicked, this,
+            [this] { m_stagedModel->eraseRows(selectedRows(m_stagedView)); });
+    connect(clear, &QPushButton::clicked, this, [this] { m_stagedModel->setList({}); });
     auto* transfer = new QPushButton(QStringLiteral("转入交集区"), area);
     transfer->setObjectName(QStringLiteral("Jiang_Hao_ZhuanCun"));
     connect(transfer, &QPushButton::clicked, this, &ShrinkWindow::stagedToIntersection);
@@ -383,40 +318,14 @@ QWidget* ShrinkWindow::buildStagingPage() {
     layout->addWidget(area, 1);
 
     m_zcBox = new QGroupBox(QStringLiteral("暂存号码 (共:0注)"), page);
-    auto* memoLayout = new QVBoxLayout(m_zcBox);
-    m_zcMemo = makeMemo(m_zcBox, QStringLiteral("Zan_C_Memo"));
-    memoLayout->addWidget(m_zcMemo, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(new QLabel(QStringLiteral("列数："), m_zcBox));
-    m_zcColumns = makeColumnBox(m_zcBox, QStringLiteral("ZanCun_List"), m_zcMemo);
-    buttons->addWidget(m_zcColumns);
-    buttons->addStretch();
-    auto* filter = new QPushButton(QStringLiteral("结果过滤"), m_zcBox);
-    filter->setObjectName(QStringLiteral("bsSkinSpeedButton3"));
-    connect(filter, &QPushButton::clicked, this, &ShrinkWindow::resultToBetList);
-    auto* save = new QPushButton(QStringLiteral("另存为"), m_zcBox);
-    save->setObjectName(QStringLiteral("ZanCun_OutputTxt"));
-    connect(save, &QPushButton::clicked, this, [this] { saveMemo(m_zcMemo); });
-    auto* print = new QPushButton(QStringLiteral("打印"), m_zcBox);
-    print->setObjectName(QStringLiteral("bsSkinSpeedButton6"));
-    connect(print, &QPushButton::clicked, this,
-            [this] { printNumbers(core::ReadMemoNumbers(m_zcMemo->toPlainText().toStdString())); });
-    for (QPushButton* b : {filter, save, print})
-        buttons->addWidget(b);
-    memoLayout->addLayout(buttons);
+    addResultCommands(fillMemoBox(m_zcBox, QStringLiteral("Zan_C_Memo"), QStringLiteral("ZanCun_List"),
+                                  m_zcMemo, m_zcColumns),
+                      m_zcBox, m_zcMemo,
+                      {QStringLiteral("bsSkinSpeedButton3"), QStringLiteral("ZanCun_OutputTxt"),
+                       QStringLiteral("bsSkinSpeedButton6")},
+                      nullptr);
     layout->addWidget(m_zcBox, 1);
     return page;
-}
-
-void ShrinkWindow::refreshStaged() {
-    m_stagedView->setRowCount(static_cast<int>(m_staged.size()));
-    for (std::size_t i = 0; i < m_staged.size(); ++i) {
-        const int row = static_cast<int>(i);
-        m_stagedView->setItem(row, 0, item(QString::number(row + 1)));
-        m_stagedView->setItem(row, 1, flag(m_staged[i].use));
-        m_stagedView->setItem(row, 2, item(q(m_staged[i].name)));
-        m_stagedView->setItem(row, 3, item(QString::number(m_staged[i].numbers.size())));
-    }
 }
 
 bool ShrinkWindow::stageNumbers(std::vector<std::string> numbers, const QString& proposedName) {
@@ -427,8 +336,7 @@ bool ShrinkWindow::stageNumbers(std::vector<std::string> numbers, const QString&
     core::StagedList staged;
     staged.name = dialog.name().toStdString();
     staged.numbers = std::move(numbers);
-    m_staged.push_back(std::move(staged));
-    refreshStaged();
+    m_stagedModel->append(std::move(staged));
     m_pages->setCurrentIndex(StagingPage);
     return true;
 }
@@ -443,8 +351,7 @@ void ShrinkWindow::openStagedFile() {
     core::StagedList staged;
     staged.name = dialog.name().toStdString();
     staged.numbers = std::move(*numbers);
-    m_staged.push_back(std::move(staged));
-    refreshStaged();
+    m_stagedModel->append(std::move(staged));
 }
 
 void ShrinkWindow::stagedToIntersection() {
@@ -452,8 +359,7 @@ void ShrinkWindow::stagedToIntersection() {
     if (copied.empty()) return;
     const std::size_t count = copied.size();
     for (auto& entry : copied)
-        m_entries.push_back(std::move(entry));
-    refreshEntries();
+        m_entryModel->append(std::move(entry));
     m_prompter.information(this, q(core::stagedTransferMessage(count)));
     m_pages->setCurrentIndex(IntersectionPage);
 }
@@ -464,14 +370,8 @@ QWidget* ShrinkWindow::buildDrawPage() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
     m_kjBox = new QGroupBox(QStringLiteral("开奖号码"), page);
-    auto* boxLayout = new QVBoxLayout(m_kjBox);
-    m_kjMemo = makeMemo(m_kjBox, QStringLiteral("Kjhm_Memo"));
-    boxLayout->addWidget(m_kjMemo, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(new QLabel(QStringLiteral("列数："), m_kjBox));
-    m_kjColumns = makeColumnBox(m_kjBox, QStringLiteral("Kj_hm_List"), m_kjMemo);
-    buttons->addWidget(m_kjColumns);
-    buttons->addStretch();
+    QHBoxLayout* buttons = fillMemoBox(m_kjBox, QStringLiteral("Kjhm_Memo"), QStringLiteral("Kj_hm_List"),
+                                       m_kjMemo, m_kjColumns);
     auto* stage = new QPushButton(QStringLiteral("转入暂存区"), m_kjBox);
     stage->setObjectName(QStringLiteral("Add_ZanCun"));
     connect(stage, &QPushButton::clicked, this, [this] {
@@ -498,7 +398,6 @@ QWidget* ShrinkWindow::buildDrawPage() {
             [this] { convertDrawNumbers(false); });
     menuButton->setMenu(menu);
     buttons->addWidget(menuButton);
-    boxLayout->addLayout(buttons);
     layout->addWidget(m_kjBox);
     return page;
 }

@@ -12,11 +12,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "core/tools/print_layout.h"
 #include "core/tools/set_tool.h"
+#include "gui/tools/set_list_model.h"
+#include "gui/widgets/list_grid_view.h"
 #include "gui/widgets/print_dialog.h"
 #include "gui/widgets/prompter.h"
 #include "gui/widgets/tolerance_range.h"
@@ -39,8 +41,6 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     b->setObjectName(QString::fromLatin1(name));
     return b;
 }
-
-enum Column { kSerial, kTakePart, kName, kCount, kKeep, kTolerate, kColumns };
 
 } // namespace
 
@@ -65,20 +65,14 @@ void SetToolWindow::buildUi() {
 
     auto* listBox = new QGroupBox(QStringLiteral("集合列表"), this);
     auto* listLayout = new QVBoxLayout(listBox);
-    m_list = new QTableWidget(0, kColumns, listBox);
-    m_list->setObjectName(QStringLiteral("Jiao_Ji_ListView"));
-    m_list->setHorizontalHeaderLabels({QStringLiteral("序号"), QStringLiteral("运算"), QStringLiteral("名称"),
-                                       QStringLiteral("注数"), QStringLiteral("保留"),
-                                       QStringLiteral("容错")});
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_model = new SetListModel(*m_sets, this);
+    m_list = makeListGrid(listBox, QStringLiteral("Jiao_Ji_ListView"), m_model, 0);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_list->verticalHeader()->hide();
-    m_list->horizontalHeader()->setSectionResizeMode(kName, QHeaderView::Stretch);
-    for (int c : {kSerial, kTakePart, kCount, kKeep, kTolerate})
-        m_list->setColumnWidth(c, c == kCount ? 60 : 44);
+    m_list->horizontalHeader()->setSectionResizeMode(SetListModel::Name, QHeaderView::Stretch);
+    for (int c : {SetListModel::Serial, SetListModel::TakePart, SetListModel::Count, SetListModel::Keep,
+                  SetListModel::Tolerate})
+        m_list->setColumnWidth(c, c == SetListModel::Count ? 60 : 44);
     listLayout->addWidget(m_list);
-    connect(m_list, &QTableWidget::cellClicked, this, &SetToolWindow::cellClicked);
 
     auto* listButtons = new QHBoxLayout;
     auto* add = button(listBox, "Btn_Add", QStringLiteral("添加"));
@@ -177,7 +171,7 @@ void SetToolWindow::buildUi() {
     });
     connect(saveResult, &QPushButton::clicked, this, &SetToolWindow::JG_SaveClick);
     connect(printResult, &QPushButton::clicked, this, &SetToolWindow::JG_PrintClick);
-    connect(m_list, &QTableWidget::itemSelectionChanged, this, [this] {
+    connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (const int row = selectedRow(); row >= 0)
             showResult(m_sets->sets()[static_cast<std::size_t>(row)].numbers);
     });
@@ -195,22 +189,13 @@ void SetToolWindow::message(std::string_view text) {
 }
 
 void SetToolWindow::refreshList() {
-    const auto& sets = m_sets->sets();
-    const QSignalBlocker block(m_list);
-    m_list->setRowCount(static_cast<int>(sets.size()));
-    auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
-    for (std::size_t i = 0; i < sets.size(); ++i) {
-        const core::NamedSet& set = sets[i];
-        const int row = static_cast<int>(i);
-        const QString cells[kColumns] = {
-            QString::number(row + 1), flag(set.takePart), qs(set.name), QString::number(set.numbers.size()),
-            flag(set.keep),           flag(set.tolerate)};
-        for (int c = 0; c < kColumns; ++c) {
-            auto* item = new QTableWidgetItem(cells[c]);
-            if (c != kName) item->setTextAlignment(Qt::AlignCenter);
-            m_list->setItem(row, c, item);
-        }
-    }
+    const int row = m_list->selectionModel()->selectedRows().isEmpty()
+                        ? -1
+                        : m_list->selectionModel()->selectedRows().front().row();
+    m_model->reload();
+    // Choosing the row again is not a choice of the user's: the result memo keeps what it shows.
+    const QSignalBlocker block(m_list->selectionModel());
+    if (row >= 0 && row < m_model->rowCount()) m_list->selectRow(row);
 }
 
 void SetToolWindow::showResult(const std::vector<std::string>& numbers) {
@@ -221,28 +206,8 @@ void SetToolWindow::showResult(const std::vector<std::string>& numbers) {
 
 void SetToolWindow::setIntersectionMode(bool intersection) {
     m_tolerance->setPartsEnabled(intersection);
-    m_list->setColumnHidden(kKeep, !intersection);
-    m_list->setColumnHidden(kTolerate, !intersection);
-}
-
-void SetToolWindow::cellClicked(int row, int column) {
-    if (row < 0 || static_cast<std::size_t>(row) >= m_sets->sets().size()) return;
-    const auto index = static_cast<std::size_t>(row);
-    switch (column) {
-    case kTakePart:
-        m_sets->flip(index, core::SetFlag::TakePart);
-        break;
-    case kKeep:
-        m_sets->flip(index, core::SetFlag::Keep);
-        break;
-    case kTolerate:
-        m_sets->flip(index, core::SetFlag::Tolerate);
-        break;
-    default:
-        return;
-    }
-    refreshList();
-    m_list->selectRow(row);
+    m_list->setColumnHidden(SetListModel::Keep, !intersection);
+    m_list->setColumnHidden(SetListModel::Tolerate, !intersection);
 }
 
 void SetToolWindow::Btn_AddClick() {

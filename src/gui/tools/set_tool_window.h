@@ -15,7 +15,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
-class QTableWidget;
+class QTableView;
 
 // Only declared here: the shrink engine has a NamedSet of its own, and both headers meet in bench.cpp.
 namespace p3::core {
@@ -27,6 +27,7 @@ namespace p3::gui {
 class ToleranceRange;
 class Workbench;
 class PrintDialog;
+class SetListModel;
 class Prompter;
 
 class SetToolWindow final : public QWidget {
@@ -54,12 +55,13 @@ public:
 
 private:
     void buildUi();
+    /// Shows the list anew after the set list changed; the chosen row stays chosen while the list
+    /// reaches it.
     void refreshList();
     /// The selected set's row, -1 when none.
     int selectedRow() const;
     void showResult(const std::vector<std::string>& numbers);
     void setIntersectionMode(bool intersection);
-    void cellClicked(int row, int column);
     void message(std::string_view text);
 
     Workbench& m_bench;
@@ -67,7 +69,8 @@ private:
     std::unique_ptr<core::SetList> m_sets;
     std::vector<std::string> m_result;
 
-    QTableWidget* m_list = nullptr;
+    QTableView* m_list = nullptr;
+    SetListModel* m_model = nullptr;
     QPlainTextEdit* m_typed = nullptr;
     QLineEdit* m_typedName = nullptr;
     QRadioButton* m_intersection = nullptr;

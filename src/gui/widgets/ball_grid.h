@@ -1,22 +1,22 @@
 #pragma once
 /// A grid of ball cells "Y"/"N" + value that toggle on click: the digit pickers of the shrink window
 /// and the value grids of the condition editors.
-#include <QTableWidget>
+#include <QTableView>
 #include <vector>
 
 namespace p3::gui {
 
+class BallCellModel;
 class BallImageCache;
 
-class BallGrid final : public QTableWidget {
+class BallGrid final : public QTableView {
     Q_OBJECT
 public:
-    static constexpr int kCellSize = 26;
-
     /// `count` cells of values 0..count-1, `columns` a row (value = column + columns × row).
     BallGrid(const BallImageCache* balls, int columns, int count, QWidget* parent = nullptr);
 
-    int valueCount() const { return m_count; }
+    BallCellModel* cells() const { return m_cells; }
+    int valueCount() const;
     bool isChosen(int value) const;
     void setChosen(int value, bool chosen);
     void setAllChosen(bool chosen);
@@ -30,11 +30,7 @@ signals:
     void toggled(int value);
 
 private:
-    void refresh(int value);
-
-    int m_columns;
-    int m_count;
-    std::vector<bool> m_chosen;
+    BallCellModel* m_cells;
 };
 
 } // namespace p3::gui

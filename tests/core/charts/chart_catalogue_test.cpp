@@ -9,6 +9,8 @@
 #include "core/stats/omission_statistics.h"
 #include "core/store/draw_database.h"
 
+#include <tuple>
+
 using namespace p3::core;
 
 namespace {
@@ -390,4 +392,44 @@ TEST(ChartTree, EveryLeafHasAHelpTextInTheHomeTemplate) {
     auto slant = std::find_if(help->begin(), help->end(),
                               [](const ChartHelp& h) { return h.name == "百位斜线参数分析"; });
     EXPECT_NE(slant->help.find('\n'), std::string::npos); // "\n" in the source is a line break of the help
+}
+
+TEST(ChartLayout, LineAndChoiceGroupsOfEveryKindAsTheCatalogueListsThem) {
+    // The catalogue's table of line and choice groups, typed here from it. A choice group may begin or end
+    // with a spacer, which takes no mark and no click: compared over its value columns.
+    const std::vector<std::tuple<std::vector<int>, std::string, std::string>> table{
+        {{1}, "5 14,15 24,25 34,35 39,40 44", ""},
+        {{2, 25, 33}, "15 24,25 34,35 44", ""},
+        {{3, 4, 5}, "6 8,11 13,16 18,20 23,24 31", "5 9,10 14,15 19,20 23,24 31"},
+        {{6}, "5 32,34 36,39 41", "5 32,33 37,39 41"},
+        {{7, 8}, "5 14,16 18,21 23,26 28,30 32,33 35", ""},
+        {{9, 10}, "15 24", ""},
+        {{11}, "5 7,8 10,11 13,14 17,18 21,22 25,26 28,29 38", "5 7,8 10,11 13,14 17,18 21,22 25,26 35"},
+        {{12}, "5 7,8 10,11 13,14 17,18 21,22 25,27 29,31 40", ""},
+        {{13, 14, 15}, "15 18,19 22,23 26,31 33,35 44", ""},
+        {{16, 17}, "15 17,18 20,21 23,24 50", ""},
+        {{18, 19, 20}, "15 17,18 20,21 23,27 53", ""},
+        {{21}, "24 42,43 61,62 80", ""},
+        {{22, 23, 24}, "5 23,25 27,29 31", ""},
+        {{26, 27, 28, 34, 35, 36}, "5 14,16 18,21 23,26 28,31 33,36 38", ""},
+        {{30}, "", ""},
+        {{31}, "16 19,20 23,24 27,32 34,36 45", ""},
+        {{32}, "5 23,24 42,43 61", ""},
+    };
+    const auto draws = drawsOf({"123"});
+    for (const auto& [kinds, lines, choices] : table) {
+        for (int kind : kinds) {
+            const ChartGrid grid = build(kind, draws);
+            EXPECT_EQ(grid.lineGroups(), parseColumnRanges(lines)) << kind;
+            std::vector<ColumnRange> wanted;
+            for (ColumnRange range : parseColumnRanges(choices.empty() ? lines : choices)) {
+                while (grid.column(range.first).spacer)
+                    ++range.first;
+                while (grid.column(range.last).spacer)
+                    --range.last;
+                wanted.push_back(range);
+            }
+            EXPECT_EQ(grid.choiceGroups(), wanted) << kind;
+        }
+    }
 }

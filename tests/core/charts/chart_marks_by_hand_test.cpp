@@ -1,71 +1,13 @@
 // The marks of every chart kind for a few draws, each worked by hand from the column definitions and the mark
 // rules of the chart catalogue: column (its header) → the text the draw writes there.
-#include <gtest/gtest.h>
-
-#include "core/charts/chart_catalogue.h"
-
-#include <map>
-#include <optional>
+#include "core/charts/chart_marks_by_hand.h"
 
 using namespace p3::core;
-
-namespace {
-
-/// One expected mark: the column, its header, and the text (the header itself when `text` is empty).
-/// A null header means "a column whose header is not worth spelling here"; only the mark is then checked.
-struct Mark {
-    int column;
-    const char* header;
-    const char* text = "";
-};
-
-DrawList drawsOf(std::initializer_list<const char*> numbers) {
-    DrawList draws;
-    int period = 2024001;
-    for (const char* n : numbers)
-        draws.push_back({std::to_string(period++), n});
-    return draws;
-}
-
-/// The header of a chart column as a reader sees it (the bias chart's three header rows read downwards).
-std::string headerOf(const ChartGrid& grid, int column) {
-    if (grid.kind() == 38) return grid.text(1, column) + grid.text(2, column) + grid.text(3, column);
-    return grid.text(1, column);
-}
-
-/// Checks that draw i of the range marks exactly the expected columns from column 5 on, with the expected
-/// texts.
-void expectMarks(int kind, std::initializer_list<const char*> numbers,
-                 std::initializer_list<std::vector<Mark>> rows) {
-    auto built = BuildChart(kind, drawsOf(numbers));
-    ASSERT_TRUE(built.has_value()) << "kind " << kind;
-    const ChartGrid& grid = *built;
-    int i = 0;
-    for (const auto& expected : rows) {
-        SCOPED_TRACE("kind " + std::to_string(kind) + ", draw " + std::string(numbers.begin()[i]));
-        const int row = grid.firstDrawRow() + i++;
-        std::map<int, std::string> actual;
-        for (int c = 5; c < grid.columnCount(); ++c)
-            if (!grid.text(row, c).empty()) actual[c] = grid.text(row, c);
-        std::map<int, std::string> wanted;
-        for (const auto& m : expected) {
-            if (m.header) {
-                EXPECT_EQ(headerOf(grid, m.column), m.header) << "column " << m.column;
-            }
-            const std::string text = *m.text ? m.text : (m.header ? m.header : "");
-            wanted[m.column] = text.empty() ? actual[m.column] : text;
-            if (text.empty()) {
-                EXPECT_TRUE(actual.count(m.column)) << "column " << m.column << " unmarked";
-            }
-        }
-        EXPECT_EQ(actual, wanted);
-    }
-}
+using p3::test::expectMarks;
+using p3::test::Mark;
 
 // The draws used throughout: 527 (h 5, t 2, u 7; sum 14, tail 4, span 5), 113 (sum 5, span 2) and 380 (sum
 // 11, tail 1, span 8).
-
-} // namespace
 
 TEST(ChartMarksByHand, CommonAndDigitDistributions) {
     // 常规参数: 百 5 + h, 十 15 + t, 个 25 + u; 类型(三) A/B/C at 35/37/39; 类型(五) 豹子..杂六 at 40..44.
