@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/catalogue/condition_line.h"
 #include "core/shrink/compiled_filter.h"
-#include "core/shrink/condition_line.h"
 #include "core/shrink/evaluate_line.h"
 #include "fuzz_check.h"
 #include "fuzz_history.h"

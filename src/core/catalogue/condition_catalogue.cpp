@@ -16,8 +16,25 @@ const Options kShapeOptions{"a", "b", "c"};
 const Options kRouteOptions{"0路", "1路", "2路"};
 const Options kBigMidSmallOptions{"大", "中", "小"};
 
+/// The keywords of kinds 1..25 in kind order.
+constexpr std::array<std::string_view, kConditionKindCount> kKeywords{
+    "组选类型", "顺序排序", "大小参数", "奇偶参数", "质合参数", "和值",     "定位号码", "定位复式", "号码组",
+    "合值",     "跨度",     "群号",     "连号",     "012路",    "大中小",   "复隔中",   "邻孤传",   "热温冷",
+    "位和",     "位合",     "任意位合", "位差",     "偏态",     "二码过滤", "已出号码"};
+
 const std::array<std::string_view, 10> kRoutePatterns{"300", "210", "201", "120", "111",
                                                       "102", "030", "021", "012", "003"};
+
+/// Makes a kind a reference kind: its content ends in the three code lists of `family`, filled by the
+/// series selector `selector` as `preset` says.
+void setReference(KindSpec& spec, ReferenceUse use, const PatternFamily& family, ReferencePreset preset,
+                  std::string selector) {
+    spec.reference = use;
+    spec.family = &family;
+    spec.preset = preset;
+    spec.seriesSelector = std::move(selector);
+    spec.classWords.assign(family.classWords.begin(), family.classWords.end());
+}
 
 Options familyPatterns(const std::string& a, const std::string& b, const std::string& c) {
     const std::array<std::string, 10> words{"3" + a,
@@ -91,7 +108,9 @@ std::vector<RecordSpec> tailOrSpanRecords(const std::string& word, std::array<T,
             rec(word + "012路", tests[5], In::Options, kRouteOptions)};
 }
 
-std::vector<RecordSpec> referenceRecords(const std::array<std::string, 3>& w) {
+std::vector<RecordSpec> referenceRecords(const PatternFamily& family) {
+    const std::array<std::string, 3> w{std::string(family.classWords[0]), std::string(family.classWords[1]),
+                                       std::string(family.classWords[2])};
     return {rec(w[0] + "码个数", T::RefCount1, In::Options, kCountOptions),
             rec(w[1] + "码个数", T::RefCount2, In::Options, kCountOptions),
             rec(w[2] + "码个数", T::RefCount3, In::Options, kCountOptions),
@@ -104,7 +123,7 @@ KindSpec kind(ConditionKind k, EditorWindow editor, std::string tab, std::string
               std::vector<RecordSpec> records) {
     KindSpec spec;
     spec.kind = k;
-    spec.keyword = std::string(keywordOfKind(k));
+    spec.keyword = std::string(kKeywords[static_cast<std::size_t>(k - 1)]);
     spec.editor = editor;
     spec.editorClass = editor == EditorWindow::Common           ? "TF_GuoL_FuZhu"
                        : editor == EditorWindow::TenSubdivision ? "TF_GuoL_FuZhu_2"
@@ -150,6 +169,7 @@ std::vector<KindSpec> buildCatalogue() {
                   {"(A)豹子号", "(B)组三", "带连号", "不带连号", "组六", "(C)顺子", "(D)半顺", "(E)杂六"},
                   "带连号 不带连号 顺子 半顺 杂六")}));
     c.back().records[0].boxName = "Tz_L_Baozj";
+    c.back().singleRecord = true;
     c.push_back(kind(2, E::Common, "常用参数", "PCTj_Cmd_1_02", true,
                      {grid("最小号", T::SortedLow, "Tj_02_Grid_1", 9),
                       grid("中间号", T::SortedMiddle, "Tj_02_Grid_2", 9),
@@ -167,6 +187,7 @@ std::vector<KindSpec> buildCatalogue() {
     }
     c.push_back(
         kind(6, E::Common, "常用参数", "PCTj_Cmd_1_06", false, {grid("和值", T::Sum, "Tj_06_Grid_1", 27)}));
+    c.back().singleRecord = true;
     c.push_back(kind(7, E::Common, "常用参数", "PCTj_Cmd_1_07", true,
                      {grid("百位", T::Hundreds, "Tj_07_Grid_1", 9), grid("十位", T::Tens, "Tj_07_Grid_2", 9),
                       grid("个位", T::Units, "Tj_07_Grid_3", 9)}));
@@ -189,10 +210,14 @@ std::vector<KindSpec> buildCatalogue() {
         orderShapes.push_back(std::to_string(i) + "号");
     c.push_back(kind(12, E::TenSubdivision, "十细分参数", "P_Cmd_2_03", false,
                      {rec("群号", T::OrderShape, In::Options, orderShapes)}));
+    c.back().singleRecord = true;
+    c.back().fixedRecord = true;
     c.push_back(kind(13, E::TenSubdivision, "十细分参数", "P_Cmd_2_04", false,
                      {rec("连号", T::ShapeCode, In::Options,
                           {"0.豹子", "1.顺子", "2.偶点半顺组六", "3.奇点半顺组六", "4.偶点杂六", "5.奇点杂六",
                            "6.偶点连号组三", "7.奇点连号组三", "8.偶点不连组三", "9.奇点不连组三"})}));
+    c.back().singleRecord = true;
+    c.back().fixedRecord = true;
     Options routeGroup;
     for (std::size_t i = 0; i < kRoutePatterns.size(); ++i)
         routeGroup.push_back(std::string(1, static_cast<char>('A' + i)) + "." +
@@ -214,16 +239,17 @@ std::vector<KindSpec> buildCatalogue() {
                   {"A.3小", "B.1中2小", "C.2中1小", "D.3中", "E.1大2小", "F.1大1中1小", "G.1大2中",
                    "H.2大1小", "I.2大1中", "J.3大"}),
               rec("直选排列", T::SizeDirect, In::Options, positionPatternOptions("小", "中", "大"))}));
-    const std::array<std::array<std::string, 3>, 3> families{
-        {{"复", "隔", "中"}, {"邻", "孤", "传"}, {"热", "温", "冷"}}};
+    const std::array<const PatternFamily*, 3> families{
+        &kRepeatGapMiddleFamily, &kAdjacentIsolatedTransmittedFamily, &kHotWarmColdFamily};
+    const std::array<ReferencePreset, 3> presets{ReferencePreset::RepeatGapMiddle,
+                                                 ReferencePreset::AdjacentIsolatedTransmitted,
+                                                 ReferencePreset::HotWarmCold};
     const std::array<std::string, 3> historyPanels{"P_Cmd_2_07", "P_Cmd_2_08", "P_Cmd_2_10"};
     const std::array<std::string, 3> selectors{"XingGui_FuGeZhong", "XingGui_LinGuChuan", "XingGui_RWL"};
     for (std::size_t i = 0; i < 3; ++i) {
         auto spec = kind(16 + static_cast<int>(i), E::TenSubdivision, "十细分参数", historyPanels[i], true,
-                         referenceRecords(families[i]));
-        spec.reference = ReferenceUse::Always;
-        spec.seriesSelector = selectors[i];
-        spec.classWords = {families[i][0], families[i][1], families[i][2]};
+                         referenceRecords(*families[i]));
+        setReference(spec, ReferenceUse::Always, *families[i], presets[i], selectors[i]);
         c.push_back(std::move(spec));
     }
     c.push_back(kind(19, E::TwoPosition, "两位参数", "P_Cmd_3_01", true,
@@ -244,9 +270,8 @@ std::vector<KindSpec> buildCatalogue() {
                           rec("隔码个数", T::TailsRefCount2, In::Options, kCountOptions),
                           rec("中码个数", T::TailsRefCount3, In::Options, kCountOptions),
                           rec("形态", T::TailsRefShape, In::Options, kShapeOptions)});
-        spec.reference = ReferenceUse::WhenReferenceRecords;
-        spec.seriesSelector = "XingGui_FuGeZhong";
-        spec.classWords = {"复", "隔", "中"};
+        setReference(spec, ReferenceUse::WhenReferenceRecords, kRepeatGapMiddleFamily,
+                     ReferencePreset::PairTails, "XingGui_FuGeZhong");
         spec.hint = "提示：只要号码的任意位合中含有一个组合在其中，便符合条件";
         c.push_back(std::move(spec));
     }
@@ -275,6 +300,8 @@ std::vector<KindSpec> buildCatalogue() {
         drawn.excludeByDefault = true;
         auto spec = kind(25, E::Common, "常用参数", "PCTj_Cmd_1_11", false, {drawn});
         spec.seriesSelector = "XingGui_LeiBie1";
+        spec.drawnWindow = true;
+        spec.singleRecord = true;
         c.push_back(std::move(spec));
     }
     return c;
@@ -290,6 +317,39 @@ const std::vector<KindSpec>& conditionCatalogue() {
 const KindSpec* kindSpec(ConditionKind kind) {
     const auto& c = conditionCatalogue();
     return kind >= 1 && kind <= static_cast<int>(c.size()) ? &c[static_cast<std::size_t>(kind - 1)] : nullptr;
+}
+
+ConditionKind KindOfKeyword(std::string_view keyword) noexcept {
+    for (const KindSpec& spec : conditionCatalogue())
+        if (spec.keyword == keyword) return spec.kind;
+    return 0;
+}
+
+std::string_view keywordOfKind(ConditionKind kind) noexcept {
+    const KindSpec* spec = kindSpec(kind);
+    return spec ? std::string_view(spec->keyword) : std::string_view{};
+}
+
+bool isSingleRecordKind(ConditionKind kind) noexcept {
+    const KindSpec* spec = kindSpec(kind);
+    return spec && spec->singleRecord;
+}
+
+bool hasReferenceElement(ConditionKind kind) noexcept {
+    const KindSpec* spec = kindSpec(kind);
+    return spec && spec->reference != ReferenceUse::None;
+}
+
+bool isDrawnWindowKind(ConditionKind kind) noexcept {
+    const KindSpec* spec = kindSpec(kind);
+    return spec && spec->drawnWindow;
+}
+
+bool isRowListKind(ConditionKind kind) noexcept {
+    const KindSpec* spec = kindSpec(kind);
+    if (!spec || spec->records.empty()) return false;
+    const RecordInput input = spec->records.front().input;
+    return input == RecordInput::PositionRows || input == RecordInput::GroupRows;
 }
 
 const RecordSpec* findRecordSpec(ConditionKind kind, std::string_view name) {

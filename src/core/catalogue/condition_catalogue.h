@@ -1,14 +1,20 @@
 #pragma once
 /// The condition kinds as data: per kind its keyword, editor and panel, records in writing order with
-/// their inputs, vocabularies and defaults, and the test the filter applies to each record.
+/// their inputs, vocabularies and defaults, the test the filter applies to each record, and every fact
+/// the engine, the editors and the file reader ask of a kind. Nothing outside this table tells kinds
+/// apart by their numbers.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/shrink/condition_line.h"
+#include "core/attributes/attribute_tables.h"
 
 namespace p3::core {
+
+/// The kind number 1..25 of a condition line; 0 for a keyword outside the kind table.
+using ConditionKind = int;
+inline constexpr int kConditionKindCount = 25;
 
 /// What the filter computes for one record of a candidate (see the record tests of the shrink engine).
 enum class RecordTest : std::uint8_t {
@@ -151,6 +157,15 @@ enum class EditorWindow : std::uint8_t { Common = 1, TenSubdivision = 2, TwoPosi
 /// Whether a kind's content ends in a reference element, and when it carries the series suffix.
 enum class ReferenceUse : std::uint8_t { None, Always, WhenReferenceRecords };
 
+/// How the series selector fills a reference kind's three code lists from the latest periods.
+enum class ReferencePreset : std::uint8_t {
+    None,
+    RepeatGapMiddle,             ///< 复/隔/中 of the latest period against the one before
+    AdjacentIsolatedTransmitted, ///< 邻/孤/传 around the latest period's digits
+    HotWarmCold,                 ///< 热/温/冷 by how often a digit came in the latest seven periods
+    PairTails,                   ///< 复/隔/中 of the pair tails of the latest two periods
+};
+
 struct KindSpec {
     ConditionKind kind = 0;
     std::string keyword;
@@ -161,9 +176,21 @@ struct KindSpec {
     bool levelTolerance = true;
     ReferenceUse reference = ReferenceUse::None;
     std::string seriesSelector;          ///< object name of the series selector, empty without one
-    std::vector<std::string> classWords; ///< kinds 16-18 and 21: the three class words
+    std::vector<std::string> classWords; ///< reference kinds: the three class words of `family`
     std::vector<RecordSpec> records;
     std::string hint; ///< the hint line at the top of the panel, empty for none
+    /// The content is one record tested as a whole: its value and keep flag decide, the line's counts
+    /// and level tolerance play no part (组选类型, 和值, 群号, 连号, 已出号码).
+    bool singleRecord = false;
+    /// The one record's main box is always ticked, and its 容错 box is the line's 容错 column (群号, 连号).
+    bool fixedRecord = false;
+    /// 已出号码: the record's value is "periods^series", the content ends in "%series", and the filter
+    /// reads the draws of the window at run time (a backtest moves the window with each period).
+    bool drawnWindow = false;
+    /// Reference kinds: the class words and pattern words the records' values are written in.
+    const PatternFamily* family = nullptr;
+    /// Reference kinds: how the series selector computes the code lists.
+    ReferencePreset preset = ReferencePreset::None;
 };
 
 /// The 25 kinds in kind order (entry k - 1 is kind k).
@@ -171,6 +198,25 @@ struct KindSpec {
 
 /// The entry of kind 1..25; nullptr for any other number.
 [[nodiscard]] const KindSpec* kindSpec(ConditionKind kind);
+
+/// The kind of a keyword by exact comparison; 0 for any other text.
+[[nodiscard]] ConditionKind KindOfKeyword(std::string_view keyword) noexcept;
+
+/// The keyword of kind 1..25; empty for any other number.
+[[nodiscard]] std::string_view keywordOfKind(ConditionKind kind) noexcept;
+
+/// The kind's `singleRecord`; false for a number outside the table.
+[[nodiscard]] bool isSingleRecordKind(ConditionKind kind) noexcept;
+
+/// Whether the kind's last content element is a reference element (复隔中, 邻孤传, 热温冷, 任意位合).
+[[nodiscard]] bool hasReferenceElement(ConditionKind kind) noexcept;
+
+/// The kind's `drawnWindow`; false for a number outside the table.
+[[nodiscard]] bool isDrawnWindowKind(ConditionKind kind) noexcept;
+
+/// Whether the kind's records are the rows of a row list (定位复式, 号码组): each value starts with the
+/// row's use flag, and a row with "0" there takes no part.
+[[nodiscard]] bool isRowListKind(ConditionKind kind) noexcept;
 
 /// The record of a kind by its written name; nullptr when the kind has no such record.
 [[nodiscard]] const RecordSpec* findRecordSpec(ConditionKind kind, std::string_view name);

@@ -7,10 +7,6 @@
 namespace p3::core {
 namespace {
 
-bool isRowListKind(ConditionKind kind) {
-    return kind == 8 || kind == 9;
-}
-
 bool isBlank(std::string_view text) {
     return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) <= ' '; });
 }
@@ -35,10 +31,10 @@ bool isWholeNumber(std::string_view text) {
            std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
 }
 
-/// Whether the kind's content carries the series: always for 16-18 and 25, for 21 when one of its
-/// 复隔中 records is ticked.
+/// Whether the kind's content carries the series: always for 已出号码 and the reference kinds that
+/// always have one, for 任意位合 when one of its 复隔中 records is ticked.
 bool carriesSeries(const PanelState& panel, const KindSpec& spec) {
-    if (panel.kind == 25 || spec.reference == ReferenceUse::Always) return true;
+    if (spec.drawnWindow || spec.reference == ReferenceUse::Always) return true;
     if (spec.reference != ReferenceUse::WhenReferenceRecords) return false;
     for (std::size_t i = 0; i < panel.records.size() && i < spec.records.size(); ++i)
         if (panel.records[i].ticked && isKind21ReferenceRecord(spec.records[i].name)) return true;
@@ -54,7 +50,7 @@ PanelState defaultPanelState(ConditionKind kind) {
     if (!spec || isRowListKind(kind)) return panel;
     for (const auto& r : spec->records)
         panel.records.push_back({false, {}, !r.excludeByDefault, false});
-    if (kind == 12 || kind == 13) panel.records.front().ticked = true;
+    if (spec->fixedRecord) panel.records.front().ticked = true;
     return panel;
 }
 
@@ -98,7 +94,7 @@ Result<ConditionLine> BuildConditionLine(const PanelState& panel, std::span<cons
             if (parts.size() < 2 || isBlank(parts[0]) || isBlank(parts[1]))
                 return fail("条件 " + name + " 限定不合法");
         }
-        if (panel.kind == 25) {
+        if (spec->drawnWindow) {
             if (isBlank(value)) return fail("请限定 " + name + " 条件值");
             if (!isWholeNumber(value)) return fail("请输入正确的期数");
             value += "^" + std::to_string(panel.series);
@@ -121,7 +117,7 @@ Result<ConditionLine> BuildConditionLine(const PanelState& panel, std::span<cons
         reference->series = withSeries ? std::optional<SeriesIndex>(panel.series) : std::nullopt;
     }
     line.content = buildContent(records, reference);
-    if (panel.kind == 25) line.content += "%" + std::to_string(panel.series);
+    if (spec->drawnWindow) line.content += "%" + std::to_string(panel.series);
     return line;
 }
 
@@ -130,7 +126,7 @@ PanelState LoadPanelState(const ConditionLine& line) {
     PanelState panel = defaultPanelState(kind);
     const KindSpec* spec = kindSpec(kind);
     if (!spec) return panel;
-    if (kind == 12 || kind == 13) panel.records.front().ticked = true;
+    if (spec->fixedRecord) panel.records.front().ticked = true;
     auto pieces = splitPieces(line.content, '&');
     const bool hasSeriesPiece = !pieces.empty() && pieces.back().find('%') != std::string::npos;
     if (spec->reference != ReferenceUse::None && !pieces.empty()) {
@@ -138,7 +134,7 @@ PanelState LoadPanelState(const ConditionLine& line) {
         panel.series = panel.sets.series.value_or(0);
         panel.sets.series.reset();
         pieces.pop_back();
-    } else if (kind == 25 && hasSeriesPiece) {
+    } else if (spec->drawnWindow && hasSeriesPiece) {
         panel.series = leadingInteger(std::string_view(pieces.back()).substr(pieces.back().find('%') + 1));
     }
     for (const auto& piece : pieces) {
@@ -150,12 +146,12 @@ PanelState LoadPanelState(const ConditionLine& line) {
         }
         for (std::size_t i = 0; i < spec->records.size(); ++i) {
             if (spec->records[i].name != r.name) continue;
-            if (kind == 25) {
+            if (spec->drawnWindow) {
                 const auto parts = splitKeepEmpty(r.value, '^');
                 state.value = parts[0];
                 if (parts.size() > 1) panel.series = leadingInteger(parts[1]);
             }
-            if (kind == 12 || kind == 13) state.tolerant = line.tolerant == "1";
+            if (spec->fixedRecord) state.tolerant = line.tolerant == "1";
             panel.records[i] = std::move(state);
             break;
         }
@@ -168,17 +164,6 @@ PanelState LoadPanelState(const ConditionLine& line) {
             panel.levelBegin = leadingInteger(tolerance.substr(0, dash));
             panel.levelEnd = dash == std::string::npos ? 0 : leadingInteger(tolerance.substr(dash + 1));
         }
-    }
-    return panel;
-}
-
-PanelState LoadPanelState(const ConditionLine& line, const SeriesHistory& history) {
-    PanelState panel = LoadPanelState(line);
-    if (!hasReferenceElement(panel.kind)) return panel;
-    auto made = SeriesPreset(panel.kind, history, panel.series);
-    if (made && made->has_value()) {
-        panel.sets = **made;
-        panel.sets.series.reset();
     }
     return panel;
 }

@@ -7,9 +7,8 @@
 #include <vector>
 
 #include "core/catalogue/condition_catalogue.h"
+#include "core/catalogue/condition_line.h"
 #include "core/common/error.h"
-#include "core/shrink/condition_line.h"
-#include "core/shrink/series_history.h"
 
 namespace p3::core {
 
@@ -57,12 +56,6 @@ struct ConditionCount {
 /// `LoadLine`: a line read back into its panel (records by name, unknown names skipped; flags; level
 /// tolerance from the counts field; the stored series and code lists).
 [[nodiscard]] PanelState LoadPanelState(const ConditionLine& line);
-
-/// `LoadLine` with the series selector's preset run again: for the history kinds (16, 17, 18, 21) the
-/// code lists come from the current history for the stored series, not from the line. Where the
-/// preset gives nothing (kind 21 with fewer than two periods) or refuses the series, the stored lists
-/// stay.
-[[nodiscard]] PanelState LoadPanelState(const ConditionLine& line, const SeriesHistory& history);
 
 /// `CollectOptions`: the tokens of the ticked options in caption order, each followed by one blank.
 [[nodiscard]] std::string CollectOptions(const RecordSpec& record, const std::vector<bool>& ticked);

@@ -3,7 +3,7 @@
 /// itself is left as it is.
 #include <string>
 
-#include "core/shrink/condition_line.h"
+#include "core/catalogue/condition_line.h"
 
 namespace p3::core {
 

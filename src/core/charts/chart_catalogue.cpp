@@ -121,8 +121,19 @@ std::vector<ChartColumn> drawColumns() {
     return columns;
 }
 
+ChartForm chartForm(int kind) noexcept {
+    if ((kind >= 1 && kind <= 28) || (kind >= 30 && kind <= 36)) return ChartForm::Main;
+    if (kind == 38) return ChartForm::Bias;
+    if (kind >= 39 && kind <= 41) return ChartForm::Slant;
+    return ChartForm::None;
+}
+
+int slantPosition(int kind) noexcept {
+    return chartForm(kind) == ChartForm::Slant ? kind - 39 : -1;
+}
+
 bool isChartKind(int kind) noexcept {
-    return (kind >= 1 && kind <= 28) || (kind >= 30 && kind <= 36) || (kind >= 38 && kind <= 41);
+    return chartForm(kind) != ChartForm::None;
 }
 
 void writeDrawColumns(ChartGrid& grid, int row, const Draw& draw) {

@@ -4,12 +4,27 @@
 #include "core/common/error.h"
 #include "core/history/draw_list.h"
 
+#include <cstdint>
 #include <span>
 #include <string>
 
 namespace p3::core {
 
-/// Whether a chart kind exists: 1..28, 30..36 in the main grid, 38 the bias chart, 39..41 the slant charts.
+/// The grid a chart kind is built and shown in.
+enum class ChartForm : std::uint8_t {
+    None,  ///< no chart of that kind
+    Main,  ///< the main grid: number columns 0..4, then the kind's groups
+    Bias,  ///< the bias chart: its number columns stand over three header rows
+    Slant, ///< a slant chart: its own draw columns, a prediction row that is no choice
+};
+
+/// The form of a chart kind: 1..28 and 30..36 the main grid, 38 the bias chart, 39..41 the slant charts.
+ChartForm chartForm(int kind) noexcept;
+
+/// A slant chart's own position (0 百, 1 十, 2 个), whose diagonal it follows; -1 for any other kind.
+int slantPosition(int kind) noexcept;
+
+/// Whether a chart kind exists.
 bool isChartKind(int kind) noexcept;
 
 /// The column definition string of a chart: its headers joined by commas, "" for columns 0..4 and spacers

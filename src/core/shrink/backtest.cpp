@@ -76,11 +76,12 @@ private:
 struct MovingLine {
     std::size_t index = 0; ///< into the compiled filter's lines
     ConditionKind kind = 0;
-    // Kinds 16, 17, 18, 21: the code lists made again from the history before the period.
+    // Reference kinds: the code lists made again from the history before the period.
     std::optional<ReferenceLine> reference;
     ReferenceElement stored;
     SeriesIndex series = 0;
-    // Kind 25: the numbers of series `series` drawn in the last `periods` periods.
+    // 已出号码: the numbers of series `series` drawn in the last `periods` periods.
+    bool drawnWindow = false;
     int periods = 0;
     bool keepFlag = false;
 };
@@ -127,7 +128,8 @@ std::optional<MovingLine> movingLineOf(const CompiledLine& line, std::size_t ind
     MovingLine m;
     m.index = index;
     m.kind = line.kind;
-    if (line.kind == 25) {
+    if (isDrawnWindowKind(line.kind)) {
+        m.drawnWindow = true;
         const auto pieces = splitPieces(source.content, '~');
         const auto parts = splitKeepEmpty(part(pieces, 1), '^');
         m.periods = leadingInteger(part(parts, 0));
@@ -296,7 +298,7 @@ Result<BacktestReport> Backtest(const ConditionList& list, const DrawList& draws
         auto m = movingLineOf(filter.lines[i], i, source);
         if (!m) continue;
         isMoving[i] = true;
-        if (m->kind == 25) {
+        if (m->drawnWindow) {
             std::vector<int> values(draws.size(), -1);
             if (SeriesHistory::supports(m->series))
                 for (std::size_t p = 0; p < draws.size(); ++p)
@@ -331,7 +333,7 @@ Result<BacktestReport> Backtest(const ConditionList& list, const DrawList& draws
         for (const auto& m : moving) {
             auto& line = filter.lines[m.index];
             NumberSet satisfied;
-            if (m.kind == 25) {
+            if (m.drawnWindow) {
                 const NumberSet& seen = windows[windowOf[m.index]].at(p);
                 satisfied = m.keepFlag ? seen : ~seen;
             } else {

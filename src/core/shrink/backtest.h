@@ -8,12 +8,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/catalogue/condition_line.h"
 #include "core/common/error.h"
 #include "core/history/draw_list.h"
 #include "core/history/track_table.h"
 #include "core/shrink/base_list.h"
 #include "core/shrink/compiled_filter.h"
-#include "core/shrink/condition_line.h"
 #include "core/shrink/hit_odds.h"
 #include "core/tools/bet_plan.h"
 

@@ -224,7 +224,7 @@ NumberSet evaluateLineTable(ConditionKind kind, std::string_view levelTolerance,
     };
     std::vector<Compiled> records;
     for (const auto& r : parsed.records) {
-        if ((kind == 8 || kind == 9) && splitKeepEmpty(r.value, '^').front() == "0") continue;
+        if (isRowListKind(kind) && splitKeepEmpty(r.value, '^').front() == "0") continue;
         NumberSet match = recordTable(recordTestOf(kind, r.name), r.value, ref, kind, history);
         records.push_back({r.keep == "1" ? ~match : match, r.tolerant == "1"});
     }
@@ -249,7 +249,7 @@ ReferenceLine::ReferenceLine(ConditionKind kind, std::string_view levelTolerance
     const ReferenceElement noSets;
     std::size_t records = 0;
     for (const auto& r : parsed.records) {
-        if ((kind == 8 || kind == 9) && splitKeepEmpty(r.value, '^').front() == "0") continue;
+        if (isRowListKind(kind) && splitKeepEmpty(r.value, '^').front() == "0") continue;
         ++records;
         const RecordTest test = recordTestOf(kind, r.name);
         const bool keep = r.keep == "1";

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/catalogue/condition_line.h"
 #include "core/common/error.h"
-#include "core/shrink/condition_line.h"
 #include "core/shrink/series_history.h"
 
 namespace p3::core {

@@ -28,9 +28,6 @@ bool fitsFileFormat(const ConditionLine& line) {
                                 [](const std::string& p) { return p == kEnd; });
 }
 
-/// The kind number of 已出号码.
-constexpr ConditionKind kDrawnBeforeKind = 25;
-
 bool isDecimal(std::string_view text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
@@ -67,7 +64,7 @@ std::string ConditionFileIssue::message() const {
 std::string conditionLineProblem(const ConditionLine& line) {
     const ConditionKind kind = KindOfKeyword(line.keyword);
     if (kind == 0) return "条件名无法识别";
-    if (kind == kDrawnBeforeKind) {
+    if (isDrawnWindowKind(kind)) {
         // 已出号码~N^s~keep~tolerant, then "%s": a period count and a series that are no numbers would
         // quietly read as 0 and exclude nothing.
         const auto pieces = splitPieces(line.content, '&');

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/catalogue/condition_line.h"
 #include "core/common/error.h"
-#include "core/shrink/condition_line.h"
 
 namespace p3::core {
 

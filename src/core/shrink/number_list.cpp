@@ -1,8 +1,8 @@
 #include "core/shrink/number_list.h"
 
+#include "core/catalogue/condition_line.h"
 #include "core/io/bounded_read.h"
 #include "core/io/text_codec.h"
-#include "core/shrink/condition_line.h"
 
 namespace p3::core {
 namespace {

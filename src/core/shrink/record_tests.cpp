@@ -182,9 +182,8 @@ bool isReferenceTest(RecordTest test) noexcept {
 }
 
 const PatternFamily& referenceFamily(ConditionKind kind) noexcept {
-    if (kind == 17) return kAdjacentIsolatedTransmittedFamily;
-    if (kind == 18) return kHotWarmColdFamily;
-    return kRepeatGapMiddleFamily;
+    const KindSpec* spec = kindSpec(kind);
+    return spec && spec->family ? *spec->family : kRepeatGapMiddleFamily;
 }
 
 DigitSets digitSetsOf(const ReferenceElement& ref) noexcept {

@@ -7,7 +7,7 @@
 
 #include "core/attributes/attribute_table.h"
 #include "core/catalogue/condition_catalogue.h"
-#include "core/shrink/condition_line.h"
+#include "core/catalogue/condition_line.h"
 #include "core/shrink/series_history.h"
 
 namespace p3::core {
@@ -57,7 +57,7 @@ struct RecordRow {
                                  const ReferenceElement& ref, ConditionKind kind,
                                  const SeriesHistory& history);
 
-/// The pattern family (class words and pattern words) of a reference kind (16, 17, 18; 21 uses 16's).
+/// The pattern family (class words and pattern words) of a reference kind; 复隔中's for any other kind.
 [[nodiscard]] const PatternFamily& referenceFamily(ConditionKind kind) noexcept;
 
 /// The code lists of every digit under a reference element.

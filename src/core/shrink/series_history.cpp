@@ -92,14 +92,15 @@ Result<std::optional<ReferenceElement>> SeriesPreset(ConditionKind kind, const S
         return back < n ? history.value(series, n - 1 - back) : std::string{};
     };
     std::optional<ReferenceElement> ref;
-    switch (kind) {
-    case 16:
+    const KindSpec* spec = kindSpec(kind);
+    switch (spec ? spec->preset : ReferencePreset::None) {
+    case ReferencePreset::RepeatGapMiddle:
         ref = repeatGapMiddle(latestBack(0), latestBack(1));
         break;
-    case 17:
+    case ReferencePreset::AdjacentIsolatedTransmitted:
         ref = adjacentIsolatedTransmitted(latestBack(0));
         break;
-    case 18: {
+    case ReferencePreset::HotWarmCold: {
         std::array<int, 10> counts{};
         for (std::size_t back = 0; back < 7; ++back)
             for (char c : latestBack(back))
@@ -112,15 +113,16 @@ Result<std::optional<ReferenceElement>> SeriesPreset(ConditionKind kind, const S
         ref = r;
         break;
     }
-    case 21: {
+    case ReferencePreset::PairTails: {
         const std::string latest = latestBack(0), before = latestBack(1);
         if (!isThreeDigits(latest) || !isThreeDigits(before)) return std::optional<ReferenceElement>{};
         ref = repeatGapMiddle(pairTails(latest), pairTails(before));
         break;
     }
-    default:
-        return fail("该条件没有星轨参数");
+    case ReferencePreset::None:
+        break;
     }
+    if (!ref) return fail("该条件没有星轨参数");
     ref->series = series;
     return ref;
 }

@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
+#include "core/catalogue/condition_line.h"
 #include "core/common/error.h"
 #include "core/history/draw_list.h"
 #include "core/history/track_table.h"
-#include "core/shrink/condition_line.h"
 
 namespace p3::core {
 

@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
+#include "core/catalogue/condition_line.h"
 #include "core/common/error.h"
 #include "core/history/track_table.h"
 #include "core/shrink/compiled_filter.h"
-#include "core/shrink/condition_line.h"
 
 namespace p3::core {
 

@@ -256,16 +256,6 @@ Status DrawDatabase::deleteLottery(std::string_view name) {
     });
 }
 
-Status DrawDatabase::setDigitCount(std::int64_t id, int digitCount) {
-    return guarded(m_file, [&]() -> Status {
-        SQLite::Statement q(*m_db, "update Table_LeiBie set Cp_hmGeshu=? where Cp_only_ID=?");
-        q.bind(1, digitCount);
-        q.bind(2, id);
-        q.exec();
-        return {};
-    });
-}
-
 void DrawDatabase::addSourceColumn() {
     try {
         SQLite::Statement q(*m_db, "select 1 from pragma_table_info('Table_LeiBie') where name='Cp_Source'");

@@ -95,7 +95,6 @@ public:
                                     std::optional<int> digitCount = std::nullopt);
     /// Removes the lottery and every draw of it from the table of its kind, in one transaction.
     [[nodiscard]] Status deleteLottery(std::string_view name);
-    [[nodiscard]] Status setDigitCount(std::int64_t id, int digitCount);
     /// The source kind new draws of the lottery come from ("server" for a lottery that names none).
     [[nodiscard]] Result<std::string> lotterySource(std::int64_t id);
     /// Sets the source kind of the lottery of that name; an unknown name is an error.

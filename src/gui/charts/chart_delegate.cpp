@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "core/charts/chart_grid.h"
+#include "core/charts/chart_catalogue.h"
 #include "gui/charts/chart_grid_model.h"
 #include "gui/widgets/ball_image_cache.h"
 
@@ -69,12 +69,12 @@ void ChartDelegate::paintNumberCell(QPainter* painter, const QRect& rect, const 
     const QString text = index.data(Qt::DisplayRole).toString();
     painter->fillRect(rect, Qt::white);
     const int column = index.column();
-    if (kind >= 39) {
+    if (core::chartForm(kind) == core::ChartForm::Slant) {
         // The slant charts: the three analysed positions in dark blue, the diagonal bold, its own position
         // in red-brown.
         QColor colour = kDarkGrey;
         if (column >= 1 && column <= 3) colour = kDarkBlue;
-        if (column == 6 + (kind - 39)) colour = kRedBrown;
+        if (column == 6 + core::slantPosition(kind)) colour = kRedBrown;
         if (column >= 11 && column <= 14) {
             painter->fillRect(rect, QColor(255, 255, 224));
             colour = Qt::black;
@@ -103,7 +103,8 @@ void ChartDelegate::paintChartCell(QPainter* painter, const QStyleOptionViewItem
     const QString text = index.data(Qt::DisplayRole).toString();
     const QString ball = index.data(Model::BallRole).toString();
     const bool prediction = rowRole == static_cast<int>(ChartRowRole::Prediction);
-    if (prediction && index.data(Model::ColumnKindRole).toInt() >= 39 && index.column() <= 10) {
+    const bool slant = core::chartForm(index.data(Model::ColumnKindRole).toInt()) == core::ChartForm::Slant;
+    if (prediction && slant && index.column() <= 10) {
         painter->fillRect(rect, Qt::white);
         painter->setPen(kSilver);
         painter->drawRect(rect.adjusted(0, 0, -1, -1));
@@ -135,7 +136,8 @@ void ChartDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const int kind = index.data(Model::ColumnKindRole).toInt();
     const QString text = index.data(Qt::DisplayRole).toString();
     const bool selected = option.state & QStyle::State_Selected;
-    const int numberColumns = kind >= 39 ? 15 : 5;
+    const bool slant = core::chartForm(kind) == core::ChartForm::Slant;
+    const int numberColumns = slant ? 15 : 5;
 
     switch (static_cast<ChartRowRole>(rowRole)) {
     case ChartRowRole::GroupTitle:
@@ -158,7 +160,7 @@ void ChartDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     case ChartRowRole::Prediction:
     case ChartRowRole::Diagonal:
         if (index.column() < numberColumns &&
-            !(kind >= 39 && rowRole == static_cast<int>(ChartRowRole::Prediction) && index.column() >= 6))
+            !(slant && rowRole == static_cast<int>(ChartRowRole::Prediction) && index.column() >= 6))
             paintNumberCell(painter, rect, index, kind);
         else
             paintChartCell(painter, option, index, rowRole);

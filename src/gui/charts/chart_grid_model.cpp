@@ -2,12 +2,16 @@
 
 #include <QColor>
 
+#include "core/charts/chart_catalogue.h"
+
 namespace p3::gui {
 
 using core::ChartRowRole;
 
 bool paintsBall(const core::ChartGrid& grid, int row, int column) {
-    if (grid.kind() >= 39 && grid.rowRole(row) == ChartRowRole::Prediction) return false;
+    if (core::chartForm(grid.kind()) == core::ChartForm::Slant &&
+        grid.rowRole(row) == ChartRowRole::Prediction)
+        return false;
     return !grid.ballImage(row, column).empty();
 }
 
@@ -42,7 +46,7 @@ QVariant ChartGridModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         // The bias chart's number columns show their header, written in row 3, over rows 1..3.
-        if (m_grid->kind() == 38 && row == 1 && column < 5)
+        if (core::chartForm(m_grid->kind()) == core::ChartForm::Bias && row == 1 && column < 5)
             return QString::fromStdString(m_grid->text(3, column));
         return QString::fromStdString(m_grid->text(row, column));
     case Qt::ToolTipRole: {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <unordered_set>
 
-#include "core/charts/chart_grid.h"
+#include "core/charts/chart_catalogue.h"
 #include "gui/charts/chart_delegate.h"
 #include "gui/charts/chart_grid_model.h"
 
@@ -80,13 +80,14 @@ void ChartView::gridChanged() {
         if (group.row == 0 && closing && width > 1) setSpan(last, group.first, 1, width);
     }
     // The bias chart's number columns stand over its three header rows.
-    if (grid->kind() == 38)
+    if (core::chartForm(grid->kind()) == core::ChartForm::Bias)
         for (int c = 0; c < 5; ++c)
             setSpan(1, c, 3, 1);
     int firstFooter = -1;
     for (int r = 0; r < grid->rowCount(); ++r) {
         const ChartRowRole role = grid->rowRole(r);
-        if (role == ChartRowRole::Prediction) setSpan(r, 0, 1, grid->kind() >= 39 ? 6 : 5);
+        if (role == ChartRowRole::Prediction)
+            setSpan(r, 0, 1, core::chartForm(grid->kind()) == core::ChartForm::Slant ? 6 : 5);
         if (role == ChartRowRole::Statistics) {
             if (firstFooter < 0) firstFooter = r;
             setSpan(r, 0, 1, 5);
@@ -106,7 +107,8 @@ void ChartView::gridChanged() {
 std::vector<int> ChartView::columnWidthsFor(const core::ChartGrid& grid) const {
     QFont bold = font();
     bold.setBold(true);
-    const int spannedColumns = grid.kind() >= 39 ? 6 : 5;
+    const bool slant = core::chartForm(grid.kind()) == core::ChartForm::Slant;
+    const int spannedColumns = slant ? 6 : 5;
     // The bias chart's titles over parts of a group (row 1) span their columns too.
     auto spannedTitle = [&grid](int row, int column) {
         for (const auto& group : grid.groups())
@@ -131,8 +133,7 @@ std::vector<int> ChartView::columnWidthsFor(const core::ChartGrid& grid) const {
             if ((role == ChartRowRole::Prediction || role == ChartRowRole::Statistics) && c < spannedColumns)
                 continue;
             widestWaiting = std::max(widestWaiting, grid.waitingCount(r, c));
-            if (marks &&
-                (role == ChartRowRole::Draw || (role == ChartRowRole::Prediction && grid.kind() < 39)))
+            if (marks && (role == ChartRowRole::Draw || (role == ChartRowRole::Prediction && !slant)))
                 continue;
             const std::string& text = grid.text(r, c);
             if (text.empty() || seen.contains(text) || (role == ChartRowRole::Header && spannedTitle(r, c)))
@@ -190,7 +191,8 @@ void ChartView::mousePressEvent(QMouseEvent* event) {
     if (!index.isValid()) return;
     const QString hint = QString::fromStdString(grid->predictionHint(index.row(), index.column()));
     emit hintChanged(hint, visualRect(index));
-    if (index.row() != grid->predictionRow() || grid->kind() >= 39) return;
+    if (index.row() != grid->predictionRow() || core::chartForm(grid->kind()) == core::ChartForm::Slant)
+        return;
     if (m_model->clickPrediction(index.column())) {
         viewport()->update();
         emit predictionChanged(index.column());
@@ -203,7 +205,7 @@ void ChartView::mouseMoveEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
     bool hand = false;
     if (grid && index.isValid() && index.row() == grid->predictionRow() && index.column() >= 5 &&
-        grid->kind() < 39)
+        core::chartForm(grid->kind()) != core::ChartForm::Slant)
         hand = !grid->column(index.column()).header.empty() || grid->column(index.column()).codeLetter != 0;
     viewport()->setCursor(hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }

@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/charts/chart_catalogue.h"
 #include "core/charts/chart_session.h"
 #include "core/charts/chart_tree.h"
 #include "core/stats/statistic_kinds.h"
@@ -480,7 +481,10 @@ void TuBiaoWindow::showCurrentChart() {
     }
     m_picture->clear();
     m_slantHint->hide();
-    ChartView* view = kind == 38 ? m_biasGrid : (kind >= 39 ? m_slantGrid : m_mainGrid);
+    const core::ChartForm form = core::chartForm(kind);
+    ChartView* view = form == core::ChartForm::Bias    ? m_biasGrid
+                      : form == core::ChartForm::Slant ? m_slantGrid
+                                                       : m_mainGrid;
     view->chartModel()->setGrid(grid);
     view->gridChanged();
     m_chartArea->setCurrentWidget(view);

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/shrink/history_panel.h"
 #include "gui/editors/condition_panel.h"
 #include "gui/editors/value_picker_dialog.h"
 #include "gui/widgets/prompter.h"

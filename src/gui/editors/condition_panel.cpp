@@ -121,7 +121,9 @@ ConditionPanel::ConditionPanel(const core::KindSpec& spec, PanelServices service
         hint->setWordWrap(true);
         layout->addWidget(hint);
     }
-    if (!spec.seriesSelector.empty() && spec.kind != 25) {
+    // 已出号码 shows its series selector inside its record; the reference kinds show it above, with the
+    // code lists beside it.
+    if (!spec.seriesSelector.empty() && !spec.drawnWindow) {
         auto* row = new QHBoxLayout;
         row->addWidget(new QLabel(QStringLiteral("星轨参数："), this));
         m_series = new QComboBox(this);
@@ -140,7 +142,7 @@ ConditionPanel::ConditionPanel(const core::KindSpec& spec, PanelServices service
         connect(m_series, &QComboBox::currentIndexChanged, this, [this] { runSeriesPreset(); });
         showSets();
     }
-    if (spec.kind == 8 || spec.kind == 9) {
+    if (core::isRowListKind(spec.kind)) {
         m_rows = new RowListEditor(spec, m_services.balls, m_services.inform, this);
         connect(m_rows, &RowListEditor::rowsChanged, this, &ConditionPanel::countsChanged);
         layout->addWidget(m_rows);
@@ -202,8 +204,8 @@ void ConditionPanel::buildRecord(int index) {
         setBold(r.tolerant, on);
         emit countsChanged();
     });
-    // Kinds 12 and 13 have their one main box ticked from the start.
-    r.main->setChecked(m_spec.kind == 12 || m_spec.kind == 13);
+    // 群号 and 连号 have their one main box ticked from the start.
+    r.main->setChecked(m_spec.fixedRecord);
     new RecordWaker(frame, r.controls, r.main);
     enableRecord(r);
     layout()->addWidget(frame);

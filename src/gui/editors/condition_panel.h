@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/catalogue/condition_editor.h"
+#include "core/shrink/series_history.h"
 
 class QCheckBox;
 class QComboBox;

@@ -48,7 +48,8 @@ void pairUp(QObject* owner, QRadioButton* first, QRadioButton* second) {
 
 RowListEditor::RowListEditor(const core::KindSpec& spec, const BallImageCache* balls,
                              std::function<void(const QString&)> inform, QWidget* parent)
-    : QWidget(parent), m_kind(spec.kind), m_inform(std::move(inform)) {
+    : QWidget(parent), m_positionList(spec.records.front().input == core::RecordInput::PositionRows),
+      m_inform(std::move(inform)) {
     setObjectName(q(spec.panel) + QStringLiteral("_rows"));
     auto* layout = new QVBoxLayout(this);
     auto* controls = new QGridLayout;

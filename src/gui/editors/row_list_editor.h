@@ -41,14 +41,14 @@ signals:
     void rowsChanged();
 
 private:
-    bool isPositionList() const { return m_kind == 8; }
+    bool isPositionList() const { return m_positionList; }
     /// The value of the controls; an empty text after a refusal has been shown.
     std::optional<std::string> controlsValue();
     void loadRow(int row);
     /// Shows the rows anew after they changed as a whole.
     void refresh();
 
-    core::ConditionKind m_kind;
+    bool m_positionList; ///< 定位复式's rows of three position sets, else 号码组's digit groups
     std::function<void(const QString&)> m_inform;
     std::array<BallGrid*, 3> m_grids{};
     std::array<QCheckBox*, 4> m_counts{};

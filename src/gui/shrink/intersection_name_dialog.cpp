@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "core/shrink/condition_line.h"
+#include "core/catalogue/condition_line.h"
 #include "core/shrink/workbench.h"
 #include "gui/widgets/prompter.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/shrink/condition_line.h"
+#include "core/catalogue/condition_line.h"
 #include "core/shrink/workbench.h"
 #include "gui/widgets/list_grid_model.h"
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "core/catalogue/condition_line.h"
 #include "core/shrink/base_list.h"
 #include "core/shrink/compiled_filter.h"
-#include "core/shrink/condition_line.h"
 #include "core/shrink/series_history.h"
 #include "core/shrink/workbench.h"
 #include "gui/widgets/list_grid_model.h"

@@ -2,6 +2,7 @@
 
 #include "core/catalogue/condition_catalogue.h"
 #include "core/catalogue/condition_editor.h"
+#include "core/shrink/history_panel.h"
 
 using namespace p3::core;
 

@@ -11,6 +11,7 @@
 #include "core/shrink/backtest.h"
 #include "core/shrink/base_list.h"
 #include "core/shrink/evaluate_line.h"
+#include "core/shrink/history_panel.h"
 #include "random_lines.h"
 #include "reference_walk.h"
 

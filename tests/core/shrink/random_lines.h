@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/catalogue/condition_catalogue.h"
-#include "core/shrink/condition_line.h"
+#include "core/catalogue/condition_line.h"
 
 namespace p3::test {
 

@@ -1,15 +1,9 @@
-#include "core/shrink/condition_line.h"
+#include "core/catalogue/condition_line.h"
 
-#include <array>
 #include <charconv>
 
 namespace p3::core {
 namespace {
-
-constexpr std::array<std::string_view, kConditionKindCount> kKeywords{
-    "组选类型", "顺序排序", "大小参数", "奇偶参数", "质合参数", "和值",     "定位号码", "定位复式", "号码组",
-    "合值",     "跨度",     "群号",     "连号",     "012路",    "大中小",   "复隔中",   "邻孤传",   "热温冷",
-    "位和",     "位合",     "任意位合", "位差",     "偏态",     "二码过滤", "已出号码"};
 
 bool isBlank(std::string_view text) noexcept {
     for (char c : text)
@@ -36,25 +30,6 @@ std::string Tj_temp_Record::text() const {
 std::string ConditionLine::levelTolerance() const {
     const auto parts = splitKeepEmpty(counts, '|');
     return parts.size() >= 3 ? parts[2] : std::string(kNoTolerance);
-}
-
-ConditionKind KindOfKeyword(std::string_view keyword) noexcept {
-    for (std::size_t i = 0; i < kKeywords.size(); ++i)
-        if (kKeywords[i] == keyword) return static_cast<ConditionKind>(i + 1);
-    return 0;
-}
-
-std::string_view keywordOfKind(ConditionKind kind) noexcept {
-    return kind >= 1 && kind <= kConditionKindCount ? kKeywords[static_cast<std::size_t>(kind - 1)]
-                                                    : std::string_view{};
-}
-
-bool isSingleRecordKind(ConditionKind kind) noexcept {
-    return kind == 1 || kind == 6 || kind == 12 || kind == 13 || kind == 25;
-}
-
-bool hasReferenceElement(ConditionKind kind) noexcept {
-    return kind == 16 || kind == 17 || kind == 18 || kind == 21;
 }
 
 std::vector<std::string> splitPieces(std::string_view text, char separator) {
@@ -160,7 +135,7 @@ ListSeries FindListSeries(std::span<const ConditionLine> lines, int skipRow) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (static_cast<int>(i) == skipRow) continue;
         const ConditionKind kind = KindOfKeyword(lines[i].keyword);
-        if (kind != 25 && !hasReferenceElement(kind)) continue;
+        if (!isDrawnWindowKind(kind) && !hasReferenceElement(kind)) continue;
         const std::size_t percent = lines[i].content.find('%');
         if (percent == std::string::npos) continue;
         return {leadingInteger(std::string_view(lines[i].content).substr(percent + 1)),

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/shrink/condition_line.h"
+#include "core/catalogue/condition_line.h"
 
 using namespace p3::core;
 

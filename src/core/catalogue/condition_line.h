@@ -7,11 +7,9 @@
 #include <string_view>
 #include <vector>
 
-namespace p3::core {
+#include "core/catalogue/condition_catalogue.h"
 
-/// The kind number 1..25 of a condition line; 0 for a keyword outside the kind table.
-using ConditionKind = int;
-inline constexpr int kConditionKindCount = 25;
+namespace p3::core {
 
 /// The number series a history condition refers to: 0 the drawn numbers, k the track block k.
 using SeriesIndex = int;
@@ -57,18 +55,6 @@ struct ConditionLine {
 
 /// The list of condition rows in display order.
 using ConditionList = std::vector<ConditionLine>;
-
-/// The kind of a keyword by exact comparison; 0 for any other text.
-[[nodiscard]] ConditionKind KindOfKeyword(std::string_view keyword) noexcept;
-
-/// The keyword of kind 1..25; empty for any other number.
-[[nodiscard]] std::string_view keywordOfKind(ConditionKind kind) noexcept;
-
-/// Kinds whose content is one record tested as a whole (组选类型, 和值, 群号, 连号, 已出号码).
-[[nodiscard]] bool isSingleRecordKind(ConditionKind kind) noexcept;
-
-/// Kinds whose last content element is a reference element (复隔中, 邻孤传, 热温冷, 任意位合).
-[[nodiscard]] bool hasReferenceElement(ConditionKind kind) noexcept;
 
 /// The pieces of a text between separators; pieces that are empty or only blanks are dropped, the
 /// others kept as they stand.
