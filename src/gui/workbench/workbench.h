@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "core/catalogue/condition_line.h"
 #include "core/history/draw_list.h"
 #include "core/history/track_table.h"
 #include "core/io/settings.h"
-#include "core/catalogue/condition_line.h"
 #include "core/store/draw_database.h"
 #include "gui/widgets/ball_image_cache.h"
 #include "gui/workbench/chart_request.h"
