@@ -6,7 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -313,7 +313,7 @@ private slots:
         });
         dialogs.on(QStringLiteral("TF_TjcanShu"), [&](QDialog& dialog) {
             auto& picker = static_cast<gui::ValuePickerDialog&>(dialog);
-            CHECK_EQ(picker.choices()->count(), 19);
+            CHECK_EQ(picker.choices()->model()->rowCount(), 19);
             click(dialog, QStringLiteral("Btn_Ok"));
             CHECK_EQ(home.prompter.lastMessage(), QStringLiteral("请选择值!"));
             picker.chooseRange(3, 1);

@@ -4,12 +4,13 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "core/catalogue/condition_editor.h"
+#include "gui/editors/picker_choice_model.h"
 #include "gui/widgets/prompter.h"
 
 namespace p3::gui {
@@ -18,7 +19,8 @@ ValuePickerDialog::ValuePickerDialog(Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_prompter(prompter) {
     setObjectName(QStringLiteral("TF_TjcanShu"));
     setWindowTitle(QStringLiteral("请选择"));
-    m_list = new QListWidget(this);
+    m_model = new PickerChoiceModel(this);
+    m_list = new QListView(this);
     m_list->setObjectName(QStringLiteral("M_List"));
     m_list->setViewMode(QListView::IconMode);
     m_list->setFlow(QListView::LeftToRight);
@@ -26,13 +28,17 @@ ValuePickerDialog::ValuePickerDialog(Prompter& prompter, QWidget* parent)
     m_list->setResizeMode(QListView::Adjust);
     m_list->setGridSize(QSize(52, 22));
     m_list->setMovement(QListView::Static);
-    connect(m_list, &QListWidget::itemChanged, this, [this] { recount(); });
-    // A click anywhere on the choice toggles it once: a click on its box is toggled by the list itself
-    // (before itemClicked), a click on the text by us. What the choice was at the press tells them apart.
+    m_list->setModel(m_model);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, [this] { recount(); });
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] { recount(); });
+    // A click anywhere on the choice toggles it once: a click on its box is toggled by the view's
+    // delegate (before clicked), a click on the text by us. What the choice was at the press tells
+    // them apart.
     m_list->viewport()->installEventFilter(this);
-    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        if (item != m_pressedItem || item->checkState() != m_pressedState) return;
-        item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    connect(m_list, &QListView::clicked, this, [this](const QModelIndex& index) {
+        if (index != m_pressedItem || m_model->isTicked(index.row()) != (m_pressedState == Qt::Checked))
+            return;
+        setTicked(index.row(), !m_model->isTicked(index.row()));
     });
 
     m_begin = new QComboBox(this);
@@ -82,61 +88,48 @@ ValuePickerDialog::ValuePickerDialog(Prompter& prompter, QWidget* parent)
 bool ValuePickerDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_list->viewport() &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
-        m_pressedItem = m_list->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-        if (m_pressedItem) m_pressedState = m_pressedItem->checkState();
+        m_pressedItem = m_list->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (m_pressedItem.isValid())
+            m_pressedState = m_model->isTicked(m_pressedItem.row()) ? Qt::Checked : Qt::Unchecked;
     }
     return QDialog::eventFilter(watched, event);
 }
 
 void ValuePickerDialog::SetupChoices(const core::PickerChoices& choices, const QString& currentText) {
     m_result.clear();
-    const QSignalBlocker block(m_list);
-    m_pressedItem = nullptr;
-    m_list->clear();
+    m_pressedItem = QPersistentModelIndex();
     m_begin->clear();
     m_end->clear();
-    for (const auto& choice : core::SetupChoices(choices, currentText.toStdString())) {
+    auto ticks = core::SetupChoices(choices, currentText.toStdString());
+    for (const auto& choice : ticks) {
         const QString text = QString::fromStdString(choice.text);
-        auto* item = new QListWidgetItem(text, m_list);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-        item->setCheckState(choice.ticked ? Qt::Checked : Qt::Unchecked);
         m_begin->addItem(text);
         m_end->addItem(text);
     }
+    m_model->setChoices(std::move(ticks));
     m_begin->setCurrentIndex(-1);
     m_end->setCurrentIndex(-1);
     recount();
 }
 
 void ValuePickerDialog::setTicked(int index, bool ticked) {
-    if (QListWidgetItem* item = m_list->item(index))
-        item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+    m_model->setData(m_model->index(index), ticked ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
 }
 
 void ValuePickerDialog::chooseRange(int begin, int end) {
-    const QSignalBlocker block(m_list);
-    for (int i = 0; i < m_list->count(); ++i)
-        m_list->item(i)->setCheckState(i >= begin && i <= end ? Qt::Checked : Qt::Unchecked);
-    recount();
+    m_model->tickRange(begin, end);
 }
 
 void ValuePickerDialog::tickAll(bool ticked) {
-    chooseRange(ticked ? 0 : 1, ticked ? m_list->count() - 1 : 0);
+    chooseRange(ticked ? 0 : 1, ticked ? m_model->rowCount() - 1 : 0);
 }
 
 void ValuePickerDialog::invert() {
-    const QSignalBlocker block(m_list);
-    for (int i = 0; i < m_list->count(); ++i) {
-        QListWidgetItem* item = m_list->item(i);
-        item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
-    }
-    recount();
+    m_model->invert();
 }
 
 void ValuePickerDialog::confirm() {
-    QStringList chosen;
-    for (int i = 0; i < m_list->count(); ++i)
-        if (m_list->item(i)->checkState() == Qt::Checked) chosen << m_list->item(i)->text();
+    const QStringList chosen = m_model->tickedTexts();
     if (chosen.isEmpty()) {
         m_prompter.information(this, QStringLiteral("请选择值!"));
         return;
@@ -146,10 +139,7 @@ void ValuePickerDialog::confirm() {
 }
 
 void ValuePickerDialog::recount() {
-    int ticked = 0;
-    for (int i = 0; i < m_list->count(); ++i)
-        if (m_list->item(i)->checkState() == Qt::Checked) ++ticked;
-    m_count->setText(QStringLiteral("%1 条").arg(ticked));
+    m_count->setText(QStringLiteral("%1 条").arg(m_model->tickedCount()));
 }
 
 } // namespace p3::gui

@@ -2,16 +2,17 @@
 /// The value-list picker TF_TjcanShu ("请选择"): the choices of a record's value edit with range
 /// choosing, all / none / invert, and the chosen values joined by blanks.
 #include <QDialog>
+#include <QPersistentModelIndex>
 
 #include "core/catalogue/condition_catalogue.h"
 
 class QComboBox;
 class QLabel;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
 
 namespace p3::gui {
 
+class PickerChoiceModel;
 class Prompter;
 
 class ValuePickerDialog final : public QDialog {
@@ -24,7 +25,9 @@ public:
     /// The ticked choices joined by single blanks after "确定"; empty after "取消".
     QString result() const { return m_result; }
 
-    QListWidget* choices() const { return m_list; }
+    /// The list M_List; its model holds the choices and their ticks.
+    QListView* choices() const { return m_list; }
+    PickerChoiceModel* choiceModel() const { return m_model; }
     void setTicked(int index, bool ticked);
     /// `box_Beg_MChange`: ticks exactly the choices from begin through end.
     void chooseRange(int begin, int end);
@@ -40,12 +43,13 @@ private:
     void recount();
 
     Prompter& m_prompter;
-    QListWidget* m_list = nullptr;
+    QListView* m_list = nullptr;
+    PickerChoiceModel* m_model = nullptr;
     QComboBox* m_begin = nullptr;
     QComboBox* m_end = nullptr;
     QLabel* m_count = nullptr;
     QString m_result;
-    QListWidgetItem* m_pressedItem = nullptr;      ///< the choice under the last press
+    QPersistentModelIndex m_pressedItem;           ///< the choice under the last press
     Qt::CheckState m_pressedState = Qt::Unchecked; ///< its state at that press
 };
 
