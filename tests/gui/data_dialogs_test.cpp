@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <fstream>
 #include <sstream>
 
@@ -80,23 +80,25 @@ private slots:
         QAction* choose = w.findChild<QAction*>(QStringLiteral("bsSkinSpeedButton1"));
 
         script.on(QStringLiteral("TF_SelectCP"), [&](QDialog& dialog) {
-            auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("ListView_Tj"));
-            CHECK_EQ(list->topLevelItemCount(), 3);
+            auto* list = dialog.findChild<QTreeView*>(QStringLiteral("ListView_Tj"));
+            const QAbstractItemModel* model = list->model();
+            CHECK_EQ(model->rowCount(), 3);
             // The current lottery is selected, numbered from 1, with id and digit count hidden.
-            CHECK_EQ(list->currentItem()->text(1), QStringLiteral("体彩排列3"));
-            CHECK_EQ(list->topLevelItem(2)->text(0), QStringLiteral("3"));
+            CHECK_EQ(list->currentIndex().siblingAtColumn(1).data().toString(), QStringLiteral("体彩排列3"));
+            CHECK(list->selectionModel()->isSelected(list->currentIndex().siblingAtColumn(1)));
+            CHECK_EQ(model->index(2, 0).data().toString(), QStringLiteral("3"));
             CHECK(list->isColumnHidden(3) && list->isColumnHidden(4));
             click(dialog, "Add_Btn");
-            CHECK_EQ(list->topLevelItemCount(), 4);
-            auto* added = list->topLevelItem(3);
-            CHECK_EQ(added->text(0), QStringLiteral("4"));
-            CHECK_EQ(added->text(2), QStringLiteral("福彩"));
-            CHECK_EQ(added->text(3), QStringLiteral("3"));
-            CHECK_EQ(added->text(4), QStringLiteral("4"));
+            CHECK_EQ(model->rowCount(), 4);
+            const QModelIndex added = model->index(3, 0);
+            CHECK_EQ(added.siblingAtColumn(0).data().toString(), QStringLiteral("4"));
+            CHECK_EQ(added.siblingAtColumn(2).data().toString(), QStringLiteral("福彩"));
+            CHECK_EQ(added.siblingAtColumn(3).data().toString(), QStringLiteral("3"));
+            CHECK_EQ(added.siblingAtColumn(4).data().toString(), QStringLiteral("4"));
             list->clearSelection();
             click(dialog, "Ret_ok");
             CHECK_EQ(home.prompter.lastMessage(), QStringLiteral("请选择 要调出的彩种!"));
-            list->setCurrentItem(added);
+            list->setCurrentIndex(added);
             click(dialog, "Ret_ok");
             return dialog.result();
         });
@@ -127,15 +129,15 @@ private slots:
         home.prompter.answerConfirm(false);
         home.prompter.answerConfirm(true);
         script.on(QStringLiteral("TF_SelectCP"), [&](QDialog& dialog) {
-            auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("ListView_Tj"));
+            auto* list = dialog.findChild<QTreeView*>(QStringLiteral("ListView_Tj"));
             list->clearSelection();
             click(dialog, "Del_Btn");
             CHECK_EQ(home.prompter.lastMessage(), QStringLiteral("没有选择任何 需要删除的数据"));
-            list->setCurrentItem(list->topLevelItem(3));
+            list->setCurrentIndex(list->model()->index(3, 0));
             click(dialog, "Del_Btn");
-            CHECK_EQ(list->topLevelItemCount(), 4);
+            CHECK_EQ(list->model()->rowCount(), 4);
             click(dialog, "Del_Btn");
-            CHECK_EQ(list->topLevelItemCount(), 3);
+            CHECK_EQ(list->model()->rowCount(), 3);
             click(dialog, "Close_Frm");
             return dialog.result();
         });

@@ -3,7 +3,8 @@
 #include <QComboBox>
 #include <QProgressBar>
 #include <QTableView>
-#include <QTreeWidget>
+#include <QTest>
+#include <QTreeView>
 #include <algorithm>
 #include <fstream>
 #include <sstream>
@@ -30,10 +31,12 @@ std::string fileText(const std::filesystem::path& file) {
     return text.str();
 }
 
-QTreeWidgetItem* itemNamed(QTreeWidget* list, const QString& name) {
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        if (list->topLevelItem(i)->text(1) == name) return list->topLevelItem(i);
-    return nullptr;
+/// The first cell of the row that lists the lottery named (invalid when none does).
+QModelIndex itemNamed(QTreeView* list, const QString& name) {
+    const QAbstractItemModel* model = list->model();
+    for (int i = 0; i < model->rowCount(); ++i)
+        if (model->index(i, 1).data().toString() == name) return model->index(i, 0);
+    return {};
 }
 
 } // namespace
@@ -48,13 +51,17 @@ private slots:
         script.install(w.workbench());
         const QString name = QStringLiteral("他说\"好\"的'彩' 3");
         script.on(QStringLiteral("TF_SelectCP"), [&](QDialog& dialog) {
-            auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("ListView_Tj"));
+            auto* list = dialog.findChild<QTreeView*>(QStringLiteral("ListView_Tj"));
             click(dialog, "Add_Btn");
-            QTreeWidgetItem* added = itemNamed(list, name);
-            CHECK(added != nullptr);
-            if (!added) return int(QDialog::Rejected);
-            list->setCurrentItem(added);
-            click(dialog, "Ret_ok");
+            const QModelIndex added = itemNamed(list, name);
+            CHECK(added.isValid());
+            if (!added.isValid()) return int(QDialog::Rejected);
+            // A double-click on the name chooses it, as 确认 does.
+            dialog.show();
+            CHECK(QTest::qWaitForWindowExposed(&dialog));
+            const QPoint onName = list->visualRect(added.siblingAtColumn(1)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onName);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onName);
             return dialog.result();
         });
         script.on(QStringLiteral("TF_Cpadd"), [&](QDialog& dialog) {
@@ -83,10 +90,10 @@ private slots:
         const auto otherDraws = *w.workbench().database()->countDraws("体彩", 1);
         home.prompter.answerConfirm(true);
         script.on(QStringLiteral("TF_SelectCP"), [&](QDialog& dialog) {
-            auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("ListView_Tj"));
-            list->setCurrentItem(itemNamed(list, name));
+            auto* list = dialog.findChild<QTreeView*>(QStringLiteral("ListView_Tj"));
+            list->setCurrentIndex(itemNamed(list, name));
             click(dialog, "Del_Btn");
-            CHECK(itemNamed(list, name) == nullptr);
+            CHECK(!itemNamed(list, name).isValid());
             click(dialog, "Close_Frm");
             return dialog.result();
         });
@@ -107,8 +114,8 @@ private slots:
         QVERIFY(w.LoadLottery(QStringLiteral("将删")));
         home.prompter.answerConfirm(true);
         script.on(QStringLiteral("TF_SelectCP"), [&](QDialog& dialog) {
-            auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("ListView_Tj"));
-            list->setCurrentItem(itemNamed(list, QStringLiteral("将删")));
+            auto* list = dialog.findChild<QTreeView*>(QStringLiteral("ListView_Tj"));
+            list->setCurrentIndex(itemNamed(list, QStringLiteral("将删")));
             click(dialog, "Del_Btn");
             click(dialog, "Close_Frm");
             return dialog.result();

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <atomic>
 #include <chrono>
 
@@ -49,10 +49,16 @@ void setDataUrl(const std::filesystem::path& home, const std::string& base) {
     if (!settings->ini().save()) qFatal("cannot save the settings");
 }
 
-QString sourceShown(QTreeWidget* list, const QString& name) {
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        if (list->topLevelItem(i)->text(1) == name) return list->topLevelItem(i)->text(5);
+/// The first cell of the row that lists the lottery named (invalid when none does).
+QModelIndex rowNamed(QTreeView* list, const QString& name) {
+    const QAbstractItemModel* model = list->model();
+    for (int i = 0; i < model->rowCount(); ++i)
+        if (model->index(i, 1).data().toString() == name) return model->index(i, 0);
     return {};
+}
+
+QString sourceShown(QTreeView* list, const QString& name) {
+    return rowNamed(list, name).siblingAtColumn(5).data().toString();
 }
 
 } // namespace
@@ -73,15 +79,14 @@ private slots:
         script.install(w.workbench());
         script.on(QStringLiteral("TF_SelectCP"), [&](QDialog& dialog) {
             auto& select = static_cast<gui::LotterySelectDialog&>(dialog);
-            CHECK_EQ(select.list()->headerItem()->text(5), QStringLiteral("数据来源"));
+            CHECK_EQ(select.list()->model()->headerData(5, Qt::Horizontal).toString(),
+                     QStringLiteral("数据来源"));
             CHECK_EQ(sourceShown(select.list(), QStringLiteral("福彩3D")), QStringLiteral("cwl"));
             CHECK_EQ(sourceShown(select.list(), QStringLiteral("体彩排列3")), QStringLiteral("server"));
             click(dialog, "Add_Btn");
             CHECK_EQ(sourceShown(select.list(), QStringLiteral("新彩")), QStringLiteral("lines"));
             // "数据来源" on the new lottery: the user picks sporttery.
-            for (int i = 0; i < select.list()->topLevelItemCount(); ++i)
-                if (select.list()->topLevelItem(i)->text(1) == QStringLiteral("新彩"))
-                    select.list()->setCurrentItem(select.list()->topLevelItem(i));
+            select.list()->setCurrentIndex(rowNamed(select.list(), QStringLiteral("新彩")));
             home.prompter.answerText(QStringLiteral("sporttery"));
             click(dialog, "Source_Btn");
             CHECK_EQ(sourceShown(select.list(), QStringLiteral("新彩")), QStringLiteral("sporttery"));

@@ -6,11 +6,12 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include "core/data/lottery_types.h"
 #include "core/net/draw_source.h"
+#include "gui/data/lottery_list_model.h"
 #include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/prompter.h"
 #include "gui/workbench/workbench.h"
@@ -18,7 +19,7 @@
 namespace p3::gui {
 namespace {
 
-enum Column { NumberColumn, NameColumn, KindColumn, IdColumn, DigitsColumn, SourceColumn };
+using enum LotteryListModel::Column;
 
 QStringList sourceKindNames() {
     QStringList names;
@@ -36,13 +37,15 @@ QPushButton* makeCommandButton(QWidget* parent, const char* name, const char* ca
     return button;
 }
 
-/// The selected lottery row of `list`, or null after telling the user that none is selected.
-QTreeWidgetItem* selectedRow(QTreeWidget* list, Workbench& bench, QWidget* parent) {
-    QTreeWidgetItem* item = list->currentItem();
-    if (item && item->isSelected()) return item;
-    bench.prompter().information(parent, QString::fromUtf8(core::lottery_messages::kNothingSelected.data(),
-                                                           core::lottery_messages::kNothingSelected.size()));
-    return nullptr;
+/// The selected lottery row of `list`, or none after telling the user `message`.
+std::optional<int> selectedRow(const QTreeView* list, Workbench& bench, QWidget* parent,
+                               std::string_view message = core::lottery_messages::kNothingSelected) {
+    const QModelIndex current = list->currentIndex();
+    if (current.isValid() && list->selectionModel()->isSelected(current.siblingAtColumn(NameColumn)))
+        return current.row();
+    bench.prompter().information(parent,
+                                 QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+    return std::nullopt;
 }
 
 } // namespace
@@ -113,19 +116,19 @@ void LotteryAddDialog::Tou_Zhu_BtnClick() {
 LotterySelectDialog::LotterySelectDialog(Workbench& bench) : QDialog(bench.window()), m_bench(bench) {
     setObjectName(QStringLiteral("TF_SelectCP"));
     setWindowTitle(QStringLiteral("彩票选择"));
-    m_list = new QTreeWidget(this);
+    m_model = new LotteryListModel(this);
+    m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("ListView_Tj"));
     m_list->setRootIsDecorated(false);
-    m_list->setColumnCount(6);
-    m_list->setHeaderLabels({QStringLiteral("序号"), QStringLiteral("彩票名称"), QStringLiteral("类别"),
-                             QStringLiteral("唯1标识码"), QStringLiteral("号码个数"),
-                             QStringLiteral("数据来源")});
+    m_list->setUniformRowHeights(true);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setModel(m_model);
     // Id and digit count ride along hidden for the confirm step.
     m_list->setColumnHidden(IdColumn, true);
     m_list->setColumnHidden(DigitsColumn, true);
     m_list->setColumnWidth(NumberColumn, 50);
     m_list->setColumnWidth(NameColumn, 140);
-    connect(m_list, &QTreeWidget::itemDoubleClicked, this, &LotterySelectDialog::Ret_okClick);
+    connect(m_list, &QTreeView::doubleClicked, this, &LotterySelectDialog::Ret_okClick);
 
     auto* ok = makeCommandButton(this, "Ret_ok", "确认");
     auto* add = makeCommandButton(this, "Add_Btn", "新增");
@@ -146,96 +149,72 @@ LotterySelectDialog::LotterySelectDialog(Workbench& bench) : QDialog(bench.windo
     resize(420, 300);
 }
 
-void LotterySelectDialog::addItem(const core::LotteryInfo& info, const QString& source) {
-    auto* item = new QTreeWidgetItem(m_list);
-    item->setText(NumberColumn, QString::number(m_list->topLevelItemCount()));
-    item->setText(NameColumn, QString::fromStdString(info.name));
-    item->setText(KindColumn, QString::fromStdString(info.kind));
-    item->setText(IdColumn, QString::number(info.id));
-    item->setText(DigitsColumn, QString::number(info.digitCount));
-    item->setText(SourceColumn, source);
-}
-
-QStringList LotterySelectDialog::listedNames() const {
-    QStringList names;
-    for (int i = 0; i < m_list->topLevelItemCount(); ++i)
-        names << m_list->topLevelItem(i)->text(NameColumn);
-    return names;
-}
-
 void LotterySelectDialog::prepare() {
     m_chosen.reset();
-    m_list->clear();
+    m_model->setRows({});
     if (!m_bench.database()) return;
     auto listed = m_bench.database()->listLotteries();
     if (!listed) {
         m_bench.prompter().information(this, QString::fromStdString(listed.error().message));
         return;
     }
-    const QString current = QString::fromStdString(m_bench.currentLottery().name);
+    std::vector<LotteryRow> rows;
+    int current = -1;
     for (const auto& info : *listed) {
         auto source = m_bench.database()->lotterySource(info.id);
-        addItem(info, QString::fromStdString(source ? *source : std::string("server")));
-        if (QString::fromStdString(info.name) == current)
-            m_list->setCurrentItem(m_list->topLevelItem(m_list->topLevelItemCount() - 1));
+        if (info.name == m_bench.currentLottery().name) current = static_cast<int>(rows.size());
+        rows.push_back({info, QString::fromStdString(source ? *source : std::string("server"))});
     }
+    m_model->setRows(std::move(rows));
+    if (current >= 0) m_list->setCurrentIndex(m_model->index(current, NumberColumn));
 }
 
 void LotterySelectDialog::Ret_okClick() {
-    QTreeWidgetItem* item = m_list->currentItem();
-    if (!item || !item->isSelected()) {
-        m_bench.prompter().information(this, QString::fromUtf8(core::lottery_messages::kNoneToLoad.data(),
-                                                               core::lottery_messages::kNoneToLoad.size()));
-        return;
-    }
-    core::LotteryInfo info;
-    info.name = item->text(NameColumn).toStdString();
-    info.kind = item->text(KindColumn).toStdString();
-    info.id = item->text(IdColumn).toLongLong();
-    info.digitCount = item->text(DigitsColumn).toInt();
-    m_chosen = info;
+    const auto row = selectedRow(m_list, m_bench, this, core::lottery_messages::kNoneToLoad);
+    if (!row) return;
+    m_chosen = m_model->rows()[static_cast<std::size_t>(*row)].info;
     accept();
 }
 
 void LotterySelectDialog::Add_BtnClick() {
-    LotteryAddDialog dialog(m_bench, listedNames(), this);
+    LotteryAddDialog dialog(m_bench, m_model->names(), this);
     m_bench.runDialog(dialog);
-    if (dialog.added()) addItem(*dialog.added(), dialog.addedSource());
+    if (dialog.added()) m_model->appendRow({*dialog.added(), dialog.addedSource()});
 }
 
 void LotterySelectDialog::Source_BtnClick() {
-    QTreeWidgetItem* item = selectedRow(m_list, m_bench, this);
-    if (!item) return;
+    const auto row = selectedRow(m_list, m_bench, this);
+    if (!row) return;
+    const LotteryRow& lottery = m_model->rows()[static_cast<std::size_t>(*row)];
+    const QString name = QString::fromStdString(lottery.info.name);
     const QStringList kinds = sourceKindNames();
     const auto chosen = m_bench.prompter().chooseItem(
         this, QStringLiteral("数据来源"),
         QStringLiteral(
             "%1 的新数据从哪里下载:\nserver 数据服务器, cwl 福彩网站, sporttery 体彩网站, lines 开奖数据文件")
-            .arg(item->text(NameColumn)),
-        kinds, std::max(0, static_cast<int>(kinds.indexOf(item->text(SourceColumn)))));
+            .arg(name),
+        kinds, std::max(0, static_cast<int>(kinds.indexOf(lottery.source))));
     if (!chosen || !m_bench.database()) return;
-    if (auto set =
-            m_bench.database()->setLotterySource(item->text(NameColumn).toStdString(), chosen->toStdString());
-        !set) {
+    if (auto set = m_bench.database()->setLotterySource(lottery.info.name, chosen->toStdString()); !set) {
         m_bench.prompter().information(this, QString::fromStdString(set.error().message));
         return;
     }
-    item->setText(SourceColumn, *chosen);
+    m_model->setData(m_model->index(*row, SourceColumn), *chosen);
 }
 
 void LotterySelectDialog::Del_BtnClick() {
-    QTreeWidgetItem* item = selectedRow(m_list, m_bench, this);
-    if (!item) return;
+    const auto row = selectedRow(m_list, m_bench, this);
+    if (!row) return;
     if (!m_bench.prompter().confirm(this, QString::fromUtf8(core::lottery_messages::kConfirmDelete.data(),
                                                             core::lottery_messages::kConfirmDelete.size())))
         return;
-    if (auto deleted = core::deleteLotteryType(*m_bench.database(), item->text(NameColumn).toStdString());
-        !deleted) {
+    const std::string name = m_model->rows()[static_cast<std::size_t>(*row)].info.name;
+    if (auto deleted = core::deleteLotteryType(*m_bench.database(), name); !deleted) {
         m_bench.prompter().information(this, QString::fromStdString(deleted.error().message));
         return;
     }
     // The current lottery stays loaded even when it was the one deleted.
-    delete item;
+    m_model->removeRows(*row, 1);
 }
 
 } // namespace p3::gui

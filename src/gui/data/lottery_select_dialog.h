@@ -7,10 +7,11 @@
 
 class QComboBox;
 class QLineEdit;
-class QTreeWidget;
+class QTreeView;
 
 namespace p3::gui {
 
+class LotteryListModel;
 class Workbench;
 
 /// TF_Cpadd: name, kind ("体彩" or "福彩") and digit count (3, 4 or 5) of a new lottery.
@@ -49,7 +50,9 @@ public:
     void prepare();
     /// The lottery "确认" chose.
     const std::optional<core::LotteryInfo>& chosen() const { return m_chosen; }
-    QTreeWidget* list() const { return m_list; }
+    /// The list ListView_Tj; its model holds the lotteries listed.
+    QTreeView* list() const { return m_list; }
+    LotteryListModel* listModel() const { return m_model; }
 
 public slots:
     void Ret_okClick();  ///< "确认"
@@ -59,11 +62,9 @@ public slots:
     void Source_BtnClick();
 
 private:
-    void addItem(const core::LotteryInfo& info, const QString& source);
-    QStringList listedNames() const;
-
     Workbench& m_bench;
-    QTreeWidget* m_list = nullptr;
+    QTreeView* m_list = nullptr;
+    LotteryListModel* m_model = nullptr;
     std::optional<core::LotteryInfo> m_chosen;
 };
 
