@@ -15,6 +15,7 @@
 #include <map>
 
 #include "gui/widgets/ball_image_cache.h"
+#include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/prompter.h"
 
 namespace p3::gui {
@@ -97,10 +98,8 @@ FixedChartView::FixedChartView(BallImageCache& balls, Prompter& prompter, QWidge
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("Fixed_Chart_Title"));
     m_title->setStyleSheet(QStringLiteral("color: rgb(73,102,198); font-weight: bold; font-size: 14px;"));
-    auto* copy = new QPushButton(QStringLiteral("复制"), this);
-    copy->setObjectName(QStringLiteral("Fixed_Chart_Copy"));
-    auto* print = new QPushButton(QStringLiteral("打印"), this);
-    print->setObjectName(QStringLiteral("Fixed_Chart_Print"));
+    auto* copy = makeButton(this, QStringLiteral("复制"), "Fixed_Chart_Copy");
+    auto* print = makeButton(this, QStringLiteral("打印"), "Fixed_Chart_Print");
     bar->addWidget(m_title);
     bar->addStretch(1);
     bar->addWidget(copy);

@@ -21,6 +21,15 @@ QString q(const std::string& text) {
 constexpr int kBigBall = 44;
 constexpr std::size_t kRecentDraws = 10;
 
+/// One of the page's side-by-side rich-text columns, read from its top left.
+QLabel* columnLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::RichText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
 } // namespace
 
 StartPage::StartPage(BallImageCache& balls, QWidget* parent) : QWidget(parent), m_balls(balls) {
@@ -38,14 +47,8 @@ StartPage::StartPage(BallImageCache& balls, QWidget* parent) : QWidget(parent), 
     m_ballRow = new QLabel(this);
     m_ballRow->setObjectName(QStringLiteral("Start_Balls"));
     auto* columns = new QHBoxLayout;
-    m_attributes = new QLabel(this);
-    m_attributes->setObjectName(QStringLiteral("Start_Attributes"));
-    m_attributes->setTextFormat(Qt::RichText);
-    m_attributes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_recent = new QLabel(this);
-    m_recent->setObjectName(QStringLiteral("Start_Recent"));
-    m_recent->setTextFormat(Qt::RichText);
-    m_recent->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_attributes = columnLabel(this, "Start_Attributes");
+    m_recent = columnLabel(this, "Start_Recent");
     columns->addWidget(m_attributes);
     columns->addSpacing(40);
     columns->addWidget(m_recent);

@@ -44,6 +44,22 @@ QString fromStd(const std::string& text) {
 
 constexpr int kLeafNameRole = Qt::UserRole + 1;
 
+/// A tool button of `parent` with its object name and caption.
+QToolButton* makeToolButton(QWidget* parent, const char* name, const QString& text) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(text);
+    return button;
+}
+
+/// A layout of `parent` whose pieces touch each other and the edges.
+template <typename Layout> Layout* tightLayout(QWidget* parent) {
+    auto* layout = new Layout(parent);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    return layout;
+}
+
 } // namespace
 
 TuBiaoWindow::TuBiaoWindow(Workbench& bench) : QDialog(bench.window()), m_bench(bench) {
@@ -71,12 +87,8 @@ void TuBiaoWindow::buildWidgets() {
     layout->setSpacing(3);
 
     auto* bar = new QHBoxLayout;
-    m_chartButton = new QToolButton(this);
-    m_chartButton->setObjectName(QStringLiteral("btn_Tu_Biao"));
-    m_chartButton->setText(QStringLiteral("图表分析"));
-    m_queryButton = new QToolButton(this);
-    m_queryButton->setObjectName(QStringLiteral("btn_YiLou"));
-    m_queryButton->setText(QStringLiteral("遗漏查询"));
+    m_chartButton = makeToolButton(this, "btn_Tu_Biao", QStringLiteral("图表分析"));
+    m_queryButton = makeToolButton(this, "btn_YiLou", QStringLiteral("遗漏查询"));
     auto* views = new QButtonGroup(this);
     for (QToolButton* button : {m_chartButton, m_queryButton}) {
         button->setCheckable(true);
@@ -117,18 +129,12 @@ void TuBiaoWindow::buildWidgets() {
     connect(m_end, &QComboBox::activated, this,
             [this](int) { changeRange(m_begin->currentIndex(), m_end->currentIndex()); });
     bar->addStretch(1);
-    auto* shrink = new QToolButton(this);
-    shrink->setObjectName(QStringLiteral("btn_SuoShui"));
-    shrink->setText(QStringLiteral("星轨缩水"));
+    auto* shrink = makeToolButton(this, "btn_SuoShui", QStringLiteral("星轨缩水"));
     connect(shrink, &QToolButton::clicked, this, [this] { btn_SuoShuiClick(); });
     bar->addWidget(shrink);
-    auto* help = new QToolButton(this);
-    help->setObjectName(QStringLiteral("bsSkinSpeedButton3"));
-    help->setText(QStringLiteral("软件帮助"));
+    auto* help = makeToolButton(this, "bsSkinSpeedButton3", QStringLiteral("软件帮助"));
     connect(help, &QToolButton::clicked, this, [this] { m_bench.showHelp(); });
-    auto* close = new QToolButton(this);
-    close->setObjectName(QStringLiteral("bsSkinSpeedButton4"));
-    close->setText(QStringLiteral("关闭"));
+    auto* close = makeToolButton(this, "bsSkinSpeedButton4", QStringLiteral("关闭"));
     connect(close, &QToolButton::clicked, this, &QDialog::reject);
     bar->addWidget(help);
     bar->addWidget(close);
@@ -154,9 +160,7 @@ void TuBiaoWindow::buildWidgets() {
 QWidget* TuBiaoWindow::buildChartPage() {
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("P_TuBiao"));
-    auto* layout = new QHBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    auto* layout = tightLayout<QHBoxLayout>(page);
 
     m_treeSplitter = new QSplitter(Qt::Horizontal, page);
     m_tree = new QTreeWidget(m_treeSplitter);
@@ -171,12 +175,8 @@ QWidget* TuBiaoWindow::buildChartPage() {
     });
 
     auto* right = new QWidget(m_treeSplitter);
-    auto* rightLayout = new QHBoxLayout(right);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->setSpacing(0);
-    m_treeButton = new QToolButton(right);
-    m_treeButton->setObjectName(QStringLiteral("bsSkinSpeedButton1"));
-    m_treeButton->setText(QStringLiteral("<"));
+    auto* rightLayout = tightLayout<QHBoxLayout>(right);
+    m_treeButton = makeToolButton(right, "bsSkinSpeedButton1", QStringLiteral("<"));
     m_treeButton->setFixedWidth(12);
     m_treeButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     connect(m_treeButton, &QToolButton::clicked, this, [this] { bsSkinSpeedButton1Click(); });
@@ -221,12 +221,8 @@ QWidget* TuBiaoWindow::buildChartPage() {
     });
 
     auto* helpPanel = new QWidget(helpSplitter);
-    auto* helpLayout = new QVBoxLayout(helpPanel);
-    helpLayout->setContentsMargins(0, 0, 0, 0);
-    helpLayout->setSpacing(0);
-    m_helpButton = new QToolButton(helpPanel);
-    m_helpButton->setObjectName(QStringLiteral("bsSkinSpeedButton2"));
-    m_helpButton->setText(QStringLiteral("▼ 图表说明"));
+    auto* helpLayout = tightLayout<QVBoxLayout>(helpPanel);
+    m_helpButton = makeToolButton(helpPanel, "bsSkinSpeedButton2", QStringLiteral("▼ 图表说明"));
     m_helpButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_helpButton->setFixedHeight(14);
     connect(m_helpButton, &QToolButton::clicked, this, [this] { bsSkinSpeedButton2Click(); });

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/history/draw_list.h"
+#include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/prompter.h"
 
 namespace p3::gui {
@@ -40,10 +41,8 @@ DrawAddDialog::DrawAddDialog(core::DrawEditMode mode, Saver saver, Prompter& pro
     auto* hint = new QLabel(QStringLiteral("格式: 1234   (输入后 直接按 Enter)"), this);
     hint->setStyleSheet(QStringLiteral("color: rgb(128,128,128);"));
 
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    ok->setObjectName(QStringLiteral("Btn_OK"));
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    cancel->setObjectName(QStringLiteral("Btn_Cancel"));
+    auto* ok = makeButton(this, QStringLiteral("确定"), "Btn_OK");
+    auto* cancel = makeButton(this, QStringLiteral("取消"), "Btn_Cancel");
     // Enter in the fields moves on or saves; the buttons must not take Enter as a default press.
     ok->setAutoDefault(false);
     cancel->setAutoDefault(false);
@@ -55,14 +54,10 @@ DrawAddDialog::DrawAddDialog(core::DrawEditMode mode, Saver saver, Prompter& pro
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("期号"), m_period);
     form->addRow(QStringLiteral("开奖号码"), m_digits);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(hint);
-    layout->addLayout(buttons);
+    layout->addLayout(makeButtonRow({ok, cancel}));
     setFixedWidth(300);
 }
 

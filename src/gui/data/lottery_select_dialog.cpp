@@ -11,6 +11,7 @@
 
 #include "core/data/lottery_types.h"
 #include "core/net/draw_source.h"
+#include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/prompter.h"
 #include "gui/workbench/workbench.h"
 
@@ -28,11 +29,20 @@ QStringList sourceKindNames() {
     return names;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
+/// A dialog button that Enter in the fields does not press.
+QPushButton* makeCommandButton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = makeButton(parent, QString::fromUtf8(caption), name);
     button->setAutoDefault(false);
     return button;
+}
+
+/// The selected lottery row of `list`, or null after telling the user that none is selected.
+QTreeWidgetItem* selectedRow(QTreeWidget* list, Workbench& bench, QWidget* parent) {
+    QTreeWidgetItem* item = list->currentItem();
+    if (item && item->isSelected()) return item;
+    bench.prompter().information(parent, QString::fromUtf8(core::lottery_messages::kNothingSelected.data(),
+                                                           core::lottery_messages::kNothingSelected.size()));
+    return nullptr;
 }
 
 } // namespace
@@ -53,8 +63,8 @@ LotteryAddDialog::LotteryAddDialog(Workbench& bench, QStringList listedNames, QW
     m_source = new QComboBox(this);
     m_source->setObjectName(QStringLiteral("Cp_Source"));
     m_source->addItems(sourceKindNames());
-    auto* ok = makeButton(this, "Tou_Zhu_Btn", "确定");
-    auto* cancel = makeButton(this, "bsSkinSpeedButton1", "取消");
+    auto* ok = makeCommandButton(this, "Tou_Zhu_Btn", "确定");
+    auto* cancel = makeCommandButton(this, "bsSkinSpeedButton1", "取消");
     connect(ok, &QPushButton::clicked, this, &LotteryAddDialog::Tou_Zhu_BtnClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* form = new QFormLayout;
@@ -62,13 +72,9 @@ LotteryAddDialog::LotteryAddDialog(Workbench& bench, QStringList listedNames, QW
     form->addRow(QStringLiteral("类别"), m_kind);
     form->addRow(QStringLiteral("号码个数"), m_digits);
     form->addRow(QStringLiteral("数据来源"), m_source);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(makeButtonRow({ok, cancel}));
 }
 
 void LotteryAddDialog::Tou_Zhu_BtnClick() {
@@ -121,11 +127,11 @@ LotterySelectDialog::LotterySelectDialog(Workbench& bench) : QDialog(bench.windo
     m_list->setColumnWidth(NameColumn, 140);
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &LotterySelectDialog::Ret_okClick);
 
-    auto* ok = makeButton(this, "Ret_ok", "确认");
-    auto* add = makeButton(this, "Add_Btn", "新增");
-    auto* del = makeButton(this, "Del_Btn", "删除");
-    auto* source = makeButton(this, "Source_Btn", "数据来源");
-    auto* close = makeButton(this, "Close_Frm", "取消");
+    auto* ok = makeCommandButton(this, "Ret_ok", "确认");
+    auto* add = makeCommandButton(this, "Add_Btn", "新增");
+    auto* del = makeCommandButton(this, "Del_Btn", "删除");
+    auto* source = makeCommandButton(this, "Source_Btn", "数据来源");
+    auto* close = makeCommandButton(this, "Close_Frm", "取消");
     connect(source, &QPushButton::clicked, this, &LotterySelectDialog::Source_BtnClick);
     connect(ok, &QPushButton::clicked, this, &LotterySelectDialog::Ret_okClick);
     connect(add, &QPushButton::clicked, this, &LotterySelectDialog::Add_BtnClick);
@@ -198,13 +204,8 @@ void LotterySelectDialog::Add_BtnClick() {
 }
 
 void LotterySelectDialog::Source_BtnClick() {
-    QTreeWidgetItem* item = m_list->currentItem();
-    if (!item || !item->isSelected()) {
-        m_bench.prompter().information(this,
-                                       QString::fromUtf8(core::lottery_messages::kNothingSelected.data(),
-                                                         core::lottery_messages::kNothingSelected.size()));
-        return;
-    }
+    QTreeWidgetItem* item = selectedRow(m_list, m_bench, this);
+    if (!item) return;
     const QStringList kinds = sourceKindNames();
     const auto chosen = m_bench.prompter().chooseItem(
         this, QStringLiteral("数据来源"),
@@ -223,13 +224,8 @@ void LotterySelectDialog::Source_BtnClick() {
 }
 
 void LotterySelectDialog::Del_BtnClick() {
-    QTreeWidgetItem* item = m_list->currentItem();
-    if (!item || !item->isSelected()) {
-        m_bench.prompter().information(this,
-                                       QString::fromUtf8(core::lottery_messages::kNothingSelected.data(),
-                                                         core::lottery_messages::kNothingSelected.size()));
-        return;
-    }
+    QTreeWidgetItem* item = selectedRow(m_list, m_bench, this);
+    if (!item) return;
     if (!m_bench.prompter().confirm(this, QString::fromUtf8(core::lottery_messages::kConfirmDelete.data(),
                                                             core::lottery_messages::kConfirmDelete.size())))
         return;

@@ -9,6 +9,7 @@
 
 #include "core/catalogue/condition_line.h"
 #include "core/shrink/workbench.h"
+#include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/prompter.h"
 
 namespace p3::gui {
@@ -36,10 +37,8 @@ IntersectionNameDialog::IntersectionNameDialog(Prompter& prompter, QWidget* pare
             [this](int k) { m_nameBox->setEditText(m_nameBox->itemText(k)); });
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("zhu_shu_value"));
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
-    ok->setObjectName(QStringLiteral("Tou_Zhu_Btn"));
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    cancel->setObjectName(QStringLiteral("Btn_Cancel"));
+    auto* ok = makeButton(this, QStringLiteral("确定"), "Tou_Zhu_Btn");
+    auto* cancel = makeButton(this, QStringLiteral("取消"), "Btn_Cancel");
     connect(ok, &QPushButton::clicked, this, &IntersectionNameDialog::confirm);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -49,11 +48,7 @@ IntersectionNameDialog::IntersectionNameDialog(Prompter& prompter, QWidget* pare
     grid->addWidget(m_seriesLabel, 1, 0);
     grid->addWidget(m_series, 1, 1);
     grid->addWidget(m_count, 2, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->addLayout(makeButtonRow({ok, cancel}), 3, 0, 1, 2);
 }
 
 void IntersectionNameDialog::prepare(const QString& caption, const QString& nameLabel, const QString& name,

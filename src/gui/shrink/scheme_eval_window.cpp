@@ -58,6 +58,15 @@ QSortFilterProxyModel* sorter(QObject* parent, QAbstractItemModel* source) {
     return proxy;
 }
 
+/// A table of `proxy` that sorts on a header click, first sorted by its first column in `order`.
+QTableView* makeSortedTable(QWidget* parent, const QString& name, QSortFilterProxyModel* proxy,
+                            Qt::SortOrder order) {
+    auto* view = makeTable(parent, name, proxy);
+    view->setSortingEnabled(true);
+    view->sortByColumn(0, order);
+    return view;
+}
+
 } // namespace
 
 /// One run on its own thread; the window keeps it until the thread has ended.
@@ -182,17 +191,13 @@ void SchemeEvalWindow::buildUi() {
 
     m_periods = new SchemeEvalModel(SchemeEvalModel::Table::Periods, this);
     m_periodSort = sorter(this, m_periods);
-    m_periodView = makeTable(m_pages, QStringLiteral("Pg_Periods"), m_periodSort);
-    m_periodView->setSortingEnabled(true);
-    m_periodView->sortByColumn(0, Qt::DescendingOrder);
+    m_periodView = makeSortedTable(m_pages, QStringLiteral("Pg_Periods"), m_periodSort, Qt::DescendingOrder);
     connect(m_periodView, &QTableView::doubleClicked, this, &SchemeEvalWindow::showPeriodList);
     m_pages->addTab(m_periodView, QStringLiteral("每期"));
 
     m_lines = new SchemeEvalModel(SchemeEvalModel::Table::Lines, this);
     m_lineSort = sorter(this, m_lines);
-    m_lineView = makeTable(m_pages, QStringLiteral("Pg_Lines"), m_lineSort);
-    m_lineView->setSortingEnabled(true);
-    m_lineView->sortByColumn(0, Qt::AscendingOrder);
+    m_lineView = makeSortedTable(m_pages, QStringLiteral("Pg_Lines"), m_lineSort, Qt::AscendingOrder);
     m_lineView->setColumnWidth(1, 110);
     connect(m_lineView, &QTableView::clicked, this, &SchemeEvalWindow::selectLine);
     m_pages->addTab(m_lineView, QStringLiteral("条件"));

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "core/export/bet_plan_xlsx.h"
+#include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/prompter.h"
 #include "gui/workbench/workbench.h"
 
@@ -95,15 +96,11 @@ BetPlanDialog::BetPlanDialog(Workbench& bench)
             [this](QTreeWidgetItem* item, int) { changeRow(m_table->indexOfTopLevelItem(item)); });
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(QStringLiteral("查询"), this);
-    ok->setObjectName(QStringLiteral("OK"));
-    auto* excel = new QPushButton(QStringLiteral("将结果导入Excel 进行打印"), this);
-    excel->setObjectName(QStringLiteral("Output_Excel"));
-    m_inf = new QPushButton(QStringLiteral("请稍候单击停止.."), this);
-    m_inf->setObjectName(QStringLiteral("inf"));
+    auto* ok = makeButton(this, QStringLiteral("查询"), "OK");
+    auto* excel = makeButton(this, QStringLiteral("将结果导入Excel 进行打印"), "Output_Excel");
+    m_inf = makeButton(this, QStringLiteral("请稍候单击停止.."), "inf");
     m_inf->hide();
-    m_close = new QPushButton(QStringLiteral("关闭"), this);
-    m_close->setObjectName(QStringLiteral("Close"));
+    m_close = makeButton(this, QStringLiteral("关闭"), "Close");
     buttons->addWidget(ok);
     buttons->addWidget(excel);
     buttons->addWidget(m_inf);

@@ -18,6 +18,7 @@
 #include "core/tools/print_layout.h"
 #include "core/tools/set_tool.h"
 #include "gui/tools/set_list_model.h"
+#include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/list_grid_view.h"
 #include "gui/widgets/print_dialog.h"
 #include "gui/widgets/prompter.h"
@@ -34,12 +35,6 @@ QString qs(std::string_view text) {
 
 std::filesystem::path toPath(const QString& file) {
     return std::filesystem::path(file.toStdU16String());
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
 }
 
 } // namespace
@@ -75,12 +70,12 @@ void SetToolWindow::buildUi() {
     listLayout->addWidget(m_list);
 
     auto* listButtons = new QHBoxLayout;
-    auto* add = button(listBox, "Btn_Add", QStringLiteral("添加"));
+    auto* add = makeButton(listBox, QStringLiteral("添加"), "Btn_Add");
     add->setToolTip(QStringLiteral("添加 直选大底记录"));
-    auto* del = button(listBox, "Btn_Del", QStringLiteral("删除"));
-    auto* clear = button(listBox, "Btn_Clear", QStringLiteral("清空"));
-    auto* open = button(listBox, "Btn_Open", QStringLiteral("打开"));
-    auto* save = button(listBox, "Btn_Save", QStringLiteral("保存"));
+    auto* del = makeButton(listBox, QStringLiteral("删除"), "Btn_Del");
+    auto* clear = makeButton(listBox, QStringLiteral("清空"), "Btn_Clear");
+    auto* open = makeButton(listBox, QStringLiteral("打开"), "Btn_Open");
+    auto* save = makeButton(listBox, QStringLiteral("保存"), "Btn_Save");
     for (QPushButton* b : {add, del, clear, open, save})
         listButtons->addWidget(b);
     listLayout->addLayout(listButtons);
@@ -100,8 +95,8 @@ void SetToolWindow::buildUi() {
     m_typedName = new QLineEdit(typedBox);
     m_typedName->setObjectName(QStringLiteral("Jiao_ji_Add_Txt"));
     typedLayout->addWidget(m_typedName, 1, 1);
-    auto* addTyped = button(typedBox, "Btn_Add_Jihe", QStringLiteral("添加"));
-    auto* clearTyped = button(typedBox, "Btn_Clear_Jihe", QStringLiteral("清空"));
+    auto* addTyped = makeButton(typedBox, QStringLiteral("添加"), "Btn_Add_Jihe");
+    auto* clearTyped = makeButton(typedBox, QStringLiteral("清空"), "Btn_Clear_Jihe");
     typedLayout->addWidget(addTyped, 1, 2);
     typedLayout->addWidget(clearTyped, 1, 3);
     left->addWidget(typedBox, 2);
@@ -119,7 +114,7 @@ void SetToolWindow::buildUi() {
     m_union = new QRadioButton(QStringLiteral("并集"), opBox);
     m_union->setObjectName(QStringLiteral("Jiao_ji_2"));
     m_intersection->setChecked(true);
-    auto* run = button(opBox, "Btn_YongSuan", QStringLiteral("运算"));
+    auto* run = makeButton(opBox, QStringLiteral("运算"), "Btn_YongSuan");
     opLayout->addWidget(m_intersection, 0, 0);
     opLayout->addWidget(m_union, 0, 1);
     opLayout->addWidget(run, 0, 2, 1, 2);
@@ -136,7 +131,7 @@ void SetToolWindow::buildUi() {
     auto* findLayout = new QGridLayout(findBox);
     m_findNumber = new QLineEdit(findBox);
     m_findNumber->setObjectName(QStringLiteral("Find_Hm"));
-    auto* find = button(findBox, "Btn_Find", QStringLiteral("查询"));
+    auto* find = makeButton(findBox, QStringLiteral("查询"), "Btn_Find");
     find->setToolTip(QStringLiteral("查询号码在集合列表中出现的位置"));
     m_findResult = new QPlainTextEdit(findBox);
     m_findResult->setObjectName(QStringLiteral("Find_JieGuo"));
@@ -158,8 +153,8 @@ void SetToolWindow::buildUi() {
     for (int k : {1, 5, 10, 15, 20, 25, 30})
         m_perLine->addItem(QString::number(k), k);
     m_perLine->setCurrentIndex(2);
-    auto* saveResult = button(m_resultBox, "JG_Save", QStringLiteral("保存"));
-    auto* printResult = button(m_resultBox, "JG_Print", QStringLiteral("打印"));
+    auto* saveResult = makeButton(m_resultBox, QStringLiteral("保存"), "JG_Save");
+    auto* printResult = makeButton(m_resultBox, QStringLiteral("打印"), "JG_Print");
     resultLayout->addWidget(m_resultMemo, 0, 0, 1, 4);
     resultLayout->addWidget(new QLabel(QStringLiteral("每行"), m_resultBox), 1, 0);
     resultLayout->addWidget(m_perLine, 1, 1);

@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "gui/widgets/dialog_buttons.h"
+
 namespace p3::gui {
 
 HelpWindow::HelpWindow(const QString& indexFile, QWidget* parent) : QDialog(parent), m_index(indexFile) {
@@ -17,14 +19,10 @@ HelpWindow::HelpWindow(const QString& indexFile, QWidget* parent) : QDialog(pare
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     auto* bar = new QHBoxLayout;
-    auto* contents = new QPushButton(QStringLiteral("目录"), this);
-    contents->setObjectName(QStringLiteral("Help_Contents"));
-    auto* back = new QPushButton(QStringLiteral("后退"), this);
-    back->setObjectName(QStringLiteral("Help_Back"));
-    auto* forward = new QPushButton(QStringLiteral("前进"), this);
-    forward->setObjectName(QStringLiteral("Help_Forward"));
-    auto* close = new QPushButton(QStringLiteral("关闭"), this);
-    close->setObjectName(QStringLiteral("Help_Close"));
+    auto* contents = makeButton(this, QStringLiteral("目录"), "Help_Contents");
+    auto* back = makeButton(this, QStringLiteral("后退"), "Help_Back");
+    auto* forward = makeButton(this, QStringLiteral("前进"), "Help_Forward");
+    auto* close = makeButton(this, QStringLiteral("关闭"), "Help_Close");
     bar->addWidget(contents);
     bar->addWidget(back);
     bar->addWidget(forward);

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/prompter.h"
 
 namespace p3::gui {
@@ -49,10 +50,8 @@ PrintDialog::PrintDialog(std::filesystem::path home, Prompter& prompter, std::fu
         connect(box, &QComboBox::currentIndexChanged, this, &PrintDialog::preview);
     connect(m_sequence, &QCheckBox::toggled, this, &PrintDialog::preview);
 
-    auto* print = new QPushButton(QStringLiteral("打印"), this);
-    print->setObjectName(QStringLiteral("bsSkinSpeedButton2"));
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
-    cancel->setObjectName(QStringLiteral("Btn_Cancel"));
+    auto* print = makeButton(this, QStringLiteral("打印"), "bsSkinSpeedButton2");
+    auto* cancel = makeButton(this, QStringLiteral("取消"), "Btn_Cancel");
     connect(print, &QPushButton::clicked, this, &PrintDialog::print);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -69,11 +68,7 @@ PrintDialog::PrintDialog(std::filesystem::path home, Prompter& prompter, std::fu
     grid->addWidget(new QLabel(QStringLiteral("打印注数："), this), 2, 2);
     grid->addWidget(m_count, 2, 3, 1, 3);
     grid->addWidget(m_preview, 3, 0, 1, 6);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(print);
-    buttons->addWidget(cancel);
-    grid->addLayout(buttons, 4, 0, 1, 6);
+    grid->addLayout(makeButtonRow({print, cancel}), 4, 0, 1, 6);
     resize(620, 420);
 }
 
