@@ -99,6 +99,15 @@ template <typename ReadItem> void readItems(const Json& list, SourcePage& page, 
     }
 }
 
+/// The member `key` of an answer's object when it is of the kind `isKind` tests; else the refusal `missing`
+/// followed by the start of the answer.
+Result<const Json*> requireMember(const Json& object, const char* key, bool (Json::*isKind)() const noexcept,
+                                  std::string_view missing, std::string_view body) {
+    const auto it = object.find(key);
+    if (it == object.end() || !((*it).*isKind)()) return fail(std::string(missing) + excerpt(body));
+    return &*it;
+}
+
 Result<Json> parseJson(std::string_view body, std::string_view site) {
     if (looksLikeWebPage(body))
         return fail(std::string(site) +
@@ -189,19 +198,19 @@ Result<SourcePage> parseCwlAnswer(std::string_view body, int digitCount) {
     constexpr std::string_view kSite = "福彩网站";
     auto json = parseJson(body, kSite);
     if (!json) return std::unexpected(json.error());
-    const auto state = json->find("state");
-    if (state == json->end() || !state->is_number_integer())
-        return fail("福彩网站的回答缺少 state: " + excerpt(body));
-    if (state->get<long long>() != 0) {
+    const auto state =
+        requireMember(*json, "state", &Json::is_number_integer, "福彩网站的回答缺少 state: ", body);
+    if (!state) return std::unexpected(state.error());
+    if (const long long code = (*state)->get<long long>(); code != 0) {
         const std::string message = stringField(*json, "message");
-        return fail("福彩网站回答失败 (state " + std::to_string(state->get<long long>()) +
+        return fail("福彩网站回答失败 (state " + std::to_string(code) +
                     (message.empty() ? "" : ", " + message) + ")");
     }
-    const auto result = json->find("result");
-    if (result == json->end() || !result->is_array())
-        return fail("福彩网站的回答缺少 result 列表: " + excerpt(body));
+    const auto result =
+        requireMember(*json, "result", &Json::is_array, "福彩网站的回答缺少 result 列表: ", body);
+    if (!result) return std::unexpected(result.error());
     SourcePage page;
-    readItems(*result, page, [&](const Json& item, SourceEntry& entry) {
+    readItems(**result, page, [&](const Json& item, SourceEntry& entry) {
         entry.period = stringField(item, "code");
         const std::string red = stringField(item, "red");
         entry.text = "code=" + entry.period + " red=" + red;
@@ -217,23 +226,21 @@ Result<SourcePage> parseSportteryAnswer(std::string_view body, int digitCount) {
     constexpr std::string_view kSite = "体彩网站";
     auto json = parseJson(body, kSite);
     if (!json) return std::unexpected(json.error());
-    const auto success = json->find("success");
-    if (success == json->end() || !success->is_boolean())
-        return fail("体彩网站的回答缺少 success: " + excerpt(body));
-    if (!success->get<bool>()) {
+    const auto success =
+        requireMember(*json, "success", &Json::is_boolean, "体彩网站的回答缺少 success: ", body);
+    if (!success) return std::unexpected(success.error());
+    if (!(*success)->get<bool>()) {
         const std::string message = stringField(*json, "errorMessage");
         return fail("体彩网站回答失败" + (message.empty() ? std::string() : " (" + message + ")"));
     }
-    const auto value = json->find("value");
-    if (value == json->end() || !value->is_object())
-        return fail("体彩网站的回答缺少 value: " + excerpt(body));
-    const auto list = value->find("list");
-    if (list == value->end() || !list->is_array())
-        return fail("体彩网站的回答缺少 list 列表: " + excerpt(body));
+    const auto value = requireMember(*json, "value", &Json::is_object, "体彩网站的回答缺少 value: ", body);
+    if (!value) return std::unexpected(value.error());
+    const auto list = requireMember(**value, "list", &Json::is_array, "体彩网站的回答缺少 list 列表: ", body);
+    if (!list) return std::unexpected(list.error());
     SourcePage page;
-    if (const auto pages = value->find("pages"); pages != value->end() && pages->is_number_integer())
+    if (const auto pages = (*value)->find("pages"); pages != (*value)->end() && pages->is_number_integer())
         page.pageCount = static_cast<int>(std::clamp<long long>(pages->get<long long>(), 0, 1'000'000));
-    readItems(*list, page, [&](const Json& item, SourceEntry& entry) {
+    readItems(**list, page, [&](const Json& item, SourceEntry& entry) {
         const std::string number = stringField(item, "lotteryDrawNum");
         const std::string result = stringField(item, "lotteryDrawResult");
         entry.text = "lotteryDrawNum=" + number + " lotteryDrawResult=" + result;

@@ -41,8 +41,13 @@ TEST(DrawSourceCwl, ReadsTheDrawNoticesAndRefusesFailedOrForeignAnswers) {
     ASSERT_FALSE(html);
     EXPECT_TRUE(mentions(html.error(), "网页"));
     EXPECT_TRUE(mentions(html.error(), "403 Forbidden"));
-    EXPECT_FALSE(parseCwlAnswer(R"({"state":0,"message":"ok"})", 3));
-    EXPECT_FALSE(parseCwlAnswer(R"({"state":0,"result":{"code":"2026246"}})", 3));
+    // A member missing or of another kind is named, with the start of the answer.
+    EXPECT_EQ(parseCwlAnswer(R"({"state":0,"message":"ok"})", 3).error().message,
+              R"(福彩网站的回答缺少 result 列表: {"state":0,"message":"ok"})");
+    EXPECT_EQ(parseCwlAnswer(R"({"state":0,"result":{"code":"2026246"}})", 3).error().message,
+              R"(福彩网站的回答缺少 result 列表: {"state":0,"result":{"code":"2026246"}})");
+    EXPECT_EQ(parseCwlAnswer(R"({"state":"0","result":[]})", 3).error().message,
+              R"(福彩网站的回答缺少 state: {"state":"0","result":[]})");
     EXPECT_FALSE(parseCwlAnswer("{\"state\":0,\"result\":[", 3));
     EXPECT_FALSE(parseCwlAnswer("", 3));
     // A period that is not seven digits, or digits that are not single digits, are no draws.
@@ -91,7 +96,12 @@ TEST(DrawSourceSporttery, FiveDigitPeriodsBecomeSevenAcrossTheTurnOfTheYear) {
     auto refused = parseSportteryAnswer(R"({"success":false,"errorMessage":"参数错误","value":null})", 3);
     ASSERT_FALSE(refused);
     EXPECT_TRUE(mentions(refused.error(), "参数错误"));
-    EXPECT_FALSE(parseSportteryAnswer(R"({"success":true,"value":{"pages":3}})", 3));
+    EXPECT_EQ(parseSportteryAnswer(R"({"success":true,"value":{"pages":3}})", 3).error().message,
+              R"(体彩网站的回答缺少 list 列表: {"success":true,"value":{"pages":3}})");
+    EXPECT_EQ(parseSportteryAnswer(R"({"success":true,"value":[]})", 3).error().message,
+              R"(体彩网站的回答缺少 value: {"success":true,"value":[]})");
+    EXPECT_EQ(parseSportteryAnswer(R"({"success":1})", 3).error().message,
+              R"(体彩网站的回答缺少 success: {"success":1})");
     EXPECT_FALSE(parseSportteryAnswer("<html><head><title>502 Bad Gateway</title></head></html>", 3));
     EXPECT_FALSE(parseSportteryAnswer(R"([1,2,3])", 3));
     EXPECT_EQ(sportteryGameNo(3).value(), "35");
