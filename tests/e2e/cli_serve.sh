@@ -15,7 +15,7 @@ SERVER=$!
 trap 'kill $SERVER 2>/dev/null || true; rm -rf "$WORK"' EXIT
 URL=
 for _ in $(seq 100); do
-  URL=$(sed -n 's/^pick3 serve: \(http:[^ ]*\) .*/\1/p' "$WORK/serve.log" | head -1)
+  URL=$(sed -n 's/^pick3 serve: \(http:[^ ]*\) .*/\1/p;T;q' "$WORK/serve.log")
   [ -n "$URL" ] && break; sleep 0.1
 done
 check "serving on loopback" "http://127.0.0.1" "${URL%:*}"
@@ -23,7 +23,8 @@ check "serving on loopback" "http://127.0.0.1" "${URL%:*}"
 ALL=$("$PICK3" --home "$A" draws list --lottery "$L")
 TOTAL=$(printf '%s\n' "$ALL" | wc -l)
 KEEP=$((TOTAL - 40))
-printf '%s\n' "$ALL" | head -n "$KEEP" | tr '\t' ' ' > "$WORK/older.txt"
+# From a here-string: head leaving a pipe early would end the writer by SIGPIPE, which pipefail reports.
+head -n "$KEEP" <<<"$ALL" | tr '\t' ' ' > "$WORK/older.txt"
 reset_b() { "$PICK3" --home "$B" import --lottery "$L" "$WORK/older.txt" >/dev/null; }
 no_repeats() { "$PICK3" --home "$B" draws list --lottery "$L" | cut -f1 | sort | uniq -d | wc -l; }
 
