@@ -3,12 +3,13 @@
 /// their inputs, vocabularies and defaults, the test the filter applies to each record, and every fact
 /// the engine, the editors and the file reader ask of a kind. Nothing outside this table tells kinds
 /// apart by their numbers.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/attributes/attribute_tables.h"
+#include "core/attributes/attribute_table.h"
 
 namespace p3::core {
 
@@ -16,105 +17,32 @@ namespace p3::core {
 using ConditionKind = int;
 inline constexpr int kConditionKindCount = 25;
 
-/// What the filter computes for one record of a candidate (see the record tests of the shrink engine).
-enum class RecordTest : std::uint8_t {
-    None, ///< a record name the kind does not know: it never matches
-    // kind 1
-    GroupType,
-    // kind 2
-    SortedLow,
-    SortedMiddle,
-    SortedHigh,
-    // kinds 3-5
-    GroupSize,
-    DirectSize,
-    GroupParity,
-    DirectParity,
-    GroupPrime,
-    DirectPrime,
-    // kind 6
-    Sum,
-    // kind 7
-    Hundreds,
-    Tens,
-    Units,
-    // kinds 8, 9
-    PositionSets,
-    DigitGroup,
-    // kind 10
-    Tail,
-    TailSize,
-    TailParity,
-    TailPrime,
-    TailBigMidSmall,
-    TailRoute,
-    // kind 11
-    Span,
-    SpanSize,
-    SpanParity,
-    SpanPrime,
-    SpanBigMidSmall,
-    SpanRoute,
-    // kinds 12, 13
-    OrderShape,
-    ShapeCode,
-    // kind 14
-    Route0Count,
-    Route1Count,
-    Route2Count,
-    RoutePattern,
-    RouteDirect,
-    RouteShape,
-    // kind 15 (sorted digits)
-    BigCount,
-    MiddleCount,
-    SmallCount,
-    SizeShape,
-    SizePattern,
-    SizeDirect,
-    // kinds 16-18 (reference sets)
-    RefCount1,
-    RefCount2,
-    RefCount3,
-    RefShape,
-    RefPattern,
-    RefDirect,
-    // kind 19
-    PairSumHT,
-    PairSumHU,
-    PairSumTU,
-    PairSumCount,
-    // kind 20
-    PairTailHT,
-    PairTailHU,
-    PairTailTU,
-    // kind 21 (sorted pair tails)
-    TailsCount,
-    TailsPairs,
-    TailsRefPattern,
-    TailsRefCount1,
-    TailsRefCount2,
-    TailsRefCount3,
-    TailsRefShape,
-    // kind 22
-    AbsDiffCount,
-    DiffHT,
-    DiffHU,
-    DiffTU,
-    AbsDiffHT,
-    AbsDiffHU,
-    AbsDiffTU,
-    // kind 23
-    BiasTwo,
-    BiasThree,
-    BiasFine,
-    // kind 24
-    TwoHT,
-    TwoHU,
-    TwoTU,
-    AnyTwo,
-    // kind 25
-    DrawnBefore,
+/// How a record reads a candidate.
+enum class RecordEngine : std::uint8_t {
+    None,         ///< a record name the kind does not know: it never matches
+    Attribute,    ///< one attribute row; its value name is matched against the record value
+    CountList,    ///< three attribute rows counted against "values^allowed counts^repeat mode"
+    AnyPair,      ///< any of the three sorted-pair rows occurs in the value
+    PositionSets, ///< "^sets per position/^hit counts"
+    DigitGroup,   ///< "^group^hit counts^once"
+    DrawnBefore,  ///< "periods^series": the candidate among the last draws of a series
+};
+
+/// What the filter computes for one record of a candidate: how it reads the candidate and the attribute
+/// rows it reads.
+struct RecordTest {
+    RecordEngine engine = RecordEngine::None;
+    std::array<AttributeId, 3> attributes{};  ///< Attribute: the first; CountList and AnyPair: all three
+    DigitSource source = DigitSource::Digits; ///< AnyPair: the digits or the sorted pair tails
+
+    constexpr RecordTest() = default;
+    /// A record that names its attribute row: the row's value name is matched against the record value.
+    constexpr RecordTest(AttributeId id) noexcept : engine(RecordEngine::Attribute), attributes{id, id, id} {}
+    constexpr RecordTest(RecordEngine e, std::array<AttributeId, 3> rows = {},
+                         DigitSource from = DigitSource::Digits) noexcept
+        : engine(e), attributes(rows), source(from) {}
+
+    bool operator==(const RecordTest&) const = default;
 };
 
 /// How a record's value is entered on its panel.
@@ -141,7 +69,7 @@ struct PickerChoices {
 struct RecordSpec {
     std::string name;    ///< written into the line and matched on reading
     std::string caption; ///< the main box caption
-    RecordTest test = RecordTest::None;
+    RecordTest test;
     RecordInput input = RecordInput::Options;
     std::vector<std::string> options; ///< option captions in order (tokens by OptionToken)
     std::string defaultOptions;       ///< tokens ticked when the window is created, blank-separated
@@ -221,17 +149,12 @@ struct KindSpec {
 /// The record of a kind by its written name; nullptr when the kind has no such record.
 [[nodiscard]] const RecordSpec* findRecordSpec(ConditionKind kind, std::string_view name);
 
-/// The test of a record name within a kind; RecordTest::None for an unknown name.
+/// The test of a record name within a kind; a test of RecordEngine::None for an unknown name.
 [[nodiscard]] RecordTest recordTestOf(ConditionKind kind, std::string_view name);
 
 /// The value token of an option caption: the text after the first ")" if there is one, else after the
 /// first "." if there is one, else the caption ("A.300" → "300", "(C)顺子" → "顺子", "0号" → "0号").
 [[nodiscard]] std::string OptionToken(std::string_view caption);
-
-/// The 27 position patterns of three class words in base-3 order, lettered a..z and "＆"
-/// ("a.小小小", "b.小小中", ...).
-[[nodiscard]] std::vector<std::string> positionPatternOptions(std::string_view w0, std::string_view w1,
-                                                              std::string_view w2);
 
 /// The record names of kind 21 whose ticking puts the series suffix on the reference element.
 [[nodiscard]] bool isKind21ReferenceRecord(std::string_view name);

@@ -78,7 +78,7 @@ NumberSet referenceTable(AttributeId id, std::string_view value, const Reference
     });
 }
 
-NumberSet countListTable(const RecordRow& row, std::string_view value) {
+NumberSet countListTable(const RecordTest& row, std::string_view value) {
     const auto parts = splitKeepEmpty(value, '^');
     const std::string values = part(parts, 0);
     const auto allowed = allowedCounts(part(parts, 1));
@@ -104,7 +104,7 @@ NumberSet countListTable(const RecordRow& row, std::string_view value) {
     });
 }
 
-NumberSet pairTable(const RecordRow& row, std::string_view value) {
+NumberSet pairTable(const RecordTest& row, std::string_view value) {
     std::array<std::vector<bool>, 3> present;
     std::array<std::span<const std::uint16_t>, 3> indexes;
     for (std::size_t i = 0; i < 3; ++i) {
@@ -167,13 +167,12 @@ NumberSet drawnBeforeTable(std::string_view value, const SeriesHistory& history)
 }
 
 /// The numbers that match one record value under a test.
-NumberSet recordTable(RecordTest test, std::string_view value, const ReferenceElement& ref,
+NumberSet recordTable(const RecordTest& row, std::string_view value, const ReferenceElement& ref,
                       ConditionKind kind, const SeriesHistory& history) {
-    const RecordRow& row = recordRow(test);
     switch (row.engine) {
     case E::Attribute:
-        return isReferenceTest(test) ? referenceTable(row.attributes[0], value, ref, kind)
-                                     : attributeTable(row.attributes[0], value);
+        return isReferenceTest(row) ? referenceTable(row.attributes[0], value, ref, kind)
+                                    : attributeTable(row.attributes[0], value);
     case E::CountList:
         return countListTable(row, value);
     case E::AnyPair:
@@ -265,7 +264,7 @@ ReferenceLine::ReferenceLine(ConditionKind kind, std::string_view levelTolerance
                 m_fixedTolerant[n] = static_cast<std::uint8_t>(m_fixedTolerant[n] + fails[n]);
             continue;
         }
-        const AttributeRow& attribute = attributeRow(recordRow(test).attributes[0]);
+        const AttributeRow& attribute = attributeRow(test.attributes[0]);
         const std::vector<bool> accepted = acceptedValues(attribute.id, r.value, referenceFamily(kind));
         Side& side = m_sides[attribute.source == DigitSource::SortedPairTails ? 1 : 0];
         side.used = true;

@@ -7,112 +7,7 @@
 namespace p3::core {
 namespace {
 
-using T = RecordTest;
-using A = AttributeId;
 using E = RecordEngine;
-
-constexpr RecordRow one(T test, A attribute) {
-    return {test, E::Attribute, {attribute, attribute, attribute}};
-}
-
-constexpr RecordRow three(T test, E engine, A a, A b, A c, DigitSource source = DigitSource::Digits) {
-    return {test, engine, {a, b, c}, source};
-}
-
-constexpr RecordRow special(T test, E engine) {
-    return {test, engine, {}};
-}
-
-/// Every record test in RecordTest order.
-constexpr std::array<RecordRow, static_cast<std::size_t>(T::DrawnBefore) + 1> kRecordRows{{
-    special(T::None, E::None),
-    one(T::GroupType, A::GroupTypeFine),
-    one(T::SortedLow, A::SortedLow),
-    one(T::SortedMiddle, A::SortedMiddle),
-    one(T::SortedHigh, A::SortedHigh),
-    one(T::GroupSize, A::SizeGroup),
-    one(T::DirectSize, A::SizeDirect),
-    one(T::GroupParity, A::ParityGroup),
-    one(T::DirectParity, A::ParityDirect),
-    one(T::GroupPrime, A::PrimeGroup),
-    one(T::DirectPrime, A::PrimeDirect),
-    one(T::Sum, A::Sum),
-    one(T::Hundreds, A::Hundreds),
-    one(T::Tens, A::Tens),
-    one(T::Units, A::Units),
-    special(T::PositionSets, E::PositionSets),
-    special(T::DigitGroup, E::DigitGroup),
-    one(T::Tail, A::SumTail),
-    one(T::TailSize, A::SumTailSize),
-    one(T::TailParity, A::SumTailParity),
-    one(T::TailPrime, A::SumTailPrime),
-    one(T::TailBigMidSmall, A::SumTailBigMidSmall),
-    one(T::TailRoute, A::SumTailRoute),
-    one(T::Span, A::Span),
-    one(T::SpanSize, A::SpanSize),
-    one(T::SpanParity, A::SpanParity),
-    one(T::SpanPrime, A::SpanPrime),
-    one(T::SpanBigMidSmall, A::SpanBigMidSmall),
-    one(T::SpanRoute, A::SpanRoute),
-    one(T::OrderShape, A::OrderShape),
-    one(T::ShapeCode, A::ShapeCode),
-    one(T::Route0Count, A::Route0Count),
-    one(T::Route1Count, A::Route1Count),
-    one(T::Route2Count, A::Route2Count),
-    one(T::RoutePattern, A::RoutePattern),
-    one(T::RouteDirect, A::RouteDirect),
-    one(T::RouteShape, A::RouteShape),
-    one(T::BigCount, A::BigCount),
-    one(T::MiddleCount, A::MiddleCount),
-    one(T::SmallCount, A::SmallCount),
-    one(T::SizeShape, A::SizeClassShape),
-    one(T::SizePattern, A::SizeClassPattern),
-    one(T::SizeDirect, A::SizeClassSorted),
-    one(T::RefCount1, A::ClassCount0),
-    one(T::RefCount2, A::ClassCount1),
-    one(T::RefCount3, A::ClassCount2),
-    one(T::RefShape, A::ClassShape),
-    one(T::RefPattern, A::ClassPattern),
-    one(T::RefDirect, A::ClassDirect),
-    one(T::PairSumHT, A::PairSumHT),
-    one(T::PairSumHU, A::PairSumHU),
-    one(T::PairSumTU, A::PairSumTU),
-    three(T::PairSumCount, E::CountList, A::PairSumHT, A::PairSumHU, A::PairSumTU),
-    one(T::PairTailHT, A::PairTailHT),
-    one(T::PairTailHU, A::PairTailHU),
-    one(T::PairTailTU, A::PairTailTU),
-    // The count reads the tails as a set, so their order does not matter.
-    three(T::TailsCount, E::CountList, A::PairTailHT, A::PairTailHU, A::PairTailTU),
-    three(T::TailsPairs, E::AnyPair, A::SortedPairLM, A::SortedPairLH, A::SortedPairMH,
-          DigitSource::SortedPairTails),
-    one(T::TailsRefPattern, A::TailsClassPattern),
-    one(T::TailsRefCount1, A::TailsClassCount0),
-    one(T::TailsRefCount2, A::TailsClassCount1),
-    one(T::TailsRefCount3, A::TailsClassCount2),
-    one(T::TailsRefShape, A::TailsClassShape),
-    three(T::AbsDiffCount, E::CountList, A::AbsDiffHT, A::AbsDiffHU, A::AbsDiffTU),
-    one(T::DiffHT, A::DiffHT),
-    one(T::DiffHU, A::DiffHU),
-    one(T::DiffTU, A::DiffTU),
-    one(T::AbsDiffHT, A::AbsDiffHT),
-    one(T::AbsDiffHU, A::AbsDiffHU),
-    one(T::AbsDiffTU, A::AbsDiffTU),
-    one(T::BiasTwo, A::BiasTwoWay),
-    one(T::BiasThree, A::BiasThreeWay),
-    one(T::BiasFine, A::BiasClass),
-    one(T::TwoHT, A::TwoHT),
-    one(T::TwoHU, A::TwoHU),
-    one(T::TwoTU, A::TwoTU),
-    three(T::AnyTwo, E::AnyPair, A::SortedPairLM, A::SortedPairLH, A::SortedPairMH),
-    special(T::DrawnBefore, E::DrawnBefore),
-}};
-
-constexpr bool rowsInTestOrder() {
-    for (std::size_t i = 0; i < kRecordRows.size(); ++i)
-        if (static_cast<std::size_t>(kRecordRows[i].test) != i) return false;
-    return true;
-}
-static_assert(rowsInTestOrder(), "one record row per test, in RecordTest order");
 
 int numberOf(const CandidateDigits& d) {
     return d[0] * 100 + d[1] * 10 + d[2];
@@ -131,7 +26,7 @@ std::string wordOf(AttributeId id, const CandidateDigits& d) {
     return std::string(attributeWordOf(id, numberOf(d)));
 }
 
-bool anyPairIn(const RecordRow& row, const CandidateDigits& d, std::string_view value) {
+bool anyPairIn(const RecordTest& row, const CandidateDigits& d, std::string_view value) {
     const int n = numberOf(row.source == DigitSource::SortedPairTails ? sortedPairTails(d) : d);
     return std::ranges::any_of(row.attributes, [&](AttributeId id) {
         return value.find(attributeWordOf(id, n)) != std::string_view::npos;
@@ -171,14 +66,8 @@ bool drawnBefore(const CandidateDigits& d, std::string_view value, const SeriesH
 
 } // namespace
 
-const RecordRow& recordRow(RecordTest test) noexcept {
-    const auto i = static_cast<std::size_t>(test);
-    return i < kRecordRows.size() ? kRecordRows[i] : kRecordRows[0];
-}
-
-bool isReferenceTest(RecordTest test) noexcept {
-    const RecordRow& row = recordRow(test);
-    return row.engine == E::Attribute && attributeRow(row.attributes[0]).readsReference;
+bool isReferenceTest(const RecordTest& test) noexcept {
+    return test.engine == E::Attribute && attributeRow(test.attributes[0]).readsReference;
 }
 
 const PatternFamily& referenceFamily(ConditionKind kind) noexcept {
@@ -190,16 +79,15 @@ DigitSets digitSetsOf(const ReferenceElement& ref) noexcept {
     return digitSets(ref.set1, ref.set2, ref.set3);
 }
 
-std::string candidateAttribute(RecordTest test, const CandidateDigits& d) {
-    const RecordRow& row = recordRow(test);
-    if (row.engine != E::Attribute || isReferenceTest(test)) return {};
-    return wordOf(row.attributes[0], d);
+std::string candidateAttribute(const RecordTest& test, const CandidateDigits& d) {
+    if (test.engine != E::Attribute || isReferenceTest(test)) return {};
+    return wordOf(test.attributes[0], d);
 }
 
-std::string referenceAttribute(RecordTest test, const CandidateDigits& d, const ReferenceElement& ref,
+std::string referenceAttribute(const RecordTest& test, const CandidateDigits& d, const ReferenceElement& ref,
                                ConditionKind kind) {
     if (!isReferenceTest(test)) return {};
-    const AttributeId id = recordRow(test).attributes[0];
+    const AttributeId id = test.attributes[0];
     return attributeWord(id, attributeIndex(id, d, digitSetsOf(ref)), referenceFamily(kind));
 }
 
@@ -217,22 +105,21 @@ bool CountTest(const std::array<std::string, 3>& items, std::string_view value) 
     return allowed.find(std::to_string(k)) != std::string::npos;
 }
 
-bool recordMatches(RecordTest test, std::string_view value, const CandidateDigits& d,
+bool recordMatches(const RecordTest& test, std::string_view value, const CandidateDigits& d,
                    const ReferenceElement& ref, ConditionKind kind, const SeriesHistory& history) {
-    const RecordRow& row = recordRow(test);
-    switch (row.engine) {
+    switch (test.engine) {
     case E::Attribute: {
-        const AttributeRow& attribute = attributeRow(row.attributes[0]);
+        const AttributeRow& attribute = attributeRow(test.attributes[0]);
         const std::string word =
             attribute.readsReference ? referenceAttribute(test, d, ref, kind) : wordOf(attribute.id, d);
         return wordMatches(attribute.match, word, value);
     }
     case E::CountList:
         return CountTest(
-            {wordOf(row.attributes[0], d), wordOf(row.attributes[1], d), wordOf(row.attributes[2], d)},
+            {wordOf(test.attributes[0], d), wordOf(test.attributes[1], d), wordOf(test.attributes[2], d)},
             value);
     case E::AnyPair:
-        return anyPairIn(row, d, value);
+        return anyPairIn(test, d, value);
     case E::PositionSets:
         return positionSetsMatch(d, value);
     case E::DigitGroup:

@@ -15,37 +15,15 @@ namespace p3::core {
 /// A candidate's digits, hundreds first.
 using CandidateDigits = Digits3;
 
-/// How a record reads a candidate.
-enum class RecordEngine : std::uint8_t {
-    None,         ///< a record name the kind does not know: it never matches
-    Attribute,    ///< one attribute row; its value name is matched against the record value
-    CountList,    ///< three attribute rows counted against "values^allowed counts^repeat mode"
-    AnyPair,      ///< any of the three sorted-pair rows occurs in the value
-    PositionSets, ///< "^sets per position/^hit counts"
-    DigitGroup,   ///< "^group^hit counts^once"
-    DrawnBefore,  ///< "periods^series": the candidate among the last draws of a series
-};
-
-/// One record test: how it reads a candidate and the attribute rows it reads.
-struct RecordRow {
-    RecordTest test;
-    RecordEngine engine;
-    std::array<AttributeId, 3> attributes{};  ///< Attribute: the first; CountList and AnyPair: all three
-    DigitSource source = DigitSource::Digits; ///< AnyPair: the digits or the sorted pair tails
-};
-
-/// The row of a record test.
-[[nodiscard]] const RecordRow& recordRow(RecordTest test) noexcept;
-
 /// Tests that compare the candidate with the reference element's three code lists.
-[[nodiscard]] bool isReferenceTest(RecordTest test) noexcept;
+[[nodiscard]] bool isReferenceTest(const RecordTest& test) noexcept;
 
 /// The attribute word of a candidate for the tests that read one attribute and no reference element;
 /// empty for the others.
-[[nodiscard]] std::string candidateAttribute(RecordTest test, const CandidateDigits& d);
+[[nodiscard]] std::string candidateAttribute(const RecordTest& test, const CandidateDigits& d);
 
 /// The attribute word of a reference test, in the class words of the kind (复/隔/中 ...).
-[[nodiscard]] std::string referenceAttribute(RecordTest test, const CandidateDigits& d,
+[[nodiscard]] std::string referenceAttribute(const RecordTest& test, const CandidateDigits& d,
                                              const ReferenceElement& ref, ConditionKind kind);
 
 /// The count-list test: items against "values^allowed counts^repeat mode".
@@ -53,7 +31,7 @@ struct RecordRow {
 
 /// Whether a candidate matches one record value under a test. `ref` is the line's reference element
 /// (needed by reference tests), `history` the draws 已出号码 reads.
-[[nodiscard]] bool recordMatches(RecordTest test, std::string_view value, const CandidateDigits& d,
+[[nodiscard]] bool recordMatches(const RecordTest& test, std::string_view value, const CandidateDigits& d,
                                  const ReferenceElement& ref, ConditionKind kind,
                                  const SeriesHistory& history);
 

@@ -300,7 +300,7 @@ QWidget* ConditionPanel::buildInput(Record& r, QWidget* parent) {
         }
         connect(all, &QPushButton::clicked, r.grid, [g = r.grid] { g->setAllChosen(true); });
         connect(none, &QPushButton::clicked, r.grid, [g = r.grid] { g->setAllChosen(false); });
-        if (spec.test == core::RecordTest::Sum) {
+        if (spec.test == core::RecordTest(core::AttributeId::Sum)) {
             auto* presets = new QComboBox(box);
             presets->setObjectName(QStringLiteral("tmp_He_zhi"));
             presets->addItems({QStringLiteral("奇数"), QStringLiteral("偶数"), QStringLiteral("0路"),

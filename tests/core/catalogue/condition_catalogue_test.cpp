@@ -15,7 +15,7 @@ TEST(ConditionCatalogue, EveryKindHasItsKeywordRecordsAndTests) {
         EXPECT_EQ(KindOfKeyword(spec.keyword), k);
         ASSERT_FALSE(spec.records.empty()) << k;
         for (const auto& r : spec.records) {
-            EXPECT_NE(r.test, RecordTest::None) << spec.keyword << " " << r.name;
+            EXPECT_NE(r.test.engine, RecordEngine::None) << spec.keyword << " " << r.name;
             EXPECT_EQ(findRecordSpec(k, r.name), &r);
             if (r.input == RecordInput::Options || r.input == RecordInput::RadioPair) {
                 EXPECT_FALSE(r.options.empty()) << spec.keyword << " " << r.name;
@@ -23,7 +23,7 @@ TEST(ConditionCatalogue, EveryKindHasItsKeywordRecordsAndTests) {
         }
     }
     EXPECT_EQ(kindSpec(0), nullptr);
-    EXPECT_EQ(recordTestOf(2, "最怪号"), RecordTest::None);
+    EXPECT_EQ(recordTestOf(2, "最怪号").engine, RecordEngine::None);
     EXPECT_EQ(kindSpec(18)->records[2].name, "冷码个数");
     EXPECT_EQ(kindSpec(17)->records[4].options[1], "B.2邻1孤");
     EXPECT_EQ(kindSpec(5)->records[1].options[4], "5.合质质");
@@ -42,13 +42,69 @@ TEST(ConditionCatalogue, OptionTokensAndPositionPatterns) {
     EXPECT_EQ(OptionToken("(C)顺子"), "顺子");
     EXPECT_EQ(OptionToken("0号"), "0号");
     EXPECT_EQ(OptionToken("大"), "大");
-    const auto patterns = positionPatternOptions("小", "中", "大");
+    const auto& patterns = kindSpec(15)->records[5].options;
     ASSERT_EQ(patterns.size(), 27u);
     EXPECT_EQ(patterns[0], "a.小小小");
     EXPECT_EQ(patterns[3], "d.小中小");
     EXPECT_EQ(patterns[25], "z.大大中");
     EXPECT_EQ(patterns[26], "＆.大大大");
     EXPECT_EQ(OptionToken(kindSpec(14)->records[4].options[5]), "012");
+}
+
+/// The captions of one record, by kind and record name.
+static std::vector<std::string> optionsOf(ConditionKind kind, std::string_view record) {
+    const RecordSpec* spec = findRecordSpec(kind, record);
+    return spec ? spec->options : std::vector<std::string>{"no such record"};
+}
+
+// The option boxes are read from the attribute rows; these are the windows' own captions, typed here.
+TEST(ConditionCatalogue, OptionCaptionsAreTheWindowsTexts) {
+    using V = std::vector<std::string>;
+    EXPECT_EQ(optionsOf(3, "组选大小"), (V{"A.3小", "B.2小1大", "C.2大1小", "D.3大"}));
+    EXPECT_EQ(optionsOf(4, "直选奇偶"), (V{"1.偶偶偶", "2.偶偶奇", "3.偶奇偶", "4.奇偶偶", "5.偶奇奇",
+                                           "6.奇偶奇", "7.奇奇偶", "8.奇奇奇"}));
+    EXPECT_EQ(optionsOf(5, "组选质合"), (V{"A.3合", "B.2合1质", "C.2质1合", "D.3质"}));
+    EXPECT_EQ(optionsOf(12, "群号"),
+              (V{"0号", "1号", "2号", "3号", "4号", "5号", "6号", "7号", "8号", "9号"}));
+    EXPECT_EQ(optionsOf(13, "连号"),
+              (V{"0.豹子", "1.顺子", "2.偶点半顺组六", "3.奇点半顺组六", "4.偶点杂六", "5.奇点杂六",
+                 "6.偶点连号组三", "7.奇点连号组三", "8.偶点不连组三", "9.奇点不连组三"}));
+    EXPECT_EQ(optionsOf(14, "0路个数"), (V{"0", "1", "2", "3"}));
+    EXPECT_EQ(optionsOf(14, "组选排列"),
+              (V{"A.300", "B.210", "C.201", "D.120", "E.111", "F.102", "G.030", "H.021", "I.012", "J.003"}));
+    EXPECT_EQ(optionsOf(14, "形态"), (V{"a", "b", "c"}));
+    EXPECT_EQ(optionsOf(15, "组选排列"), (V{"A.3小", "B.1中2小", "C.2中1小", "D.3中", "E.1大2小",
+                                            "F.1大1中1小", "G.1大2中", "H.2大1小", "I.2大1中", "J.3大"}));
+    EXPECT_EQ(optionsOf(16, "组选排列"), (V{"A.3复", "B.2复1隔", "C.2复1中", "D.1复2隔", "E.1复1隔1中",
+                                            "F.1复2中", "G.3隔", "H.2隔1中", "I.1隔2中", "J.3中"}));
+    EXPECT_EQ(optionsOf(18, "组选排列"), (V{"A.3热", "B.2热1温", "C.2热1冷", "D.1热2温", "E.1热1温1冷",
+                                            "F.1热2冷", "G.3温", "H.2温1冷", "I.1温2冷", "J.3冷"}));
+    const V hotDirect = optionsOf(18, "直选排列");
+    ASSERT_EQ(hotDirect.size(), 27u);
+    EXPECT_EQ(hotDirect[1], "b.热热温");
+    EXPECT_EQ(hotDirect[17], "r.温冷冷");
+    EXPECT_EQ(hotDirect[26], "＆.冷冷冷");
+    EXPECT_EQ(optionsOf(21, "复隔中")[4], "E.1复1隔1中");
+    EXPECT_EQ(optionsOf(21, "中码个数"), (V{"0", "1", "2", "3"}));
+    // 合值 and 跨度: the class records are named after their rows, the radio pairs start on the first word.
+    for (const auto& [kind, word] :
+         {std::pair{10, std::string("合值")}, std::pair{11, std::string("跨度")}}) {
+        SCOPED_TRACE(word);
+        const KindSpec& spec = *kindSpec(kind);
+        ASSERT_EQ(spec.records.size(), 6u);
+        const V names{word, word + "大小", word + "奇偶", word + "质合", word + "大中小", word + "012路"};
+        for (std::size_t i = 0; i < names.size(); ++i)
+            EXPECT_EQ(spec.records[i].name, names[i]);
+        EXPECT_EQ(spec.records[0].gridMax, 9);
+        EXPECT_EQ(spec.records[1].options, (V{"大数", "小数"}));
+        EXPECT_EQ(spec.records[1].defaultOptions, "大数");
+        EXPECT_EQ(spec.records[2].options, (V{"奇数", "偶数"}));
+        EXPECT_EQ(spec.records[3].defaultOptions, "质数");
+        EXPECT_EQ(spec.records[4].options, (V{"大", "中", "小"}));
+        EXPECT_EQ(spec.records[5].options, (V{"0路", "1路", "2路"}));
+    }
+    EXPECT_EQ(findRecordSpec(6, "和值")->gridMax, 27);
+    EXPECT_EQ(findRecordSpec(7, "个位")->gridMax, 9);
 }
 
 TEST(ConditionEditor, AddFlowRefusalsInOrder) {

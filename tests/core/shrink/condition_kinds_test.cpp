@@ -28,8 +28,9 @@ std::size_t countTrue(ConditionKind kind, std::string_view content, std::string_
     return evaluateLineTable(kind, tolerance, content, kNoHistory).count();
 }
 
-std::string attr(RecordTest test, std::string_view number) {
-    return candidateAttribute(test, digits(number));
+/// The attribute word a kind's record reads from a number, through the record's name as a line writes it.
+std::string attr(ConditionKind kind, std::string_view record, std::string_view number) {
+    return candidateAttribute(recordTestOf(kind, record), digits(number));
 }
 
 } // namespace
@@ -57,7 +58,7 @@ TEST(ConditionKindSortedDigits, TolerantRecordsAndLevelTolerance) {
     EXPECT_FALSE(eval(2, "059", c, "1-1")); // passes both: zero failures is below the range
     EXPECT_FALSE(eval(2, "158", c, "1-1")); // fails both
     EXPECT_FALSE(eval(2, "159", "最小号~0~1~0&最大号~9~1~1&", "0-2")); // a non-tolerant failure ends the line
-    EXPECT_EQ(attr(RecordTest::SortedMiddle, "951"), "5");
+    EXPECT_EQ(attr(2, "中间号", "951"), "5");
 }
 
 TEST(ConditionKindBinaryPatterns, GroupIgnoresOrderDirectDoesNot) {
@@ -65,10 +66,10 @@ TEST(ConditionKindBinaryPatterns, GroupIgnoresOrderDirectDoesNot) {
         EXPECT_TRUE(eval(3, n, "组选大小~2小1大~1~0&"));
     EXPECT_TRUE(eval(3, "252", "直选大小~小大小~1~0&"));
     EXPECT_FALSE(eval(3, "225", "直选大小~小大小~1~0&"));
-    EXPECT_EQ(attr(RecordTest::DirectSize, "529"), "大小大");
-    EXPECT_EQ(attr(RecordTest::GroupParity, "135"), "3奇");
-    EXPECT_EQ(attr(RecordTest::GroupPrime, "146"), "2合1质"); // 1 counts as prime
-    EXPECT_EQ(attr(RecordTest::DirectPrime, "146"), "质合合");
+    EXPECT_EQ(attr(3, "直选大小", "529"), "大小大");
+    EXPECT_EQ(attr(4, "组选奇偶", "135"), "3奇");
+    EXPECT_EQ(attr(5, "组选质合", "146"), "2合1质"); // 1 counts as prime
+    EXPECT_EQ(attr(5, "直选质合", "146"), "质合合");
 }
 
 TEST(ConditionKindSumAndPositions, WholeWords) {
@@ -93,20 +94,20 @@ TEST(ConditionKindRowLists, PositionSetsAndDigitGroups) {
 }
 
 TEST(ConditionKindTailAndSpan, WordsOfTheValue) {
-    EXPECT_EQ(attr(RecordTest::Tail, "258"), "5");
-    EXPECT_EQ(attr(RecordTest::TailSize, "258"), "大数");
-    EXPECT_EQ(attr(RecordTest::TailParity, "258"), "奇数");
-    EXPECT_EQ(attr(RecordTest::TailPrime, "258"), "质数");
-    EXPECT_EQ(attr(RecordTest::TailBigMidSmall, "258"), "中");
-    EXPECT_EQ(attr(RecordTest::TailRoute, "258"), "2路");
-    EXPECT_EQ(attr(RecordTest::Span, "258"), "6");
-    EXPECT_EQ(attr(RecordTest::SpanSize, "258"), "大数");
-    EXPECT_EQ(attr(RecordTest::SpanParity, "258"), "偶数");
-    EXPECT_EQ(attr(RecordTest::SpanPrime, "258"), "合数");
-    EXPECT_EQ(attr(RecordTest::SpanBigMidSmall, "258"), "中");
-    EXPECT_EQ(attr(RecordTest::SpanRoute, "258"), "0路");
-    EXPECT_EQ(attr(RecordTest::TailPrime, "000"), "合数");
-    EXPECT_EQ(attr(RecordTest::SpanBigMidSmall, "000"), "小");
+    EXPECT_EQ(attr(10, "合值", "258"), "5");
+    EXPECT_EQ(attr(10, "合值大小", "258"), "大数");
+    EXPECT_EQ(attr(10, "合值奇偶", "258"), "奇数");
+    EXPECT_EQ(attr(10, "合值质合", "258"), "质数");
+    EXPECT_EQ(attr(10, "合值大中小", "258"), "中");
+    EXPECT_EQ(attr(10, "合值012路", "258"), "2路");
+    EXPECT_EQ(attr(11, "跨度", "258"), "6");
+    EXPECT_EQ(attr(11, "跨度大小", "258"), "大数");
+    EXPECT_EQ(attr(11, "跨度奇偶", "258"), "偶数");
+    EXPECT_EQ(attr(11, "跨度质合", "258"), "合数");
+    EXPECT_EQ(attr(11, "跨度大中小", "258"), "中");
+    EXPECT_EQ(attr(11, "跨度012路", "258"), "0路");
+    EXPECT_EQ(attr(10, "合值质合", "000"), "合数");
+    EXPECT_EQ(attr(11, "跨度大中小", "000"), "小");
     const std::string c = "合值~1 3 8~1~1&合值奇偶~奇数~1~1&";
     EXPECT_FALSE(eval(10, "128", c, "1-1")); // tail 1, odd: no failure
     EXPECT_FALSE(eval(10, "129", c, "1-1")); // tail 2, even: two failures
@@ -119,30 +120,30 @@ TEST(ConditionKindOrderAndShape, SubstringMatches) {
     EXPECT_TRUE(eval(12, "123", c));
     EXPECT_TRUE(eval(12, "132", c));
     EXPECT_FALSE(eval(12, "321", c));
-    EXPECT_EQ(attr(RecordTest::ShapeCode, "777"), "豹子");
+    EXPECT_EQ(attr(13, "连号", "777"), "豹子");
     EXPECT_TRUE(eval(13, "777", "连号~豹子 顺子~1~1&"));
     EXPECT_FALSE(eval(13, "777", "连号~豹子 顺子~0~0&"));
 }
 
 TEST(ConditionKindRoutes, CountsPatternsAndShape) {
-    EXPECT_EQ(attr(RecordTest::Route0Count, "147"), "0");
-    EXPECT_EQ(attr(RecordTest::Route1Count, "147"), "3");
-    EXPECT_EQ(attr(RecordTest::RoutePattern, "147"), "030");
-    EXPECT_EQ(attr(RecordTest::RouteDirect, "147"), "111");
-    EXPECT_EQ(attr(RecordTest::RouteShape, "147"), "a");
-    EXPECT_EQ(attr(RecordTest::RoutePattern, "012"), "111");
-    EXPECT_EQ(attr(RecordTest::RouteDirect, "012"), "012");
-    EXPECT_EQ(attr(RecordTest::RouteShape, "012"), "c");
-    EXPECT_EQ(attr(RecordTest::RouteDirect, "258"), "222");
+    EXPECT_EQ(attr(14, "0路个数", "147"), "0");
+    EXPECT_EQ(attr(14, "1路个数", "147"), "3");
+    EXPECT_EQ(attr(14, "组选排列", "147"), "030");
+    EXPECT_EQ(attr(14, "直选排列", "147"), "111");
+    EXPECT_EQ(attr(14, "形态", "147"), "a");
+    EXPECT_EQ(attr(14, "组选排列", "012"), "111");
+    EXPECT_EQ(attr(14, "直选排列", "012"), "012");
+    EXPECT_EQ(attr(14, "形态", "012"), "c");
+    EXPECT_EQ(attr(14, "直选排列", "258"), "222");
 }
 
 TEST(ConditionKindBigMidSmall, ReadsSortedDigits) {
-    EXPECT_EQ(attr(RecordTest::BigCount, "951"), "1");
-    EXPECT_EQ(attr(RecordTest::SizePattern, "951"), "1大1中1小");
-    EXPECT_EQ(attr(RecordTest::SizeDirect, "951"), "小中大");
-    EXPECT_EQ(attr(RecordTest::SizeDirect, "519"), "小中大");
-    EXPECT_EQ(attr(RecordTest::SizeShape, "951"), "c");
-    EXPECT_EQ(attr(RecordTest::SizePattern, "789"), "3大");
+    EXPECT_EQ(attr(15, "大数个数", "951"), "1");
+    EXPECT_EQ(attr(15, "组选排列", "951"), "1大1中1小");
+    EXPECT_EQ(attr(15, "直选排列", "951"), "小中大");
+    EXPECT_EQ(attr(15, "直选排列", "519"), "小中大");
+    EXPECT_EQ(attr(15, "形态", "951"), "c");
+    EXPECT_EQ(attr(15, "组选排列", "789"), "3大");
     EXPECT_EQ(countTrue(15, "直选排列~大中小~1~0&"), 0u);
 }
 
@@ -163,9 +164,9 @@ TEST(ConditionKindHistorySets, ClassesCountsAndShape) {
 }
 
 TEST(ConditionKindPairSums, CountListTest) {
-    EXPECT_EQ(attr(RecordTest::PairSumHT, "384"), "11");
-    EXPECT_EQ(attr(RecordTest::PairSumHU, "384"), "7");
-    EXPECT_EQ(attr(RecordTest::PairSumTU, "384"), "12");
+    EXPECT_EQ(attr(19, "百+十", "384"), "11");
+    EXPECT_EQ(attr(19, "百+个", "384"), "7");
+    EXPECT_EQ(attr(19, "十+个", "384"), "12");
     EXPECT_FALSE(eval(19, "384", "任意两码和~7 11^1 ^1~1~0&"));
     EXPECT_TRUE(eval(19, "384", "任意两码和~7 11^2 ^1~1~0&"));
     EXPECT_TRUE(eval(19, "112", "任意两码和~2 3^2 ^1~1~0&"));
@@ -174,9 +175,9 @@ TEST(ConditionKindPairSums, CountListTest) {
 }
 
 TEST(ConditionKindPairTails, TailsAndReferenceSets) {
-    EXPECT_EQ(attr(RecordTest::PairTailHT, "384"), "1");
-    EXPECT_EQ(attr(RecordTest::PairTailHU, "384"), "7");
-    EXPECT_EQ(attr(RecordTest::PairTailTU, "384"), "2");
+    EXPECT_EQ(attr(20, "百+十(位合)", "384"), "1");
+    EXPECT_EQ(attr(20, "百+个(位合)", "384"), "7");
+    EXPECT_EQ(attr(20, "十+个(位合)", "384"), "2");
     EXPECT_TRUE(eval(21, "384", "任意位合二码~12~1~0&^^"));
     EXPECT_TRUE(eval(21, "384", "任意位合二码~27~1~0&^^"));
     EXPECT_FALSE(eval(21, "384", "任意位合二码~21~1~0&^^"));
@@ -189,17 +190,17 @@ TEST(ConditionKindPairTails, TailsAndReferenceSets) {
 }
 
 TEST(ConditionKindDifferencesAndBias, SignedAbsoluteAndClasses) {
-    EXPECT_EQ(attr(RecordTest::DiffHT, "384"), "-5");
-    EXPECT_EQ(attr(RecordTest::DiffHU, "384"), "-1");
-    EXPECT_EQ(attr(RecordTest::DiffTU, "384"), "4");
-    EXPECT_EQ(attr(RecordTest::AbsDiffHT, "384"), "5");
+    EXPECT_EQ(attr(22, "百-十", "384"), "-5");
+    EXPECT_EQ(attr(22, "百-个", "384"), "-1");
+    EXPECT_EQ(attr(22, "十-个", "384"), "4");
+    EXPECT_EQ(attr(22, "百-十(绝对值)", "384"), "5");
     EXPECT_TRUE(eval(22, "384", "百-十~-5 -3~1~0&百-个(绝对值)~1~1~0&任意位差~5 1^2 ^1~1~0&"));
     EXPECT_FALSE(eval(22, "384", "百-十~5~1~0&"));
-    EXPECT_EQ(attr(RecordTest::BiasTwo, "027"), "偏假");
-    EXPECT_EQ(attr(RecordTest::BiasThree, "720"), "假对子");
-    EXPECT_EQ(attr(RecordTest::BiasFine, "270"), "假对子27");
-    EXPECT_EQ(attr(RecordTest::BiasThree, "007"), "真正");
-    EXPECT_EQ(attr(RecordTest::BiasThree, "666"), "偏态");
+    EXPECT_EQ(attr(23, "二细分", "027"), "偏假");
+    EXPECT_EQ(attr(23, "三细分", "720"), "假对子");
+    EXPECT_EQ(attr(23, "偏态细分", "270"), "假对子27");
+    EXPECT_EQ(attr(23, "三细分", "007"), "真正");
+    EXPECT_EQ(attr(23, "三细分", "666"), "偏态");
 }
 
 TEST(ConditionKindTwoDigits, PositionsAndAnyPair) {
