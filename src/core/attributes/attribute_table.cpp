@@ -284,8 +284,9 @@ Words binaryGroupWords(const BinaryWords& w) {
     return {"3" + no, "2" + no + "1" + yes, "2" + yes + "1" + no, "3" + yes};
 }
 
+/// The words of a value's two-way class: 大数 小数, 奇数 偶数, 质数 合数.
 Words binaryValueWords(const BinaryWords& w) {
-    return {std::string(w.yes), std::string(w.no)};
+    return {std::string(w.yes) + "数", std::string(w.no) + "数"};
 }
 
 /// The 27 words of three class words, base 3 over the positions.
@@ -299,10 +300,18 @@ Words positionWords(std::string_view w0, std::string_view w1, std::string_view w
     return words;
 }
 
-Words sizePatternWords() {
+/// The pattern words of a family in count-pattern order.
+Words patternWords(const PatternFamily& family) {
     Words words;
-    for (std::size_t i = kBigMidSmallFamily.patternWords.size(); i-- > 0;)
-        words.emplace_back(kBigMidSmallFamily.patternWords[i]);
+    for (std::size_t i = 0; i < kCountPatterns.size(); ++i)
+        words.push_back(patternWordAt(family, i));
+    return words;
+}
+
+/// 3小 first: the 大中小 patterns read backwards.
+Words sizePatternWords() {
+    Words words = patternWords(kBigMidSmallFamily);
+    std::ranges::reverse(words);
     return words;
 }
 
@@ -334,9 +343,9 @@ void addValueClassRows(std::vector<AttributeRow>& t, A first, const std::array<s
                        const Words& digits) {
     const auto id = [&](int k) { return static_cast<A>(static_cast<int>(first) + k); };
     t.push_back({id(0), names[0], digits, classedValue<Of, 0>});
-    t.push_back({id(1), names[1], binaryValueWords(kBigSmallValueWords), classedValue<Of, 1>});
-    t.push_back({id(2), names[2], binaryValueWords(kOddEvenValueWords), classedValue<Of, 2>});
-    t.push_back({id(3), names[3], binaryValueWords(kPrimeCompositeValueWords), classedValue<Of, 3>});
+    t.push_back({id(1), names[1], binaryValueWords(kBigSmallWords), classedValue<Of, 1>});
+    t.push_back({id(2), names[2], binaryValueWords(kOddEvenWords), classedValue<Of, 2>});
+    t.push_back({id(3), names[3], binaryValueWords(kPrimeCompositeWords), classedValue<Of, 3>});
     t.push_back({id(4), names[4], wordsOf(kSizeClassWords), classedValue<Of, 4>});
     t.push_back({id(5), names[5], wordsOf(kRouteWords), classedValue<Of, 5>});
 }
@@ -413,7 +422,7 @@ std::vector<AttributeRow> buildTable() {
         t.push_back(std::move(row));
     };
     const auto& family = kRepeatGapMiddleFamily;
-    const Words patterns = wordsOf(family.patternWords);
+    const Words patterns = patternWords(family);
     constexpr auto tails = DigitSource::SortedPairTails;
     reference(A::ClassCount0, "复码个数", counts, listCount<0>);
     reference(A::ClassCount1, "隔码个数", counts, listCount<1>);
@@ -492,7 +501,7 @@ std::string attributeWord(AttributeId id, int index, const PatternFamily& family
     const auto i = static_cast<std::size_t>(index);
     switch (row.wording) {
     case Wording::FamilyPattern:
-        return std::string(family.patternWords[i]);
+        return patternWordAt(family, i);
     case Wording::FamilyDirect:
         return std::string(family.classWords[i / 9]) + std::string(family.classWords[i / 3 % 3]) +
                std::string(family.classWords[i % 3]);

@@ -2,6 +2,7 @@
 /// The fixed word tables of the number attributes: count patterns, their family words and letters, shape
 /// labels.
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace p3::core {
@@ -14,28 +15,16 @@ inline constexpr std::array<std::string_view, 10> kCountPatterns{"300", "210", "
 inline constexpr std::array<std::string_view, 10> kRouteLetters{"A", "B", "C", "D", "E",
                                                                 "F", "G", "H", "I", "J"};
 
-/// A family of three classes with the word of each class and the word of each count pattern.
+/// A family of three classes: the word of each class, in the class order of the count patterns.
 struct PatternFamily {
     std::array<std::string_view, 3> classWords;
-    std::array<std::string_view, 10> patternWords; ///< in the order of kCountPatterns
 };
 
-inline constexpr PatternFamily kRepeatGapMiddleFamily{
-    {"复", "隔", "中"},
-    {"3复", "2复1隔", "2复1中", "1复2隔", "1复1隔1中", "1复2中", "3隔", "2隔1中", "1隔2中", "3中"}};
-
-inline constexpr PatternFamily kAdjacentIsolatedTransmittedFamily{
-    {"邻", "孤", "传"},
-    {"3邻", "2邻1孤", "2邻1传", "1邻2孤", "1邻1孤1传", "1邻2传", "3孤", "2孤1传", "1孤2传", "3传"}};
-
-inline constexpr PatternFamily kHotWarmColdFamily{
-    {"热", "温", "冷"},
-    {"3热", "2热1温", "2热1冷", "1热2温", "1热1温1冷", "1热2冷", "3温", "2温1冷", "1温2冷", "3冷"}};
-
+inline constexpr PatternFamily kRepeatGapMiddleFamily{{"复", "隔", "中"}};
+inline constexpr PatternFamily kAdjacentIsolatedTransmittedFamily{{"邻", "孤", "传"}};
+inline constexpr PatternFamily kHotWarmColdFamily{{"热", "温", "冷"}};
 /// 大中小 counts in the class order 大, 中, 小.
-inline constexpr PatternFamily kBigMidSmallFamily{
-    {"大", "中", "小"},
-    {"3大", "2大1中", "2大1小", "1大2中", "1大1中1小", "1大2小", "3中", "2中1小", "1中2小", "3小"}};
+inline constexpr PatternFamily kBigMidSmallFamily{{"大", "中", "小"}};
 
 /// The position of the counts (x, y, z) in kCountPatterns, or -1 when they are not three counts adding up
 /// to 3.
@@ -53,10 +42,21 @@ constexpr int countPatternIndex(std::string_view pattern) noexcept {
     return -1;
 }
 
+/// The word of the count pattern at `index` in kCountPatterns: each class that holds digits, as its count
+/// and its class word, in class order ("2复1隔", "1复1隔1中", "3中"); empty outside 0..9.
+inline std::string patternWordAt(const PatternFamily& family, std::size_t index) {
+    std::string word;
+    if (index >= kCountPatterns.size()) return word;
+    for (std::size_t k = 0; k < family.classWords.size(); ++k)
+        if (const char count = kCountPatterns[index][k]; count != '0')
+            (word += count) += family.classWords[k];
+    return word;
+}
+
 /// The pattern word of counts (x, y, z) in a family; empty when they are no pattern.
-constexpr std::string_view patternWord(const PatternFamily& family, int x, int y, int z) noexcept {
+inline std::string patternWord(const PatternFamily& family, int x, int y, int z) {
     const int index = countPatternIndex(x, y, z);
-    return index < 0 ? std::string_view{} : family.patternWords[static_cast<std::size_t>(index)];
+    return index < 0 ? std::string{} : patternWordAt(family, static_cast<std::size_t>(index));
 }
 
 /// 形态 of a count pattern: "a" when one class holds all three digits, "b" when one holds two, else "c".

@@ -67,7 +67,7 @@ std::string familyText(std::string_view numberText, const PatternFamily& family,
         std::array<int, 3> counts{};
         for (std::size_t i = 0; i < 3; ++i)
             ++counts[static_cast<std::size_t>(classOf(numberText[i]))];
-        return std::string(patternWord(family, counts[0], counts[1], counts[2]));
+        return patternWord(family, counts[0], counts[1], counts[2]);
     }
     std::string text;
     text.reserve(numberText.size() * 3);

@@ -11,15 +11,11 @@ struct BinaryWords {
     std::string_view no;
 };
 
-/// Digit words, one character each, as in the attribute texts ("大小大").
+/// Digit words, one character each, as in the attribute texts ("大小大"). The sum-tail and span conditions
+/// write a value's class as its word and "数" ("大数", "偶数").
 inline constexpr BinaryWords kBigSmallWords{"大", "小"};
 inline constexpr BinaryWords kOddEvenWords{"奇", "偶"};
 inline constexpr BinaryWords kPrimeCompositeWords{"质", "合"};
-
-/// Value words of the sum-tail and span conditions ("大数" / "小数" ...).
-inline constexpr BinaryWords kBigSmallValueWords{"大数", "小数"};
-inline constexpr BinaryWords kOddEvenValueWords{"奇数", "偶数"};
-inline constexpr BinaryWords kPrimeCompositeValueWords{"质数", "合数"};
 
 /// The three two-way classifications by their mode number (1 size, 2 parity, 3 prime).
 enum class BinaryMode { Big = 1, Odd = 2, Prime = 3 };
@@ -51,27 +47,17 @@ constexpr bool binaryAttribute(BinaryMode mode, int v) noexcept {
     return false;
 }
 
-constexpr std::string_view pick(const BinaryWords& words, bool yes) noexcept {
-    return yes ? words.yes : words.no;
+/// The digit words of a two-way mode; an unknown mode has the words of size.
+constexpr const BinaryWords& binaryWords(BinaryMode mode) noexcept {
+    return mode == BinaryMode::Odd     ? kOddEvenWords
+           : mode == BinaryMode::Prime ? kPrimeCompositeWords
+                                       : kBigSmallWords;
 }
 
-constexpr std::string_view bigSmallWord(int v) noexcept {
-    return pick(kBigSmallWords, isBig(v));
-}
-constexpr std::string_view oddEvenWord(int v) noexcept {
-    return pick(kOddEvenWords, isOdd(v));
-}
-constexpr std::string_view primeCompositeWord(int v) noexcept {
-    return pick(kPrimeCompositeWords, isPrime(v));
-}
-constexpr std::string_view bigSmallValueWord(int v) noexcept {
-    return pick(kBigSmallValueWords, isBig(v));
-}
-constexpr std::string_view oddEvenValueWord(int v) noexcept {
-    return pick(kOddEvenValueWords, isOdd(v));
-}
-constexpr std::string_view primeCompositeValueWord(int v) noexcept {
-    return pick(kPrimeCompositeValueWords, isPrime(v));
+/// The digit word of v under a two-way mode ("大" or "小" ...).
+constexpr std::string_view binaryWord(BinaryMode mode, int v) noexcept {
+    const BinaryWords& words = binaryWords(mode);
+    return binaryAttribute(mode, v) ? words.yes : words.no;
 }
 
 /// 大中小 classes, in the class order of their count patterns (大 first).

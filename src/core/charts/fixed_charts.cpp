@@ -256,8 +256,8 @@ FixedTable sumComparison() {
                  countOf(groupForms(), [&](const DigitArray& d) { return test(d) && isTriple(d); })),
              std::to_string(countOf(groupForms(), [&](const DigitArray& d) { return test(d) && isPair(d); })),
              std::to_string(countOf(groupForms(), [&](const DigitArray& d) { return test(d) && isSix(d); })),
-             formatQuotient(direct * 100, 1000), std::to_string(s % 10), std::string(oddEvenWord(s)),
-             std::string(routeWord(s))});
+             formatQuotient(direct * 100, 1000), std::to_string(s % 10),
+             std::string(binaryWord(BinaryMode::Odd, s)), std::string(routeWord(s))});
     }
     table.ballColumns = {0};
     return table;

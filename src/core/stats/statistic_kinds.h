@@ -49,6 +49,15 @@ struct StatisticKind {
 };
 
 namespace detail {
+/// One entry of the kind list: one kind, or a family of kinds written as one entry.
+struct KindEntry {
+    std::array<StatisticKind, 4> kinds{};
+    std::size_t count = 0;
+
+    constexpr KindEntry(StatisticKind kind) : kinds{kind}, count(1) {}
+    constexpr KindEntry(std::array<StatisticKind, 4> family) : kinds(family), count(4) {}
+};
+
 constexpr StatisticKind of(std::string_view name, AttributeId a) {
     return {name, StatisticSource::Attributes, {a, a, a}, 1};
 }
@@ -58,14 +67,33 @@ constexpr StatisticKind of3(std::string_view name, AttributeId a, AttributeId b,
 constexpr StatisticKind combination(std::string_view name, int digits, CombinationForm form) {
     return {name, StatisticSource::Combinations, {}, 0, {}, static_cast<std::uint8_t>(digits), form};
 }
+
+/// A kind over any of three positions (任意位和), then one kind per position, reading the three attribute
+/// rows that follow each other from `first` (百+十, 百+个, 十+个).
+constexpr KindEntry anyAndEach(std::string_view any, std::array<std::string_view, 3> each,
+                               AttributeId first) {
+    const auto row = [&](int k) { return static_cast<AttributeId>(static_cast<int>(first) + k); };
+    return std::array{of3(any, row(0), row(1), row(2)), of(each[0], row(0)), of(each[1], row(1)),
+                      of(each[2], row(2))};
+}
+
+template <std::size_t N>
+constexpr std::array<StatisticKind, kStatisticKindCount> flatten(const KindEntry (&entries)[N]) {
+    std::array<StatisticKind, kStatisticKindCount> kinds{};
+    std::size_t next = 0;
+    for (const KindEntry& entry : entries)
+        for (std::size_t i = 0; i < entry.count; ++i)
+            kinds.at(next++) = entry.kinds[i];
+    return next == kinds.size() ? kinds : throw "the entries must give every kind once";
+}
 } // namespace detail
 
 /// The kinds in kind order (kind k is entry k − 1).
 inline constexpr std::array<StatisticKind, kStatisticKindCount> kStatisticKinds = [] {
     using A = AttributeId;
     using F = CombinationForm;
-    using detail::combination, detail::of, detail::of3;
-    return std::array<StatisticKind, kStatisticKindCount>{
+    using detail::anyAndEach, detail::combination, detail::of, detail::of3;
+    return detail::flatten({
         of("百位号", A::Hundreds),
         of("十位号", A::Tens),
         of("个位号", A::Units),
@@ -87,23 +115,11 @@ inline constexpr std::array<StatisticKind, kStatisticKindCount> kStatisticKinds 
         of("单选012路", A::RouteDirect),
         of("组选大中小", A::SizeClassPattern),
         of("直选大中小", A::SizeClassDirect),
-        of3("任意位和", A::PairSumHT, A::PairSumHU, A::PairSumTU),
-        of("(百+十)位和", A::PairSumHT),
-        of("(百+个)位和", A::PairSumHU),
-        of("(十+个)位和", A::PairSumTU),
-        of3("任意位合", A::PairTailHT, A::PairTailHU, A::PairTailTU),
-        of("(百+十)位合", A::PairTailHT),
-        of("(百+个)位合", A::PairTailHU),
-        of("(十+个)位合", A::PairTailTU),
+        anyAndEach("任意位和", {"(百+十)位和", "(百+个)位和", "(十+个)位和"}, A::PairSumHT),
+        anyAndEach("任意位合", {"(百+十)位合", "(百+个)位合", "(十+个)位合"}, A::PairTailHT),
         StatisticKind{"位合二码组合"},
-        of3("任意位差", A::DiffHT, A::DiffHU, A::DiffTU),
-        of("百位减十位", A::DiffHT),
-        of("百位减个位", A::DiffHU),
-        of("十位减个位", A::DiffTU),
-        of3("任意位差绝对值", A::AbsDiffHT, A::AbsDiffHU, A::AbsDiffTU),
-        of("(百减十)绝对值", A::AbsDiffHT),
-        of("(百减个)绝对值", A::AbsDiffHU),
-        of("(十减个)绝对值", A::AbsDiffTU),
+        anyAndEach("任意位差", {"百位减十位", "百位减个位", "十位减个位"}, A::DiffHT),
+        anyAndEach("任意位差绝对值", {"(百减十)绝对值", "(百减个)绝对值", "(十减个)绝对值"}, A::AbsDiffHT),
         of("偏态二细分", A::BiasTwoWay),
         of("偏态三细分", A::BiasThreeWay),
         of("偏态细分", A::BiasClass),
@@ -127,7 +143,7 @@ inline constexpr std::array<StatisticKind, kStatisticKindCount> kStatisticKinds 
         combination("复式6码", 6, F::Compound),
         combination("复式7码", 7, F::Compound),
         combination("复式8码", 8, F::Compound),
-    };
+    });
 }();
 
 /// The kind names in kind order (kind k is entry k − 1).

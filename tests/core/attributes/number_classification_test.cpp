@@ -1,5 +1,6 @@
 #include "core/attributes/get_fun_class.h"
 
+#include "core/attributes/attribute_table.h"
 #include "core/attributes/attribute_text.h"
 
 #include <gtest/gtest.h>
@@ -236,21 +237,22 @@ TEST(AttributesValueClasses, WordsOfSumTailAndSpan) {
     EXPECT_EQ(digitSum(n258), 15);
     const int tail = sumTail(n258);
     EXPECT_EQ(tail, 5);
-    EXPECT_EQ(bigSmallValueWord(tail), "大数");
-    EXPECT_EQ(oddEvenValueWord(tail), "奇数");
-    EXPECT_EQ(primeCompositeValueWord(tail), "质数");
+    EXPECT_EQ(attributeWordOf(AttributeId::SumTailSize, 258), "大数");
+    EXPECT_EQ(attributeWordOf(AttributeId::SumTailParity, 258), "奇数");
+    EXPECT_EQ(attributeWordOf(AttributeId::SumTailPrime, 258), "质数");
     EXPECT_EQ(bigMidSmallWord(tail), "中");
     EXPECT_EQ(routeWord(tail), "2路");
     const int span = digitSpan(n258);
     EXPECT_EQ(span, 6);
-    EXPECT_EQ(bigSmallValueWord(span), "大数");
-    EXPECT_EQ(oddEvenValueWord(span), "偶数");
-    EXPECT_EQ(primeCompositeValueWord(span), "合数");
+    EXPECT_EQ(attributeWordOf(AttributeId::SpanSize, 258), "大数");
+    EXPECT_EQ(attributeWordOf(AttributeId::SpanParity, 258), "偶数");
+    EXPECT_EQ(attributeWordOf(AttributeId::SpanPrime, 258), "合数");
     EXPECT_EQ(bigMidSmallWord(span), "中");
     EXPECT_EQ(routeWord(span), "0路");
 
     const DigitArray n000{0, 0, 0};
-    EXPECT_EQ(primeCompositeValueWord(sumTail(n000)), "合数");
+    EXPECT_EQ(attributeWordOf(AttributeId::SumTailPrime, 0), "合数");
+    EXPECT_EQ(attributeWordOf(AttributeId::SpanSize, 0), "小数");
     EXPECT_EQ(bigMidSmallWord(digitSpan(n000)), "小");
     EXPECT_EQ(routeWord(sumTail(n000)), "0路");
     EXPECT_EQ(sumTail({9, 9, 9}), 7);
@@ -260,9 +262,9 @@ TEST(AttributesValueClasses, WordsOfSumTailAndSpan) {
 TEST(AttributesValueClasses, DigitWordsForEveryValue) {
     std::string big, odd, prime;
     for (int v = 0; v <= 9; ++v) {
-        big += bigSmallWord(v);
-        odd += oddEvenWord(v);
-        prime += primeCompositeWord(v);
+        big += binaryWord(BinaryMode::Big, v);
+        odd += binaryWord(BinaryMode::Odd, v);
+        prime += binaryWord(BinaryMode::Prime, v);
     }
     EXPECT_EQ(big, "小小小小小大大大大大");
     EXPECT_EQ(odd, "偶奇偶奇偶奇偶奇偶奇");
@@ -283,6 +285,25 @@ TEST(AttributesCountPatterns, FamilyWordsFollowPatternOrder) {
     EXPECT_EQ(countPatternShapeWord(0, 3, 0), "a");
     EXPECT_EQ(countPatternShapeWord(1, 0, 2), "b");
     EXPECT_EQ(countPatternShapeWord(1, 1, 1), "c");
+}
+
+// The pattern words are made from the class words; these are the words the windows and charts show.
+TEST(AttributesCountPatterns, EveryPatternWordOfEveryFamily) {
+    const auto words = [](const PatternFamily& family) {
+        std::vector<std::string> out;
+        for (std::size_t i = 0; i <= kCountPatterns.size(); ++i)
+            out.push_back(patternWordAt(family, i));
+        return out;
+    };
+    using V = std::vector<std::string>;
+    EXPECT_EQ(words(kRepeatGapMiddleFamily), (V{"3复", "2复1隔", "2复1中", "1复2隔", "1复1隔1中", "1复2中",
+                                                "3隔", "2隔1中", "1隔2中", "3中", ""}));
+    EXPECT_EQ(words(kAdjacentIsolatedTransmittedFamily), (V{"3邻", "2邻1孤", "2邻1传", "1邻2孤", "1邻1孤1传",
+                                                            "1邻2传", "3孤", "2孤1传", "1孤2传", "3传", ""}));
+    EXPECT_EQ(words(kHotWarmColdFamily), (V{"3热", "2热1温", "2热1冷", "1热2温", "1热1温1冷", "1热2冷", "3温",
+                                            "2温1冷", "1温2冷", "3冷", ""}));
+    EXPECT_EQ(words(kBigMidSmallFamily), (V{"3大", "2大1中", "2大1小", "1大2中", "1大1中1小", "1大2小", "3中",
+                                            "2中1小", "1中2小", "3小", ""}));
 }
 
 TEST(AttributesDigits, ConvertsAndValidatesNumberTexts) {

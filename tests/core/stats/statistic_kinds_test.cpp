@@ -30,6 +30,40 @@ TEST(StatisticKinds, PagesHoldSixtyKindsWithoutKindThirty) {
     EXPECT_EQ(statisticKindOf("没有"), 0);
 }
 
+// The two-position families, kinds 22..38: each "any" kind, then its three positions 百十, 百个, 十个.
+// For 384: sums 11 7 12, tails 1 7 2, differences -5 -1 4, their absolute values 5 1 4.
+TEST(StatisticKinds, TwoPositionFamiliesReadTheirPositions) {
+    struct Expected {
+        int kind;
+        std::string_view name;
+        V values;
+    };
+    const std::vector<Expected> expected{
+        {22, "任意位和", {"11", "7", "12"}},
+        {23, "(百+十)位和", {"11"}},
+        {24, "(百+个)位和", {"7"}},
+        {25, "(十+个)位和", {"12"}},
+        {26, "任意位合", {"1", "7", "2"}},
+        {27, "(百+十)位合", {"1"}},
+        {28, "(百+个)位合", {"7"}},
+        {29, "(十+个)位合", {"2"}},
+        {30, "位合二码组合", {}},
+        {31, "任意位差", {"-5", "-1", "4"}},
+        {32, "百位减十位", {"-5"}},
+        {33, "百位减个位", {"-1"}},
+        {34, "十位减个位", {"4"}},
+        {35, "任意位差绝对值", {"5", "1", "4"}},
+        {36, "(百减十)绝对值", {"5"}},
+        {37, "(百减个)绝对值", {"1"}},
+        {38, "(十减个)绝对值", {"4"}},
+    };
+    for (const auto& e : expected) {
+        SCOPED_TRACE(e.kind);
+        EXPECT_EQ(kStatisticKindNames[static_cast<std::size_t>(e.kind - 1)], e.name);
+        EXPECT_EQ(tokens(e.kind, 384), e.values);
+    }
+}
+
 TEST(StatisticKinds, SingleValuedTexts) {
     EXPECT_EQ(tokens(1, 27), V{"0"});
     EXPECT_EQ(tokens(5, 927), V{"7"});
