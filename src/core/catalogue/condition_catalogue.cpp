@@ -374,9 +374,8 @@ std::string OptionToken(std::string_view caption) {
     return std::string(caption);
 }
 
-bool isKind21ReferenceRecord(std::string_view name) {
-    return name == "复隔中" || name == "复码个数" || name == "隔码个数" || name == "中码个数" ||
-           name == "形态";
+bool RecordTest::readsReference() const noexcept {
+    return engine == RecordEngine::Attribute && attributeRow(attributes[0]).readsReference;
 }
 
 } // namespace p3::core

@@ -42,6 +42,9 @@ struct RecordTest {
                          DigitSource from = DigitSource::Digits) noexcept
         : engine(e), attributes(rows), source(from) {}
 
+    /// Whether the record compares the candidate with the code lists of the line's reference element.
+    [[nodiscard]] bool readsReference() const noexcept;
+
     bool operator==(const RecordTest&) const = default;
 };
 
@@ -155,8 +158,5 @@ struct KindSpec {
 /// The value token of an option caption: the text after the first ")" if there is one, else after the
 /// first "." if there is one, else the caption ("A.300" → "300", "(C)顺子" → "顺子", "0号" → "0号").
 [[nodiscard]] std::string OptionToken(std::string_view caption);
-
-/// The record names of kind 21 whose ticking puts the series suffix on the reference element.
-[[nodiscard]] bool isKind21ReferenceRecord(std::string_view name);
 
 } // namespace p3::core

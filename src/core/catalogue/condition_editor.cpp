@@ -37,7 +37,7 @@ bool carriesSeries(const PanelState& panel, const KindSpec& spec) {
     if (spec.drawnWindow || spec.reference == ReferenceUse::Always) return true;
     if (spec.reference != ReferenceUse::WhenReferenceRecords) return false;
     for (std::size_t i = 0; i < panel.records.size() && i < spec.records.size(); ++i)
-        if (panel.records[i].ticked && isKind21ReferenceRecord(spec.records[i].name)) return true;
+        if (panel.records[i].ticked && spec.records[i].test.readsReference()) return true;
     return false;
 }
 

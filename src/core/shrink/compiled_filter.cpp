@@ -171,7 +171,7 @@ NumberSet recordTable(const RecordTest& row, std::string_view value, const Refer
                       ConditionKind kind, const SeriesHistory& history) {
     switch (row.engine) {
     case E::Attribute:
-        return isReferenceTest(row) ? referenceTable(row.attributes[0], value, ref, kind)
+        return row.readsReference() ? referenceTable(row.attributes[0], value, ref, kind)
                                     : attributeTable(row.attributes[0], value);
     case E::CountList:
         return countListTable(row, value);
@@ -253,7 +253,7 @@ ReferenceLine::ReferenceLine(ConditionKind kind, std::string_view levelTolerance
         const RecordTest test = recordTestOf(kind, r.name);
         const bool keep = r.keep == "1";
         const bool tolerant = r.tolerant == "1";
-        if (!isReferenceTest(test)) {
+        if (!test.readsReference()) {
             const NumberSet match = recordTable(test, r.value, noSets, kind, SeriesHistory{});
             const NumberSet fails = keep ? ~match : match;
             if (!tolerant) {

@@ -66,10 +66,6 @@ bool drawnBefore(const CandidateDigits& d, std::string_view value, const SeriesH
 
 } // namespace
 
-bool isReferenceTest(const RecordTest& test) noexcept {
-    return test.engine == E::Attribute && attributeRow(test.attributes[0]).readsReference;
-}
-
 const PatternFamily& referenceFamily(ConditionKind kind) noexcept {
     const KindSpec* spec = kindSpec(kind);
     return spec && spec->family ? *spec->family : kRepeatGapMiddleFamily;
@@ -80,13 +76,13 @@ DigitSets digitSetsOf(const ReferenceElement& ref) noexcept {
 }
 
 std::string candidateAttribute(const RecordTest& test, const CandidateDigits& d) {
-    if (test.engine != E::Attribute || isReferenceTest(test)) return {};
+    if (test.engine != E::Attribute || test.readsReference()) return {};
     return wordOf(test.attributes[0], d);
 }
 
 std::string referenceAttribute(const RecordTest& test, const CandidateDigits& d, const ReferenceElement& ref,
                                ConditionKind kind) {
-    if (!isReferenceTest(test)) return {};
+    if (!test.readsReference()) return {};
     const AttributeId id = test.attributes[0];
     return attributeWord(id, attributeIndex(id, d, digitSetsOf(ref)), referenceFamily(kind));
 }

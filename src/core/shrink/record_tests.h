@@ -15,9 +15,6 @@ namespace p3::core {
 /// A candidate's digits, hundreds first.
 using CandidateDigits = Digits3;
 
-/// Tests that compare the candidate with the reference element's three code lists.
-[[nodiscard]] bool isReferenceTest(const RecordTest& test) noexcept;
-
 /// The attribute word of a candidate for the tests that read one attribute and no reference element;
 /// empty for the others.
 [[nodiscard]] std::string candidateAttribute(const RecordTest& test, const CandidateDigits& d);

@@ -151,6 +151,17 @@ TEST(ConditionEditor, SeriesKindsAndSingleRecordColumns) {
     k21.series = 3;
     k21.sets = {"035", "128", "4679", std::nullopt};
     EXPECT_EQ(BuildConditionLine(k21, list, -1)->content, "任意位合二码~12~1~0&035^128^4679");
+    // Each of its five records that read the code lists puts the series on; the pair picker does not.
+    for (std::size_t record = 1; record < k21.records.size(); ++record) {
+        PanelState one = defaultPanelState(21);
+        const std::array<std::string, 7> values{"", "12 ", "3复 ", "1 ", "2 ", "0 ", "a "};
+        one.records[record] = {true, values[record], true, false};
+        one.series = 3;
+        one.sets = k21.sets;
+        const auto built = BuildConditionLine(one, {}, -1);
+        ASSERT_TRUE(built) << record;
+        EXPECT_EQ(built->content.ends_with("%3"), record >= 2) << built->content;
+    }
     // 已出号码: excluded by default, the series after the record, the 容错 box into the column.
     PanelState drawn = defaultPanelState(25);
     drawn.records[0].ticked = true;

@@ -71,7 +71,7 @@ TEST(RecordRows, EveryRecordOfTheCatalogueHasARowThatReadsSomething) {
             SCOPED_TRACE(kind.keyword + " " + record.name);
             const RecordTest& row = record.test;
             EXPECT_NE(row.engine, RecordEngine::None);
-            EXPECT_EQ(isReferenceTest(record.test), kind.reference != ReferenceUse::None &&
+            EXPECT_EQ(record.test.readsReference(), kind.reference != ReferenceUse::None &&
                                                         row.engine == RecordEngine::Attribute &&
                                                         attributeRow(row.attributes[0]).readsReference);
         }
