@@ -149,6 +149,13 @@ private:
                            QPushButton* afterFilter);
     /// Asks for a number text file and reads it; nothing when cancelled or unreadable (the user is told).
     std::optional<std::vector<std::string>> askNumberFile();
+    /// Names numbers in the entry dialog, prepared as IntersectionNameDialog::prepare says, for the
+    /// intersection or the staging area; nothing when cancelled.
+    std::optional<core::IntersectionEntry> nameNumbers(std::vector<std::string> numbers,
+                                                       const QString& caption, const QString& label,
+                                                       const QString& name, int series, bool seriesEnabled);
+    /// A named list into the staging area (its series is not kept there).
+    void appendStaged(core::IntersectionEntry named);
     void openIntersectionFile();
     void openStagedFile();
     void showTrackConverter();

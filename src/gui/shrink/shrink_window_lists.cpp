@@ -23,6 +23,7 @@
 #include "gui/shrink/intersection_name_dialog.h"
 #include "gui/shrink/shrink_list_models.h"
 #include "gui/shrink/shrink_window.h"
+#include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/list_grid_view.h"
 #include "gui/widgets/print_dialog.h"
 #include "gui/widgets/prompter.h"
@@ -52,6 +53,25 @@ QTableView* makePageList(QWidget* parent, const QString& name, ListGridModel* mo
     QTableView* view = makeListGrid(parent, name, model);
     view->horizontalHeader()->setStretchLastSection(true);
     return view;
+}
+
+/// The "打开 / 删除 / 清空" links under a list of the workbench pages, named by `names`: 打开 runs `open`,
+/// 删除 drops the selected rows, 清空 all of them. The row is returned for what follows the links.
+template <typename Row>
+QHBoxLayout* addListLinks(QWidget* area, QTableView* view, VectorListModel<Row>* model,
+                          const QStringList& names, const std::function<void()>& open) {
+    auto* links = new QHBoxLayout;
+    auto* openLink = linkButton(area, QStringLiteral("打开"), names[0]);
+    auto* remove = linkButton(area, QStringLiteral("删除"), names[1]);
+    auto* clear = linkButton(area, QStringLiteral("清空"), names[2]);
+    QObject::connect(openLink, &QPushButton::clicked, area, open);
+    QObject::connect(remove, &QPushButton::clicked, area,
+                     [view, model] { model->eraseRows(selectedRows(view)); });
+    QObject::connect(clear, &QPushButton::clicked, area, [model] { model->setList({}); });
+    for (QPushButton* b : {openLink, remove, clear})
+        links->addWidget(b);
+    links->addStretch();
+    return links;
 }
 
 } // namespace
@@ -178,17 +198,10 @@ QWidget* ShrinkWindow::buildIntersectionPage() {
     m_entryView->horizontalHeader()->setStretchLastSection(false);
     m_entryView->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     areaLayout->addWidget(m_entryView, 1);
-    auto* controls = new QHBoxLayout;
-    auto* open = linkButton(area, QStringLiteral("打开"), QStringLiteral("Label9"));
-    auto* remove = linkButton(area, QStringLiteral("删除"), QStringLiteral("Label10"));
-    auto* clear = linkButton(area, QStringLiteral("清空"), QStringLiteral("Label11"));
-    connect(open, &QPushButton::clicked, this, &ShrinkWindow::openIntersectionFile);
-    connect(remove, &QPushButton::clicked, this,
-            [this] { m_entryModel->eraseRows(selectedRows(m_entryView)); });
-    connect(clear, &QPushButton::clicked, this, [this] { setIntersectionEntries({}); });
-    for (QPushButton* b : {open, remove, clear})
-        controls->addWidget(b);
-    controls->addStretch();
+    QHBoxLayout* controls =
+        addListLinks(area, m_entryView, m_entryModel,
+                     {QStringLiteral("Label9"), QStringLiteral("Label10"), QStringLiteral("Label11")},
+                     [this] { openIntersectionFile(); });
     m_jjTolerance = new ToleranceRange(QStringLiteral("总容错："),
                                        {QStringLiteral("Jiao_Ji_ErrCuo"), QStringLiteral("JJi_ECuo_BegValue"),
                                         QStringLiteral("JJi_ECuo_EndValue")},
@@ -226,17 +239,26 @@ void ShrinkWindow::setIntersectionEntries(std::vector<core::IntersectionEntry> e
     m_entryModel->setList(std::move(entries));
 }
 
-void ShrinkWindow::addBetListToIntersection() {
-    const auto proposal = core::proposeIntersectionEntry(conditions());
+std::optional<core::IntersectionEntry> ShrinkWindow::nameNumbers(std::vector<std::string> numbers,
+                                                                 const QString& caption, const QString& label,
+                                                                 const QString& name, int series,
+                                                                 bool seriesEnabled) {
     IntersectionNameDialog& dialog = nameDialog();
-    dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："), q(proposal.name),
-                   proposal.series, true, m_bets.size());
-    if (m_bench.runDialog(dialog) != QDialog::Accepted) return;
+    dialog.prepare(caption, label, name, series, seriesEnabled, numbers.size());
+    if (m_bench.runDialog(dialog) != QDialog::Accepted) return std::nullopt;
     core::IntersectionEntry entry;
     entry.name = dialog.name().toStdString();
     entry.series = dialog.series();
-    entry.numbers = m_bets;
-    m_entryModel->append(std::move(entry));
+    entry.numbers = std::move(numbers);
+    return entry;
+}
+
+void ShrinkWindow::addBetListToIntersection() {
+    const auto proposal = core::proposeIntersectionEntry(conditions());
+    auto entry = nameNumbers(m_bets, QStringLiteral("大底交集"), QStringLiteral("交集名称："),
+                             q(proposal.name), proposal.series, true);
+    if (!entry) return;
+    m_entryModel->append(std::move(*entry));
     m_pages->setCurrentIndex(IntersectionPage);
 }
 
@@ -255,15 +277,9 @@ std::optional<std::vector<std::string>> ShrinkWindow::askNumberFile() {
 void ShrinkWindow::openIntersectionFile() {
     auto numbers = askNumberFile();
     if (!numbers) return;
-    IntersectionNameDialog& dialog = nameDialog();
-    dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："),
-                   QStringLiteral("交集%1").arg(m_entries.size() + 1), 0, true, numbers->size());
-    if (m_bench.runDialog(dialog) != QDialog::Accepted) return;
-    core::IntersectionEntry entry;
-    entry.name = dialog.name().toStdString();
-    entry.series = dialog.series();
-    entry.numbers = std::move(*numbers);
-    m_entryModel->append(std::move(entry));
+    auto entry = nameNumbers(std::move(*numbers), QStringLiteral("大底交集"), QStringLiteral("交集名称："),
+                             QStringLiteral("交集%1").arg(m_entries.size() + 1), 0, true);
+    if (entry) m_entryModel->append(std::move(*entry));
 }
 
 void ShrinkWindow::JiaoJi_BtnClick() {
@@ -299,20 +315,12 @@ QWidget* ShrinkWindow::buildStagingPage() {
     connect(m_stagedView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [showStaged](const QModelIndex& current) { showStaged(current.row()); });
     areaLayout->addWidget(m_stagedView, 1);
-    auto* controls = new QHBoxLayout;
-    auto* open = linkButton(area, QStringLiteral("打开"), QStringLiteral("Label15"));
-    auto* remove = linkButton(area, QStringLiteral("删除"), QStringLiteral("Label17"));
-    auto* clear = linkButton(area, QStringLiteral("清空"), QStringLiteral("Label18"));
-    connect(open, &QPushButton::clicked, this, &ShrinkWindow::openStagedFile);
-    connect(remove, &QPushButton::clicked, this,
-            [this] { m_stagedModel->eraseRows(selectedRows(m_stagedView)); });
-    connect(clear, &QPushButton::clicked, this, [this] { m_stagedModel->setList({}); });
-    auto* transfer = new QPushButton(QStringLiteral("转入交集区"), area);
-    transfer->setObjectName(QStringLiteral("Jiang_Hao_ZhuanCun"));
+    QHBoxLayout* controls =
+        addListLinks(area, m_stagedView, m_stagedModel,
+                     {QStringLiteral("Label15"), QStringLiteral("Label17"), QStringLiteral("Label18")},
+                     [this] { openStagedFile(); });
+    auto* transfer = makeButton(area, QStringLiteral("转入交集区"), "Jiang_Hao_ZhuanCun");
     connect(transfer, &QPushButton::clicked, this, &ShrinkWindow::stagedToIntersection);
-    for (QPushButton* b : {open, remove, clear})
-        controls->addWidget(b);
-    controls->addStretch();
     controls->addWidget(transfer);
     areaLayout->addLayout(controls);
     layout->addWidget(area, 1);
@@ -328,15 +336,18 @@ QWidget* ShrinkWindow::buildStagingPage() {
     return page;
 }
 
-bool ShrinkWindow::stageNumbers(std::vector<std::string> numbers, const QString& proposedName) {
-    IntersectionNameDialog& dialog = nameDialog();
-    dialog.prepare(QStringLiteral("转入暂存区"), QStringLiteral("名称"), proposedName, -1, false,
-                   numbers.size());
-    if (m_bench.runDialog(dialog) != QDialog::Accepted) return false;
+void ShrinkWindow::appendStaged(core::IntersectionEntry named) {
     core::StagedList staged;
-    staged.name = dialog.name().toStdString();
-    staged.numbers = std::move(numbers);
+    staged.name = std::move(named.name);
+    staged.numbers = std::move(named.numbers);
     m_stagedModel->append(std::move(staged));
+}
+
+bool ShrinkWindow::stageNumbers(std::vector<std::string> numbers, const QString& proposedName) {
+    auto named = nameNumbers(std::move(numbers), QStringLiteral("转入暂存区"), QStringLiteral("名称"),
+                             proposedName, -1, false);
+    if (!named) return false;
+    appendStaged(std::move(*named));
     m_pages->setCurrentIndex(StagingPage);
     return true;
 }
@@ -344,14 +355,10 @@ bool ShrinkWindow::stageNumbers(std::vector<std::string> numbers, const QString&
 void ShrinkWindow::openStagedFile() {
     auto numbers = askNumberFile();
     if (!numbers) return;
-    IntersectionNameDialog& dialog = nameDialog();
-    dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："),
-                   QStringLiteral("奖号大底%1").arg(m_staged.size() + 1), 0, false, numbers->size());
-    if (m_bench.runDialog(dialog) != QDialog::Accepted) return;
-    core::StagedList staged;
-    staged.name = dialog.name().toStdString();
-    staged.numbers = std::move(*numbers);
-    m_stagedModel->append(std::move(staged));
+    // A list read from a file is named in the intersection's own wording, its series shown but fixed.
+    auto named = nameNumbers(std::move(*numbers), QStringLiteral("大底交集"), QStringLiteral("交集名称："),
+                             QStringLiteral("奖号大底%1").arg(m_staged.size() + 1), 0, false);
+    if (named) appendStaged(std::move(*named));
 }
 
 void ShrinkWindow::stagedToIntersection() {
