@@ -28,6 +28,7 @@
 #include "gui/shrink/scheme_eval_window.h"
 #include "gui/shrink/shrink_list_models.h"
 #include "gui/widgets/ball_grid.h"
+#include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/list_grid_view.h"
 #include "gui/widgets/prompter.h"
 #include "gui/widgets/tolerance_range.h"
@@ -466,35 +467,20 @@ QWidget* ShrinkWindow::buildBetArea() {
     m_count->setObjectName(QStringLiteral("Label8"));
     layout->addWidget(m_count);
 
-    struct Command {
-        const char* name;
-        const char* caption;
-        const char* hint;
-        void (ShrinkWindow::*slot)();
-    };
-    const Command commands[] = {
-        {"Tou_zhu_Cmd_D0", "加入交集区", "将当前的投注结果加入交集列表区",
-         &ShrinkWindow::addBetListToIntersection},
-        {"bsSkinSpeedButton1", "生成开奖号码", "将星轨条件过滤的结果生成开奖号码",
-         &ShrinkWindow::showTrackConverter},
-        {"Tou_zhu_Cmd_01", "另存为", "", &ShrinkWindow::saveBetList},
-        {"Tou_zhu_Cmd_02", "打开", "", &ShrinkWindow::openBetList},
-        {"Tou_zhu_Cmd_05", "清空", "", nullptr},
-        {"Tou_zhu_Cmd_06", "打印", "", nullptr},
+    const Command<ShrinkWindow> commands[] = {
+        {"Tou_zhu_Cmd_D0", "加入交集区", &ShrinkWindow::addBetListToIntersection,
+         "将当前的投注结果加入交集列表区"},
+        {"bsSkinSpeedButton1", "生成开奖号码", &ShrinkWindow::showTrackConverter,
+         "将星轨条件过滤的结果生成开奖号码"},
+        {"Tou_zhu_Cmd_01", "另存为", &ShrinkWindow::saveBetList},
+        {"Tou_zhu_Cmd_02", "打开", &ShrinkWindow::openBetList},
+        {"Tou_zhu_Cmd_05", "清空", &ShrinkWindow::clearBetList},
+        {"Tou_zhu_Cmd_06", "打印", &ShrinkWindow::printBetList},
     };
     auto* grid = new QGridLayout;
     int index = 0;
-    for (const Command& c : commands) {
-        auto* button = new QPushButton(QString::fromUtf8(c.caption), box);
-        button->setObjectName(QString::fromLatin1(c.name));
-        if (*c.hint) button->setToolTip(QString::fromUtf8(c.hint));
-        if (c.slot)
-            connect(button, &QPushButton::clicked, this, c.slot);
-        else if (index == 4)
-            connect(button, &QPushButton::clicked, this, [this] { setBetList({}); });
-        else
-            connect(button, &QPushButton::clicked, this, [this] { printNumbers(m_bets); });
-        grid->addWidget(button, index / 2, index % 2);
+    for (const auto& command : commands) {
+        grid->addWidget(makeCommandButton(box, this, command), index / 2, index % 2);
         ++index;
     }
     layout->addLayout(grid);

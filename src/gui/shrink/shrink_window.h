@@ -131,6 +131,8 @@ private:
     void refreshConditions();
     void saveBetList();
     void openBetList();
+    void clearBetList() { setBetList({}); }
+    void printBetList() { printNumbers(m_bets); }
     void addBetNumber();
     void deleteBetNumbers();
     QWidget* buildIntersectionPage();
