@@ -185,10 +185,7 @@ QWidget* ShrinkWindow::buildPickArea() {
     m_betTypes[2]->setChecked(true);
     layout->addWidget(typeBox);
 
-    auto* bet = new QPushButton(QStringLiteral("投注"), box);
-    bet->setObjectName(QStringLiteral("Tou_Zhu_Btn"));
-    connect(bet, &QPushButton::clicked, this, &ShrinkWindow::Tou_Zhu_BtnClick);
-    layout->addWidget(bet);
+    layout->addWidget(makeCommandButton(box, this, {"Tou_Zhu_Btn", "投注", &ShrinkWindow::Tou_Zhu_BtnClick}));
     layout->addStretch();
     return box;
 }
@@ -319,16 +316,11 @@ QWidget* ShrinkWindow::buildConditionPage() {
         ToleranceRange::FollowsBox, page);
     connect(m_total, &ToleranceRange::changed, this, &ShrinkWindow::schemeChanged);
     bottom->addWidget(m_total);
-    auto* filter = new QPushButton(QStringLiteral("过滤"), page);
-    filter->setObjectName(QStringLiteral("Guo_Lv_Btn"));
-    connect(filter, &QPushButton::clicked, this, &ShrinkWindow::Guo_Lv_BtnClick);
-    bottom->addWidget(filter);
-    auto* evaluateButton = new QPushButton(QStringLiteral("方案评估"), page);
-    evaluateButton->setObjectName(QStringLiteral("FangAn_PingGu_Btn"));
-    evaluateButton->setToolTip(
-        QStringLiteral("用历史开奖检验当前的条件方案：每期能否保住中奖号、投入与回报、每个条件的得失"));
-    connect(evaluateButton, &QPushButton::clicked, this, &ShrinkWindow::openSchemeEvaluation);
-    bottom->addWidget(evaluateButton);
+    bottom->addWidget(makeCommandButton(page, this, {"Guo_Lv_Btn", "过滤", &ShrinkWindow::Guo_Lv_BtnClick}));
+    bottom->addWidget(
+        makeCommandButton(page, this,
+                          {"FangAn_PingGu_Btn", "方案评估", &ShrinkWindow::openSchemeEvaluation,
+                           "用历史开奖检验当前的条件方案：每期能否保住中奖号、投入与回报、每个条件的得失"}));
     layout->addLayout(bottom);
     return page;
 }

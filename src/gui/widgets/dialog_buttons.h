@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QString>
 
+#include <concepts>
 #include <initializer_list>
+#include <type_traits>
 
 namespace p3::gui {
 
@@ -25,9 +27,13 @@ template <typename Owner> struct Command {
     const char* hint = "";
 };
 
+// The owner's type comes from `owner` alone, so that a command can be written in place as {name, caption,
+// slot}.
+template <typename Owner> using CommandOf = std::type_identity_t<Command<Owner>>;
+
 /// A push button of `parent` that runs the command on `owner`.
-template <typename Owner>
-QPushButton* makeCommandButton(QWidget* parent, Owner* owner, const Command<Owner>& command) {
+template <std::derived_from<QObject> Owner>
+QPushButton* makeCommandButton(QWidget* parent, Owner* owner, const CommandOf<Owner>& command) {
     QPushButton* button = makeButton(parent, QString::fromUtf8(command.caption), command.name);
     if (*command.hint) button->setToolTip(QString::fromUtf8(command.hint));
     QObject::connect(button, &QPushButton::clicked, owner, command.slot);
@@ -35,8 +41,8 @@ QPushButton* makeCommandButton(QWidget* parent, Owner* owner, const Command<Owne
 }
 
 /// An action added to `bar` (a tool bar or a menu) that runs the command on `owner`.
-template <typename Owner>
-QAction* addCommandAction(QWidget* bar, Owner* owner, const Command<Owner>& command) {
+template <std::derived_from<QObject> Owner>
+QAction* addCommandAction(QWidget* bar, Owner* owner, const CommandOf<Owner>& command) {
     QAction* action = new QAction(QString::fromUtf8(command.caption), bar);
     action->setObjectName(QString::fromLatin1(command.name));
     if (*command.hint) action->setToolTip(QString::fromUtf8(command.hint));
