@@ -123,11 +123,10 @@ Result<Json> parseJson(std::string_view body, std::string_view site) {
 namespace {
 // In the order the dialogs offer them.
 constexpr std::array kSourceKinds{
-    SourceKindFacts{SourceKind::Server, "server", "数据服务器", settings_keys::kDataUrl, ""},
-    SourceKindFacts{SourceKind::Cwl, "cwl", "福彩网站", settings_keys::kCwlUrl, "https://www.cwl.gov.cn"},
-    SourceKindFacts{SourceKind::Sporttery, "sporttery", "体彩网站", settings_keys::kSportteryUrl,
-                    "https://webapi.sporttery.cn"},
-    SourceKindFacts{SourceKind::Lines, "lines", "开奖数据文件的网站", settings_keys::kLinesUrl, ""},
+    SourceKindFacts{SourceKind::Server, "server", "数据服务器", settings_keys::kDataUrl},
+    SourceKindFacts{SourceKind::Cwl, "cwl", "福彩网站", settings_keys::kCwlUrl},
+    SourceKindFacts{SourceKind::Sporttery, "sporttery", "体彩网站", settings_keys::kSportteryUrl},
+    SourceKindFacts{SourceKind::Lines, "lines", "开奖数据文件的网站", settings_keys::kLinesUrl},
 };
 } // namespace
 
@@ -158,7 +157,7 @@ const std::vector<SourceKind>& allSourceKinds() {
 }
 
 std::string_view defaultSourceUrl(SourceKind kind) {
-    return sourceFacts(kind).defaultUrl;
+    return sourceFacts(kind).address.fallback;
 }
 
 std::string cwlPageUrl(std::string_view base, int page, int pageSize) {

@@ -46,9 +46,6 @@ struct DrawSource {
     std::string address;
 };
 
-/// The Sys_Set.ini key ([Server]) that holds the address of a source kind.
-std::string_view sourceUrlKey(SourceKind kind);
-
 /// The source of a lottery: its stored kind unless `kind` names another, at the address of the settings
 /// unless `url` gives one. An unknown kind or an empty address is an error saying what to set.
 [[nodiscard]] Result<DrawSource> sourceFor(DrawDatabase& db, const Settings& settings,
