@@ -94,6 +94,36 @@ TEST(StoreDrawDatabase, UpdateAndDeleteAddressOneDraw) {
     EXPECT_TRUE(db.loadDraws("彩票", 0)->empty());
 }
 
+TEST(StoreDrawDatabase, AnEditTouchesOnlyTheNamedLotterysDraw) {
+    p3::test::ScratchDir dir("store-edit-own");
+    auto db = freshDatabase(dir);
+    // Two lotteries of one kind share the draw table, with the same period and digits stored.
+    ASSERT_TRUE(db.addLottery("A", "体彩", 0, 3));
+    ASSERT_TRUE(db.addLottery("B", "体彩", 1, 3));
+    ASSERT_TRUE(db.appendDraws("体彩", 0, {{"2024001", "123"}, {"2024002", "456"}}));
+    ASSERT_TRUE(db.appendDraws("体彩", 1, {{"2024001", "123"}, {"2024002", "456"}}));
+
+    ASSERT_TRUE(db.updateDraw("体彩", 1, "2024001", "123", "2024001", "321"));
+    ASSERT_TRUE(db.deleteDraw("体彩", 1, "2024002", "456"));
+    EXPECT_EQ(*db.loadDraws("体彩", 0), (DrawList{{"2024001", "123"}, {"2024002", "456"}}));
+    EXPECT_EQ(*db.loadDraws("体彩", 1), (DrawList{{"2024001", "321"}}));
+
+    auto missing = db.updateDraw("体彩", 1, "2024002", "456", "2024002", "654");
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error().message, "找不到要修改的开奖记录: 第2024002期");
+    EXPECT_EQ(db.deleteDraw("体彩", 1, "x1", "123").error().message, "期号必须是数字: x1");
+    EXPECT_EQ(db.updateDraw("福彩3D", 1, "2024001", "321", "2024001", "1").error().message,
+              "未知的彩票类别: 福彩3D");
+
+    // Clearing one lottery leaves the other's draws and the span of its periods.
+    ASSERT_TRUE(db.appendDraws("体彩", 0, {{"12345678", "789"}}));
+    ASSERT_TRUE(db.deleteAllDraws("体彩", 1));
+    EXPECT_TRUE(db.loadDraws("体彩", 1)->empty());
+    EXPECT_EQ(db.periodLengths("体彩", 1)->longest, 0u);
+    EXPECT_EQ(db.periodLengths("体彩", 0)->shortest, 7u);
+    EXPECT_EQ(db.periodLengths("体彩", 0)->longest, 8u);
+}
+
 TEST(StoreDrawDatabase, DigitCountDefaultsToThreeAndIdsCanBeProbed) {
     p3::test::ScratchDir dir("store-default");
     auto db = freshDatabase(dir);
