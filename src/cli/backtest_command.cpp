@@ -91,9 +91,8 @@ void runBacktest(const GlobalOptions& global, const BacktestOptions& o) {
 } // namespace
 
 void registerBacktestCommand(CLI::App& app, const GlobalOptions& global) {
-    auto o = std::make_shared<BacktestOptions>();
-    auto* cmd = app.add_subcommand("backtest", "run a condition list against each of the last N draws");
-    cmd->footer(
+    auto [cmd, o] = addCommand<BacktestOptions>(
+        app, global, "backtest", "run a condition list against each of the last N draws",
         "example: pick3 backtest --conditions plan.ag --lottery 福彩3D --last 365\n"
         "         pick3 backtest --conditions plan.ag --pick 0123456789/13579/02468 --bet-type z6 --money\n"
         "Prints three TSV blocks, each with a header line: one row per period (survived = a hit, count = "
@@ -105,7 +104,8 @@ void registerBacktestCommand(CLI::App& app, const GlobalOptions& global) {
         "per group form, a hit is the draw's group form, and random_hit_rate is the mean count x 3 (z3) or\n"
         "x 6 (z6) / 1000. p_value: the chance of at least that many hits when each period hits at random\n"
         "with its own list's chance (count / 1000, or count x 3 or x 6 / 1000), independently; four\n"
-        "decimals, below 0.0001 as mantissa and exponent (3.25e-07).");
+        "decimals, below 0.0001 as mantissa and exponent (3.25e-07).",
+        runBacktest);
     cmd->add_option("--conditions", o->conditions, "condition file (*.ag)")->required();
     auto* last =
         cmd->add_option("--last", o->last, "number of periods (default 100)")->check(integerIn(1, 1000000));
@@ -125,7 +125,6 @@ void registerBacktestCommand(CLI::App& app, const GlobalOptions& global) {
     cmd->add_option("--prize-z6", o->prizeZ6, "prize of a 组六 hit (default 173)");
     cmd->add_flag("--money", o->money, "print the money block");
     addHistoryOptions(cmd, o->history);
-    cmd->callback([&global, o] { runBacktest(global, *o); });
 }
 
 } // namespace p3::cli

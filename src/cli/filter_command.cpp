@@ -91,10 +91,11 @@ void runFilter(const GlobalOptions& global, const FilterOptions& o) {
 } // namespace
 
 void registerFilterCommand(CLI::App& app, const GlobalOptions& global) {
-    auto o = std::make_shared<FilterOptions>();
-    auto* cmd = app.add_subcommand("filter", "filter the bet list with a condition file (*.ag)");
-    cmd->footer("example: pick3 filter --conditions plan.ag --pick 0123456789/13579/02468 --bet-type z6 "
-                "--total-tolerance 0-1 --steps");
+    auto [cmd, o] = addCommand<FilterOptions>(
+        app, global, "filter", "filter the bet list with a condition file (*.ag)",
+        "example: pick3 filter --conditions plan.ag --pick 0123456789/13579/02468 --bet-type z6 "
+        "--total-tolerance 0-1 --steps",
+        runFilter);
     cmd->add_option("--conditions", o->conditions, "condition file (*.ag)")->required();
     auto* base =
         cmd->add_option("--base", o->base, "bet list from a number text file instead of picked digits");
@@ -107,7 +108,6 @@ void registerFilterCommand(CLI::App& app, const GlobalOptions& global) {
     cmd->add_flag("--steps", o->steps,
                   "after the result: per used line, the numbers left up to it (step ROW NAME COUNT)");
     addHistoryOptions(cmd, o->history);
-    cmd->callback([&global, o] { runFilter(global, *o); });
 }
 
 } // namespace p3::cli
