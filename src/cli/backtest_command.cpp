@@ -19,8 +19,7 @@ struct BacktestOptions {
     std::optional<std::string> from;
     std::optional<std::string> to;
     std::optional<std::string> totalTolerance;
-    std::optional<std::string> pick;
-    std::string betType = "all";
+    PickOptions bets;
     std::string price = "2";
     std::string prizeDirect = "1040";
     std::string prizeZ3 = "346";
@@ -37,10 +36,8 @@ core::Money parseMoney(const std::string& text, const char* option) {
 core::BacktestSettings settingsOf(const BacktestOptions& o) {
     core::BacktestSettings s;
     s.tolerance = parseTotalTolerance(o.totalTolerance);
-    if (o.pick) s.pick = take(core::parsePickGrid(*o.pick));
-    s.betType = o.betType == "z3"   ? core::BetType::Group3
-                : o.betType == "z6" ? core::BetType::Group6
-                                    : core::BetType::All;
+    if (o.bets.pick) s.pick = take(core::parsePickGrid(*o.bets.pick));
+    s.betType = betTypeOf(o.bets);
     s.prizes.price = parseMoney(o.price, "--price");
     s.prizes.direct = parseMoney(o.prizeDirect, "--prize-direct");
     s.prizes.group3 = parseMoney(o.prizeZ3, "--prize-z3");
@@ -115,10 +112,8 @@ void registerBacktestCommand(CLI::App& app, const GlobalOptions& global) {
     to->needs(from);
     last->excludes(from);
     last->excludes(to);
-    cmd->add_option("--total-tolerance", o->totalTolerance, "total tolerance BEG-END (0..100 each)");
-    cmd->add_option("--pick", o->pick, "digits per position, e.g. 0123456789/13579/02468");
-    cmd->add_option("--bet-type", o->betType, "all | z3 | z6 (default all)")
-        ->check(CLI::IsMember({"all", "z3", "z6"}));
+    addTotalToleranceOption(cmd, o->totalTolerance);
+    addPickOptions(cmd, o->bets);
     cmd->add_option("--price", o->price, "price of one bet (default 2)");
     cmd->add_option("--prize-direct", o->prizeDirect, "prize of a 直选 hit (default 1040)");
     cmd->add_option("--prize-z3", o->prizeZ3, "prize of a 组三 hit (default 346)");

@@ -63,7 +63,7 @@ void registerIntersectCommand(CLI::App& app, const GlobalOptions& global) {
         runIntersect);
     cmd->add_option("--entry", o->entries, "FILE[,series=K][,exclude][,tolerant]; repeat per entry")
         ->required();
-    cmd->add_option("--total-tolerance", o->totalTolerance, "total tolerance BEG-END (0..100 each)");
+    addTotalToleranceOption(cmd, o->totalTolerance);
     addHistoryOptions(cmd, o->history);
 }
 
