@@ -79,7 +79,8 @@ public:
     /// The entry's text as a base address: blanks and trailing '/' removed. A missing key gives the
     /// default; an empty one means the service is off.
     [[nodiscard]] std::string address(const TextSetting& setting) const;
-    /// Sets the entry for this run only; the file is left as it is (an address given on the command line).
+    /// Sets the entry for this run only (an address given on the command line): the file is not written,
+    /// so the value goes to disk only if another change saves the file in the same run.
     void setForThisRun(const TextSetting& setting, std::string_view value);
     /// The overall deadline of one download in milliseconds (DownloadTimeout seconds, 1..3600).
     [[nodiscard]] long downloadDeadlineMs() const;
