@@ -3,11 +3,14 @@
 // real name filters and remembered folders.
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -45,19 +48,24 @@ struct Started {
     QStringList arguments;
 };
 
-/// Answers the next file dialog from inside its event loop: `act` checks and accepts or rejects it.
-void onNextFileDialog(const std::function<void(QFileDialog&)>& act) {
+/// Answers the next modal dialog of type D from inside its event loop: `act` checks and accepts or rejects
+/// it.
+template <typename D> void onNextDialog(const std::function<void(D&)>& act) {
     QTimer::singleShot(0, qApp, [act] {
-        QFileDialog* dialog = nullptr;
+        D* dialog = nullptr;
         const bool up = QTest::qWaitFor(
             [&] {
-                dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                dialog = qobject_cast<D*>(QApplication::activeModalWidget());
                 return dialog != nullptr;
             },
             3000);
-        if (!up) qFatal("no file dialog came up");
+        if (!up) qFatal("no %s came up", D::staticMetaObject.className());
         act(*dialog);
     });
+}
+
+void onNextFileDialog(const std::function<void(QFileDialog&)>& act) {
+    onNextDialog<QFileDialog>(act);
 }
 
 QStringList listedFiles(QFileDialog& dialog) {
@@ -176,6 +184,84 @@ private slots:
                  QDir(QString::fromStdString(lists.string())).absolutePath());
         fs::remove_all(lists);
         QCOMPARE(again.startFolder(QStringLiteral("*.txt")), home);
+    }
+
+    // The real prompter shows each question in its own dialog, with the caption, text and starting value
+    // the window gave, and hands back what the user did there.
+    void questionsReachTheirRealDialogs() {
+        gui::QtPrompter prompter;
+        gui::Prompter& asked = prompter;
+        QString title;
+        QString text;
+
+        onNextDialog<QMessageBox>([&](QMessageBox& box) {
+            title = box.windowTitle();
+            text = box.text();
+            box.button(QMessageBox::Ok)->click();
+        });
+        asked.information(nullptr, QStringLiteral("已复制"));
+        QCOMPARE(title, QStringLiteral("提示"));
+        QCOMPARE(text, QStringLiteral("已复制"));
+
+        onNextDialog<QMessageBox>([&](QMessageBox& box) {
+            title = box.windowTitle();
+            text = box.text();
+            box.button(QMessageBox::Ok)->click();
+        });
+        QVERIFY(asked.confirm(nullptr, QStringLiteral("确定要清空吗？"), QStringLiteral("清空")));
+        QCOMPARE(title, QStringLiteral("清空"));
+        QCOMPARE(text, QStringLiteral("确定要清空吗？"));
+        onNextDialog<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Cancel)->click(); });
+        QVERIFY(!asked.confirm(nullptr, QStringLiteral("确定要清空吗？")));
+
+        QString initial;
+        onNextDialog<QInputDialog>([&](QInputDialog& dialog) {
+            title = dialog.windowTitle();
+            text = dialog.labelText();
+            initial = dialog.textValue();
+            dialog.setTextValue(QStringLiteral("新方案"));
+            dialog.accept();
+        });
+        QCOMPARE(asked.inputText(nullptr, QStringLiteral("另存为"), QStringLiteral("名称"),
+                                 QStringLiteral("方案1")),
+                 std::optional<QString>(QStringLiteral("新方案")));
+        QCOMPARE(title, QStringLiteral("另存为"));
+        QCOMPARE(text, QStringLiteral("名称"));
+        QCOMPARE(initial, QStringLiteral("方案1"));
+        // A cancelled box is no answer, not an empty one.
+        onNextDialog<QInputDialog>([](QInputDialog& dialog) { dialog.reject(); });
+        QCOMPARE(asked.inputText(nullptr, QStringLiteral("另存为"), QStringLiteral("名称")), std::nullopt);
+
+        QStringList items;
+        onNextDialog<QInputDialog>([&](QInputDialog& dialog) {
+            items = dialog.comboBoxItems();
+            initial = dialog.textValue();
+            dialog.accept();
+        });
+        const QStringList offered{QStringLiteral("百位"), QStringLiteral("十位"), QStringLiteral("个位")};
+        QCOMPARE(asked.chooseItem(nullptr, QStringLiteral("位置"), QStringLiteral("选择"), offered, 1),
+                 std::optional<QString>(QStringLiteral("十位")));
+        QCOMPARE(items, offered);
+        QCOMPARE(initial, QStringLiteral("十位"));
+
+        onNextDialog<QDialog>([&](QDialog& dialog) {
+            title = dialog.windowTitle();
+            auto* box = dialog.findChild<QComboBox*>(QStringLiteral("Bei_s"));
+            if (!box) qFatal("no number box in TF_Form1");
+            items.clear();
+            for (int i = 0; i < box->count(); ++i)
+                items << box->itemText(i);
+            box->setEditText(QStringLiteral("12"));
+            dialog.accept();
+        });
+        QCOMPARE(asked.chooseNumber(nullptr, QStringLiteral("倍数"), QStringLiteral("请输入倍数"),
+                                    {QStringLiteral("1"), QStringLiteral("5")}),
+                 std::optional<QString>(QStringLiteral("12")));
+        QCOMPARE(title, QStringLiteral("倍数"));
+        QCOMPARE(items, (QStringList{QStringLiteral("1"), QStringLiteral("5")}));
+        onNextDialog<QDialog>([](QDialog& dialog) { dialog.reject(); });
+        QCOMPARE(asked.chooseNumber(nullptr, QStringLiteral("倍数"), QStringLiteral("请输入倍数"), {}),
+                 std::nullopt);
     }
 
     void helpOpensFromTheMenuAndF1() {

@@ -25,6 +25,7 @@
 #include "gui/app/digit_picker.h"
 #include "gui/tools/bet_plan_dialog.h"
 #include "gui/tools/set_tool_window.h"
+#include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/frozen_header_table.h"
 #include "gui/widgets/grid_delegate.h"
 #include "gui/widgets/prompter.h"
@@ -172,22 +173,14 @@ void MainWindow::buildCommands() {
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    struct Command {
-        const char* name;
-        const char* caption;
-        void (MainWindow::*slot)();
-    };
-    const Command commands[] = {
+    const Command<MainWindow> commands[] = {
         {"bsSkinSpeedButton1", "选择彩票", &MainWindow::bsSkinSpeedButton1Click},
         {"bsSkinSpeedButton2", "数据管理", &MainWindow::bsSkinSpeedButton2Click},
         {"bsSkinSpeedButton4", "新增奖号", &MainWindow::bsSkinSpeedButton4Click},
         {"bsSkinSpeedButton3", "星轨缩水", &MainWindow::bsSkinSpeedButton3Click},
     };
-    for (const Command& command : commands) {
-        QAction* action = bar->addAction(QString::fromUtf8(command.caption));
-        action->setObjectName(QString::fromLatin1(command.name));
-        connect(action, &QAction::triggered, this, command.slot);
-    }
+    for (const auto& command : commands)
+        addCommandAction(bar, this, command);
     bar->addSeparator();
     QAction* exit = bar->addAction(QStringLiteral("退出    "));
     exit->setObjectName(QStringLiteral("bsSkinSpeedButton5"));

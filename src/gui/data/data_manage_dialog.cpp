@@ -14,6 +14,7 @@
 #include "core/net/online_update.h"
 #include "gui/data/draw_add_dialog.h"
 #include "gui/data/draw_rows_model.h"
+#include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/prompter.h"
 #include "gui/workbench/workbench.h"
 
@@ -41,12 +42,7 @@ DataManageDialog::DataManageDialog(Workbench& bench) : QDialog(bench.window()), 
     m_grid->setColumnWidth(0, 80);
     connect(m_grid, &QTableView::doubleClicked, this, &DataManageDialog::bsSkinSpeedButton1Click);
 
-    struct Command {
-        const char* name;
-        const char* caption;
-        void (DataManageDialog::*slot)();
-    };
-    const Command commands[] = {
+    const Command<DataManageDialog> commands[] = {
         {"SpeedButton1", "新增", &DataManageDialog::SpeedButton1Click},
         {"Edit_Data_Sou", "插入一期", &DataManageDialog::Edit_Data_SouClick},
         {"bsSkinSpeedButton1", "修改", &DataManageDialog::bsSkinSpeedButton1Click},
@@ -57,17 +53,14 @@ DataManageDialog::DataManageDialog(Workbench& bench) : QDialog(bench.window()), 
         {"Update_Data", "网上更新", &DataManageDialog::Update_DataClick},
     };
     auto* buttons = new QVBoxLayout;
-    for (const Command& command : commands) {
-        auto* button = new QPushButton(QString::fromUtf8(command.caption), this);
-        button->setObjectName(QString::fromLatin1(command.name));
+    for (const auto& command : commands) {
+        QPushButton* button = makeCommandButton(this, this, command);
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, command.slot);
         buttons->addWidget(button);
         m_commands.push_back(button);
     }
     buttons->addStretch();
-    auto* close = new QPushButton(QStringLiteral("关闭"), this);
-    close->setObjectName(QStringLiteral("SpeedButton3"));
+    QPushButton* close = makeButton(this, QStringLiteral("关闭"), "SpeedButton3");
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     buttons->addWidget(close);

@@ -53,23 +53,12 @@ QVariant LotteryListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant LotteryListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    switch (section) {
-    case NumberColumn:
-        return QStringLiteral("序号");
-    case NameColumn:
-        return QStringLiteral("彩票名称");
-    case KindColumn:
-        return QStringLiteral("类别");
-    case IdColumn:
-        return QStringLiteral("唯1标识码");
-    case DigitsColumn:
-        return QStringLiteral("号码个数");
-    case SourceColumn:
-        return QStringLiteral("数据来源");
-    default:
+    // The captions in the order of the Column enum.
+    static const char* const kCaptions[ColumnCount] = {"序号",      "彩票名称", "类别",
+                                                       "唯1标识码", "号码个数", "数据来源"};
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return {};
-    }
+    return QString::fromUtf8(kCaptions[section]);
 }
 
 bool LotteryListModel::setData(const QModelIndex& index, const QVariant& value, int role) {

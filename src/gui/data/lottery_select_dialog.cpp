@@ -31,7 +31,7 @@ QStringList sourceKindNames() {
 }
 
 /// A dialog button that Enter in the fields does not press.
-QPushButton* makeCommandButton(QWidget* parent, const char* name, const char* caption) {
+QPushButton* makeNonDefaultButton(QWidget* parent, const char* name, const char* caption) {
     auto* button = makeButton(parent, QString::fromUtf8(caption), name);
     button->setAutoDefault(false);
     return button;
@@ -66,8 +66,8 @@ LotteryAddDialog::LotteryAddDialog(Workbench& bench, QStringList listedNames, QW
     m_source = new QComboBox(this);
     m_source->setObjectName(QStringLiteral("Cp_Source"));
     m_source->addItems(sourceKindNames());
-    auto* ok = makeCommandButton(this, "Tou_Zhu_Btn", "确定");
-    auto* cancel = makeCommandButton(this, "bsSkinSpeedButton1", "取消");
+    auto* ok = makeNonDefaultButton(this, "Tou_Zhu_Btn", "确定");
+    auto* cancel = makeNonDefaultButton(this, "bsSkinSpeedButton1", "取消");
     connect(ok, &QPushButton::clicked, this, &LotteryAddDialog::Tou_Zhu_BtnClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* form = new QFormLayout;
@@ -130,11 +130,11 @@ LotterySelectDialog::LotterySelectDialog(Workbench& bench) : QDialog(bench.windo
     m_list->setColumnWidth(NameColumn, 140);
     connect(m_list, &QTreeView::doubleClicked, this, &LotterySelectDialog::Ret_okClick);
 
-    auto* ok = makeCommandButton(this, "Ret_ok", "确认");
-    auto* add = makeCommandButton(this, "Add_Btn", "新增");
-    auto* del = makeCommandButton(this, "Del_Btn", "删除");
-    auto* source = makeCommandButton(this, "Source_Btn", "数据来源");
-    auto* close = makeCommandButton(this, "Close_Frm", "取消");
+    auto* ok = makeNonDefaultButton(this, "Ret_ok", "确认");
+    auto* add = makeNonDefaultButton(this, "Add_Btn", "新增");
+    auto* del = makeNonDefaultButton(this, "Del_Btn", "删除");
+    auto* source = makeNonDefaultButton(this, "Source_Btn", "数据来源");
+    auto* close = makeNonDefaultButton(this, "Close_Frm", "取消");
     connect(source, &QPushButton::clicked, this, &LotterySelectDialog::Source_BtnClick);
     connect(ok, &QPushButton::clicked, this, &LotterySelectDialog::Ret_okClick);
     connect(add, &QPushButton::clicked, this, &LotterySelectDialog::Add_BtnClick);

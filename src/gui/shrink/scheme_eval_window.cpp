@@ -23,6 +23,7 @@
 #include "gui/shrink/scheme_eval_models.h"
 #include "gui/shrink/scheme_eval_plots.h"
 #include "gui/shrink/shrink_window.h"
+#include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/prompter.h"
 #include "gui/workbench/workbench.h"
 
@@ -145,14 +146,9 @@ void SchemeEvalWindow::buildUi() {
         top->addWidget(m_money[i]);
     }
     top->addStretch();
-    m_runButton = new QPushButton(QStringLiteral("评估"), this);
-    m_runButton->setObjectName(QStringLiteral("Pg_Run"));
-    connect(m_runButton, &QPushButton::clicked, this, &SchemeEvalWindow::run);
+    m_runButton = makeCommandButton(this, this, {"Pg_Run", "评估", &SchemeEvalWindow::run});
     top->addWidget(m_runButton);
-    auto* exportButton = new QPushButton(QStringLiteral("导出"), this);
-    exportButton->setObjectName(QStringLiteral("Pg_Export"));
-    connect(exportButton, &QPushButton::clicked, this, &SchemeEvalWindow::exportTables);
-    top->addWidget(exportButton);
+    top->addWidget(makeCommandButton(this, this, {"Pg_Export", "导出", &SchemeEvalWindow::exportTables}));
     root->addLayout(top);
 
     auto* progressRow = new QHBoxLayout;
@@ -161,10 +157,8 @@ void SchemeEvalWindow::buildUi() {
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
     progressRow->addWidget(m_progress, 1);
-    m_cancelButton = new QPushButton(QStringLiteral("取消"), this);
-    m_cancelButton->setObjectName(QStringLiteral("Pg_Cancel"));
+    m_cancelButton = makeCommandButton(this, this, {"Pg_Cancel", "取消", &SchemeEvalWindow::cancel});
     m_cancelButton->setEnabled(false);
-    connect(m_cancelButton, &QPushButton::clicked, this, &SchemeEvalWindow::cancel);
     progressRow->addWidget(m_cancelButton);
     root->addLayout(progressRow);
     m_status = new QLabel(this);

@@ -28,6 +28,7 @@
 #include "gui/shrink/scheme_eval_window.h"
 #include "gui/shrink/shrink_list_models.h"
 #include "gui/widgets/ball_grid.h"
+#include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/list_grid_view.h"
 #include "gui/widgets/prompter.h"
 #include "gui/widgets/tolerance_range.h"
@@ -184,10 +185,7 @@ QWidget* ShrinkWindow::buildPickArea() {
     m_betTypes[2]->setChecked(true);
     layout->addWidget(typeBox);
 
-    auto* bet = new QPushButton(QStringLiteral("投注"), box);
-    bet->setObjectName(QStringLiteral("Tou_Zhu_Btn"));
-    connect(bet, &QPushButton::clicked, this, &ShrinkWindow::Tou_Zhu_BtnClick);
-    layout->addWidget(bet);
+    layout->addWidget(makeCommandButton(box, this, {"Tou_Zhu_Btn", "投注", &ShrinkWindow::Tou_Zhu_BtnClick}));
     layout->addStretch();
     return box;
 }
@@ -318,16 +316,11 @@ QWidget* ShrinkWindow::buildConditionPage() {
         ToleranceRange::FollowsBox, page);
     connect(m_total, &ToleranceRange::changed, this, &ShrinkWindow::schemeChanged);
     bottom->addWidget(m_total);
-    auto* filter = new QPushButton(QStringLiteral("过滤"), page);
-    filter->setObjectName(QStringLiteral("Guo_Lv_Btn"));
-    connect(filter, &QPushButton::clicked, this, &ShrinkWindow::Guo_Lv_BtnClick);
-    bottom->addWidget(filter);
-    auto* evaluateButton = new QPushButton(QStringLiteral("方案评估"), page);
-    evaluateButton->setObjectName(QStringLiteral("FangAn_PingGu_Btn"));
-    evaluateButton->setToolTip(
-        QStringLiteral("用历史开奖检验当前的条件方案：每期能否保住中奖号、投入与回报、每个条件的得失"));
-    connect(evaluateButton, &QPushButton::clicked, this, &ShrinkWindow::openSchemeEvaluation);
-    bottom->addWidget(evaluateButton);
+    bottom->addWidget(makeCommandButton(page, this, {"Guo_Lv_Btn", "过滤", &ShrinkWindow::Guo_Lv_BtnClick}));
+    bottom->addWidget(
+        makeCommandButton(page, this,
+                          {"FangAn_PingGu_Btn", "方案评估", &ShrinkWindow::openSchemeEvaluation,
+                           "用历史开奖检验当前的条件方案：每期能否保住中奖号、投入与回报、每个条件的得失"}));
     layout->addLayout(bottom);
     return page;
 }
@@ -466,35 +459,20 @@ QWidget* ShrinkWindow::buildBetArea() {
     m_count->setObjectName(QStringLiteral("Label8"));
     layout->addWidget(m_count);
 
-    struct Command {
-        const char* name;
-        const char* caption;
-        const char* hint;
-        void (ShrinkWindow::*slot)();
-    };
-    const Command commands[] = {
-        {"Tou_zhu_Cmd_D0", "加入交集区", "将当前的投注结果加入交集列表区",
-         &ShrinkWindow::addBetListToIntersection},
-        {"bsSkinSpeedButton1", "生成开奖号码", "将星轨条件过滤的结果生成开奖号码",
-         &ShrinkWindow::showTrackConverter},
-        {"Tou_zhu_Cmd_01", "另存为", "", &ShrinkWindow::saveBetList},
-        {"Tou_zhu_Cmd_02", "打开", "", &ShrinkWindow::openBetList},
-        {"Tou_zhu_Cmd_05", "清空", "", nullptr},
-        {"Tou_zhu_Cmd_06", "打印", "", nullptr},
+    const Command<ShrinkWindow> commands[] = {
+        {"Tou_zhu_Cmd_D0", "加入交集区", &ShrinkWindow::addBetListToIntersection,
+         "将当前的投注结果加入交集列表区"},
+        {"bsSkinSpeedButton1", "生成开奖号码", &ShrinkWindow::showTrackConverter,
+         "将星轨条件过滤的结果生成开奖号码"},
+        {"Tou_zhu_Cmd_01", "另存为", &ShrinkWindow::saveBetList},
+        {"Tou_zhu_Cmd_02", "打开", &ShrinkWindow::openBetList},
+        {"Tou_zhu_Cmd_05", "清空", &ShrinkWindow::clearBetList},
+        {"Tou_zhu_Cmd_06", "打印", &ShrinkWindow::printBetList},
     };
     auto* grid = new QGridLayout;
     int index = 0;
-    for (const Command& c : commands) {
-        auto* button = new QPushButton(QString::fromUtf8(c.caption), box);
-        button->setObjectName(QString::fromLatin1(c.name));
-        if (*c.hint) button->setToolTip(QString::fromUtf8(c.hint));
-        if (c.slot)
-            connect(button, &QPushButton::clicked, this, c.slot);
-        else if (index == 4)
-            connect(button, &QPushButton::clicked, this, [this] { setBetList({}); });
-        else
-            connect(button, &QPushButton::clicked, this, [this] { printNumbers(m_bets); });
-        grid->addWidget(button, index / 2, index % 2);
+    for (const auto& command : commands) {
+        grid->addWidget(makeCommandButton(box, this, command), index / 2, index % 2);
         ++index;
     }
     layout->addLayout(grid);

@@ -32,6 +32,7 @@ namespace p3::gui {
 
 class BallGrid;
 class IntersectionNameDialog;
+class NumberMemoBox;
 class PrintDialog;
 class ConditionEditorDialog;
 class SchemeEvalWindow;
@@ -130,25 +131,28 @@ private:
     void refreshConditions();
     void saveBetList();
     void openBetList();
+    void clearBetList() { setBetList({}); }
+    void printBetList() { printNumbers(m_bets); }
     void addBetNumber();
     void deleteBetNumbers();
     QWidget* buildIntersectionPage();
     QWidget* buildStagingPage();
     QWidget* buildDrawPage();
-    QPlainTextEdit* makeMemo(QWidget* parent, const QString& name);
-    QComboBox* makeColumnBox(QWidget* parent, const QString& name, QPlainTextEdit* memo);
-    void showMemo(QPlainTextEdit* memo, const std::vector<std::string>& numbers, QComboBox* columns);
     void saveMemo(QPlainTextEdit* memo);
-    /// Fills a number box: its memo over a row of "列数：" with the column box; the row is returned for
-    /// the box's buttons.
-    QHBoxLayout* fillMemoBox(QGroupBox* box, const QString& memoName, const QString& columnsName,
-                             QPlainTextEdit*& memo, QComboBox*& columns);
-    /// "结果过滤", then `afterFilter` when there is one, "另存为" and "打印" over a result memo, named
-    /// in that order by `names`.
-    void addResultCommands(QHBoxLayout* row, QGroupBox* box, QPlainTextEdit* memo, const QStringList& names,
-                           QPushButton* afterFilter);
+    /// The number box of a list workbench page; none for the condition page.
+    NumberMemoBox* numberBox(int page) const;
+    /// "结果过滤", then `afterFilter` when there is one, "另存为" and "打印" in the button row of a number
+    /// box, named in that order by `names`.
+    void addResultCommands(NumberMemoBox* box, const QStringList& names, QPushButton* afterFilter);
     /// Asks for a number text file and reads it; nothing when cancelled or unreadable (the user is told).
     std::optional<std::vector<std::string>> askNumberFile();
+    /// Names numbers in the entry dialog, prepared as IntersectionNameDialog::prepare says, for the
+    /// intersection or the staging area; nothing when cancelled.
+    std::optional<core::IntersectionEntry> nameNumbers(std::vector<std::string> numbers,
+                                                       const QString& caption, const QString& label,
+                                                       const QString& name, int series, bool seriesEnabled);
+    /// A named list into the staging area (its series is not kept there).
+    void appendStaged(core::IntersectionEntry named);
     void openIntersectionFile();
     void openStagedFile();
     void showTrackConverter();
@@ -174,17 +178,11 @@ private:
     QTableView* m_entryView = nullptr;
     VectorListModel<core::IntersectionEntry>* m_entryModel = nullptr;
     ToleranceRange* m_jjTolerance = nullptr;
-    QComboBox* m_jjColumns = nullptr;
-    QPlainTextEdit* m_jjResult = nullptr;
-    QGroupBox* m_jjResultBox = nullptr;
+    NumberMemoBox* m_jjResultBox = nullptr;
     QTableView* m_stagedView = nullptr;
     VectorListModel<core::StagedList>* m_stagedModel = nullptr;
-    QComboBox* m_zcColumns = nullptr;
-    QPlainTextEdit* m_zcMemo = nullptr;
-    QGroupBox* m_zcBox = nullptr;
-    QComboBox* m_kjColumns = nullptr;
-    QPlainTextEdit* m_kjMemo = nullptr;
-    QGroupBox* m_kjBox = nullptr;
+    NumberMemoBox* m_zcBox = nullptr;
+    NumberMemoBox* m_kjBox = nullptr;
     std::vector<core::IntersectionEntry> m_entries;
     std::vector<core::StagedList> m_staged;
 

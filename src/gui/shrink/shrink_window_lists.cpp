@@ -21,8 +21,10 @@
 #include "core/shrink/number_list.h"
 #include "core/tools/print_layout.h"
 #include "gui/shrink/intersection_name_dialog.h"
+#include "gui/shrink/number_memo_box.h"
 #include "gui/shrink/shrink_list_models.h"
 #include "gui/shrink/shrink_window.h"
+#include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/list_grid_view.h"
 #include "gui/widgets/print_dialog.h"
 #include "gui/widgets/prompter.h"
@@ -54,6 +56,39 @@ QTableView* makePageList(QWidget* parent, const QString& name, ListGridModel* mo
     return view;
 }
 
+/// A list of the workbench pages in its group box, over a row of the "打开 / 删除 / 清空" links.
+struct ListArea {
+    QGroupBox* box;
+    QTableView* view;
+    /// The row of the links, for what the page puts after them.
+    QHBoxLayout* links;
+};
+
+/// Builds a list area on `page`: the list named `viewName` over `model`, then the links named by
+/// `linkNames`: 打开 runs `open`, 删除 drops the selected rows, 清空 all of them.
+template <typename Row>
+ListArea makeListArea(QWidget* page, const QString& title, const QString& viewName,
+                      VectorListModel<Row>* model, const QStringList& linkNames,
+                      const std::function<void()>& open) {
+    auto* box = new QGroupBox(title, page);
+    auto* layout = new QVBoxLayout(box);
+    QTableView* view = makePageList(box, viewName, model);
+    layout->addWidget(view, 1);
+    auto* links = new QHBoxLayout;
+    auto* openLink = linkButton(box, QStringLiteral("打开"), linkNames[0]);
+    auto* remove = linkButton(box, QStringLiteral("删除"), linkNames[1]);
+    auto* clear = linkButton(box, QStringLiteral("清空"), linkNames[2]);
+    QObject::connect(openLink, &QPushButton::clicked, box, open);
+    QObject::connect(remove, &QPushButton::clicked, box,
+                     [view, model] { model->eraseRows(selectedRows(view)); });
+    QObject::connect(clear, &QPushButton::clicked, box, [model] { model->setList({}); });
+    for (QPushButton* b : {openLink, remove, clear})
+        links->addWidget(b);
+    links->addStretch();
+    layout->addLayout(links);
+    return {box, view, links};
+}
+
 } // namespace
 
 IntersectionNameDialog& ShrinkWindow::nameDialog() {
@@ -61,66 +96,21 @@ IntersectionNameDialog& ShrinkWindow::nameDialog() {
     return *m_nameDialog;
 }
 
-QPlainTextEdit* ShrinkWindow::makeMemo(QWidget* parent, const QString& name) {
-    auto* memo = new QPlainTextEdit(parent);
-    memo->setObjectName(name);
-    memo->setFont(QFont(QStringLiteral("Monospace")));
-    memo->setContextMenuPolicy(Qt::CustomContextMenu);
-    // One menu per memo, kept with it, so that its entries follow the memo's text at all times.
-    auto* menu = new QMenu(memo);
-    menu->setObjectName(QStringLiteral("Memo_PopupMenu"));
-    QAction* clear = menu->addAction(QStringLiteral("清空"));
-    clear->setObjectName(QStringLiteral("N_MemoClear"));
-    QAction* copy = menu->addAction(QStringLiteral("全部复制"));
-    copy->setObjectName(QStringLiteral("N_MemoCopy"));
-    const auto follow = [memo, clear, copy] {
-        const bool empty = memo->toPlainText().trimmed().isEmpty();
-        clear->setEnabled(!empty);
-        copy->setEnabled(!empty);
-    };
-    follow();
-    connect(memo, &QPlainTextEdit::textChanged, menu, follow);
-    connect(clear, &QAction::triggered, memo, &QPlainTextEdit::clear);
-    connect(copy, &QAction::triggered, this, [this, memo] {
-        QApplication::clipboard()->setText(memo->toPlainText());
-        m_prompter.information(this, QStringLiteral("已复制"));
-    });
-    connect(memo, &QWidget::customContextMenuRequested, menu,
-            [memo, menu](const QPoint& at) { menu->popup(memo->viewport()->mapToGlobal(at)); });
-    return memo;
-}
-
-QComboBox* ShrinkWindow::makeColumnBox(QWidget* parent, const QString& name, QPlainTextEdit* memo) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    for (int c = 1; c <= 10; ++c)
-        box->addItem(QString::number(c));
-    box->setCurrentIndex(9);
-    connect(box, &QComboBox::currentIndexChanged, this, [memo, box] {
-        const auto numbers = core::ReadMemoNumbers(memo->toPlainText().toStdString());
-        if (numbers.empty()) return;
-        memo->setPlainText(q(core::LayoutNumbers(numbers, box->currentIndex() + 1)));
-    });
-    return box;
-}
-
-void ShrinkWindow::showMemo(QPlainTextEdit* memo, const std::vector<std::string>& numbers,
-                            QComboBox* columns) {
-    memo->setPlainText(q(core::LayoutNumbers(numbers, columns ? columns->currentIndex() + 1 : 10)));
-}
-
 QPlainTextEdit* ShrinkWindow::memo(int page) const {
-    return page == IntersectionPage ? m_jjResult
-           : page == StagingPage    ? m_zcMemo
-           : page == DrawPage       ? m_kjMemo
-                                    : nullptr;
+    NumberMemoBox* box = numberBox(page);
+    return box ? box->memo() : nullptr;
 }
 
 QString ShrinkWindow::pageCaption(int page) const {
-    return page == IntersectionPage ? m_jjResultBox->title()
-           : page == StagingPage    ? m_zcBox->title()
-           : page == DrawPage       ? m_kjBox->title()
-                                    : QString();
+    NumberMemoBox* box = numberBox(page);
+    return box ? box->title() : QString();
+}
+
+NumberMemoBox* ShrinkWindow::numberBox(int page) const {
+    return page == IntersectionPage ? m_jjResultBox
+           : page == StagingPage    ? m_zcBox
+           : page == DrawPage       ? m_kjBox
+                                    : nullptr;
 }
 
 void ShrinkWindow::saveMemo(QPlainTextEdit* memo) {
@@ -132,34 +122,18 @@ void ShrinkWindow::saveMemo(QPlainTextEdit* memo) {
         m_prompter.information(this, q(written.error().message));
 }
 
-QHBoxLayout* ShrinkWindow::fillMemoBox(QGroupBox* box, const QString& memoName, const QString& columnsName,
-                                       QPlainTextEdit*& memo, QComboBox*& columns) {
-    auto* layout = new QVBoxLayout(box);
-    memo = makeMemo(box, memoName);
-    layout->addWidget(memo, 1);
-    auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("列数："), box));
-    columns = makeColumnBox(box, columnsName, memo);
-    row->addWidget(columns);
-    row->addStretch();
-    layout->addLayout(row);
-    return row;
-}
-
-void ShrinkWindow::addResultCommands(QHBoxLayout* row, QGroupBox* box, QPlainTextEdit* memo,
-                                     const QStringList& names, QPushButton* afterFilter) {
+void ShrinkWindow::addResultCommands(NumberMemoBox* box, const QStringList& names, QPushButton* afterFilter) {
     auto* filter = new QPushButton(QStringLiteral("结果过滤"), box);
     connect(filter, &QPushButton::clicked, this, &ShrinkWindow::resultToBetList);
     auto* save = new QPushButton(QStringLiteral("另存为"), box);
-    connect(save, &QPushButton::clicked, this, [this, memo] { saveMemo(memo); });
+    connect(save, &QPushButton::clicked, this, [this, box] { saveMemo(box->memo()); });
     auto* print = new QPushButton(QStringLiteral("打印"), box);
-    connect(print, &QPushButton::clicked, this,
-            [this, memo] { printNumbers(core::ReadMemoNumbers(memo->toPlainText().toStdString())); });
+    connect(print, &QPushButton::clicked, this, [this, box] { printNumbers(box->numbers()); });
     filter->setObjectName(names[0]);
     save->setObjectName(names[1]);
     print->setObjectName(names[2]);
     for (QPushButton* b : {filter, afterFilter, save, print})
-        if (b) row->addWidget(b);
+        if (b) box->buttonRow()->addWidget(b);
     // The keyboard reaches the buttons in the order they stand.
     if (afterFilter) QWidget::setTabOrder(filter, afterFilter);
 }
@@ -169,52 +143,39 @@ void ShrinkWindow::addResultCommands(QHBoxLayout* row, QGroupBox* box, QPlainTex
 QWidget* ShrinkWindow::buildIntersectionPage() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
-    auto* area = new QGroupBox(QStringLiteral("交集区"), page);
-    auto* areaLayout = new QVBoxLayout(area);
     m_entryModel = makeEntryListModel(m_entries, this);
-    m_entryView = makePageList(area, QStringLiteral("Jiao_Ji_ListView"), m_entryModel);
+    const ListArea area =
+        makeListArea(page, QStringLiteral("交集区"), QStringLiteral("Jiao_Ji_ListView"), m_entryModel,
+                     {QStringLiteral("Label9"), QStringLiteral("Label10"), QStringLiteral("Label11")},
+                     [this] { openIntersectionFile(); });
+    m_entryView = area.view;
     for (int c : {0, 1, 5, 6})
         m_entryView->setColumnWidth(c, 40);
     m_entryView->horizontalHeader()->setStretchLastSection(false);
     m_entryView->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
-    areaLayout->addWidget(m_entryView, 1);
-    auto* controls = new QHBoxLayout;
-    auto* open = linkButton(area, QStringLiteral("打开"), QStringLiteral("Label9"));
-    auto* remove = linkButton(area, QStringLiteral("删除"), QStringLiteral("Label10"));
-    auto* clear = linkButton(area, QStringLiteral("清空"), QStringLiteral("Label11"));
-    connect(open, &QPushButton::clicked, this, &ShrinkWindow::openIntersectionFile);
-    connect(remove, &QPushButton::clicked, this,
-            [this] { m_entryModel->eraseRows(selectedRows(m_entryView)); });
-    connect(clear, &QPushButton::clicked, this, [this] { setIntersectionEntries({}); });
-    for (QPushButton* b : {open, remove, clear})
-        controls->addWidget(b);
-    controls->addStretch();
     m_jjTolerance = new ToleranceRange(QStringLiteral("总容错："),
                                        {QStringLiteral("Jiao_Ji_ErrCuo"), QStringLiteral("JJi_ECuo_BegValue"),
                                         QStringLiteral("JJi_ECuo_EndValue")},
-                                       ToleranceRange::FollowsBox | ToleranceRange::FocusWhenOn, area);
-    controls->addWidget(m_jjTolerance);
-    auto* intersect = new QPushButton(QStringLiteral("交集"), area);
-    intersect->setObjectName(QStringLiteral("JiaoJi_Btn"));
+                                       ToleranceRange::FollowsBox | ToleranceRange::FocusWhenOn, area.box);
+    area.links->addWidget(m_jjTolerance);
+    auto* intersect = makeButton(area.box, QStringLiteral("交集"), "JiaoJi_Btn");
     connect(intersect, &QPushButton::clicked, this, &ShrinkWindow::JiaoJi_BtnClick);
-    controls->addWidget(intersect);
-    areaLayout->addLayout(controls);
-    layout->addWidget(area, 1);
+    area.links->addWidget(intersect);
+    layout->addWidget(area.box, 1);
 
-    m_jjResultBox = new QGroupBox(q(core::intersectionCaption(0)), page);
-    QHBoxLayout* buttons = fillMemoBox(m_jjResultBox, QStringLiteral("Jiao_Ji_JieGuo"),
-                                       QStringLiteral("JiaoJi_List"), m_jjResult, m_jjColumns);
+    m_jjResultBox = new NumberMemoBox(q(core::intersectionCaption(0)), QStringLiteral("Jiao_Ji_JieGuo"),
+                                      QStringLiteral("JiaoJi_List"), m_prompter, page);
     auto* stage = new QPushButton(QStringLiteral("转入暂存区"), m_jjResultBox);
     stage->setObjectName(QStringLiteral("AddJj_ZanCun"));
     connect(stage, &QPushButton::clicked, this, [this] {
-        auto numbers = core::ReadMemoNumbers(m_jjResult->toPlainText().toStdString());
+        auto numbers = m_jjResultBox->numbers();
         if (numbers.empty()) {
             m_prompter.information(this, QStringLiteral("没有号码"));
             return;
         }
         stageNumbers(std::move(numbers), QStringLiteral("奖号大底%1").arg(m_staged.size() + 1));
     });
-    addResultCommands(buttons, m_jjResultBox, m_jjResult,
+    addResultCommands(m_jjResultBox,
                       {QStringLiteral("JiaoJi_GuoLV"), QStringLiteral("Jiao_Ji_OutputTxt"),
                        QStringLiteral("bsSkinSpeedButton5")},
                       stage);
@@ -226,17 +187,26 @@ void ShrinkWindow::setIntersectionEntries(std::vector<core::IntersectionEntry> e
     m_entryModel->setList(std::move(entries));
 }
 
-void ShrinkWindow::addBetListToIntersection() {
-    const auto proposal = core::proposeIntersectionEntry(conditions());
+std::optional<core::IntersectionEntry> ShrinkWindow::nameNumbers(std::vector<std::string> numbers,
+                                                                 const QString& caption, const QString& label,
+                                                                 const QString& name, int series,
+                                                                 bool seriesEnabled) {
     IntersectionNameDialog& dialog = nameDialog();
-    dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："), q(proposal.name),
-                   proposal.series, true, m_bets.size());
-    if (m_bench.runDialog(dialog) != QDialog::Accepted) return;
+    dialog.prepare(caption, label, name, series, seriesEnabled, numbers.size());
+    if (m_bench.runDialog(dialog) != QDialog::Accepted) return std::nullopt;
     core::IntersectionEntry entry;
     entry.name = dialog.name().toStdString();
     entry.series = dialog.series();
-    entry.numbers = m_bets;
-    m_entryModel->append(std::move(entry));
+    entry.numbers = std::move(numbers);
+    return entry;
+}
+
+void ShrinkWindow::addBetListToIntersection() {
+    const auto proposal = core::proposeIntersectionEntry(conditions());
+    auto entry = nameNumbers(m_bets, QStringLiteral("大底交集"), QStringLiteral("交集名称："),
+                             q(proposal.name), proposal.series, true);
+    if (!entry) return;
+    m_entryModel->append(std::move(*entry));
     m_pages->setCurrentIndex(IntersectionPage);
 }
 
@@ -255,15 +225,9 @@ std::optional<std::vector<std::string>> ShrinkWindow::askNumberFile() {
 void ShrinkWindow::openIntersectionFile() {
     auto numbers = askNumberFile();
     if (!numbers) return;
-    IntersectionNameDialog& dialog = nameDialog();
-    dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："),
-                   QStringLiteral("交集%1").arg(m_entries.size() + 1), 0, true, numbers->size());
-    if (m_bench.runDialog(dialog) != QDialog::Accepted) return;
-    core::IntersectionEntry entry;
-    entry.name = dialog.name().toStdString();
-    entry.series = dialog.series();
-    entry.numbers = std::move(*numbers);
-    m_entryModel->append(std::move(entry));
+    auto entry = nameNumbers(std::move(*numbers), QStringLiteral("大底交集"), QStringLiteral("交集名称："),
+                             QStringLiteral("交集%1").arg(m_entries.size() + 1), 0, true);
+    if (entry) m_entryModel->append(std::move(*entry));
 }
 
 void ShrinkWindow::JiaoJi_BtnClick() {
@@ -273,7 +237,7 @@ void ShrinkWindow::JiaoJi_BtnClick() {
         return;
     }
     m_jjResultBox->setTitle(q(core::intersectionCaption(result->size())));
-    showMemo(m_jjResult, *result, m_jjColumns);
+    m_jjResultBox->showNumbers(*result);
 }
 
 // ---- Staging area ----
@@ -281,46 +245,33 @@ void ShrinkWindow::JiaoJi_BtnClick() {
 QWidget* ShrinkWindow::buildStagingPage() {
     auto* page = new QWidget(this);
     auto* layout = new QHBoxLayout(page);
-    auto* area = new QGroupBox(QStringLiteral("暂存区"), page);
-    auto* areaLayout = new QVBoxLayout(area);
     m_stagedModel = makeStagedListModel(m_staged, this);
-    m_stagedView = makePageList(area, QStringLiteral("Zan_Cun_Listview"), m_stagedModel);
+    const ListArea area =
+        makeListArea(page, QStringLiteral("暂存区"), QStringLiteral("Zan_Cun_Listview"), m_stagedModel,
+                     {QStringLiteral("Label15"), QStringLiteral("Label17"), QStringLiteral("Label18")},
+                     [this] { openStagedFile(); });
+    m_stagedView = area.view;
     m_stagedView->setColumnWidth(0, 40);
     m_stagedView->setColumnWidth(1, 40);
     const auto showStaged = [this](int row) {
         if (row < 0 || row >= static_cast<int>(m_staged.size())) return;
         const auto& staged = m_staged[static_cast<std::size_t>(row)];
         m_zcBox->setTitle(QStringLiteral("暂存号码 (共:%1注)").arg(staged.numbers.size()));
-        showMemo(m_zcMemo, staged.numbers, m_zcColumns);
+        m_zcBox->showNumbers(staged.numbers);
     };
     connect(m_stagedView, &QTableView::clicked, this,
             [showStaged](const QModelIndex& index) { showStaged(index.row()); });
     // A row reached with the keyboard shows its numbers as a clicked one does.
     connect(m_stagedView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [showStaged](const QModelIndex& current) { showStaged(current.row()); });
-    areaLayout->addWidget(m_stagedView, 1);
-    auto* controls = new QHBoxLayout;
-    auto* open = linkButton(area, QStringLiteral("打开"), QStringLiteral("Label15"));
-    auto* remove = linkButton(area, QStringLiteral("删除"), QStringLiteral("Label17"));
-    auto* clear = linkButton(area, QStringLiteral("清空"), QStringLiteral("Label18"));
-    connect(open, &QPushButton::clicked, this, &ShrinkWindow::openStagedFile);
-    connect(remove, &QPushButton::clicked, this,
-            [this] { m_stagedModel->eraseRows(selectedRows(m_stagedView)); });
-    connect(clear, &QPushButton::clicked, this, [this] { m_stagedModel->setList({}); });
-    auto* transfer = new QPushButton(QStringLiteral("转入交集区"), area);
-    transfer->setObjectName(QStringLiteral("Jiang_Hao_ZhuanCun"));
+    auto* transfer = makeButton(area.box, QStringLiteral("转入交集区"), "Jiang_Hao_ZhuanCun");
     connect(transfer, &QPushButton::clicked, this, &ShrinkWindow::stagedToIntersection);
-    for (QPushButton* b : {open, remove, clear})
-        controls->addWidget(b);
-    controls->addStretch();
-    controls->addWidget(transfer);
-    areaLayout->addLayout(controls);
-    layout->addWidget(area, 1);
+    area.links->addWidget(transfer);
+    layout->addWidget(area.box, 1);
 
-    m_zcBox = new QGroupBox(QStringLiteral("暂存号码 (共:0注)"), page);
-    addResultCommands(fillMemoBox(m_zcBox, QStringLiteral("Zan_C_Memo"), QStringLiteral("ZanCun_List"),
-                                  m_zcMemo, m_zcColumns),
-                      m_zcBox, m_zcMemo,
+    m_zcBox = new NumberMemoBox(QStringLiteral("暂存号码 (共:0注)"), QStringLiteral("Zan_C_Memo"),
+                                QStringLiteral("ZanCun_List"), m_prompter, page);
+    addResultCommands(m_zcBox,
                       {QStringLiteral("bsSkinSpeedButton3"), QStringLiteral("ZanCun_OutputTxt"),
                        QStringLiteral("bsSkinSpeedButton6")},
                       nullptr);
@@ -328,15 +279,18 @@ QWidget* ShrinkWindow::buildStagingPage() {
     return page;
 }
 
-bool ShrinkWindow::stageNumbers(std::vector<std::string> numbers, const QString& proposedName) {
-    IntersectionNameDialog& dialog = nameDialog();
-    dialog.prepare(QStringLiteral("转入暂存区"), QStringLiteral("名称"), proposedName, -1, false,
-                   numbers.size());
-    if (m_bench.runDialog(dialog) != QDialog::Accepted) return false;
+void ShrinkWindow::appendStaged(core::IntersectionEntry named) {
     core::StagedList staged;
-    staged.name = dialog.name().toStdString();
-    staged.numbers = std::move(numbers);
+    staged.name = std::move(named.name);
+    staged.numbers = std::move(named.numbers);
     m_stagedModel->append(std::move(staged));
+}
+
+bool ShrinkWindow::stageNumbers(std::vector<std::string> numbers, const QString& proposedName) {
+    auto named = nameNumbers(std::move(numbers), QStringLiteral("转入暂存区"), QStringLiteral("名称"),
+                             proposedName, -1, false);
+    if (!named) return false;
+    appendStaged(std::move(*named));
     m_pages->setCurrentIndex(StagingPage);
     return true;
 }
@@ -344,14 +298,10 @@ bool ShrinkWindow::stageNumbers(std::vector<std::string> numbers, const QString&
 void ShrinkWindow::openStagedFile() {
     auto numbers = askNumberFile();
     if (!numbers) return;
-    IntersectionNameDialog& dialog = nameDialog();
-    dialog.prepare(QStringLiteral("大底交集"), QStringLiteral("交集名称："),
-                   QStringLiteral("奖号大底%1").arg(m_staged.size() + 1), 0, false, numbers->size());
-    if (m_bench.runDialog(dialog) != QDialog::Accepted) return;
-    core::StagedList staged;
-    staged.name = dialog.name().toStdString();
-    staged.numbers = std::move(*numbers);
-    m_stagedModel->append(std::move(staged));
+    // A list read from a file is named in the intersection's own wording, its series shown but fixed.
+    auto named = nameNumbers(std::move(*numbers), QStringLiteral("大底交集"), QStringLiteral("交集名称："),
+                             QStringLiteral("奖号大底%1").arg(m_staged.size() + 1), 0, false);
+    if (named) appendStaged(std::move(*named));
 }
 
 void ShrinkWindow::stagedToIntersection() {
@@ -369,13 +319,13 @@ void ShrinkWindow::stagedToIntersection() {
 QWidget* ShrinkWindow::buildDrawPage() {
     auto* page = new QWidget(this);
     auto* layout = new QVBoxLayout(page);
-    m_kjBox = new QGroupBox(QStringLiteral("开奖号码"), page);
-    QHBoxLayout* buttons = fillMemoBox(m_kjBox, QStringLiteral("Kjhm_Memo"), QStringLiteral("Kj_hm_List"),
-                                       m_kjMemo, m_kjColumns);
+    m_kjBox = new NumberMemoBox(QStringLiteral("开奖号码"), QStringLiteral("Kjhm_Memo"),
+                                QStringLiteral("Kj_hm_List"), m_prompter, page);
+    QHBoxLayout* buttons = m_kjBox->buttonRow();
     auto* stage = new QPushButton(QStringLiteral("转入暂存区"), m_kjBox);
     stage->setObjectName(QStringLiteral("Add_ZanCun"));
     connect(stage, &QPushButton::clicked, this, [this] {
-        auto numbers = core::ReadMemoNumbers(m_kjMemo->toPlainText().toStdString());
+        auto numbers = m_kjBox->numbers();
         if (!numbers.empty())
             stageNumbers(std::move(numbers), QStringLiteral("奖号大底%1").arg(m_staged.size() + 1));
     });
@@ -387,9 +337,9 @@ QWidget* ShrinkWindow::buildDrawPage() {
     auto* menu = new QMenu(menuButton);
     menu->setObjectName(QStringLiteral("Kjhm_PopupMenu"));
     connect(menu->addAction(QStringLiteral("另存为")), &QAction::triggered, this,
-            [this] { saveMemo(m_kjMemo); });
+            [this] { saveMemo(m_kjBox->memo()); });
     connect(menu->addAction(QStringLiteral("打印")), &QAction::triggered, this,
-            [this] { printNumbers(core::ReadMemoNumbers(m_kjMemo->toPlainText().toStdString())); });
+            [this] { printNumbers(m_kjBox->numbers()); });
     connect(menu->addAction(QStringLiteral("结果过滤")), &QAction::triggered, this,
             &ShrinkWindow::resultToBetList);
     connect(menu->addAction(QStringLiteral("组变单")), &QAction::triggered, this,
@@ -403,10 +353,10 @@ QWidget* ShrinkWindow::buildDrawPage() {
 }
 
 void ShrinkWindow::convertDrawNumbers(bool groupToDirect) {
-    const auto tokens = core::ReadMemoNumbers(m_kjMemo->toPlainText().toStdString());
+    const auto tokens = m_kjBox->numbers();
     const auto numbers = groupToDirect ? core::groupToDirect(tokens) : core::directToGroup(tokens);
     m_kjBox->setTitle(q(core::drawNumbersCaption(numbers.size())));
-    showMemo(m_kjMemo, numbers, m_kjColumns);
+    m_kjBox->showNumbers(numbers);
 }
 
 void ShrinkWindow::trackConvert(core::SeriesIndex series) {
@@ -417,7 +367,8 @@ void ShrinkWindow::trackConvert(core::SeriesIndex series) {
     }
     const auto numbers = core::TrackConvert(m_bets, *key);
     m_kjBox->setTitle(q(core::drawNumbersCaption(numbers.size())));
-    showMemo(m_kjMemo, numbers, nullptr);
+    // The converter's output comes ten to a line, whatever the column box says.
+    m_kjBox->showNumbers(numbers, 10);
     m_pages->setCurrentIndex(DrawPage);
 }
 

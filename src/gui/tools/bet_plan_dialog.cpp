@@ -15,6 +15,7 @@
 
 #include "core/export/bet_plan_xlsx.h"
 #include "gui/widgets/dialog_buttons.h"
+#include "gui/widgets/grid_fields.h"
 #include "gui/widgets/prompter.h"
 #include "gui/workbench/workbench.h"
 
@@ -58,19 +59,11 @@ BetPlanDialog::BetPlanDialog(Workbench& bench)
     for (int r = 10; r <= 100; r += 10)
         rates << QString::number(r);
     m_rate = choice(settings, "Bfb", rates, QStringLiteral("10"));
-    grid->addWidget(new QLabel(QStringLiteral("1.当期投入："), settings), 0, 0);
-    grid->addWidget(m_cost, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("元"), settings), 0, 2);
-    grid->addWidget(new QLabel(QStringLiteral("2.中奖奖金："), settings), 0, 3);
-    grid->addWidget(m_prize, 0, 4);
-    grid->addWidget(new QLabel(QStringLiteral("元"), settings), 0, 5);
-    grid->addWidget(new QLabel(QStringLiteral("3. 起始倍数："), settings), 1, 0);
-    grid->addWidget(m_start, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("4. 倍投期数："), settings), 1, 3);
-    grid->addWidget(m_periods, 1, 4);
-    grid->addWidget(new QLabel(QStringLiteral("5.中奖利润率>=："), settings), 2, 0);
-    grid->addWidget(m_rate, 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("%"), settings), 2, 2);
+    addCaptionedField(grid, 0, 0, QStringLiteral("1.当期投入："), m_cost, 1, QStringLiteral("元"));
+    addCaptionedField(grid, 0, 3, QStringLiteral("2.中奖奖金："), m_prize, 1, QStringLiteral("元"));
+    addCaptionedField(grid, 1, 0, QStringLiteral("3. 起始倍数："), m_start);
+    addCaptionedField(grid, 1, 3, QStringLiteral("4. 倍投期数："), m_periods);
+    addCaptionedField(grid, 2, 0, QStringLiteral("5.中奖利润率>=："), m_rate, 1, QStringLiteral("%"));
     // The boxes keep their natural width; the free space goes to the right of the settings.
     for (QWidget* box : std::initializer_list<QWidget*>{m_cost, m_prize, m_start, m_periods, m_rate})
         box->setFixedWidth(90);

@@ -70,21 +70,17 @@ void SetToolWindow::buildUi() {
     listLayout->addWidget(m_list);
 
     auto* listButtons = new QHBoxLayout;
-    auto* add = makeButton(listBox, QStringLiteral("添加"), "Btn_Add");
-    add->setToolTip(QStringLiteral("添加 直选大底记录"));
-    auto* del = makeButton(listBox, QStringLiteral("删除"), "Btn_Del");
-    auto* clear = makeButton(listBox, QStringLiteral("清空"), "Btn_Clear");
-    auto* open = makeButton(listBox, QStringLiteral("打开"), "Btn_Open");
-    auto* save = makeButton(listBox, QStringLiteral("保存"), "Btn_Save");
-    for (QPushButton* b : {add, del, clear, open, save})
-        listButtons->addWidget(b);
+    const Command<SetToolWindow> listCommands[] = {
+        {"Btn_Add", "添加", &SetToolWindow::Btn_AddClick, "添加 直选大底记录"},
+        {"Btn_Del", "删除", &SetToolWindow::Btn_DelClick},
+        {"Btn_Clear", "清空", &SetToolWindow::Btn_ClearClick},
+        {"Btn_Open", "打开", &SetToolWindow::Btn_OpenClick},
+        {"Btn_Save", "保存", &SetToolWindow::Btn_SaveClick},
+    };
+    for (const auto& command : listCommands)
+        listButtons->addWidget(makeCommandButton(listBox, this, command));
     listLayout->addLayout(listButtons);
     left->addWidget(listBox, 3);
-    connect(add, &QPushButton::clicked, this, &SetToolWindow::Btn_AddClick);
-    connect(del, &QPushButton::clicked, this, &SetToolWindow::Btn_DelClick);
-    connect(clear, &QPushButton::clicked, this, &SetToolWindow::Btn_ClearClick);
-    connect(open, &QPushButton::clicked, this, &SetToolWindow::Btn_OpenClick);
-    connect(save, &QPushButton::clicked, this, &SetToolWindow::Btn_SaveClick);
 
     auto* typedBox = new QGroupBox(QStringLiteral("输入号码"), this);
     auto* typedLayout = new QGridLayout(typedBox);
@@ -95,12 +91,12 @@ void SetToolWindow::buildUi() {
     m_typedName = new QLineEdit(typedBox);
     m_typedName->setObjectName(QStringLiteral("Jiao_ji_Add_Txt"));
     typedLayout->addWidget(m_typedName, 1, 1);
-    auto* addTyped = makeButton(typedBox, QStringLiteral("添加"), "Btn_Add_Jihe");
+    auto* addTyped =
+        makeCommandButton(typedBox, this, {"Btn_Add_Jihe", "添加", &SetToolWindow::Btn_Add_JiheClick});
     auto* clearTyped = makeButton(typedBox, QStringLiteral("清空"), "Btn_Clear_Jihe");
     typedLayout->addWidget(addTyped, 1, 2);
     typedLayout->addWidget(clearTyped, 1, 3);
     left->addWidget(typedBox, 2);
-    connect(addTyped, &QPushButton::clicked, this, &SetToolWindow::Btn_Add_JiheClick);
     connect(clearTyped, &QPushButton::clicked, m_typed, &QPlainTextEdit::clear);
 
     // Right: the operation, the search and the result.
@@ -114,7 +110,7 @@ void SetToolWindow::buildUi() {
     m_union = new QRadioButton(QStringLiteral("并集"), opBox);
     m_union->setObjectName(QStringLiteral("Jiao_ji_2"));
     m_intersection->setChecked(true);
-    auto* run = makeButton(opBox, QStringLiteral("运算"), "Btn_YongSuan");
+    auto* run = makeCommandButton(opBox, this, {"Btn_YongSuan", "运算", &SetToolWindow::Btn_YongSuanClick});
     opLayout->addWidget(m_intersection, 0, 0);
     opLayout->addWidget(m_union, 0, 1);
     opLayout->addWidget(run, 0, 2, 1, 2);
@@ -125,14 +121,13 @@ void SetToolWindow::buildUi() {
     opLayout->addWidget(m_tolerance, 1, 0, 1, 4);
     right->addWidget(opBox);
     connect(m_intersection, &QRadioButton::toggled, this, &SetToolWindow::setIntersectionMode);
-    connect(run, &QPushButton::clicked, this, &SetToolWindow::Btn_YongSuanClick);
 
     auto* findBox = new QGroupBox(QStringLiteral("号码查询"), this);
     auto* findLayout = new QGridLayout(findBox);
     m_findNumber = new QLineEdit(findBox);
     m_findNumber->setObjectName(QStringLiteral("Find_Hm"));
-    auto* find = makeButton(findBox, QStringLiteral("查询"), "Btn_Find");
-    find->setToolTip(QStringLiteral("查询号码在集合列表中出现的位置"));
+    auto* find = makeCommandButton(
+        findBox, this, {"Btn_Find", "查询", &SetToolWindow::Btn_FindClick, "查询号码在集合列表中出现的位置"});
     m_findResult = new QPlainTextEdit(findBox);
     m_findResult->setObjectName(QStringLiteral("Find_JieGuo"));
     m_findResult->setReadOnly(true);
@@ -141,7 +136,6 @@ void SetToolWindow::buildUi() {
     findLayout->addWidget(find, 0, 1);
     findLayout->addWidget(m_findResult, 1, 0, 1, 2);
     right->addWidget(findBox);
-    connect(find, &QPushButton::clicked, this, &SetToolWindow::Btn_FindClick);
     connect(m_findNumber, &QLineEdit::returnPressed, this, &SetToolWindow::Btn_FindClick);
 
     m_resultBox = new QGroupBox(qs(core::setResultCaption(0)), this);
@@ -153,8 +147,10 @@ void SetToolWindow::buildUi() {
     for (int k : {1, 5, 10, 15, 20, 25, 30})
         m_perLine->addItem(QString::number(k), k);
     m_perLine->setCurrentIndex(2);
-    auto* saveResult = makeButton(m_resultBox, QStringLiteral("保存"), "JG_Save");
-    auto* printResult = makeButton(m_resultBox, QStringLiteral("打印"), "JG_Print");
+    auto* saveResult =
+        makeCommandButton(m_resultBox, this, {"JG_Save", "保存", &SetToolWindow::JG_SaveClick});
+    auto* printResult =
+        makeCommandButton(m_resultBox, this, {"JG_Print", "打印", &SetToolWindow::JG_PrintClick});
     resultLayout->addWidget(m_resultMemo, 0, 0, 1, 4);
     resultLayout->addWidget(new QLabel(QStringLiteral("每行"), m_resultBox), 1, 0);
     resultLayout->addWidget(m_perLine, 1, 1);
@@ -164,8 +160,6 @@ void SetToolWindow::buildUi() {
     connect(m_perLine, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_result.empty()) showResult(m_result);
     });
-    connect(saveResult, &QPushButton::clicked, this, &SetToolWindow::JG_SaveClick);
-    connect(printResult, &QPushButton::clicked, this, &SetToolWindow::JG_PrintClick);
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (const int row = selectedRow(); row >= 0)
             showResult(m_sets->sets()[static_cast<std::size_t>(row)].numbers);

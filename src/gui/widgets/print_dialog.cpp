@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "gui/widgets/dialog_buttons.h"
+#include "gui/widgets/grid_fields.h"
 #include "gui/widgets/prompter.h"
 
 namespace p3::gui {
@@ -56,17 +57,12 @@ PrintDialog::PrintDialog(std::filesystem::path home, Prompter& prompter, std::fu
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("标题"), this), 0, 0);
-    grid->addWidget(m_title, 0, 1, 1, 5);
-    grid->addWidget(new QLabel(QStringLiteral("号码分隔符"), this), 1, 0);
-    grid->addWidget(m_separator, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("列数"), this), 1, 2);
-    grid->addWidget(m_columns, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("空行间隔"), this), 1, 4);
-    grid->addWidget(m_interval, 1, 5);
+    addCaptionedField(grid, 0, 0, QStringLiteral("标题"), m_title, 5);
+    addCaptionedField(grid, 1, 0, QStringLiteral("号码分隔符"), m_separator);
+    addCaptionedField(grid, 1, 2, QStringLiteral("列数"), m_columns);
+    addCaptionedField(grid, 1, 4, QStringLiteral("空行间隔"), m_interval);
     grid->addWidget(m_sequence, 2, 0, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("打印注数："), this), 2, 2);
-    grid->addWidget(m_count, 2, 3, 1, 3);
+    addCaptionedField(grid, 2, 2, QStringLiteral("打印注数："), m_count, 3);
     grid->addWidget(m_preview, 3, 0, 1, 6);
     grid->addLayout(makeButtonRow({print, cancel}), 4, 0, 1, 6);
     resize(620, 420);

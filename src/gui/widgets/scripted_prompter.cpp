@@ -37,47 +37,35 @@ QString ScriptedPrompter::lastMessage() const {
     return all.isEmpty() ? QString() : all.back();
 }
 
-void ScriptedPrompter::information(QWidget*, const QString& text, const QString& caption) {
-    m_shown.push_back({QStringLiteral("information"), text, caption});
-}
-
-bool ScriptedPrompter::confirm(QWidget*, const QString& text, const QString& caption) {
-    m_shown.push_back({QStringLiteral("confirm"), text, caption});
-    return takeOr<bool>(m_confirms, false);
-}
-
-QString ScriptedPrompter::openFileName(QWidget*, const QString& title, const QString&) {
-    m_shown.push_back({QStringLiteral("open"), title, {}});
-    return takeOr<QString>(m_files, QString());
-}
-
-QString ScriptedPrompter::saveFileName(QWidget*, const QString& title, const QString&) {
-    m_shown.push_back({QStringLiteral("save"), title, {}});
-    return takeOr<QString>(m_files, QString());
-}
-
-std::optional<QString> ScriptedPrompter::inputText(QWidget*, const QString& title, const QString& label,
-                                                   const QString&) {
-    m_shown.push_back({QStringLiteral("input"), label, title});
-    return takeText(m_texts);
-}
-
-std::optional<QString> ScriptedPrompter::chooseItem(QWidget*, const QString& title, const QString& label,
-                                                    const QStringList&, int) {
-    m_shown.push_back({QStringLiteral("choose"), label, title});
-    return takeText(m_texts);
-}
-
-std::optional<QString> ScriptedPrompter::chooseNumber(QWidget*, const QString& title, const QString& label,
-                                                      const QStringList&) {
-    m_shown.push_back({QStringLiteral("number"), label, title});
-    return takeText(m_texts);
-}
-
-bool ScriptedPrompter::printDocument(QWidget*, QTextDocument& document) {
-    m_shown.push_back({QStringLiteral("print"), document.toPlainText(),
-                       document.metaInformation(QTextDocument::DocumentTitle)});
-    return true;
+std::optional<QString> ScriptedPrompter::ask(QWidget*, const Question& question) {
+    // The kind names the tests read, in the order of Prompter::Kind.
+    static const char* const kKindNames[] = {"information", "confirm", "open",   "save",
+                                             "input",       "choose",  "number", "print"};
+    const QString kind = QString::fromLatin1(kKindNames[static_cast<int>(question.kind)]);
+    switch (question.kind) {
+    case Kind::Information:
+        m_shown.push_back({kind, question.text, question.title});
+        return QString();
+    case Kind::Confirm:
+        m_shown.push_back({kind, question.text, question.title});
+        return takeOr<bool>(m_confirms, false) ? std::optional<QString>(QString()) : std::nullopt;
+    case Kind::OpenFile:
+    case Kind::SaveFile: {
+        m_shown.push_back({kind, question.title, {}});
+        QString file = takeOr<QString>(m_files, QString());
+        if (file.isEmpty()) return std::nullopt;
+        return file;
+    }
+    case Kind::Text:
+    case Kind::Item:
+    case Kind::Number:
+        m_shown.push_back({kind, question.text, question.title});
+        return takeText(m_texts);
+    case Kind::Print:
+        m_shown.push_back({kind, question.document->toPlainText(), question.title});
+        return QString();
+    }
+    return std::nullopt;
 }
 
 } // namespace p3::gui

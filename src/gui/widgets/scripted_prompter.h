@@ -29,18 +29,10 @@ public:
     QString lastMessage() const;
     void clear() { m_shown.clear(); }
 
-    void information(QWidget* parent, const QString& text, const QString& caption) override;
-    bool confirm(QWidget* parent, const QString& text, const QString& caption) override;
-    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
-    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
-    std::optional<QString> inputText(QWidget* parent, const QString& title, const QString& label,
-                                     const QString& initial) override;
-    std::optional<QString> chooseItem(QWidget* parent, const QString& title, const QString& label,
-                                      const QStringList& items, int current) override;
-    std::optional<QString> chooseNumber(QWidget* parent, const QString& title, const QString& label,
-                                        const QStringList& suggestions) override;
-    /// Records "print" with the document's plain text and its title; answers as a confirmed print dialog.
-    bool printDocument(QWidget* parent, QTextDocument& document) override;
+protected:
+    /// Records the question; a print is recorded with the document's plain text and its title and answered
+    /// as a confirmed print dialog.
+    std::optional<QString> ask(QWidget* parent, const Question& question) override;
 
 private:
     QList<Shown> m_shown;
