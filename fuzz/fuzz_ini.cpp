@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<Entry> entries = entriesOf(ini);
     for (const Entry& e : entries)
         P3_FUZZ_CHECK(ini.hasKey(e.section, e.key));
-    (void)ini.getInt(keys::kPrintSection, keys::kPrintCount);
+    (void)ini.getInt(keys::kPrintSection, keys::kPrintCount.key);
 
     const std::string text = ini.toText();
     IniFile reread = IniFile::fromText(text);
@@ -80,24 +80,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (char& c : stored)
         if (c == '\r' || c == '\n' || c == '\0') c = ' ';
     stored = trimmed(stored);
-    reread.setString(keys::kPrintSection, keys::kPrintTitle, typed);
-    reread.setInt(keys::kPrintSection, keys::kPrintCount, static_cast<long>(size) - 16);
+    reread.setString(keys::kPrintSection, keys::kPrintTitle.key, typed);
+    reread.setInt(keys::kPrintSection, keys::kPrintCount.key, static_cast<long>(size) - 16);
     const IniFile saved = IniFile::fromText(reread.toText());
-    P3_FUZZ_CHECK(saved.getString(keys::kPrintSection, keys::kPrintTitle) == stored);
-    P3_FUZZ_CHECK(saved.getInt(keys::kPrintSection, keys::kPrintCount) == static_cast<long>(size) - 16);
+    P3_FUZZ_CHECK(saved.getString(keys::kPrintSection, keys::kPrintTitle.key) == stored);
+    P3_FUZZ_CHECK(saved.getInt(keys::kPrintSection, keys::kPrintCount.key) == static_cast<long>(size) - 16);
     for (const Entry& e : entries) {
         // Names are compared without regard to ASCII case, as the INI reader does.
         if (sameName(e.section, keys::kPrintSection) &&
-            (sameName(e.key, keys::kPrintTitle) || sameName(e.key, keys::kPrintCount)))
+            (sameName(e.key, keys::kPrintTitle.key) || sameName(e.key, keys::kPrintCount.key)))
             continue;
         P3_FUZZ_CHECK(saved.getString(e.section, e.key) == e.value);
     }
 
     const Settings settings(std::move(reread));
     (void)settings.currentLottery();
-    (void)settings.updateUrl();
-    (void)settings.dataUrl();
+    (void)settings.address(keys::kUpdateUrl);
+    (void)settings.address(keys::kDataUrl);
     (void)settings.printParams();
-    (void)settings.softwareNumber();
+    (void)settings.text(keys::kSoftwareNumber);
     return 0;
 }

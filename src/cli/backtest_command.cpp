@@ -19,8 +19,7 @@ struct BacktestOptions {
     std::optional<std::string> from;
     std::optional<std::string> to;
     std::optional<std::string> totalTolerance;
-    std::optional<std::string> pick;
-    std::string betType = "all";
+    PickOptions bets;
     std::string price = "2";
     std::string prizeDirect = "1040";
     std::string prizeZ3 = "346";
@@ -37,10 +36,8 @@ core::Money parseMoney(const std::string& text, const char* option) {
 core::BacktestSettings settingsOf(const BacktestOptions& o) {
     core::BacktestSettings s;
     s.tolerance = parseTotalTolerance(o.totalTolerance);
-    if (o.pick) s.pick = take(core::parsePickGrid(*o.pick));
-    s.betType = o.betType == "z3"   ? core::BetType::Group3
-                : o.betType == "z6" ? core::BetType::Group6
-                                    : core::BetType::All;
+    if (o.bets.pick) s.pick = take(core::parsePickGrid(*o.bets.pick));
+    s.betType = betTypeOf(o.bets);
     s.prizes.price = parseMoney(o.price, "--price");
     s.prizes.direct = parseMoney(o.prizeDirect, "--prize-direct");
     s.prizes.group3 = parseMoney(o.prizeZ3, "--prize-z3");
@@ -91,9 +88,8 @@ void runBacktest(const GlobalOptions& global, const BacktestOptions& o) {
 } // namespace
 
 void registerBacktestCommand(CLI::App& app, const GlobalOptions& global) {
-    auto o = std::make_shared<BacktestOptions>();
-    auto* cmd = app.add_subcommand("backtest", "run a condition list against each of the last N draws");
-    cmd->footer(
+    auto [cmd, o] = addCommand<BacktestOptions>(
+        app, global, "backtest", "run a condition list against each of the last N draws",
         "example: pick3 backtest --conditions plan.ag --lottery 福彩3D --last 365\n"
         "         pick3 backtest --conditions plan.ag --pick 0123456789/13579/02468 --bet-type z6 --money\n"
         "Prints three TSV blocks, each with a header line: one row per period (survived = a hit, count = "
@@ -105,7 +101,8 @@ void registerBacktestCommand(CLI::App& app, const GlobalOptions& global) {
         "per group form, a hit is the draw's group form, and random_hit_rate is the mean count x 3 (z3) or\n"
         "x 6 (z6) / 1000. p_value: the chance of at least that many hits when each period hits at random\n"
         "with its own list's chance (count / 1000, or count x 3 or x 6 / 1000), independently; four\n"
-        "decimals, below 0.0001 as mantissa and exponent (3.25e-07).");
+        "decimals, below 0.0001 as mantissa and exponent (3.25e-07).",
+        runBacktest);
     cmd->add_option("--conditions", o->conditions, "condition file (*.ag)")->required();
     auto* last =
         cmd->add_option("--last", o->last, "number of periods (default 100)")->check(integerIn(1, 1000000));
@@ -115,17 +112,14 @@ void registerBacktestCommand(CLI::App& app, const GlobalOptions& global) {
     to->needs(from);
     last->excludes(from);
     last->excludes(to);
-    cmd->add_option("--total-tolerance", o->totalTolerance, "total tolerance BEG-END (0..100 each)");
-    cmd->add_option("--pick", o->pick, "digits per position, e.g. 0123456789/13579/02468");
-    cmd->add_option("--bet-type", o->betType, "all | z3 | z6 (default all)")
-        ->check(CLI::IsMember({"all", "z3", "z6"}));
+    addTotalToleranceOption(cmd, o->totalTolerance);
+    addPickOptions(cmd, o->bets);
     cmd->add_option("--price", o->price, "price of one bet (default 2)");
     cmd->add_option("--prize-direct", o->prizeDirect, "prize of a 直选 hit (default 1040)");
     cmd->add_option("--prize-z3", o->prizeZ3, "prize of a 组三 hit (default 346)");
     cmd->add_option("--prize-z6", o->prizeZ6, "prize of a 组六 hit (default 173)");
     cmd->add_flag("--money", o->money, "print the money block");
     addHistoryOptions(cmd, o->history);
-    cmd->callback([&global, o] { runBacktest(global, *o); });
 }
 
 } // namespace p3::cli

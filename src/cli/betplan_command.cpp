@@ -22,7 +22,7 @@ struct BetPlanOptions {
 // The core says which rows and multiples are possible; here a value need only be an integer.
 constexpr std::int64_t kAnyCount = std::numeric_limits<std::int64_t>::max();
 
-void runBetPlan(const BetPlanOptions& o) {
+void runBetPlan(const GlobalOptions&, const BetPlanOptions& o) {
     const auto inputs = take(core::parseBetPlanInputs(o.cost, o.prize, o.start, o.periods, o.rate));
     auto plan = core::planBets(inputs);
     for (const auto& change : o.changes) {
@@ -45,12 +45,11 @@ void runBetPlan(const BetPlanOptions& o) {
 
 } // namespace
 
-void registerBetPlanCommand(CLI::App& app, const GlobalOptions&) {
-    auto o = std::make_shared<BetPlanOptions>();
-    auto* cmd = app.add_subcommand("betplan",
-                                   "the bet plan (倍投方案): the seven captions, then one line per period");
-    cmd->footer(
-        "example: pick3 betplan --cost 2 --prize 160 --start 1 --periods 15 --rate 10 --xlsx plan.xlsx");
+void registerBetPlanCommand(CLI::App& app, const GlobalOptions& global) {
+    auto [cmd, o] = addCommand<BetPlanOptions>(
+        app, global, "betplan", "the bet plan (倍投方案): the seven captions, then one line per period",
+        "example: pick3 betplan --cost 2 --prize 160 --start 1 --periods 15 --rate 10 --xlsx plan.xlsx",
+        runBetPlan);
     cmd->add_option("--cost", o->cost, "当期投入: cost of one period at multiple 1")->capture_default_str();
     cmd->add_option("--prize", o->prize, "中奖奖金: prize at multiple 1")->capture_default_str();
     // The window reads an empty or 0 box as 1; on the command line a 0 is a mistake to say so.
@@ -67,7 +66,6 @@ void registerBetPlanCommand(CLI::App& app, const GlobalOptions&) {
     cmd->add_option("--change", o->changes, "ROW=MULTIPLE: set the multiple of a row and plan again after it")
         ->allow_extra_args(false);
     cmd->add_option("--xlsx", o->xlsx, "also write the plan as a spreadsheet");
-    cmd->callback([o] { runBetPlan(*o); });
 }
 
 } // namespace p3::cli

@@ -25,13 +25,12 @@ void runChart(const GlobalOptions& global, const ChartOptions& options) {
 } // namespace
 
 void registerChartCommand(CLI::App& app, const GlobalOptions& global) {
-    auto options = std::make_shared<ChartOptions>();
-    auto* cmd = app.add_subcommand("chart", "the grid of trend chart KIND (1..41) over a range");
-    cmd->footer("example: pick3 chart 38 --lottery 福彩3D --last 30");
+    auto [cmd, options] =
+        addCommand<ChartOptions>(app, global, "chart", "the grid of trend chart KIND (1..41) over a range",
+                                 "example: pick3 chart 38 --lottery 福彩3D --last 30", runChart);
     cmd->add_option("KIND", options->kind, "chart kind 1..41")->required()->check(integerIn(1, 41));
     addHistoryOptions(cmd, options->history, false, false);
     addRangeOptions(cmd, options->range);
-    cmd->callback([&global, options] { runChart(global, *options); });
 }
 
 } // namespace p3::cli

@@ -3,9 +3,11 @@
 #include <CLI/CLI.hpp>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/common/error.h"
@@ -23,6 +25,19 @@ struct CommandError {
 struct GlobalOptions {
     std::optional<std::string> home;
 };
+
+/// Adds the subcommand `name` with its one-line description and its footer. Its options live as long as
+/// the command line does: `run` gets them with the global options when the subcommand is chosen.
+template <typename Options, typename Run>
+std::pair<CLI::App*, std::shared_ptr<Options>> addCommand(CLI::App& parent, const GlobalOptions& global,
+                                                          std::string name, std::string about,
+                                                          std::string footer, Run run) {
+    auto options = std::make_shared<Options>();
+    auto* command = parent.add_subcommand(std::move(name), std::move(about));
+    command->footer(std::move(footer));
+    command->callback([&global, options, run] { run(global, *options); });
+    return {command, options};
+}
 
 /// The home folder, made from the template when it does not exist yet.
 std::filesystem::path homeFolder(const GlobalOptions& global);

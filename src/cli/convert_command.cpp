@@ -35,10 +35,11 @@ void runConvert(const GlobalOptions& global, const ConvertOptions& o) {
 } // namespace
 
 void registerConvertCommand(CLI::App& app, const GlobalOptions& global) {
-    auto o = std::make_shared<ConvertOptions>();
-    auto* cmd = app.add_subcommand("convert", "组变单, 单变组, or track numbers back to draw numbers");
-    cmd->footer("examples: pick3 convert 组变单 --input groups.txt\n"
-                "          pick3 convert track --series 3 --input result.txt --lottery 福彩3D");
+    auto [cmd, o] = addCommand<ConvertOptions>(
+        app, global, "convert", "组变单, 单变组, or track numbers back to draw numbers",
+        "examples: pick3 convert 组变单 --input groups.txt\n"
+        "          pick3 convert track --series 3 --input result.txt --lottery 福彩3D",
+        runConvert);
     cmd->add_option("mode", o->mode, "组变单 | 单变组 | track (also group-to-direct, direct-to-group)")
         ->required()
         ->check(CLI::IsMember(
@@ -47,7 +48,6 @@ void registerConvertCommand(CLI::App& app, const GlobalOptions& global) {
     cmd->add_option("--series", o->series, "track: 0 开奖号码 (no change) or k for 星轨k")
         ->check(integerIn(0, 18));
     addHistoryOptions(cmd, o->history);
-    cmd->callback([&global, o] { runConvert(global, *o); });
 }
 
 } // namespace p3::cli

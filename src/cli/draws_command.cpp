@@ -55,6 +55,25 @@ CLI::App* drawsSubcommand(CLI::App* parent, const char* name, const char* about,
     return cmd;
 }
 
+/// A subcommand that makes one change through the lottery's editor and prints the draw count after it.
+CLI::App* editSubcommand(CLI::App* parent, const char* name, const char* about, const char* example,
+                         const GlobalOptions& global, const std::shared_ptr<DrawsOptions>& o,
+                         core::Status (*edit)(OpenEditor& e, const DrawsOptions& given)) {
+    auto* cmd = drawsSubcommand(parent, name, about, example, *o);
+    cmd->callback([&global, o, edit] {
+        OpenEditor e(global, o->lottery);
+        take(edit(e, *o));
+        printRecord({e.editor->countText()});
+    });
+    return cmd;
+}
+
+/// The PERIOD and DIGITS of the draw a subcommand stores.
+void addDrawOptions(CLI::App* cmd, DrawsOptions& o) {
+    cmd->add_option("PERIOD", o.period)->required();
+    cmd->add_option("DIGITS", o.digits)->required();
+}
+
 void registerDrawsEditing(CLI::App* draws, const GlobalOptions& global) {
     auto o = std::make_shared<DrawsOptions>();
 
@@ -66,53 +85,34 @@ void registerDrawsEditing(CLI::App* draws, const GlobalOptions& global) {
             printRecord({d.period, d.digits});
     });
 
-    auto* add = drawsSubcommand(draws, "add", "add a draw (新增)",
-                                "pick3 draws add --lottery 福彩3D 2024001 027", *o);
-    add->add_option("PERIOD", o->period)->required();
-    add->add_option("DIGITS", o->digits)->required();
-    add->callback([&global, o] {
-        OpenEditor e(global, o->lottery);
-        take(e.editor->add(o->period, o->digits));
-        printRecord({e.editor->countText()});
-    });
+    auto* add = editSubcommand(
+        draws, "add", "add a draw (新增)", "pick3 draws add --lottery 福彩3D 2024001 027", global, o,
+        [](OpenEditor& e, const DrawsOptions& in) { return e.editor->add(in.period, in.digits); });
+    addDrawOptions(add, *o);
 
-    auto* insert = drawsSubcommand(draws, "insert", "insert a draw before a stored one (插入一期)",
-                                   "pick3 draws insert --lottery 福彩3D --before 2024005 2024004 118", *o);
+    auto* insert = editSubcommand(draws, "insert", "insert a draw before a stored one (插入一期)",
+                                  "pick3 draws insert --lottery 福彩3D --before 2024005 2024004 118", global,
+                                  o, [](OpenEditor& e, const DrawsOptions& in) {
+                                      return e.editor->insertBefore(e.rowOf(in.before), in.period, in.digits);
+                                  });
     insert->add_option("--before", o->before, "the period of the draw to insert before")->required();
-    insert->add_option("PERIOD", o->period)->required();
-    insert->add_option("DIGITS", o->digits)->required();
-    insert->callback([&global, o] {
-        OpenEditor e(global, o->lottery);
-        take(e.editor->insertBefore(e.rowOf(o->before), o->period, o->digits));
-        printRecord({e.editor->countText()});
-    });
+    addDrawOptions(insert, *o);
 
-    auto* modify = drawsSubcommand(draws, "modify", "change the digits of a draw (修改)",
-                                   "pick3 draws modify --lottery 福彩3D 2024001 028", *o);
-    modify->add_option("PERIOD", o->period)->required();
-    modify->add_option("DIGITS", o->digits)->required();
-    modify->callback([&global, o] {
-        OpenEditor e(global, o->lottery);
-        take(e.editor->modify(e.rowOf(o->period), o->digits));
-        printRecord({e.editor->countText()});
-    });
+    auto* modify = editSubcommand(draws, "modify", "change the digits of a draw (修改)",
+                                  "pick3 draws modify --lottery 福彩3D 2024001 028", global, o,
+                                  [](OpenEditor& e, const DrawsOptions& in) {
+                                      return e.editor->modify(e.rowOf(in.period), in.digits);
+                                  });
+    addDrawOptions(modify, *o);
 
-    auto* remove = drawsSubcommand(draws, "delete", "delete a draw (删除)",
-                                   "pick3 draws delete --lottery 福彩3D 2024001", *o);
+    auto* remove = editSubcommand(
+        draws, "delete", "delete a draw (删除)", "pick3 draws delete --lottery 福彩3D 2024001", global, o,
+        [](OpenEditor& e, const DrawsOptions& in) { return e.editor->remove(e.rowOf(in.period)); });
     remove->add_option("PERIOD", o->period)->required();
-    remove->callback([&global, o] {
-        OpenEditor e(global, o->lottery);
-        take(e.editor->remove(e.rowOf(o->period)));
-        printRecord({e.editor->countText()});
-    });
 
-    auto* clear = drawsSubcommand(draws, "clear", "delete every draw of the lottery (清空)",
-                                  "pick3 draws clear --lottery 福彩3D", *o);
-    clear->callback([&global, o] {
-        OpenEditor e(global, o->lottery);
-        take(e.editor->clear());
-        printRecord({e.editor->countText()});
-    });
+    editSubcommand(draws, "clear", "delete every draw of the lottery (清空)",
+                   "pick3 draws clear --lottery 福彩3D", global, o,
+                   [](OpenEditor& e, const DrawsOptions&) { return e.editor->clear(); });
 }
 
 struct TransferOptions {

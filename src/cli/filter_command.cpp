@@ -12,6 +12,24 @@
 
 namespace p3::cli {
 
+std::pair<CLI::Option*, CLI::Option*> addPickOptions(CLI::App* command, PickOptions& options) {
+    auto* pick =
+        command->add_option("--pick", options.pick, "digits per position, e.g. 0123456789/13579/02468");
+    auto* bet = command->add_option("--bet-type", options.betType, "all | z3 | z6 (default all)")
+                    ->check(CLI::IsMember({"all", "z3", "z6"}));
+    return {pick, bet};
+}
+
+core::BetType betTypeOf(const PickOptions& options) {
+    if (options.betType == "z3") return core::BetType::Group3;
+    if (options.betType == "z6") return core::BetType::Group6;
+    return core::BetType::All;
+}
+
+void addTotalToleranceOption(CLI::App* command, std::optional<std::string>& text) {
+    command->add_option("--total-tolerance", text, "total tolerance BEG-END (0..100 each)");
+}
+
 core::TotalTolerance parseTotalTolerance(const std::optional<std::string>& text) {
     core::TotalTolerance tolerance;
     if (!text) return tolerance;
@@ -51,19 +69,15 @@ struct FilterOptions {
     HistoryOptions history;
     std::string conditions;
     std::optional<std::string> base;
-    std::optional<std::string> pick;
-    std::string betType = "all";
+    PickOptions bets;
     std::optional<std::string> totalTolerance;
     bool steps = false;
 };
 
 std::vector<std::string> buildBetList(const FilterOptions& o) {
     if (o.base) return take(core::readNumberTextFile(*o.base));
-    const auto grid = o.pick ? take(core::parsePickGrid(*o.pick)) : core::fullPickGrid();
-    const core::BetType type = o.betType == "z3"   ? core::BetType::Group3
-                               : o.betType == "z6" ? core::BetType::Group6
-                                                   : core::BetType::All;
-    return take(core::BuildBaseList(grid, type));
+    const auto grid = o.bets.pick ? take(core::parsePickGrid(*o.bets.pick)) : core::fullPickGrid();
+    return take(core::BuildBaseList(grid, betTypeOf(o.bets)));
 }
 
 void runFilter(const GlobalOptions& global, const FilterOptions& o) {
@@ -91,23 +105,21 @@ void runFilter(const GlobalOptions& global, const FilterOptions& o) {
 } // namespace
 
 void registerFilterCommand(CLI::App& app, const GlobalOptions& global) {
-    auto o = std::make_shared<FilterOptions>();
-    auto* cmd = app.add_subcommand("filter", "filter the bet list with a condition file (*.ag)");
-    cmd->footer("example: pick3 filter --conditions plan.ag --pick 0123456789/13579/02468 --bet-type z6 "
-                "--total-tolerance 0-1 --steps");
+    auto [cmd, o] = addCommand<FilterOptions>(
+        app, global, "filter", "filter the bet list with a condition file (*.ag)",
+        "example: pick3 filter --conditions plan.ag --pick 0123456789/13579/02468 --bet-type z6 "
+        "--total-tolerance 0-1 --steps",
+        runFilter);
     cmd->add_option("--conditions", o->conditions, "condition file (*.ag)")->required();
     auto* base =
         cmd->add_option("--base", o->base, "bet list from a number text file instead of picked digits");
-    auto* pick = cmd->add_option("--pick", o->pick, "digits per position, e.g. 0123456789/13579/02468");
-    auto* bet = cmd->add_option("--bet-type", o->betType, "all | z3 | z6 (default all)")
-                    ->check(CLI::IsMember({"all", "z3", "z6"}));
+    const auto [pick, bet] = addPickOptions(cmd, o->bets);
     base->excludes(pick);
     base->excludes(bet);
-    cmd->add_option("--total-tolerance", o->totalTolerance, "total tolerance BEG-END (0..100 each)");
+    addTotalToleranceOption(cmd, o->totalTolerance);
     cmd->add_flag("--steps", o->steps,
                   "after the result: per used line, the numbers left up to it (step ROW NAME COUNT)");
     addHistoryOptions(cmd, o->history);
-    cmd->callback([&global, o] { runFilter(global, *o); });
 }
 
 } // namespace p3::cli

@@ -12,7 +12,7 @@ struct FixedChartOptions {
     std::string name;
 };
 
-void runFixedChart(const FixedChartOptions& options) {
+void runFixedChart(const GlobalOptions&, const FixedChartOptions& options) {
     if (options.list) {
         for (auto name : core::fixedChartNames())
             std::cout << name << '\n';
@@ -24,13 +24,12 @@ void runFixedChart(const FixedChartOptions& options) {
 
 } // namespace
 
-void registerFixedChartCommand(CLI::App& app, const GlobalOptions&) {
-    auto options = std::make_shared<FixedChartOptions>();
-    auto* cmd = app.add_subcommand("fixed-chart", "a fixed reference table of the 1000 numbers (固定图表)");
-    cmd->footer("examples:\n  pick3 fixed-chart --list\n  pick3 fixed-chart 和值号码-细分表");
+void registerFixedChartCommand(CLI::App& app, const GlobalOptions& global) {
+    auto [cmd, options] = addCommand<FixedChartOptions>(
+        app, global, "fixed-chart", "a fixed reference table of the 1000 numbers (固定图表)",
+        "examples:\n  pick3 fixed-chart --list\n  pick3 fixed-chart 和值号码-细分表", runFixedChart);
     cmd->add_flag("--list", options->list, "the fifteen table names in tree order");
     cmd->add_option("NAME", options->name, "the table's name");
-    cmd->callback([options] { runFixedChart(*options); });
 }
 
 } // namespace p3::cli

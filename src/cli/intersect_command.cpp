@@ -56,16 +56,15 @@ void runIntersect(const GlobalOptions& global, const IntersectOptions& o) {
 } // namespace
 
 void registerIntersectCommand(CLI::App& app, const GlobalOptions& global) {
-    auto o = std::make_shared<IntersectOptions>();
-    auto* cmd = app.add_subcommand("intersect", "intersect number files with tolerance (直选大底交集)");
-    cmd->footer(
+    auto [cmd, o] = addCommand<IntersectOptions>(
+        app, global, "intersect", "intersect number files with tolerance (直选大底交集)",
         "example: pick3 intersect --entry a.txt --entry b.txt,series=3,tolerant --entry c.txt,exclude "
-        "--total-tolerance 0-1");
+        "--total-tolerance 0-1",
+        runIntersect);
     cmd->add_option("--entry", o->entries, "FILE[,series=K][,exclude][,tolerant]; repeat per entry")
         ->required();
-    cmd->add_option("--total-tolerance", o->totalTolerance, "total tolerance BEG-END (0..100 each)");
+    addTotalToleranceOption(cmd, o->totalTolerance);
     addHistoryOptions(cmd, o->history);
-    cmd->callback([&global, o] { runIntersect(global, *o); });
 }
 
 } // namespace p3::cli

@@ -49,12 +49,12 @@ void runPrintLayout(const GlobalOptions& global, const PrintLayoutOptions& o) {
 } // namespace
 
 void registerPrintLayoutCommand(CLI::App& app, const GlobalOptions& global) {
-    auto o = std::make_shared<PrintLayoutOptions>();
-    auto* cmd =
-        app.add_subcommand("print-layout", "lay numbers from stdin out for printing: writes print_data.txt "
-                                           "and print_param of Sys_Set.ini in the home, prints the lines");
-    cmd->footer(
-        "example: printf '027 123 456\\n' | pick3 print-layout --sep - --columns 6 --seq --title 我的投注");
+    auto [cmd, o] = addCommand<PrintLayoutOptions>(
+        app, global, "print-layout",
+        "lay numbers from stdin out for printing: writes print_data.txt "
+        "and print_param of Sys_Set.ini in the home, prints the lines",
+        "example: printf '027 123 456\\n' | pick3 print-layout --sep - --columns 6 --seq --title 我的投注",
+        runPrintLayout);
     cmd->add_option("--sep", o->layout.separator, "号码分隔符: - , or a blank")->capture_default_str();
     cmd->add_option("--columns", o->layout.columns, "列数: numbers a line, 1..10")
         ->capture_default_str()
@@ -64,7 +64,6 @@ void registerPrintLayoutCommand(CLI::App& app, const GlobalOptions& global) {
         ->check(integerIn(1, 1000));
     cmd->add_flag("--seq", o->layout.sequence, "标记序号: number the entries");
     cmd->add_option("--title", o->title, "标题 (default: lottery + next period + 期投注结果)");
-    cmd->callback([&global, o] { runPrintLayout(global, *o); });
 }
 
 } // namespace p3::cli

@@ -194,19 +194,19 @@ void serve(const GlobalOptions& global, const ServeOptions& o) {
 } // namespace
 
 void registerServeCommand(CLI::App& app, const GlobalOptions& global) {
-    auto o = std::make_shared<ServeOptions>();
-    auto* cmd =
-        app.add_subcommand("serve", "serve the home's draws to other homes over the data server's protocol "
-                                    "(GET /down/<name>.txt, the version check); read-only, one log line "
-                                    "per request on stderr, stops on SIGINT or SIGTERM");
-    cmd->footer("example: pick3 serve --home /srv/pick3 --port 8080 --bind 0.0.0.0\n"
-                "then:    pick3 update --lottery 福彩3D --url http://SERVER:8080\n"
-                "--port 0 takes a free port; the first line on stderr names the address served.");
+    auto [cmd, o] = addCommand<ServeOptions>(
+        app, global, "serve",
+        "serve the home's draws to other homes over the data server's protocol "
+        "(GET /down/<name>.txt, the version check); read-only, one log line "
+        "per request on stderr, stops on SIGINT or SIGTERM",
+        "example: pick3 serve --home /srv/pick3 --port 8080 --bind 0.0.0.0\n"
+        "then:    pick3 update --lottery 福彩3D --url http://SERVER:8080\n"
+        "--port 0 takes a free port; the first line on stderr names the address served.",
+        serve);
     cmd->add_option("--port", o->port, "the TCP port (0: any free port)")
         ->required()
         ->check(integerIn(0, 65535));
     cmd->add_option("--bind", o->bind, "the address to listen on")->capture_default_str();
-    cmd->callback([&global, o] { serve(global, *o); });
 }
 
 } // namespace p3::cli

@@ -2,10 +2,12 @@
 /// What the shrink commands (filter, backtest, intersect, convert) share.
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/cli_common.h"
 #include "core/history/track_table.h"
+#include "core/shrink/base_list.h"
 #include "core/shrink/compiled_filter.h"
 #include "core/shrink/series_history.h"
 
@@ -19,6 +21,20 @@ struct ShrinkHistory {
 };
 
 ShrinkHistory loadShrinkHistory(const GlobalOptions& global, const HistoryOptions& options);
+
+/// The bet list built from picked digits: the digits per position and the bet type.
+struct PickOptions {
+    std::optional<std::string> pick;
+    std::string betType = "all";
+};
+
+/// Adds --pick and --bet-type; returns them, for options that exclude them.
+std::pair<CLI::Option*, CLI::Option*> addPickOptions(CLI::App* command, PickOptions& options);
+/// The bet type named by --bet-type.
+core::BetType betTypeOf(const PickOptions& options);
+
+/// Adds --total-tolerance, read by parseTotalTolerance.
+void addTotalToleranceOption(CLI::App* command, std::optional<std::string>& text);
 
 /// "BEG-END" with two integers 0..100 (a begin above the end allowed); no text: tolerance off.
 core::TotalTolerance parseTotalTolerance(const std::optional<std::string>& text);

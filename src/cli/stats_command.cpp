@@ -17,6 +17,7 @@ struct StatsOptions {
 };
 
 void runStats(const GlobalOptions& global, const StatsOptions& options) {
+    if (!options.all && options.kinds.empty()) throw CommandError{"请选择统计的条件名称!"};
     std::vector<std::string> names;
     if (options.all) {
         for (int kind : core::statisticKindsInBoxOrder())
@@ -43,18 +44,14 @@ void runStats(const GlobalOptions& global, const StatsOptions& options) {
 } // namespace
 
 void registerStatsCommand(CLI::App& app, const GlobalOptions& global) {
-    auto options = std::make_shared<StatsOptions>();
-    auto* cmd = app.add_subcommand("stats", "omission statistics (遗漏统计) of statistic kinds over a range");
-    cmd->footer("example: pick3 stats --lottery 福彩3D --last 100 --kinds 和值,跨度");
+    auto [cmd, options] = addCommand<StatsOptions>(
+        app, global, "stats", "omission statistics (遗漏统计) of statistic kinds over a range",
+        "example: pick3 stats --lottery 福彩3D --last 100 --kinds 和值,跨度", runStats);
     addHistoryOptions(cmd, options->history, false, false);
     addRangeOptions(cmd, options->range);
     auto* kinds = cmd->add_option("--kinds", options->kinds, "kind names separated by commas");
     auto* all = cmd->add_flag("--all", options->all, "every kind, in check-box order");
     kinds->excludes(all);
-    cmd->callback([&global, options] {
-        if (!options->all && options->kinds.empty()) throw CommandError{"请选择统计的条件名称!"};
-        runStats(global, *options);
-    });
 }
 
 } // namespace p3::cli

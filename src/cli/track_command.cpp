@@ -30,12 +30,11 @@ void runTrack(const GlobalOptions& global, const TrackOptions& options) {
 } // namespace
 
 void registerTrackCommand(CLI::App& app, const GlobalOptions& global) {
-    auto options = std::make_shared<TrackOptions>();
-    auto* cmd = app.add_subcommand("track", "track (星轨) predictions and level entries");
-    cmd->footer("example: pick3 track --lottery 福彩3D --table");
+    auto [cmd, options] =
+        addCommand<TrackOptions>(app, global, "track", "track (星轨) predictions and level entries",
+                                 "example: pick3 track --lottery 福彩3D --table", runTrack);
     addHistoryOptions(cmd, options->history, true, true);
     cmd->add_flag("--table", options->table, "also print every draw with its six block values");
-    cmd->callback([&global, options] { runTrack(global, *options); });
 }
 
 } // namespace p3::cli

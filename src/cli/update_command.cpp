@@ -55,9 +55,7 @@ void registerUpdateCommands(CLI::App& app, const GlobalOptions& global) {
                         "base address of the update server (default: UpdateUrl of Sys_Set.ini)");
     version->callback([&global, o] {
         auto settings = take(core::Settings::open(homeFolder(global)));
-        if (o->url)
-            settings.ini().setString(core::settings_keys::kServerSection, core::settings_keys::kUpdateUrl,
-                                     *o->url);
+        if (o->url) settings.setForThisRun(core::settings_keys::kUpdateUrl, *o->url);
         auto found = core::checkVersion(settings);
         if (found.answer.empty()) return;
         printRecord({found.newVersion ? "new" : "same", found.answer});

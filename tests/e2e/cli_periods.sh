@@ -35,13 +35,22 @@ run draws list --lottery "$L"
 check "repair said once" "" "$ERR"
 
 # Another program holds the database locked: "in use", nothing changed (waits a few seconds first).
-(sqlite3 "$DB" "BEGIN EXCLUSIVE; SELECT count(*) FROM FuCai_Table;" ".shell sleep 8" "ROLLBACK;" >/dev/null) &
+# The lock is held until the test removes the hold file, however slow a busy machine is.
+touch "$WORK/hold"
+(sqlite3 "$DB" "BEGIN EXCLUSIVE; SELECT count(*) FROM FuCai_Table;" \
+  ".shell while [ -e '$WORK/hold' ]; do sleep 0.1; done" "ROLLBACK;" >/dev/null) &
 LOCKER=$!
 # Wait until the lock is really held (a write then fails at once: the sqlite3 shell does not wait).
-for _ in $(seq 50); do sqlite3 "$DB" "BEGIN IMMEDIATE; ROLLBACK;" 2>/dev/null || break; sleep 0.1; done
+HELD=no
+for _ in $(seq 300); do
+  sqlite3 "$DB" "BEGIN IMMEDIATE; ROLLBACK;" 2>/dev/null || { HELD=yes; break; }
+  sleep 0.1
+done
+check "lock taken by the other program" yes "$HELD"
 run draws add --lottery "$L" "$((LAST + 1))" 123
 check "locked status" 2 "$RC"
 check "locked" "数据库正被另一个程序使用, 没有做任何更改, 请稍后再试: $DB" "$ERR"
+rm -f "$WORK/hold"
 wait $LOCKER || true
 check "locked changed nothing" "$BEFORE" "$("$PICK3" draws list --lottery "$L")"
 

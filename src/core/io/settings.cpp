@@ -15,6 +15,12 @@ std::string baseAddress(std::string value) {
     return value.substr(start);
 }
 
+/// A limit of the settings: a value not above 0 reads as the default, one above `highest` as `highest`.
+long positiveUpTo(const IniFile& ini, const NumberSetting& setting, long highest) {
+    const long value = ini.getInt(setting.section, setting.key, setting.fallback);
+    return std::clamp(value <= 0 ? setting.fallback : value, 1L, highest);
+}
+
 } // namespace
 
 namespace keys = settings_keys;
@@ -26,55 +32,46 @@ Result<Settings> Settings::open(const std::filesystem::path& home) {
 }
 
 std::string Settings::currentLottery() const {
-    std::string name = m_ini.getString(keys::kLotterySection, keys::kLotteryName);
-    return name.empty() ? std::string(keys::kDefaultLottery) : name;
+    std::string name = text(keys::kLotteryName);
+    return name.empty() ? std::string(keys::kLotteryName.fallback) : name;
 }
 
 Status Settings::setCurrentLottery(std::string_view name) {
-    m_ini.setString(keys::kLotterySection, keys::kLotteryName, name);
+    m_ini.setString(keys::kLotteryName.section, keys::kLotteryName.key, name);
     return m_ini.save();
 }
 
-std::string Settings::softwareNumber() const {
-    return m_ini.getString(keys::kVersionSection, keys::kSoftwareNumber);
+std::string Settings::text(const TextSetting& setting) const {
+    return m_ini.getString(setting.section, setting.key, setting.fallback);
 }
 
-std::string Settings::installedVersion() const {
-    return m_ini.getString(keys::kVersionSection, keys::kVersion);
+std::string Settings::address(const TextSetting& setting) const {
+    if (!m_ini.hasKey(setting.section, setting.key)) return std::string(setting.fallback);
+    return baseAddress(m_ini.getString(setting.section, setting.key));
 }
 
-std::string Settings::updateUrl() const {
-    return baseAddress(m_ini.getString(keys::kServerSection, keys::kUpdateUrl));
-}
-
-std::string Settings::dataUrl() const {
-    return baseAddress(m_ini.getString(keys::kServerSection, keys::kDataUrl));
-}
-
-std::string Settings::sourceUrl(std::string_view key, std::string_view fallback) const {
-    if (!m_ini.hasKey(keys::kServerSection, key)) return std::string(fallback);
-    return baseAddress(m_ini.getString(keys::kServerSection, key));
+void Settings::setForThisRun(const TextSetting& setting, std::string_view value) {
+    m_ini.setString(setting.section, setting.key, value);
 }
 
 long Settings::downloadDeadlineMs() const {
-    const long seconds =
-        m_ini.getInt(keys::kServerSection, keys::kDownloadTimeout, keys::kDefaultDownloadTimeout);
-    return std::clamp(seconds <= 0 ? keys::kDefaultDownloadTimeout : seconds, 1L, 3600L) * 1000;
+    return positiveUpTo(m_ini, keys::kDownloadTimeout, 3600) * 1000;
 }
 
 int Settings::updatePageLimit() const {
-    const long pages = m_ini.getInt(keys::kServerSection, keys::kUpdatePages, keys::kDefaultUpdatePages);
-    return static_cast<int>(std::clamp(pages <= 0 ? keys::kDefaultUpdatePages : pages, 1L, 1000L));
+    return static_cast<int>(positiveUpTo(m_ini, keys::kUpdatePages, 1000));
 }
 
 PrintParams Settings::printParams() const {
-    return {m_ini.getString(keys::kPrintSection, keys::kPrintTitle),
-            m_ini.getInt(keys::kPrintSection, keys::kPrintCount)};
+    const auto& title = keys::kPrintTitle;
+    const auto& count = keys::kPrintCount;
+    return {m_ini.getString(title.section, title.key),
+            m_ini.getInt(count.section, count.key, count.fallback)};
 }
 
 Status Settings::setPrintParams(const PrintParams& params) {
-    m_ini.setString(keys::kPrintSection, keys::kPrintTitle, params.title);
-    m_ini.setInt(keys::kPrintSection, keys::kPrintCount, params.count);
+    m_ini.setString(keys::kPrintTitle.section, keys::kPrintTitle.key, params.title);
+    m_ini.setInt(keys::kPrintCount.section, keys::kPrintCount.key, params.count);
     return m_ini.save();
 }
 

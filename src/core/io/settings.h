@@ -13,31 +13,48 @@ inline constexpr std::string_view kSettingsFileName = "Sys_Set.ini";
 /// The theoretical counts the omission statistics read (section = kind name, key = value text).
 inline constexpr std::string_view kOmissionCountsFileName = "YiLouCanShu.ini";
 
+/// One entry of Sys_Set.ini: the section that holds it, its key, and what a missing entry reads as.
+template <typename Value> struct Setting {
+    std::string_view section;
+    std::string_view key;
+    Value fallback{};
+};
+using TextSetting = Setting<std::string_view>;
+using NumberSetting = Setting<long>;
+
+/// Every entry of Sys_Set.ini the program reads or writes, each with the section that holds it.
 namespace settings_keys {
-inline constexpr std::string_view kLotterySection = "DangQianCp";
-inline constexpr std::string_view kLotteryName = "Cpname";
-inline constexpr std::string_view kDefaultLottery = "体彩排列3";
-
-inline constexpr std::string_view kVersionSection = "软件版本号";
-inline constexpr std::string_view kSoftwareNumber = "软件编号";
-inline constexpr std::string_view kVersion = "版本号";
-
 inline constexpr std::string_view kServerSection = "Server";
-inline constexpr std::string_view kUpdateUrl = "UpdateUrl";
-inline constexpr std::string_view kDataUrl = "DataUrl";
-inline constexpr std::string_view kCwlUrl = "CwlUrl";
-inline constexpr std::string_view kSportteryUrl = "SportteryUrl";
-inline constexpr std::string_view kLinesUrl = "LinesUrl";
-/// Seconds a whole download may take.
-inline constexpr std::string_view kDownloadTimeout = "DownloadTimeout";
-inline constexpr long kDefaultDownloadTimeout = 60;
-/// Pages of a paged source read at most to catch up.
-inline constexpr std::string_view kUpdatePages = "UpdatePages";
-inline constexpr long kDefaultUpdatePages = 60;
-
 inline constexpr std::string_view kPrintSection = "print_param";
-inline constexpr std::string_view kPrintTitle = "title";
-inline constexpr std::string_view kPrintCount = "Zhushu";
+inline constexpr std::string_view kVersionSection = "软件版本号";
+inline constexpr std::string_view kPrizeSection = "方案评估";
+
+/// The lottery shown at start-up.
+inline constexpr TextSetting kLotteryName{"DangQianCp", "Cpname", "体彩排列3"};
+
+inline constexpr TextSetting kSoftwareNumber{kVersionSection, "软件编号"};
+inline constexpr TextSetting kVersion{kVersionSection, "版本号"};
+
+/// The base addresses of the update server and of the draw sources; a missing key of a source with a
+/// public address reads as that address.
+inline constexpr TextSetting kUpdateUrl{kServerSection, "UpdateUrl"};
+inline constexpr TextSetting kDataUrl{kServerSection, "DataUrl"};
+inline constexpr TextSetting kCwlUrl{kServerSection, "CwlUrl", "https://www.cwl.gov.cn"};
+inline constexpr TextSetting kSportteryUrl{kServerSection, "SportteryUrl", "https://webapi.sporttery.cn"};
+inline constexpr TextSetting kLinesUrl{kServerSection, "LinesUrl"};
+/// Seconds a whole download may take.
+inline constexpr NumberSetting kDownloadTimeout{kServerSection, "DownloadTimeout", 60};
+/// Pages of a paged source read at most to catch up.
+inline constexpr NumberSetting kUpdatePages{kServerSection, "UpdatePages", 60};
+
+inline constexpr TextSetting kPrintTitle{kPrintSection, "title"};
+inline constexpr NumberSetting kPrintCount{kPrintSection, "Zhushu"};
+
+/// The money of the scheme evaluation, as exact decimal texts.
+inline constexpr TextSetting kUnitPrice{kPrizeSection, "单注价格"};
+inline constexpr TextSetting kDirectPrize{kPrizeSection, "直选奖金"};
+inline constexpr TextSetting kGroup3Prize{kPrizeSection, "组三奖金"};
+inline constexpr TextSetting kGroup6Prize{kPrizeSection, "组六奖金"};
 } // namespace settings_keys
 
 /// What the print hand-off leaves for the print program besides the number file.
@@ -57,18 +74,14 @@ public:
     [[nodiscard]] std::string currentLottery() const;
     [[nodiscard]] Status setCurrentLottery(std::string_view name);
 
-    /// The software number the version check sends; empty when unset.
-    [[nodiscard]] std::string softwareNumber() const;
-    /// The installed version the version check compares with; empty when unset.
-    [[nodiscard]] std::string installedVersion() const;
-
-    /// Base address of the update server, blanks and trailing '/' removed; empty means the check is off.
-    [[nodiscard]] std::string updateUrl() const;
-    /// Base address of the data server, as updateUrl; empty means downloads are off.
-    [[nodiscard]] std::string dataUrl() const;
-    /// The address of a draw source by the key of its kind ("DataUrl", "CwlUrl", …): a key that is
-    /// missing gives the public default, an empty one switches the source off.
-    [[nodiscard]] std::string sourceUrl(std::string_view key, std::string_view fallback) const;
+    /// The entry's text; a missing key gives its default.
+    [[nodiscard]] std::string text(const TextSetting& setting) const;
+    /// The entry's text as a base address: blanks and trailing '/' removed. A missing key gives the
+    /// default; an empty one means the service is off.
+    [[nodiscard]] std::string address(const TextSetting& setting) const;
+    /// Sets the entry for this run only (an address given on the command line): the file is not written,
+    /// so the value goes to disk only if another change saves the file in the same run.
+    void setForThisRun(const TextSetting& setting, std::string_view value);
     /// The overall deadline of one download in milliseconds (DownloadTimeout seconds, 1..3600).
     [[nodiscard]] long downloadDeadlineMs() const;
     /// How many pages a catch-up reads at most (UpdatePages, 1..1000).

@@ -99,12 +99,16 @@ template <typename ReadItem> void readItems(const Json& list, SourcePage& page, 
     }
 }
 
-/// The member `key` of an answer's object when it is of the kind `isKind` tests; else the refusal `missing`
-/// followed by the start of the answer.
-Result<const Json*> requireMember(const Json& object, const char* key, bool (Json::*isKind)() const noexcept,
-                                  std::string_view missing, std::string_view body) {
+using IsKind = bool (Json::*)() const noexcept;
+
+/// The member `key` of an answer's object when it is of the kind `isKind` tests; else the refusal naming
+/// the site, the member (a list as such) and the start of the answer.
+Result<const Json*> requireMember(const Json& object, const char* key, IsKind isKind, std::string_view site,
+                                  std::string_view body) {
     const auto it = object.find(key);
-    if (it == object.end() || !((*it).*isKind)()) return fail(std::string(missing) + excerpt(body));
+    if (it == object.end() || !((*it).*isKind)())
+        return fail(std::string(site) + "的回答缺少 " + key + (isKind == &Json::is_array ? " 列表" : "") +
+                    ": " + excerpt(body));
     return &*it;
 }
 
@@ -118,16 +122,29 @@ Result<Json> parseJson(std::string_view body, std::string_view site) {
     return json;
 }
 
+/// An organiser's answer as a JSON object whose status member `statusKey` says the query succeeded:
+/// `refusal` reads the status (and the answer's message) and gives what to say when it did not, else
+/// nothing.
+template <typename Refusal>
+Result<Json> acceptedAnswer(std::string_view body, std::string_view site, const char* statusKey,
+                            IsKind isKind, Refusal refusal) {
+    auto json = parseJson(body, site);
+    if (!json) return std::unexpected(json.error());
+    const auto status = requireMember(*json, statusKey, isKind, site, body);
+    if (!status) return std::unexpected(status.error());
+    if (std::optional<std::string> refused = refusal(*json, **status)) return fail(*refused);
+    return json;
+}
+
 } // namespace
 
 namespace {
 // In the order the dialogs offer them.
 constexpr std::array kSourceKinds{
-    SourceKindFacts{SourceKind::Server, "server", "数据服务器", settings_keys::kDataUrl, ""},
-    SourceKindFacts{SourceKind::Cwl, "cwl", "福彩网站", settings_keys::kCwlUrl, "https://www.cwl.gov.cn"},
-    SourceKindFacts{SourceKind::Sporttery, "sporttery", "体彩网站", settings_keys::kSportteryUrl,
-                    "https://webapi.sporttery.cn"},
-    SourceKindFacts{SourceKind::Lines, "lines", "开奖数据文件的网站", settings_keys::kLinesUrl, ""},
+    SourceKindFacts{SourceKind::Server, "server", "数据服务器", settings_keys::kDataUrl},
+    SourceKindFacts{SourceKind::Cwl, "cwl", "福彩网站", settings_keys::kCwlUrl},
+    SourceKindFacts{SourceKind::Sporttery, "sporttery", "体彩网站", settings_keys::kSportteryUrl},
+    SourceKindFacts{SourceKind::Lines, "lines", "开奖数据文件的网站", settings_keys::kLinesUrl},
 };
 } // namespace
 
@@ -158,7 +175,7 @@ const std::vector<SourceKind>& allSourceKinds() {
 }
 
 std::string_view defaultSourceUrl(SourceKind kind) {
-    return sourceFacts(kind).defaultUrl;
+    return sourceFacts(kind).address.fallback;
 }
 
 std::string cwlPageUrl(std::string_view base, int page, int pageSize) {
@@ -196,18 +213,16 @@ std::vector<std::string> sourceHeaders(SourceKind kind, std::string_view base) {
 
 Result<SourcePage> parseCwlAnswer(std::string_view body, int digitCount) {
     constexpr std::string_view kSite = "福彩网站";
-    auto json = parseJson(body, kSite);
+    auto json = acceptedAnswer(body, kSite, "state", &Json::is_number_integer,
+                               [](const Json& answer, const Json& state) -> std::optional<std::string> {
+                                   const long long code = state.get<long long>();
+                                   if (code == 0) return std::nullopt;
+                                   const std::string message = stringField(answer, "message");
+                                   return "福彩网站回答失败 (state " + std::to_string(code) +
+                                          (message.empty() ? "" : ", " + message) + ")";
+                               });
     if (!json) return std::unexpected(json.error());
-    const auto state =
-        requireMember(*json, "state", &Json::is_number_integer, "福彩网站的回答缺少 state: ", body);
-    if (!state) return std::unexpected(state.error());
-    if (const long long code = (*state)->get<long long>(); code != 0) {
-        const std::string message = stringField(*json, "message");
-        return fail("福彩网站回答失败 (state " + std::to_string(code) +
-                    (message.empty() ? "" : ", " + message) + ")");
-    }
-    const auto result =
-        requireMember(*json, "result", &Json::is_array, "福彩网站的回答缺少 result 列表: ", body);
+    const auto result = requireMember(*json, "result", &Json::is_array, kSite, body);
     if (!result) return std::unexpected(result.error());
     SourcePage page;
     readItems(**result, page, [&](const Json& item, SourceEntry& entry) {
@@ -224,18 +239,17 @@ Result<SourcePage> parseCwlAnswer(std::string_view body, int digitCount) {
 
 Result<SourcePage> parseSportteryAnswer(std::string_view body, int digitCount) {
     constexpr std::string_view kSite = "体彩网站";
-    auto json = parseJson(body, kSite);
+    auto json = acceptedAnswer(body, kSite, "success", &Json::is_boolean,
+                               [](const Json& answer, const Json& success) -> std::optional<std::string> {
+                                   if (success.get<bool>()) return std::nullopt;
+                                   const std::string message = stringField(answer, "errorMessage");
+                                   return "体彩网站回答失败" +
+                                          (message.empty() ? std::string() : " (" + message + ")");
+                               });
     if (!json) return std::unexpected(json.error());
-    const auto success =
-        requireMember(*json, "success", &Json::is_boolean, "体彩网站的回答缺少 success: ", body);
-    if (!success) return std::unexpected(success.error());
-    if (!(*success)->get<bool>()) {
-        const std::string message = stringField(*json, "errorMessage");
-        return fail("体彩网站回答失败" + (message.empty() ? std::string() : " (" + message + ")"));
-    }
-    const auto value = requireMember(*json, "value", &Json::is_object, "体彩网站的回答缺少 value: ", body);
+    const auto value = requireMember(*json, "value", &Json::is_object, kSite, body);
     if (!value) return std::unexpected(value.error());
-    const auto list = requireMember(**value, "list", &Json::is_array, "体彩网站的回答缺少 list 列表: ", body);
+    const auto list = requireMember(**value, "list", &Json::is_array, kSite, body);
     if (!list) return std::unexpected(list.error());
     SourcePage page;
     if (const auto pages = (*value)->find("pages"); pages != (*value)->end() && pages->is_number_integer())

@@ -10,6 +10,7 @@
 
 #include "core/common/error.h"
 #include "core/history/draw_list.h"
+#include "core/io/settings.h"
 
 namespace p3::core {
 
@@ -22,10 +23,9 @@ inline constexpr std::string_view kSourceKindChoices = "server|cwl|sporttery|lin
 /// What the program knows of each kind of source, one row a kind.
 struct SourceKindFacts {
     SourceKind kind;
-    std::string_view name;        ///< as stored in Cp_Source and typed after --source
-    std::string_view site;        ///< how messages name the place
-    std::string_view settingsKey; ///< the Sys_Set.ini [Server] key of its address
-    std::string_view defaultUrl;  ///< empty for the kinds that have no public address
+    std::string_view name; ///< as stored in Cp_Source and typed after --source
+    std::string_view site; ///< how messages name the place
+    TextSetting address;   ///< the settings entry of its address; its default is the public address
 };
 
 /// The row of a kind.

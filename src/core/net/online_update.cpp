@@ -101,10 +101,6 @@ std::int64_t latestStoredPeriod(const DrawList& draws) {
     return parsePeriod(draws.back().period).value_or(0);
 }
 
-std::string_view sourceUrlKey(SourceKind kind) {
-    return sourceFacts(kind).settingsKey;
-}
-
 Result<DrawSource> sourceFor(DrawDatabase& db, const Settings& settings, const LotteryInfo& lottery,
                              const std::optional<std::string>& kind, const std::optional<std::string>& url) {
     std::string name;
@@ -118,13 +114,14 @@ Result<DrawSource> sourceFor(DrawDatabase& db, const Settings& settings, const L
     const auto parsed = parseSourceKind(name);
     if (!parsed) return fail("未知的数据来源: " + name + " (可选 " + std::string(kSourceKindChoices) + ")");
     DrawSource source{*parsed, {}};
-    source.address = url ? *url : settings.sourceUrl(sourceUrlKey(*parsed), defaultSourceUrl(*parsed));
+    const TextSetting& setting = sourceFacts(*parsed).address;
+    source.address = url ? *url : settings.address(setting);
     while (!source.address.empty() && (source.address.back() == '/' || source.address.back() == ' '))
         source.address.pop_back();
     if (source.address.empty()) {
         if (*parsed == SourceKind::Server) return fail(std::string(update_messages::kNoDataServer));
-        return fail("没有设置 " + name + " 数据来源的地址 (Sys_Set.ini [Server] " +
-                    std::string(sourceUrlKey(*parsed)) + ")");
+        return fail("没有设置 " + name + " 数据来源的地址 (Sys_Set.ini [" + std::string(setting.section) +
+                    "] " + std::string(setting.key) + ")");
     }
     return source;
 }

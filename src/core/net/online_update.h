@@ -23,8 +23,6 @@ namespace p3::core {
 namespace update_messages {
 inline constexpr std::string_view kCannotConnect = "无法连接星河阁服务器 可能网站目前无法正常防问!";
 inline constexpr std::string_view kUpdated = "更新成功";
-inline constexpr std::string_view kNoticeTitle = "自动更新提示";
-inline constexpr std::string_view kNoticeText = "最新数据已更新";
 inline constexpr std::string_view kNoDataServer = "没有设置数据服务器地址 (Sys_Set.ini [Server] DataUrl)";
 inline constexpr std::string_view kCancelled = "更新已取消, 没有保存任何数据";
 inline constexpr std::string_view kNothingNew = "没有新数据";
@@ -45,9 +43,6 @@ struct DrawSource {
     SourceKind kind = SourceKind::Server;
     std::string address;
 };
-
-/// The Sys_Set.ini key ([Server]) that holds the address of a source kind.
-std::string_view sourceUrlKey(SourceKind kind);
 
 /// The source of a lottery: its stored kind unless `kind` names another, at the address of the settings
 /// unless `url` gives one. An unknown kind or an empty address is an error saying what to set.

@@ -48,9 +48,9 @@ bool isNewVersion(std::string_view answer, std::string_view installedVersion) {
 
 VersionCheckResult checkVersion(const Settings& settings, const HttpOptions& http) {
     VersionCheckResult out;
-    const std::string base = settings.updateUrl();
+    const std::string base = settings.address(settings_keys::kUpdateUrl);
     if (base.empty()) return out;
-    auto body = httpGet(versionCheckUrl(base, settings.softwareNumber()), http);
+    auto body = httpGet(versionCheckUrl(base, settings.text(settings_keys::kSoftwareNumber)), http);
     if (!body) return out;
     const std::string_view ws = " \t\r\n";
     const auto b = body->find_first_not_of(ws);
@@ -59,7 +59,7 @@ VersionCheckResult checkVersion(const Settings& settings, const HttpOptions& htt
     // Only a version is an answer: an error page or garbage counts as no answer at all.
     if (!parseVersion(answer)) return out;
     out.answer = std::move(answer);
-    out.newVersion = isNewVersion(out.answer, settings.installedVersion());
+    out.newVersion = isNewVersion(out.answer, settings.text(settings_keys::kVersion));
     return out;
 }
 

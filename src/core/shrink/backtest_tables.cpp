@@ -3,14 +3,12 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/io/settings.h"
+
 namespace p3::core {
 namespace {
 
-constexpr std::string_view kPrizeSection = "方案评估";
-constexpr std::string_view kPriceKey = "单注价格";
-constexpr std::string_view kDirectKey = "直选奖金";
-constexpr std::string_view kGroup3Key = "组三奖金";
-constexpr std::string_view kGroup6Key = "组六奖金";
+namespace keys = settings_keys;
 
 std::string decimals(double v, int places) {
     char buf[48];
@@ -27,11 +25,15 @@ std::string yuan(Money m) {
     return formatMoney(m) + " 元";
 }
 
-Money readMoney(const IniFile& ini, std::string_view key, Money fallback) {
-    const std::string text = ini.getString(kPrizeSection, key);
+Money readMoney(const IniFile& ini, const TextSetting& setting, Money fallback) {
+    const std::string text = ini.getString(setting.section, setting.key);
     if (text.empty()) return fallback;
     auto m = Money::parse(text);
     return m && m->micros >= 0 ? *m : fallback;
+}
+
+void writeMoney(IniFile& ini, const TextSetting& setting, Money money) {
+    ini.setString(setting.section, setting.key, formatExact(money));
 }
 
 } // namespace
@@ -92,15 +94,17 @@ TextTable backtestLineTable(const BacktestReport& report) {
 
 PrizeTable readPrizeTable(const IniFile& ini) {
     const PrizeTable defaults;
-    return {readMoney(ini, kPriceKey, defaults.price), readMoney(ini, kDirectKey, defaults.direct),
-            readMoney(ini, kGroup3Key, defaults.group3), readMoney(ini, kGroup6Key, defaults.group6)};
+    return {readMoney(ini, keys::kUnitPrice, defaults.price),
+            readMoney(ini, keys::kDirectPrize, defaults.direct),
+            readMoney(ini, keys::kGroup3Prize, defaults.group3),
+            readMoney(ini, keys::kGroup6Prize, defaults.group6)};
 }
 
 void writePrizeTable(IniFile& ini, const PrizeTable& prizes) {
-    ini.setString(kPrizeSection, kPriceKey, formatExact(prizes.price));
-    ini.setString(kPrizeSection, kDirectKey, formatExact(prizes.direct));
-    ini.setString(kPrizeSection, kGroup3Key, formatExact(prizes.group3));
-    ini.setString(kPrizeSection, kGroup6Key, formatExact(prizes.group6));
+    writeMoney(ini, keys::kUnitPrice, prizes.price);
+    writeMoney(ini, keys::kDirectPrize, prizes.direct);
+    writeMoney(ini, keys::kGroup3Prize, prizes.group3);
+    writeMoney(ini, keys::kGroup6Prize, prizes.group6);
 }
 
 } // namespace p3::core

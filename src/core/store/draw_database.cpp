@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <utility>
 
 #include "core/store/schema_sql.h"
 
@@ -56,6 +58,47 @@ Result<std::string_view> tableFor(std::string_view kind) {
 Result<std::int64_t> periodValue(std::string_view period) {
     if (auto value = parsePeriod(period)) return *value;
     return fail("期号必须是数字: " + std::string(period));
+}
+
+/// One stored draw of a lottery, located: the draw table of its kind and its period as stored.
+struct DrawRow {
+    std::string table;
+    std::int64_t id = 0;
+    std::int64_t period = 0;
+    std::string digits;
+
+    /// The condition that picks the row; its three values are bound from `first` on.
+    static constexpr std::string_view kWhere = " where (Cp_only_ID=?) and (Cp_QHao=?) and (Cp_Hm=?)";
+    void bind(SQLite::Statement& q, int first) const {
+        q.bind(first, id);
+        q.bind(first + 1, period);
+        q.bind(first + 2, digits);
+    }
+};
+
+Result<DrawRow> drawRow(std::string_view kind, std::int64_t id, std::string_view period,
+                        std::string_view digits) {
+    auto table = tableFor(kind);
+    if (!table) return std::unexpected(table.error());
+    auto value = periodValue(period);
+    if (!value) return std::unexpected(value.error());
+    return DrawRow{std::string(*table), id, *value, std::string(digits)};
+}
+
+void deleteDrawsOf(SQLite::Database& db, std::string_view table, std::int64_t id) {
+    SQLite::Statement del(db, "delete from " + std::string(table) + " where Cp_only_ID=?");
+    del.bind(1, id);
+    del.exec();
+}
+
+/// The smallest and largest stored period of a lottery; nothing when it has no draws.
+std::optional<std::pair<std::int64_t, std::int64_t>>
+storedPeriodSpan(SQLite::Database& db, std::string_view table, std::int64_t id) {
+    SQLite::Statement q(db, "select min(Cp_QHao), max(Cp_QHao) from " + std::string(table) +
+                                " where Cp_only_ID=?");
+    q.bind(1, id);
+    if (!q.executeStep() || q.getColumn(0).isNull()) return std::nullopt;
+    return std::pair{q.getColumn(0).getInt64(), q.getColumn(1).getInt64()};
 }
 
 // Runs a change and turns a database exception into an error naming the file.
@@ -246,11 +289,7 @@ Status DrawDatabase::deleteLottery(std::string_view name) {
         del.bind(1, std::string(name));
         del.exec();
         for (const auto& [kind, id] : rows) {
-            if (auto table = drawTableOf(kind)) {
-                SQLite::Statement draws(*m_db, "delete from " + std::string(*table) + " where Cp_only_ID=?");
-                draws.bind(1, id);
-                draws.exec();
-            }
+            if (auto table = drawTableOf(kind)) deleteDrawsOf(*m_db, *table, id);
         }
         return {};
     });
@@ -328,21 +367,16 @@ Status DrawDatabase::insertDraw(std::string_view kind, std::int64_t id, std::str
 Status DrawDatabase::updateDraw(std::string_view kind, std::int64_t id, std::string_view period,
                                 std::string_view oldDigits, std::string_view newPeriod,
                                 std::string_view newDigits) {
-    auto table = tableFor(kind);
-    if (!table) return std::unexpected(table.error());
-    auto oldValue = periodValue(period);
-    if (!oldValue) return std::unexpected(oldValue.error());
+    auto row = drawRow(kind, id, period, oldDigits);
+    if (!row) return std::unexpected(row.error());
     auto newValue = periodValue(newPeriod);
     if (!newValue) return std::unexpected(newValue.error());
     return guarded(m_file, [&]() -> Status {
-        SQLite::Statement q(*m_db, "update " + std::string(*table) +
-                                       " set Cp_QHao=?, Cp_Hm=? where (Cp_only_ID=?) and (Cp_QHao=?) and "
-                                       "(Cp_Hm=?)");
+        SQLite::Statement q(*m_db, "update " + row->table + " set Cp_QHao=?, Cp_Hm=?" +
+                                       std::string(DrawRow::kWhere));
         q.bind(1, *newValue);
         q.bind(2, std::string(newDigits));
-        q.bind(3, id);
-        q.bind(4, *oldValue);
-        q.bind(5, std::string(oldDigits));
+        row->bind(q, 3);
         if (q.exec() == 0) return fail("找不到要修改的开奖记录: 第" + std::string(period) + "期");
         return {};
     });
@@ -352,25 +386,18 @@ Status DrawDatabase::deleteAllDraws(std::string_view kind, std::int64_t id) {
     auto table = tableFor(kind);
     if (!table) return std::unexpected(table.error());
     return guarded(m_file, [&]() -> Status {
-        SQLite::Statement q(*m_db, "delete from " + std::string(*table) + " where Cp_only_ID=?");
-        q.bind(1, id);
-        q.exec();
+        deleteDrawsOf(*m_db, *table, id);
         return {};
     });
 }
 
 Status DrawDatabase::deleteDraw(std::string_view kind, std::int64_t id, std::string_view period,
                                 std::string_view digits) {
-    auto table = tableFor(kind);
-    if (!table) return std::unexpected(table.error());
-    auto value = periodValue(period);
-    if (!value) return std::unexpected(value.error());
+    auto row = drawRow(kind, id, period, digits);
+    if (!row) return std::unexpected(row.error());
     return guarded(m_file, [&]() -> Status {
-        SQLite::Statement q(*m_db, "delete from " + std::string(*table) +
-                                       " where (Cp_only_ID=?) and (Cp_QHao=?) and (Cp_Hm=?)");
-        q.bind(1, id);
-        q.bind(2, *value);
-        q.bind(3, std::string(digits));
+        SQLite::Statement q(*m_db, "delete from " + row->table + std::string(DrawRow::kWhere));
+        row->bind(q, 1);
         q.exec();
         return {};
     });
@@ -411,9 +438,7 @@ Status DrawDatabase::replaceDraws(std::string_view kind, std::int64_t id, const 
     auto table = tableFor(kind);
     if (!table) return std::unexpected(table.error());
     return writeTransaction([&]() -> Status {
-        SQLite::Statement del(*m_db, "delete from " + std::string(*table) + " where Cp_only_ID=?");
-        del.bind(1, id);
-        del.exec();
+        deleteDrawsOf(*m_db, *table, id);
         return appendWithin(*table, id, draws, progress);
     });
 }
@@ -422,12 +447,9 @@ Result<PeriodLengths> DrawDatabase::periodLengths(std::string_view kind, std::in
     auto table = drawTableOf(kind);
     if (!table) return PeriodLengths{};
     try {
-        SQLite::Statement q(*m_db, "select min(Cp_QHao), max(Cp_QHao) from " + std::string(*table) +
-                                       " where Cp_only_ID=?");
-        q.bind(1, id);
-        if (!q.executeStep() || q.getColumn(0).isNull()) return PeriodLengths{};
-        return PeriodLengths{periodDigitCount(q.getColumn(0).getInt64()),
-                             periodDigitCount(q.getColumn(1).getInt64())};
+        const auto span = storedPeriodSpan(*m_db, *table, id);
+        if (!span) return PeriodLengths{};
+        return PeriodLengths{periodDigitCount(span->first), periodDigitCount(span->second)};
     } catch (const std::exception& e) {
         return std::unexpected(dbError(m_file, e));
     }
@@ -452,14 +474,11 @@ Result<NewerDrawsStored> DrawDatabase::storeNewerDraws(const LotteryInfo& lotter
 
     NewerDrawsStored out;
     auto stored = writeTransaction([&]() -> Status {
-        SQLite::Statement last(*m_db, "select min(Cp_QHao), max(Cp_QHao) from " + std::string(*table) +
-                                          " where Cp_only_ID=?");
-        last.bind(1, lottery.id);
-        const bool any = last.executeStep() && !last.getColumn(0).isNull();
-        const std::int64_t lastPeriod = any ? last.getColumn(1).getInt64() : 0;
+        const auto span = storedPeriodSpan(*m_db, *table, lottery.id);
+        const bool any = span.has_value();
+        const std::int64_t lastPeriod = any ? span->second : 0;
         PeriodLengths lengths;
-        if (any) lengths = {periodDigitCount(last.getColumn(0).getInt64()), periodDigitCount(lastPeriod)};
-        last.reset();
+        if (any) lengths = {periodDigitCount(span->first), periodDigitCount(lastPeriod)};
 
         DrawList fresh;
         for (const Candidate& c : valued) {

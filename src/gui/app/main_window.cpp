@@ -255,8 +255,9 @@ void MainWindow::FormShow() {
     m_bench.tellConditionFileIssues();
     m_bench.balls().fill(m_home);
     m_bench.openDatabase();
-    const std::string remembered = m_bench.settings() ? m_bench.settings()->currentLottery()
-                                                      : std::string(core::settings_keys::kDefaultLottery);
+    const std::string remembered = m_bench.settings()
+                                       ? m_bench.settings()->currentLottery()
+                                       : std::string(core::settings_keys::kLotteryName.fallback);
     LoadLottery(fromStd(remembered));
     runVersionCheck();
 }
@@ -282,7 +283,8 @@ void MainWindow::runVersionCheck() {
 void MainWindow::finishStartup(const std::string& serverVersion) {
     // A window closed during the check starts nothing more.
     if (m_closed) return;
-    const std::string installed = m_bench.settings() ? m_bench.settings()->installedVersion() : std::string();
+    const std::string installed =
+        m_bench.settings() ? m_bench.settings()->text(core::settings_keys::kVersion) : std::string();
     if (core::isNewVersion(serverVersion, installed)) {
         m_prompter.information(this,
                                QString::fromUtf8(core::kNewVersionMessage.data(),

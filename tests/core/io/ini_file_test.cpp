@@ -279,10 +279,10 @@ TEST(IoSettings, ReadsDefaultsAndWritesThrough) {
     auto settings = Settings::open(dir.path());
     ASSERT_TRUE(settings);
     EXPECT_EQ(settings->currentLottery(), "体彩排列3");
-    EXPECT_EQ(settings->softwareNumber(), "");
-    EXPECT_EQ(settings->installedVersion(), "");
-    EXPECT_EQ(settings->updateUrl(), "");
-    EXPECT_EQ(settings->dataUrl(), "");
+    EXPECT_EQ(settings->text(settings_keys::kSoftwareNumber), "");
+    EXPECT_EQ(settings->text(settings_keys::kVersion), "");
+    EXPECT_EQ(settings->address(settings_keys::kUpdateUrl), "");
+    EXPECT_EQ(settings->address(settings_keys::kDataUrl), "");
 
     ASSERT_TRUE(settings->setCurrentLottery("福彩3D"));
     ASSERT_TRUE(settings->setPrintParams({"福彩3D 第2024102 期投注结果", 120}));
@@ -307,10 +307,47 @@ TEST(IoSettings, ReadsVersionAndServerEntries) {
     auto settings = Settings::open(dir.path());
     ASSERT_TRUE(settings);
     EXPECT_EQ(settings->currentLottery(), "体彩排列3"); // an empty entry names no lottery
-    EXPECT_EQ(settings->softwareNumber(), "A7");
-    EXPECT_EQ(settings->installedVersion(), "3.0");
-    EXPECT_EQ(settings->updateUrl(), "http://127.0.0.1:8080");
-    EXPECT_EQ(settings->dataUrl(), "");
+    EXPECT_EQ(settings->text(settings_keys::kSoftwareNumber), "A7");
+    EXPECT_EQ(settings->text(settings_keys::kVersion), "3.0");
+    EXPECT_EQ(settings->address(settings_keys::kUpdateUrl), "http://127.0.0.1:8080");
+    EXPECT_EQ(settings->address(settings_keys::kDataUrl), "");
+}
+
+TEST(IoSettings, EachEntryIsReadFromItsOwnSection) {
+    // A file as the program leaves it: every entry it knows, each in its section.
+    Settings all(
+        IniFile::fromText("[DangQianCp]\nCpname=福彩3D\n"
+                          "[Server]\nCwlUrl=http://c/\nSportteryUrl= http://s \nLinesUrl=http://l/{name}\n"
+                          "DownloadTimeout=9000\nUpdatePages=0\n"
+                          "[print_param]\ntitle=第1期\nZhushu=12\n"
+                          "[方案评估]\n单注价格=1.5\n"));
+    EXPECT_EQ(all.currentLottery(), "福彩3D");
+    EXPECT_EQ(all.address(settings_keys::kCwlUrl), "http://c");
+    EXPECT_EQ(all.address(settings_keys::kSportteryUrl), "http://s");
+    EXPECT_EQ(all.address(settings_keys::kLinesUrl), "http://l/{name}");
+    EXPECT_EQ(all.downloadDeadlineMs(), 3600 * 1000); // an hour at the most
+    EXPECT_EQ(all.updatePageLimit(), 60);             // 0 reads as the default
+    EXPECT_EQ(all.printParams().title, "第1期");
+    EXPECT_EQ(all.printParams().count, 12);
+    EXPECT_EQ(all.text(settings_keys::kUnitPrice), "1.5");
+
+    // The same keys in the wrong sections are not these entries; a missing address is the public one.
+    Settings misplaced(IniFile::fromText("[Server]\nCpname=福彩3D\ntitle=x\n[DangQianCp]\nCwlUrl=http://c\n"
+                                         "DownloadTimeout=5\n"));
+    EXPECT_EQ(misplaced.currentLottery(), "体彩排列3");
+    EXPECT_EQ(misplaced.address(settings_keys::kCwlUrl), "https://www.cwl.gov.cn");
+    EXPECT_EQ(misplaced.address(settings_keys::kSportteryUrl), "https://webapi.sporttery.cn");
+    EXPECT_EQ(misplaced.downloadDeadlineMs(), 60 * 1000);
+    EXPECT_EQ(misplaced.printParams().title, "");
+
+    // An address given for this run is read back but never written to the file.
+    TempDir dir;
+    writeRaw(dir / "Sys_Set.ini", "[Server]\r\nUpdateUrl=\r\n");
+    auto settings = Settings::open(dir.path());
+    ASSERT_TRUE(settings);
+    settings->setForThisRun(settings_keys::kUpdateUrl, "http://127.0.0.1:9/");
+    EXPECT_EQ(settings->address(settings_keys::kUpdateUrl), "http://127.0.0.1:9");
+    EXPECT_EQ(readRaw(dir / "Sys_Set.ini"), "[Server]\r\nUpdateUrl=\r\n");
 }
 
 } // namespace

@@ -35,8 +35,8 @@ TEST(DrawSourceCwl, ReadsTheDrawNoticesAndRefusesFailedOrForeignAnswers) {
 
     auto refused = parseCwlAnswer(R"({"state":1,"message":"系统繁忙","result":null})", 3);
     ASSERT_FALSE(refused);
-    EXPECT_TRUE(mentions(refused.error(), "state 1"));
-    EXPECT_TRUE(mentions(refused.error(), "系统繁忙"));
+    EXPECT_EQ(refused.error().message, "福彩网站回答失败 (state 1, 系统繁忙)");
+    EXPECT_EQ(parseCwlAnswer(R"({"state":2,"result":[]})", 3).error().message, "福彩网站回答失败 (state 2)");
     auto html = parseCwlAnswer("\r\n<!DOCTYPE html><html><body>403 Forbidden</body></html>", 3);
     ASSERT_FALSE(html);
     EXPECT_TRUE(mentions(html.error(), "网页"));
@@ -95,7 +95,9 @@ TEST(DrawSourceSporttery, FiveDigitPeriodsBecomeSevenAcrossTheTurnOfTheYear) {
 
     auto refused = parseSportteryAnswer(R"({"success":false,"errorMessage":"参数错误","value":null})", 3);
     ASSERT_FALSE(refused);
-    EXPECT_TRUE(mentions(refused.error(), "参数错误"));
+    EXPECT_EQ(refused.error().message, "体彩网站回答失败 (参数错误)");
+    EXPECT_EQ(parseSportteryAnswer(R"({"success":false,"value":{"list":[]}})", 3).error().message,
+              "体彩网站回答失败");
     EXPECT_EQ(parseSportteryAnswer(R"({"success":true,"value":{"pages":3}})", 3).error().message,
               R"(体彩网站的回答缺少 list 列表: {"success":true,"value":{"pages":3}})");
     EXPECT_EQ(parseSportteryAnswer(R"({"success":true,"value":[]})", 3).error().message,

@@ -77,7 +77,9 @@ TEST(LotterySource, TheTemplateSetsThePublicSourcesAndNewLotteriesAskTheServer) 
     EXPECT_EQ(given->address, "http://h/{name}.txt");
     EXPECT_FALSE(sourceFor(*db, *settings, lottery, std::string("ftp")));
     Settings bare(IniFile::fromText("[Server]\nCwlUrl=\nDownloadTimeout=5\n"));
-    EXPECT_FALSE(sourceFor(*db, bare, lottery, std::string("cwl")));
+    auto switchedOff = sourceFor(*db, bare, lottery, std::string("cwl"));
+    ASSERT_FALSE(switchedOff);
+    EXPECT_EQ(switchedOff.error().message, "没有设置 cwl 数据来源的地址 (Sys_Set.ini [Server] CwlUrl)");
     EXPECT_EQ(sourceFor(*db, bare, lottery, std::string("sporttery"))->address,
               "https://webapi.sporttery.cn");
     EXPECT_EQ(bare.downloadDeadlineMs(), 5000);

@@ -79,19 +79,36 @@ TEST(StoreDrawDatabase, BatchAppendIsAllOrNothing) {
     EXPECT_EQ(db.loadDraws("体彩", 0)->at(0), (Draw{"1", "123"})); // the old history is still there
 }
 
-TEST(StoreDrawDatabase, UpdateAndDeleteAddressOneDraw) {
+TEST(StoreDrawDatabase, UpdateAndDeleteAddressOneDrawOfOneLottery) {
     p3::test::ScratchDir dir("store-edit");
     auto db = freshDatabase(dir);
-    ASSERT_TRUE(db.addLottery("A", "体彩", 0, 3));
-    ASSERT_TRUE(db.appendDraws("体彩", 0, {{"1", "123"}, {"2", "456"}, {"3", "789"}}));
+    // Two lotteries of one kind share the draw table, with the same periods and digits stored.
+    const DrawList stored{{"1", "123"}, {"2", "456"}, {"3", "789"}};
+    for (const std::int64_t id : {0, 1}) {
+        ASSERT_TRUE(db.addLottery(id ? "B" : "A", "体彩", id, 3));
+        ASSERT_TRUE(db.appendDraws("体彩", id, stored));
+    }
     ASSERT_TRUE(db.updateDraw("体彩", 0, "2", "456", "2", "654"));
-    EXPECT_FALSE(db.updateDraw("体彩", 0, "2", "456", "2", "000")); // the old digits no longer match
+    auto gone = db.updateDraw("体彩", 0, "2", "456", "2", "000"); // the old digits no longer match
+    ASSERT_FALSE(gone);
+    EXPECT_EQ(gone.error().message, "找不到要修改的开奖记录: 第2期");
     ASSERT_TRUE(db.deleteDraw("体彩", 0, "1", "123"));
     auto draws = db.loadDraws("体彩", 0);
     ASSERT_EQ(draws->size(), 2u);
     EXPECT_EQ((*draws)[0], (Draw{"2", "654"}));
+    EXPECT_EQ(*db.loadDraws("体彩", 1), stored);
     EXPECT_FALSE(db.insertDraw("彩票", 0, "4", "111")); // unknown kind
     EXPECT_TRUE(db.loadDraws("彩票", 0)->empty());
+    EXPECT_EQ(db.deleteDraw("体彩", 0, "x1", "123").error().message, "期号必须是数字: x1");
+    EXPECT_EQ(db.updateDraw("福彩3D", 0, "2", "654", "2", "1").error().message, "未知的彩票类别: 福彩3D");
+
+    // Clearing one lottery leaves the other's draws and the span of its periods.
+    ASSERT_TRUE(db.appendDraws("体彩", 1, {{"12345678", "789"}}));
+    ASSERT_TRUE(db.deleteAllDraws("体彩", 0));
+    EXPECT_TRUE(db.loadDraws("体彩", 0)->empty());
+    EXPECT_EQ(db.periodLengths("体彩", 0)->longest, 0u);
+    EXPECT_EQ(db.periodLengths("体彩", 1)->shortest, 1u);
+    EXPECT_EQ(db.periodLengths("体彩", 1)->longest, 8u);
 }
 
 TEST(StoreDrawDatabase, DigitCountDefaultsToThreeAndIdsCanBeProbed) {
