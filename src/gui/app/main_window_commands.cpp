@@ -21,6 +21,7 @@
 #include "gui/data/lottery_select_dialog.h"
 #include "gui/widgets/frozen_header_table.h"
 #include "gui/widgets/prompter.h"
+#include "gui/widgets/text.h"
 
 namespace p3::gui {
 
@@ -75,7 +76,7 @@ bool MainWindow::startCalculator() {
         return m_bench.startProgram(QString::fromStdString(calculator->string()), {});
     QStringList names;
     for (auto name : core::kCalculatorPrograms)
-        names << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+        names << toQString(name);
     m_prompter.information(
         this, QStringLiteral("没有找到计算器程序（已查找 %1）").arg(names.join(QStringLiteral("、"))));
     return false;

@@ -17,14 +17,11 @@
 #include "gui/widgets/ball_image_cache.h"
 #include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/prompter.h"
+#include "gui/widgets/text.h"
 
 namespace p3::gui {
 
 namespace {
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 constexpr int kBallSize = 22;
 /// Cells longer than this are number lists: their column gets a fixed width and wraps.
@@ -53,7 +50,7 @@ QVariant FixedTableModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
-        return column < row.size() ? q(row[column]) : QString();
+        return column < row.size() ? toQString(row[column]) : QString();
     case BallRole:
         return std::find(m_table.ballColumns.begin(), m_table.ballColumns.end(), index.column()) !=
                m_table.ballColumns.end();
@@ -67,8 +64,9 @@ QVariant FixedTableModel::data(const QModelIndex& index, int role) const {
 QVariant FixedTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
-    return section >= 0 && section < columnCount() ? q(m_table.header[static_cast<std::size_t>(section)])
-                                                   : QVariant();
+    return section >= 0 && section < columnCount()
+               ? toQString(m_table.header[static_cast<std::size_t>(section)])
+               : QVariant();
 }
 
 void FixedTableDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -142,16 +140,17 @@ bool FixedChartView::showChart(const QString& name) {
 }
 
 QString FixedChartView::chartName() const {
-    return q(m_model->table().name);
+    return toQString(m_model->table().name);
 }
 
 void FixedChartView::layOut() {
     const core::FixedTable& table = m_model->table();
     const QFontMetrics metrics(m_view->font());
     for (int c = 0; c < m_model->columnCount(); ++c) {
-        int widest = metrics.horizontalAdvance(q(table.header[static_cast<std::size_t>(c)])) + 16;
+        int widest = metrics.horizontalAdvance(toQString(table.header[static_cast<std::size_t>(c)])) + 16;
         for (const auto& row : table.rows)
-            widest = std::max(widest, metrics.horizontalAdvance(q(row[static_cast<std::size_t>(c)])) + 12);
+            widest =
+                std::max(widest, metrics.horizontalAdvance(toQString(row[static_cast<std::size_t>(c)])) + 12);
         const bool ball = m_model->index(0, c).data(FixedTableModel::BallRole).toBool();
         m_view->setColumnWidth(c, ball ? std::max(widest, kBallSize + 16) : std::min(widest, kListWidth));
     }
@@ -163,7 +162,7 @@ void FixedChartView::copyToClipboard() {
     QString text;
     const QModelIndexList selected = m_view->selectionModel()->selectedIndexes();
     if (selected.isEmpty()) {
-        text = q(core::toTsv(table));
+        text = toQString(core::toTsv(table));
     } else {
         // The selected cells by row, in column order, each row one line.
         std::map<int, std::map<int, QString>> rows;
@@ -182,20 +181,20 @@ void FixedChartView::copyToClipboard() {
 std::unique_ptr<QTextDocument> FixedChartView::document() const {
     const core::FixedTable& table = m_model->table();
     QString html = QStringLiteral("<h3>%1</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>")
-                       .arg(q(table.name).toHtmlEscaped());
+                       .arg(toQString(table.name).toHtmlEscaped());
     for (const auto& title : table.header)
-        html += QStringLiteral("<th>%1</th>").arg(q(title).toHtmlEscaped());
+        html += QStringLiteral("<th>%1</th>").arg(toQString(title).toHtmlEscaped());
     html += QStringLiteral("</tr>");
     for (const auto& row : table.rows) {
         html += QStringLiteral("<tr>");
         for (const auto& cell : row)
-            html += QStringLiteral("<td>%1</td>").arg(q(cell).toHtmlEscaped());
+            html += QStringLiteral("<td>%1</td>").arg(toQString(cell).toHtmlEscaped());
         html += QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table>");
     auto doc = std::make_unique<QTextDocument>();
     doc->setHtml(html);
-    doc->setMetaInformation(QTextDocument::DocumentTitle, q(table.name));
+    doc->setMetaInformation(QTextDocument::DocumentTitle, toQString(table.name));
     return doc;
 }
 

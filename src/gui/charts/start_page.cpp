@@ -9,14 +9,11 @@
 #include "core/attributes/get_fun_class.h"
 #include "core/charts/fixed_charts.h"
 #include "gui/widgets/ball_image_cache.h"
+#include "gui/widgets/text.h"
 
 namespace p3::gui {
 
 namespace {
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 constexpr int kBigBall = 44;
 constexpr std::size_t kRecentDraws = 10;
@@ -74,9 +71,10 @@ void StartPage::setContent(const QString& lotteryName, const QString& sourceName
         return;
     }
     const core::Draw& newest = draws.back();
-    m_heading->setText(QStringLiteral("%1 · %2 · 第%3期").arg(lotteryName, sourceName, q(newest.period)));
+    m_heading->setText(
+        QStringLiteral("%1 · %2 · 第%3期").arg(lotteryName, sourceName, toQString(newest.period)));
 
-    const QString digits = q(newest.digits);
+    const QString digits = toQString(newest.digits);
     QPixmap row(static_cast<int>(digits.size()) * (kBigBall + 8), kBigBall);
     row.fill(Qt::transparent);
     {
@@ -91,9 +89,11 @@ void StartPage::setContent(const QString& lotteryName, const QString& sourceName
 
     QString html = QStringLiteral("<table cellspacing=\"2\" cellpadding=\"3\">");
     for (const auto& attribute : core::numberSummary(newest.digits.substr(0, 3))) {
-        html += QStringLiteral("<tr><td style=\"color:#496ac6; font-weight:bold;\">%1</td><td>%2</td></tr>")
-                    .arg(q(attribute.name).toHtmlEscaped(), q(attribute.value).toHtmlEscaped());
-        m_attributeText += q(attribute.name) + QStringLiteral("：") + q(attribute.value) + QLatin1Char('\n');
+        html +=
+            QStringLiteral("<tr><td style=\"color:#496ac6; font-weight:bold;\">%1</td><td>%2</td></tr>")
+                .arg(toQString(attribute.name).toHtmlEscaped(), toQString(attribute.value).toHtmlEscaped());
+        m_attributeText +=
+            toQString(attribute.name) + QStringLiteral("：") + toQString(attribute.value) + QLatin1Char('\n');
     }
     html += QStringLiteral("</table>");
     m_attributes->setText(html);
@@ -110,10 +110,10 @@ void StartPage::setContent(const QString& lotteryName, const QString& sourceName
         recent +=
             QStringLiteral("<tr><td>%1</td><td style=\"color:#333399;\"><b>%2</b></td><td>%3</td><td>%4</td>"
                            "<td>%5</td></tr>")
-                .arg(q(draws[i].period), q(draws[i].digits))
+                .arg(toQString(draws[i].period), toQString(draws[i].digits))
                 .arg(core::digitSum(d))
                 .arg(core::digitSpan(d))
-                .arg(q(std::string(core::Get_Fun_Class::GetGroupTypeText(d))));
+                .arg(toQString(std::string(core::Get_Fun_Class::GetGroupTypeText(d))));
     }
     recent += QStringLiteral("</table>");
     m_recent->setText(recent);

@@ -20,15 +20,12 @@
 #include "gui/charts/quick_locate_dialog.h"
 #include "gui/charts/tu_biao_window.h"
 #include "gui/widgets/prompter.h"
+#include "gui/widgets/text.h"
 #include "gui/workbench/workbench.h"
 
 namespace p3::gui {
 
 namespace {
-
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 /// Widths of the fifteen statistics columns.
 constexpr int kTableWidths[OmissionModel::kColumnCount] = {58, 62, 62, 62, 62, 62, 62, 62,
@@ -59,7 +56,7 @@ QWidget* TuBiaoWindow::buildQueryPage() {
         int index = 0;
         for (std::uint8_t kind : statPage.kinds) {
             auto* box =
-                new QCheckBox(fromView(core::kStatisticKindNames[static_cast<std::size_t>(kind - 1)]), tab);
+                new QCheckBox(toQString(core::kStatisticKindNames[static_cast<std::size_t>(kind - 1)]), tab);
             box->setObjectName(
                 QStringLiteral("Tj_%1_%2").arg(pageNumber).arg(index + 1, 2, 10, QLatin1Char('0')));
             connect(box, &QCheckBox::toggled, this, [this, box] { Tj_1_01Click(box); });
@@ -68,7 +65,7 @@ QWidget* TuBiaoWindow::buildQueryPage() {
             ++index;
         }
         grid->setRowStretch(grid->rowCount(), 1);
-        m_kindPages->addTab(tab, fromView(statPage.caption));
+        m_kindPages->addTab(tab, toQString(statPage.caption));
         m_boxes.push_back(std::move(boxes));
     }
     m_kindPages->setFixedHeight(130);
@@ -146,7 +143,7 @@ void TuBiaoWindow::Tj_1_01Click(QCheckBox* box) {
         if (std::find(boxes.begin(), boxes.end(), box) == boxes.end()) continue;
         const auto ticked =
             std::count_if(boxes.begin(), boxes.end(), [](QCheckBox* b) { return b->isChecked(); });
-        const QString caption = fromView(core::statisticPages()[page].caption);
+        const QString caption = toQString(core::statisticPages()[page].caption);
         m_kindPages->setTabText(static_cast<int>(page), QStringLiteral("%1 (%2条)").arg(caption).arg(ticked));
     }
 }

@@ -32,6 +32,7 @@
 #include "gui/charts/quick_locate_dialog.h"
 #include "gui/charts/start_page.h"
 #include "gui/widgets/prompter.h"
+#include "gui/widgets/text.h"
 #include "gui/workbench/workbench.h"
 
 namespace p3::gui {
@@ -110,7 +111,7 @@ void TuBiaoWindow::buildWidgets() {
     m_recent = new QComboBox(this);
     m_recent->setObjectName(QStringLiteral("Jin_Qshu"));
     for (auto choice : core::kJinQshuChoices)
-        m_recent->addItem(QString::fromUtf8(choice.data(), static_cast<qsizetype>(choice.size())));
+        m_recent->addItem(toQString(choice));
     m_recent->setCurrentText(QStringLiteral("1000"));
     bar->addWidget(m_recent);
     bar->addWidget(new QLabel(QStringLiteral("期"), this));
@@ -371,8 +372,7 @@ void TuBiaoWindow::fillTree(int digitCount) {
         node->setFont(0, bold);
         node->setIcon(0, groupIcon);
         for (const auto& leaf : group.leaves) {
-            const QString name =
-                QString::fromUtf8(leaf.name.data(), static_cast<qsizetype>(leaf.name.size()));
+            const QString name = toQString(leaf.name);
             auto* item = new QTreeWidgetItem(node, {name});
             item->setData(0, kLeafNameRole, name);
             item->setIcon(0, leafIcon);

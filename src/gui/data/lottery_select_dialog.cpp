@@ -14,6 +14,7 @@
 #include "gui/data/lottery_list_model.h"
 #include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/prompter.h"
+#include "gui/widgets/text.h"
 #include "gui/workbench/workbench.h"
 
 namespace p3::gui {
@@ -25,7 +26,7 @@ QStringList sourceKindNames() {
     QStringList names;
     for (core::SourceKind kind : core::allSourceKinds()) {
         const std::string_view name = core::sourceKindName(kind);
-        names << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+        names << toQString(name);
     }
     return names;
 }
@@ -43,8 +44,7 @@ std::optional<int> selectedRow(const QTreeView* list, Workbench& bench, QWidget*
     const QModelIndex current = list->currentIndex();
     if (current.isValid() && list->selectionModel()->isSelected(current.siblingAtColumn(NameColumn)))
         return current.row();
-    bench.prompter().information(parent,
-                                 QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+    bench.prompter().information(parent, toQString(message));
     return std::nullopt;
 }
 

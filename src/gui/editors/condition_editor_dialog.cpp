@@ -17,15 +17,12 @@
 #include "gui/editors/condition_panel.h"
 #include "gui/editors/value_picker_dialog.h"
 #include "gui/widgets/prompter.h"
+#include "gui/widgets/text.h"
 #include "gui/widgets/tolerance_range.h"
 #include "gui/workbench/workbench.h"
 
 namespace p3::gui {
 namespace {
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // The one-series refusal has its own caption; every other refusal is a plain notice.
 constexpr std::string_view kSeriesRefusalStart = "您的过滤条件区已经存在其它星轨参数";
@@ -161,7 +158,7 @@ std::optional<core::ConditionLine> ConditionEditorDialog::addLine(core::Conditio
                                                                   const core::ConditionList& list) {
     const core::KindSpec* spec = core::kindSpec(kind);
     if (!spec || !panel(kind)) return std::nullopt;
-    setWindowTitle(q(spec->keyword));
+    setWindowTitle(toQString(spec->keyword));
     SelectKind(kind);
     m_add->setText(QStringLiteral("加入列表"));
     m_list = &list;
@@ -179,7 +176,7 @@ std::optional<core::ConditionLine> ConditionEditorDialog::modifyLine(int row,
     const core::ConditionKind kind = core::KindOfKeyword(line.keyword);
     ConditionPanel* p = panel(kind);
     if (!p) return std::nullopt;
-    setWindowTitle(q(line.keyword));
+    setWindowTitle(toQString(line.keyword));
     SelectKind(kind);
     core::SeriesHistory history;
     history.draws = &m_bench.draws();
@@ -210,7 +207,7 @@ void ConditionEditorDialog::Btn_Add_TjClick() {
     auto line = core::BuildConditionLine(state, *m_list, m_modifyRow);
     if (!line) {
         const std::string& message = line.error().message;
-        m_bench.prompter().information(this, q(message),
+        m_bench.prompter().information(this, toQString(message),
                                        message.starts_with(kSeriesRefusalStart)
                                            ? QStringLiteral("条件区不允许有不同的星轨参数")
                                            : kPromptCaption);

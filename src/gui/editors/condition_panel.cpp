@@ -17,13 +17,10 @@
 
 #include "gui/editors/row_list_editor.h"
 #include "gui/widgets/ball_grid.h"
+#include "gui/widgets/text.h"
 
 namespace p3::gui {
 namespace {
-
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void setBold(QAbstractButton* box, bool bold) {
     QFont font = box->font();
@@ -112,11 +109,11 @@ ConditionPanel::~ConditionPanel() = default;
 
 ConditionPanel::ConditionPanel(const core::KindSpec& spec, PanelServices services, QWidget* parent)
     : QWidget(parent), m_spec(spec), m_services(std::move(services)) {
-    setObjectName(q(spec.panel));
+    setObjectName(toQString(spec.panel));
     auto* layout = new QVBoxLayout(this);
     if (!spec.hint.empty()) {
-        auto* hint = new QLabel(q(spec.hint), this);
-        hint->setObjectName(q(spec.panel + "_hint"));
+        auto* hint = new QLabel(toQString(spec.hint), this);
+        hint->setObjectName(toQString(spec.panel + "_hint"));
         hint->setStyleSheet(QStringLiteral("color: rgb(0,0,160);"));
         hint->setWordWrap(true);
         layout->addWidget(hint);
@@ -127,13 +124,13 @@ ConditionPanel::ConditionPanel(const core::KindSpec& spec, PanelServices service
         auto* row = new QHBoxLayout;
         row->addWidget(new QLabel(QStringLiteral("星轨参数："), this));
         m_series = new QComboBox(this);
-        m_series->setObjectName(q(spec.seriesSelector));
+        m_series->setObjectName(toQString(spec.seriesSelector));
         for (int k = 0; k <= core::kMaxSelectableSeries; ++k)
-            m_series->addItem(q(core::seriesText(k)));
+            m_series->addItem(toQString(core::seriesText(k)));
         row->addWidget(m_series);
         for (std::size_t i = 0; i < 3; ++i) {
             m_setLabels[i] = new QLabel(this);
-            m_setLabels[i]->setObjectName(q(spec.panel + "_set" + std::to_string(i + 1)));
+            m_setLabels[i]->setObjectName(toQString(spec.panel + "_set" + std::to_string(i + 1)));
             m_setLabels[i]->setMinimumWidth(110);
             row->addWidget(m_setLabels[i]);
         }
@@ -157,14 +154,15 @@ void ConditionPanel::buildRecord(int index) {
     auto record = std::make_unique<Record>();
     Record& r = *record;
     r.spec = &m_spec.records[static_cast<std::size_t>(index)];
-    const QString base = q(m_spec.panel) + QStringLiteral("_%1").arg(index + 1, 2, 10, QLatin1Char('0'));
+    const QString base =
+        toQString(m_spec.panel) + QStringLiteral("_%1").arg(index + 1, 2, 10, QLatin1Char('0'));
 
     auto* frame = new QWidget(this);
     frame->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     auto* row = new QHBoxLayout(frame);
     row->setContentsMargins(0, 2, 0, 2);
-    r.main = new QCheckBox(q(r.spec->caption), frame);
-    r.main->setObjectName(r.spec->boxName.empty() ? base : q(r.spec->boxName));
+    r.main = new QCheckBox(toQString(r.spec->caption), frame);
+    r.main->setObjectName(r.spec->boxName.empty() ? base : toQString(r.spec->boxName));
     r.main->setMinimumWidth(110);
     row->addWidget(r.main, 0, Qt::AlignTop);
 
@@ -215,11 +213,12 @@ void ConditionPanel::buildRecord(int index) {
 QWidget* ConditionPanel::buildInput(Record& r, QWidget* parent) {
     auto* box = new QWidget(parent);
     const core::RecordSpec& spec = *r.spec;
-    const QString base = q(m_spec.panel) + QStringLiteral("_%1").arg(static_cast<int>(m_records.size()) + 1,
-                                                                     2, 10, QLatin1Char('0'));
+    const QString base =
+        toQString(m_spec.panel) +
+        QStringLiteral("_%1").arg(static_cast<int>(m_records.size()) + 1, 2, 10, QLatin1Char('0'));
     const auto addOptions = [&](QGridLayout* grid, const std::vector<std::string>& captions, int perRow) {
         for (std::size_t i = 0; i < captions.size(); ++i) {
-            auto* option = new QCheckBox(q(captions[i]), box);
+            auto* option = new QCheckBox(toQString(captions[i]), box);
             option->setObjectName(base + QStringLiteral("_o%1").arg(i + 1));
             option->setChecked(hasWord(spec.defaultOptions, core::OptionToken(captions[i])) ||
                                hasWord(spec.defaultOptions, captions[i]));
@@ -266,8 +265,8 @@ QWidget* ConditionPanel::buildInput(Record& r, QWidget* parent) {
     case core::RecordInput::RadioPair: {
         auto* row = new QHBoxLayout(box);
         row->setContentsMargins(0, 0, 0, 0);
-        r.first = new QRadioButton(q(spec.options.at(0)), box);
-        r.second = new QRadioButton(q(spec.options.at(1)), box);
+        r.first = new QRadioButton(toQString(spec.options.at(0)), box);
+        r.second = new QRadioButton(toQString(spec.options.at(1)), box);
         r.first->setObjectName(base + QStringLiteral("_o1"));
         r.second->setObjectName(base + QStringLiteral("_o2"));
         auto* group = new QButtonGroup(box);
@@ -287,12 +286,12 @@ QWidget* ConditionPanel::buildInput(Record& r, QWidget* parent) {
         auto* row = new QHBoxLayout(box);
         row->setContentsMargins(0, 0, 0, 0);
         r.grid = new BallGrid(m_services.balls, spec.gridMax > 9 ? 15 : 10, spec.gridMax + 1, box);
-        r.grid->setObjectName(q(spec.gridName));
+        r.grid->setObjectName(toQString(spec.gridName));
         row->addWidget(r.grid);
         auto* all = new QPushButton(QStringLiteral("全选"), box);
         auto* none = new QPushButton(QStringLiteral("全清"), box);
-        all->setObjectName(q(spec.gridName) + QStringLiteral("_all"));
-        none->setObjectName(q(spec.gridName) + QStringLiteral("_none"));
+        all->setObjectName(toQString(spec.gridName) + QStringLiteral("_all"));
+        none->setObjectName(toQString(spec.gridName) + QStringLiteral("_none"));
         for (QPushButton* b : {all, none}) {
             b->setFixedWidth(b->fontMetrics().horizontalAdvance(b->text()) + 16);
             b->setAutoDefault(false);
@@ -343,7 +342,7 @@ QWidget* ConditionPanel::buildInput(Record& r, QWidget* parent) {
         if (spec.input == core::RecordInput::CountList) {
             row->addWidget(new QLabel(QStringLiteral("出现个数："), box));
             for (std::size_t i = 0; i < spec.options.size(); ++i) {
-                auto* count = new QCheckBox(q(spec.options[i]), box);
+                auto* count = new QCheckBox(toQString(spec.options[i]), box);
                 count->setObjectName(base + QStringLiteral("_c%1").arg(i));
                 count->setChecked(hasWord(spec.defaultOptions, spec.options[i]));
                 boldWhenChecked(count);
@@ -375,15 +374,15 @@ QWidget* ConditionPanel::buildInput(Record& r, QWidget* parent) {
         r.periods->setEditable(true);
         r.periods->setMinimumWidth(80);
         for (const auto& word : core::splitPieces(spec.picker.words, ' '))
-            r.periods->addItem(q(word));
+            r.periods->addItem(toQString(word));
         r.periods->setCurrentIndex(-1);
         r.periods->setEditText({});
         grid->addWidget(r.periods, 1, 1);
         grid->addWidget(new QLabel(QStringLiteral("星轨参数："), box), 1, 2);
         m_series = new QComboBox(box);
-        m_series->setObjectName(q(m_spec.seriesSelector));
+        m_series->setObjectName(toQString(m_spec.seriesSelector));
         for (int k = 0; k <= core::kMaxSelectableSeries; ++k)
-            m_series->addItem(q(core::seriesText(k)));
+            m_series->addItem(toQString(core::seriesText(k)));
         grid->addWidget(m_series, 1, 3);
         grid->setColumnStretch(4, 1);
         break;
@@ -411,12 +410,14 @@ QString ConditionPanel::recordValue(const Record& r) const {
         ticked.push_back(option->isChecked());
     switch (spec.input) {
     case core::RecordInput::Options:
-        return q(core::CollectOptions(spec, ticked));
+        return toQString(core::CollectOptions(spec, ticked));
     case core::RecordInput::GroupType:
-        return q(core::groupTypeValue(ticked[Triple], ticked[Pair], ticked[Connected], ticked[Unconnected],
-                                      ticked[Six], ticked[Straight], ticked[Half], ticked[Mixed]));
+        return toQString(core::groupTypeValue(ticked[Triple], ticked[Pair], ticked[Connected],
+                                              ticked[Unconnected], ticked[Six], ticked[Straight],
+                                              ticked[Half], ticked[Mixed]));
     case core::RecordInput::RadioPair:
-        return q(core::OptionToken((r.first->isChecked() ? r.first : r.second)->text().toStdString()));
+        return toQString(
+            core::OptionToken((r.first->isChecked() ? r.first : r.second)->text().toStdString()));
     case core::RecordInput::ValueGrid: {
         QString out;
         for (int v : r.grid->chosenValues())
@@ -480,11 +481,11 @@ void ConditionPanel::showValue(Record& r, const std::string& value) {
         break;
     }
     case core::RecordInput::PickerEdit:
-        r.edit->setText(q(value));
+        r.edit->setText(toQString(value));
         break;
     case core::RecordInput::CountList: {
         const auto parts = core::splitKeepEmpty(value, '^');
-        r.edit->setText(q(parts[0]));
+        r.edit->setText(toQString(parts[0]));
         const std::string counts = parts.size() > 1 ? parts[1] : std::string();
         for (QCheckBox* count : r.counts)
             count->setChecked(counts.find(count->text().toStdString()) != std::string::npos);
@@ -496,7 +497,7 @@ void ConditionPanel::showValue(Record& r, const std::string& value) {
         break;
     }
     case core::RecordInput::PeriodSeries:
-        r.periods->setEditText(q(value));
+        r.periods->setEditText(toQString(value));
         break;
     case core::RecordInput::PositionRows:
     case core::RecordInput::GroupRows:
@@ -559,7 +560,7 @@ void ConditionPanel::showSets() {
     const std::array<const std::string*, 3> sets{&m_sets.set1, &m_sets.set2, &m_sets.set3};
     for (std::size_t i = 0; i < 3; ++i) {
         const std::string word = i < m_spec.classWords.size() ? m_spec.classWords[i] : std::string();
-        m_setLabels[i]->setText(q(word) + QStringLiteral("码：") + q(*sets[i]));
+        m_setLabels[i]->setText(toQString(word) + QStringLiteral("码：") + toQString(*sets[i]));
     }
 }
 

@@ -15,13 +15,10 @@
 #include "gui/editors/record_list_model.h"
 #include "gui/widgets/ball_grid.h"
 #include "gui/widgets/list_grid_view.h"
+#include "gui/widgets/text.h"
 
 namespace p3::gui {
 namespace {
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 std::string digitsOf(const BallGrid* grid) {
     std::string out;
@@ -50,7 +47,7 @@ RowListEditor::RowListEditor(const core::KindSpec& spec, const BallImageCache* b
                              std::function<void(const QString&)> inform, QWidget* parent)
     : QWidget(parent), m_positionList(spec.records.front().input == core::RecordInput::PositionRows),
       m_inform(std::move(inform)) {
-    setObjectName(q(spec.panel) + QStringLiteral("_rows"));
+    setObjectName(toQString(spec.panel) + QStringLiteral("_rows"));
     auto* layout = new QVBoxLayout(this);
     auto* controls = new QGridLayout;
     const QString prefix = isPositionList() ? QStringLiteral("Tj_08_Grid_") : QStringLiteral("Tj_09_Grid_");
@@ -112,7 +109,7 @@ RowListEditor::RowListEditor(const core::KindSpec& spec, const BallImageCache* b
     const std::array<const char*, 4> names{"_Add", "_Modify", "_Delete", "_Clear"};
     for (std::size_t i = 0; i < commands.size(); ++i) {
         auto* b = new QPushButton(QString::fromUtf8(commands[i].first), this);
-        b->setObjectName(q(spec.panel) + QString::fromLatin1(names[i]));
+        b->setObjectName(toQString(spec.panel) + QString::fromLatin1(names[i]));
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, commands[i].second);
         buttons->addWidget(b);

@@ -4,13 +4,9 @@
 #include <QColor>
 
 #include "core/shrink/backtest_tables.h"
+#include "gui/widgets/text.h"
 
 namespace p3::gui {
-namespace {
-QString q(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-} // namespace
 
 SchemeEvalModel::SchemeEvalModel(Table table, QObject* parent) : QAbstractTableModel(parent), m_table(table) {
     core::BacktestReport empty;
@@ -57,7 +53,7 @@ QVariant SchemeEvalModel::sortValue(int row, int column) const {
         case 0:
             return row; // periods are in order
         case 1:
-            return q(p.draw);
+            return toQString(p.draw);
         case 2:
             return static_cast<qulonglong>(p.count);
         case 3:
@@ -72,7 +68,7 @@ QVariant SchemeEvalModel::sortValue(int row, int column) const {
         case 0:
             return l.row;
         case 1:
-            return q(l.keyword);
+            return toQString(l.keyword);
         case 2:
             return l.keepRate;
         case 3:
@@ -85,7 +81,7 @@ QVariant SchemeEvalModel::sortValue(int row, int column) const {
             return core::isWorseThanNothing(l) ? 1 : 0;
         }
     }
-    return q(m_texts.rows[r][static_cast<std::size_t>(column)]);
+    return toQString(m_texts.rows[r][static_cast<std::size_t>(column)]);
 }
 
 QVariant SchemeEvalModel::data(const QModelIndex& index, int role) const {
@@ -94,7 +90,7 @@ QVariant SchemeEvalModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         return static_cast<std::size_t>(index.column()) < row.size()
-                   ? q(row[static_cast<std::size_t>(index.column())])
+                   ? toQString(row[static_cast<std::size_t>(index.column())])
                    : QString();
     case SortRole:
         return sortValue(index.row(), index.column());
@@ -119,7 +115,7 @@ QVariant SchemeEvalModel::data(const QModelIndex& index, int role) const {
 QVariant SchemeEvalModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
-    return q(m_texts.captions[static_cast<std::size_t>(section)]);
+    return toQString(m_texts.captions[static_cast<std::size_t>(section)]);
 }
 
 } // namespace p3::gui

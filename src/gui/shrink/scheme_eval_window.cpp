@@ -25,14 +25,12 @@
 #include "gui/shrink/shrink_window.h"
 #include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/prompter.h"
+#include "gui/widgets/text.h"
 #include "gui/workbench/workbench.h"
 
 namespace p3::gui {
 namespace {
 
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 std::string s(const QString& text) {
     return text.trimmed().toStdString();
 }
@@ -139,7 +137,7 @@ void SchemeEvalWindow::buildUi() {
                                             m_prizes.group6};
     for (std::size_t i = 0; i < 4; ++i) {
         top->addWidget(new QLabel(QString::fromUtf8(moneyLabels[i]), this));
-        m_money[i] = new QLineEdit(q(core::formatExact(values[i])), this);
+        m_money[i] = new QLineEdit(toQString(core::formatExact(values[i])), this);
         m_money[i]->setObjectName(QString::fromLatin1(moneyNames[i]));
         m_money[i]->setMaximumWidth(60);
         connect(m_money[i], &QLineEdit::editingFinished, this, &SchemeEvalWindow::prizeEdited);
@@ -212,7 +210,7 @@ void SchemeEvalWindow::prizeEdited() {
         if (!m || m->micros < 0) {
             const std::array<core::Money, 4> old{m_prizes.price, m_prizes.direct, m_prizes.group3,
                                                  m_prizes.group6};
-            m_money[i]->setText(q(core::formatExact(old[i])));
+            m_money[i]->setText(toQString(core::formatExact(old[i])));
             m_prompter.information(this, QStringLiteral("请输入正确的金额"));
             return;
         }
@@ -223,7 +221,7 @@ void SchemeEvalWindow::prizeEdited() {
     m_prizes = next;
     if (core::Settings* settings = m_bench.settings()) {
         core::writePrizeTable(settings->ini(), m_prizes);
-        if (auto saved = settings->ini().save(); !saved) m_status->setText(q(saved.error().message));
+        if (auto saved = settings->ini().save(); !saved) m_status->setText(toQString(saved.error().message));
     }
     scheduleRun();
 }
@@ -255,7 +253,7 @@ void SchemeEvalWindow::run() {
     if (choice == 5) {
         auto chosen = core::periodRange(draws, s(m_from->text()), s(m_to->text()));
         if (!chosen) {
-            m_status->setText(q(chosen.error().message));
+            m_status->setText(toQString(chosen.error().message));
             emit runEnded();
             return;
         }
@@ -315,7 +313,7 @@ void SchemeEvalWindow::finish(const std::shared_ptr<Job>& job) {
     if (!job->result) {
         const bool cancelled = job->result.error().message == core::kBacktestCancelled;
         m_status->setText(cancelled ? QStringLiteral("已取消，显示的是上一次的结果")
-                                    : q(job->result.error().message));
+                                    : toQString(job->result.error().message));
         emit runEnded();
         return;
     }
@@ -323,7 +321,8 @@ void SchemeEvalWindow::finish(const std::shared_ptr<Job>& job) {
     m_report = std::make_shared<const core::BacktestReport>(std::move(*job->result));
     const auto& p = m_report->periods;
     m_status->setText(QStringLiteral("%1：%2 至 %3 期，共 %4 期，用时 %5 毫秒")
-                          .arg(q(m_bench.currentLottery().name), q(p.front().period), q(p.back().period))
+                          .arg(toQString(m_bench.currentLottery().name), toQString(p.front().period),
+                               toQString(p.back().period))
                           .arg(p.size())
                           .arg(job->clock.elapsed()));
     showReport();
@@ -336,13 +335,13 @@ void SchemeEvalWindow::showReport() {
     m_lines->setReport(m_report);
     m_plots->setReport(m_report.get(), m_prizes);
     m_verdict->setText(
-        q(core::describeHitOdds(m_report->pValue, m_report->hitRate, m_report->randomHitRate)));
+        toQString(core::describeHitOdds(m_report->pValue, m_report->hitRate, m_report->randomHitRate)));
     m_lineView->resizeColumnToContents(6);
 }
 
 QString SchemeEvalWindow::summaryValue(const QString& label) const {
     for (const auto& row : m_summary->texts().rows)
-        if (q(row[0]) == label) return q(row[1]);
+        if (toQString(row[0]) == label) return toQString(row[1]);
     return {};
 }
 
@@ -353,10 +352,10 @@ void SchemeEvalWindow::showPeriodList(const QModelIndex& index) {
     const auto numbers = core::periodBets(*m_report, row);
     const auto& period = m_report->periods[row];
     QString text = QStringLiteral("第 %1 期　开奖号 %2　%3\n共 %4 注\n\n")
-                       .arg(q(period.period), q(period.draw),
+                       .arg(toQString(period.period), toQString(period.draw),
                             period.survived ? QStringLiteral("中奖") : QStringLiteral("未中"))
                        .arg(numbers.size());
-    text += q(core::LayoutNumbers(numbers, 10));
+    text += toQString(core::LayoutNumbers(numbers, 10));
     m_prompter.information(this, text, QStringLiteral("本期投注号码"));
 }
 
@@ -381,14 +380,15 @@ void SchemeEvalWindow::exportTables() {
         const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName();
         for (const auto& table : tables) {
             written = core::writeTableTsv(
-                table, (stem + QLatin1Char('_') + q(table.name) + QStringLiteral(".tsv")).toStdString());
+                table,
+                (stem + QLatin1Char('_') + toQString(table.name) + QStringLiteral(".tsv")).toStdString());
             if (!written) break;
         }
     } else {
         if (info.suffix().isEmpty()) file += QStringLiteral(".xlsx");
         written = core::writeTablesXlsx(tables, file.toStdString());
     }
-    m_prompter.information(this, written ? QStringLiteral("已导出") : q(written.error().message));
+    m_prompter.information(this, written ? QStringLiteral("已导出") : toQString(written.error().message));
 }
 
 } // namespace p3::gui

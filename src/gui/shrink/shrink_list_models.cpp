@@ -1,13 +1,10 @@
 #include "gui/shrink/shrink_list_models.h"
 
 #include "core/catalogue/condition_summary.h"
+#include "gui/widgets/text.h"
 
 namespace p3::gui {
 namespace {
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 /// A flag column over a "0"/"1" text field of a row; a flag other than "0" reads as set.
 template <typename Row> RowColumn<Row> flagColumn(const QString& header, std::string Row::*field) {
@@ -25,7 +22,7 @@ RowColumn<Row> textColumn(const QString& header, std::function<QString(const Row
 /// 序号 使用 name 注数: a named number list of the workbench pages.
 template <typename Row> std::vector<RowColumn<Row>> namedListColumns(const QString& nameHeader) {
     return {serialColumn<Row>(), flagColumn(QStringLiteral("使用"), &Row::use),
-            textColumn<Row>(nameHeader, [](const Row& r) { return q(r.name); }),
+            textColumn<Row>(nameHeader, [](const Row& r) { return toQString(r.name); }),
             textColumn<Row>(QStringLiteral("注数"),
                             [](const Row& r) { return QString::number(r.numbers.size()); })};
 }
@@ -46,17 +43,19 @@ ConditionListModel* makeConditionListModel(const core::ConditionList& lines, Con
     // The content column is not shown: what the line holds is told in words over the row, with the
     // stored text below it.
     const auto summary = [](const Line& line) {
-        return q(core::describeConditionLine(line)) + QStringLiteral("\n\n条件内容：") + q(line.content);
+        return toQString(core::describeConditionLine(line)) + QStringLiteral("\n\n条件内容：") +
+               toQString(line.content);
     };
     std::vector<RowColumn<Line>> columns{
         serialColumn<Line>(),
         conditionFlag(QStringLiteral("使用"), &Line::use, core::FlagColumn::Use),
-        textColumn<Line>(QStringLiteral("条件名"), [](const Line& line) { return q(line.keyword); }),
+        textColumn<Line>(QStringLiteral("条件名"), [](const Line& line) { return toQString(line.keyword); }),
         textColumn<Line>(QStringLiteral("条件数|容错数|本级容错"),
-                         [](const Line& line) { return q(line.counts); }),
+                         [](const Line& line) { return toQString(line.counts); }),
         conditionFlag(QStringLiteral("保留"), &Line::keep, core::FlagColumn::Keep),
         conditionFlag(QStringLiteral("容错"), &Line::tolerant, core::FlagColumn::Tolerant),
-        textColumn<Line>(QStringLiteral("条件内容"), [](const Line& line) { return q(line.content); }),
+        textColumn<Line>(QStringLiteral("条件内容"),
+                         [](const Line& line) { return toQString(line.content); }),
     };
     for (ConditionColumn c : {ColNumber, ColKeyword, ColCounts})
         columns[c].toolTip = summary;
@@ -65,14 +64,15 @@ ConditionListModel* makeConditionListModel(const core::ConditionList& lines, Con
 
 BetListModel* makeBetListModel(std::vector<std::string>& bets, QObject* parent) {
     return new BetListModel(
-        bets, {serialColumn<std::string>(), textColumn<std::string>(QStringLiteral("投注号码"), q)}, parent);
+        bets, {serialColumn<std::string>(), textColumn<std::string>(QStringLiteral("投注号码"), toQString)},
+        parent);
 }
 
 EntryListModel* makeEntryListModel(std::vector<core::IntersectionEntry>& entries, QObject* parent) {
     using Entry = core::IntersectionEntry;
     auto columns = namedListColumns<Entry>(QStringLiteral("交集名称"));
     columns.insert(columns.begin() + 3, textColumn<Entry>(QStringLiteral("星轨参数"), [](const Entry& e) {
-                       return q(core::seriesText(e.series));
+                       return toQString(core::seriesText(e.series));
                    }));
     columns.push_back(flagColumn(QStringLiteral("保留"), &Entry::keep));
     columns.push_back(flagColumn(QStringLiteral("容错"), &Entry::tolerant));

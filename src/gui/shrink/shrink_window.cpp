@@ -31,15 +31,12 @@
 #include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/list_grid_view.h"
 #include "gui/widgets/prompter.h"
+#include "gui/widgets/text.h"
 #include "gui/widgets/tolerance_range.h"
 #include "gui/workbench/workbench.h"
 
 namespace p3::gui {
 namespace {
-
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string s(const QString& text) {
     return text.toStdString();
@@ -127,7 +124,7 @@ QWidget* ShrinkWindow::buildPickArea() {
         combo->setObjectName(QString::fromLatin1(combos[p]));
         combo->addItem(QStringLiteral("选号"));
         for (const auto& preset : core::digitPresets())
-            combo->addItem(q(preset.name));
+            combo->addItem(toQString(preset.name));
         connect(combo, &QComboBox::activated, this, [this, p, combo](int index) {
             applyPreset(static_cast<int>(p), combo->itemText(index));
             // The box is a command, not a state: it reads "选号" again, so the same preset can be chosen
@@ -213,7 +210,7 @@ void ShrinkWindow::Tou_Zhu_BtnClick() {
     if (m_betTypes[1]->isChecked()) type = core::BetType::Group6;
     auto base = core::BuildBaseList(pickState(), type);
     if (!base) {
-        m_prompter.information(this, q(base.error().message));
+        m_prompter.information(this, toQString(base.error().message));
         return;
     }
     setBetList(std::move(*base));
@@ -229,7 +226,7 @@ QWidget* ShrinkWindow::buildKindTabs() {
         auto found = std::ranges::find_if(pages, [&](const auto& p) { return p.first == spec.tab; });
         if (found == pages.end()) {
             auto* page = new QWidget(tabs);
-            tabs->addTab(page, q(spec.tab));
+            tabs->addTab(page, toQString(spec.tab));
             pages.emplace_back(spec.tab, new QGridLayout(page));
             found = pages.end() - 1;
         }
@@ -237,8 +234,8 @@ QWidget* ShrinkWindow::buildKindTabs() {
         // The button carries its panel's group and index: panel P_Cmd_2_01 is opened by Tj_Cmd_2_01.
         const std::string panel = spec.panel;
         const std::string name = "Tj_Cmd" + panel.substr(panel.find("_Cmd") + 4);
-        auto* button = new QPushButton(q(spec.keyword), tabs);
-        button->setObjectName(q(name));
+        auto* button = new QPushButton(toQString(spec.keyword), tabs);
+        button->setObjectName(toQString(name));
         const int index = grid->count();
         grid->addWidget(button, index / 6, index % 6);
         connect(button, &QPushButton::clicked, this, [this, kind = spec.kind] { openKindEditor(kind); });
@@ -393,7 +390,7 @@ void ShrinkWindow::modifyCurrentCondition() {
 void ShrinkWindow::Guo_Lv_BtnClick() {
     auto result = core::FilterBetList(m_bets, conditions(), totalTolerance(), history());
     if (!result) {
-        m_prompter.information(this, q(result.error().message));
+        m_prompter.information(this, toQString(result.error().message));
         return;
     }
     setBetList(std::move(result->kept));
@@ -412,7 +409,7 @@ void ShrinkWindow::saveConditionFile() {
     if (chosen.isEmpty()) return;
     const auto file = core::conditionFileName(std::filesystem::path(s(chosen)));
     if (auto written = core::writeConditionFile(file, conditions()); !written)
-        m_prompter.information(this, q(written.error().message));
+        m_prompter.information(this, toQString(written.error().message));
 }
 
 void ShrinkWindow::openConditionFile() {
@@ -424,12 +421,13 @@ void ShrinkWindow::openConditionFile() {
 bool ShrinkWindow::loadConditionFile(const QString& chosen) {
     auto read = core::readConditionFileChecked(std::filesystem::path(s(chosen)));
     if (!read) {
-        m_prompter.information(this, q(read.error().message));
+        m_prompter.information(this, toQString(read.error().message));
         return false;
     }
     setConditions(std::move(read->lines));
     // The rows it cannot use stay in the list, unused by the filter and saved back as they were.
-    if (!read->issues.empty()) m_prompter.information(this, q(core::conditionIssuesText(read->issues)));
+    if (!read->issues.empty())
+        m_prompter.information(this, toQString(core::conditionIssuesText(read->issues)));
     return true;
 }
 
@@ -482,7 +480,7 @@ QWidget* ShrinkWindow::buildBetArea() {
 
 void ShrinkWindow::setBetList(std::vector<std::string> numbers) {
     m_betModel->setList(std::move(numbers));
-    m_count->setText(q(core::betCountLabel(m_bets.size())));
+    m_count->setText(toQString(core::betCountLabel(m_bets.size())));
 }
 
 QString ShrinkWindow::countLabel() const {
@@ -495,7 +493,7 @@ void ShrinkWindow::saveBetList() {
     if (chosen.isEmpty()) return;
     const auto file = core::numberFileName(std::filesystem::path(s(chosen)));
     if (auto written = core::writeNumberTextFile(file, core::formatBetListText(m_bets)); !written)
-        m_prompter.information(this, q(written.error().message));
+        m_prompter.information(this, toQString(written.error().message));
 }
 
 void ShrinkWindow::openBetList() {
@@ -504,7 +502,7 @@ void ShrinkWindow::openBetList() {
     if (chosen.isEmpty()) return;
     auto read = core::readNumberTextFile(std::filesystem::path(s(chosen)));
     if (!read) {
-        m_prompter.information(this, q(read.error().message));
+        m_prompter.information(this, toQString(read.error().message));
         return;
     }
     setBetList(std::move(*read));
@@ -515,16 +513,16 @@ void ShrinkWindow::addBetNumber() {
     if (!answer) return;
     auto number = core::parseNewBetNumber(s(*answer));
     if (!number) {
-        m_prompter.information(this, q(number.error().message));
+        m_prompter.information(this, toQString(number.error().message));
         return;
     }
     m_betModel->append(std::move(*number));
-    m_count->setText(q(core::betCountLabel(m_bets.size())));
+    m_count->setText(toQString(core::betCountLabel(m_bets.size())));
 }
 
 void ShrinkWindow::deleteBetNumbers() {
     m_betModel->eraseRows(selectedRows(m_betView));
-    m_count->setText(q(core::betCountLabel(m_bets.size())));
+    m_count->setText(toQString(core::betCountLabel(m_bets.size())));
 }
 
 } // namespace p3::gui

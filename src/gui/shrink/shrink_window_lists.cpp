@@ -28,15 +28,12 @@
 #include "gui/widgets/list_grid_view.h"
 #include "gui/widgets/print_dialog.h"
 #include "gui/widgets/prompter.h"
+#include "gui/widgets/text.h"
 #include "gui/widgets/tolerance_range.h"
 #include "gui/workbench/workbench.h"
 
 namespace p3::gui {
 namespace {
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 enum Page { ConditionPage, IntersectionPage, StagingPage, DrawPage };
 
@@ -119,7 +116,7 @@ void ShrinkWindow::saveMemo(QPlainTextEdit* memo) {
     if (chosen.isEmpty()) return;
     const auto file = core::numberFileName(std::filesystem::path(chosen.toStdString()));
     if (auto written = core::writeNumberTextFile(file, memo->toPlainText().toStdString()); !written)
-        m_prompter.information(this, q(written.error().message));
+        m_prompter.information(this, toQString(written.error().message));
 }
 
 void ShrinkWindow::addResultCommands(NumberMemoBox* box, const QStringList& names, QPushButton* afterFilter) {
@@ -163,8 +160,9 @@ QWidget* ShrinkWindow::buildIntersectionPage() {
     area.links->addWidget(intersect);
     layout->addWidget(area.box, 1);
 
-    m_jjResultBox = new NumberMemoBox(q(core::intersectionCaption(0)), QStringLiteral("Jiao_Ji_JieGuo"),
-                                      QStringLiteral("JiaoJi_List"), m_prompter, page);
+    m_jjResultBox =
+        new NumberMemoBox(toQString(core::intersectionCaption(0)), QStringLiteral("Jiao_Ji_JieGuo"),
+                          QStringLiteral("JiaoJi_List"), m_prompter, page);
     auto* stage = new QPushButton(QStringLiteral("转入暂存区"), m_jjResultBox);
     stage->setObjectName(QStringLiteral("AddJj_ZanCun"));
     connect(stage, &QPushButton::clicked, this, [this] {
@@ -204,7 +202,7 @@ std::optional<core::IntersectionEntry> ShrinkWindow::nameNumbers(std::vector<std
 void ShrinkWindow::addBetListToIntersection() {
     const auto proposal = core::proposeIntersectionEntry(conditions());
     auto entry = nameNumbers(m_bets, QStringLiteral("大底交集"), QStringLiteral("交集名称："),
-                             q(proposal.name), proposal.series, true);
+                             toQString(proposal.name), proposal.series, true);
     if (!entry) return;
     m_entryModel->append(std::move(*entry));
     m_pages->setCurrentIndex(IntersectionPage);
@@ -216,7 +214,7 @@ std::optional<std::vector<std::string>> ShrinkWindow::askNumberFile() {
     if (chosen.isEmpty()) return std::nullopt;
     auto numbers = core::readNumberTextFile(std::filesystem::path(chosen.toStdString()));
     if (!numbers) {
-        m_prompter.information(this, q(numbers.error().message));
+        m_prompter.information(this, toQString(numbers.error().message));
         return std::nullopt;
     }
     return std::move(*numbers);
@@ -233,10 +231,10 @@ void ShrinkWindow::openIntersectionFile() {
 void ShrinkWindow::JiaoJi_BtnClick() {
     auto result = core::Intersect(m_entries, m_jjTolerance->total(), m_bench.trackTable());
     if (!result) {
-        m_prompter.information(this, q(result.error().message));
+        m_prompter.information(this, toQString(result.error().message));
         return;
     }
-    m_jjResultBox->setTitle(q(core::intersectionCaption(result->size())));
+    m_jjResultBox->setTitle(toQString(core::intersectionCaption(result->size())));
     m_jjResultBox->showNumbers(*result);
 }
 
@@ -310,7 +308,7 @@ void ShrinkWindow::stagedToIntersection() {
     const std::size_t count = copied.size();
     for (auto& entry : copied)
         m_entryModel->append(std::move(entry));
-    m_prompter.information(this, q(core::stagedTransferMessage(count)));
+    m_prompter.information(this, toQString(core::stagedTransferMessage(count)));
     m_pages->setCurrentIndex(IntersectionPage);
 }
 
@@ -355,18 +353,18 @@ QWidget* ShrinkWindow::buildDrawPage() {
 void ShrinkWindow::convertDrawNumbers(bool groupToDirect) {
     const auto tokens = m_kjBox->numbers();
     const auto numbers = groupToDirect ? core::groupToDirect(tokens) : core::directToGroup(tokens);
-    m_kjBox->setTitle(q(core::drawNumbersCaption(numbers.size())));
+    m_kjBox->setTitle(toQString(core::drawNumbersCaption(numbers.size())));
     m_kjBox->showNumbers(numbers);
 }
 
 void ShrinkWindow::trackConvert(core::SeriesIndex series) {
     auto key = core::seriesKey(m_bench.trackTable(), series);
     if (!key) {
-        m_prompter.information(this, q(key.error().message));
+        m_prompter.information(this, toQString(key.error().message));
         return;
     }
     const auto numbers = core::TrackConvert(m_bets, *key);
-    m_kjBox->setTitle(q(core::drawNumbersCaption(numbers.size())));
+    m_kjBox->setTitle(toQString(core::drawNumbersCaption(numbers.size())));
     // The converter's output comes ten to a line, whatever the column box says.
     m_kjBox->showNumbers(numbers, 10);
     m_pages->setCurrentIndex(DrawPage);
@@ -379,7 +377,7 @@ void ShrinkWindow::showTrackConverter() {
     auto* series = new QComboBox(&dialog);
     series->setObjectName(QStringLiteral("Jiao_Ji_LeiBie"));
     for (int k = 0; k <= core::kMaxSelectableSeries; ++k)
-        series->addItem(q(core::seriesText(k)));
+        series->addItem(toQString(core::seriesText(k)));
     series->setCurrentIndex(std::max(core::proposeIntersectionEntry(conditions()).series, 0));
     auto* make = new QPushButton(QStringLiteral("生成"), &dialog);
     make->setObjectName(QStringLiteral("Guo_Lv_Btn"));

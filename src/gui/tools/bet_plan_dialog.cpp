@@ -17,15 +17,12 @@
 #include "gui/widgets/dialog_buttons.h"
 #include "gui/widgets/grid_fields.h"
 #include "gui/widgets/prompter.h"
+#include "gui/widgets/text.h"
 #include "gui/workbench/workbench.h"
 
 namespace p3::gui {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const QString kIdleCaption = QStringLiteral("投注方案");
 
@@ -78,7 +75,7 @@ BetPlanDialog::BetPlanDialog(Workbench& bench)
     m_table->setUniformRowHeights(true);
     QStringList captions;
     for (std::string_view c : core::kBetPlanCaptions)
-        captions << qs(c);
+        captions << toQString(c);
     m_table->setHeaderLabels(captions);
     m_table->header()->setDefaultAlignment(Qt::AlignCenter);
     for (int c = 0; c < 7; ++c)
@@ -122,7 +119,7 @@ void BetPlanDialog::OKClick() {
                                  m_start->currentText().toStdString(), m_periods->text().toStdString(),
                                  m_rate->currentText().toStdString());
     if (!inputs) {
-        m_prompter.information(this, qs(inputs.error().message));
+        m_prompter.information(this, toQString(inputs.error().message));
         if (inputs.error().message == core::betplan_messages::kEmptyInput) {
             if (m_cost->currentText().trimmed().isEmpty())
                 m_cost->setFocus();
@@ -167,7 +164,7 @@ void BetPlanDialog::changeRow(int row) {
     m_stop = false;
     if (auto done = core::rewriteBetPlanRow(m_plan, now, static_cast<std::size_t>(row), multiple, &m_stop);
         !done) {
-        m_prompter.information(this, qs(done.error().message));
+        m_prompter.information(this, toQString(done.error().message));
     }
     m_inputs = now;
     planned();
@@ -178,7 +175,7 @@ void BetPlanDialog::planned() {
     setWindowTitle(kIdleCaption);
     m_inf->hide();
     m_close->show();
-    if (!m_plan.message.empty()) m_prompter.information(this, qs(m_plan.message));
+    if (!m_plan.message.empty()) m_prompter.information(this, toQString(m_plan.message));
 }
 
 void BetPlanDialog::showRows() {
@@ -199,11 +196,11 @@ void BetPlanDialog::showRows() {
 void BetPlanDialog::Output_ExcelClick() {
     const std::filesystem::path file = exportFile();
     if (auto written = core::writeBetPlanXlsx(m_plan, m_inputs, file); !written) {
-        m_prompter.information(this, qs(written.error().message));
+        m_prompter.information(this, toQString(written.error().message));
         return;
     }
     if (!m_opener(QString::fromStdU16String(file.u16string())))
-        m_prompter.information(this, qs(core::betplan_messages::kNoSpreadsheet));
+        m_prompter.information(this, toQString(core::betplan_messages::kNoSpreadsheet));
 }
 
 BetPlanDialog& runBetPlan(Workbench& bench) {

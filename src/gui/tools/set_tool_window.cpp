@@ -22,16 +22,13 @@
 #include "gui/widgets/list_grid_view.h"
 #include "gui/widgets/print_dialog.h"
 #include "gui/widgets/prompter.h"
+#include "gui/widgets/text.h"
 #include "gui/widgets/tolerance_range.h"
 #include "gui/workbench/workbench.h"
 
 namespace p3::gui {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::filesystem::path toPath(const QString& file) {
     return std::filesystem::path(file.toStdU16String());
@@ -138,7 +135,7 @@ void SetToolWindow::buildUi() {
     right->addWidget(findBox);
     connect(m_findNumber, &QLineEdit::returnPressed, this, &SetToolWindow::Btn_FindClick);
 
-    m_resultBox = new QGroupBox(qs(core::setResultCaption(0)), this);
+    m_resultBox = new QGroupBox(toQString(core::setResultCaption(0)), this);
     auto* resultLayout = new QGridLayout(m_resultBox);
     m_resultMemo = new QPlainTextEdit(m_resultBox);
     m_resultMemo->setObjectName(QStringLiteral("Jiao_Ji_JieGuo"));
@@ -174,7 +171,7 @@ int SetToolWindow::selectedRow() const {
 }
 
 void SetToolWindow::message(std::string_view text) {
-    m_prompter.information(this, qs(text));
+    m_prompter.information(this, toQString(text));
 }
 
 void SetToolWindow::refreshList() {
@@ -189,8 +186,8 @@ void SetToolWindow::refreshList() {
 
 void SetToolWindow::showResult(const std::vector<std::string>& numbers) {
     m_result = numbers;
-    m_resultMemo->setPlainText(qs(core::formatSetResult(numbers, m_perLine->currentData().toInt())));
-    m_resultBox->setTitle(qs(core::setResultCaption(numbers.size())));
+    m_resultMemo->setPlainText(toQString(core::formatSetResult(numbers, m_perLine->currentData().toInt())));
+    m_resultBox->setTitle(toQString(core::setResultCaption(numbers.size())));
 }
 
 void SetToolWindow::setIntersectionMode(bool intersection) {
@@ -281,7 +278,7 @@ void SetToolWindow::Btn_FindClick() {
         message(text.error().message);
         return;
     }
-    m_findResult->setPlainText(qs(*text));
+    m_findResult->setPlainText(toQString(*text));
 }
 
 void SetToolWindow::JG_SaveClick() {
