@@ -81,9 +81,9 @@ Result<std::vector<SourceEntry>> readPages(const UpdateRequest& request, std::in
     }
     if (!reached && latestPeriod > 0)
         return fail("新数据超过 " + std::to_string(request.maxPages) + " 页仍未接上已有的第" +
-                    std::to_string(latestPeriod) +
-                    "期, 为免留下缺口没有保存任何数据 (可在 Sys_Set.ini [Server] "
-                    "UpdatePages 加大页数)");
+                    std::to_string(latestPeriod) + "期, 为免留下缺口没有保存任何数据 (可在 Sys_Set.ini [" +
+                    std::string(settings_keys::kUpdatePages.section) + "] " +
+                    std::string(settings_keys::kUpdatePages.key) + " 加大页数)");
     return all;
 }
 

@@ -205,7 +205,9 @@ TEST(NetCatchUp, AFailedPageOrThePageCapStoresNothing) {
     source.requests = 0;
     auto capped = runUpdate(request);
     ASSERT_FALSE(capped);
-    EXPECT_NE(capped.error().message.find("2026003"), std::string::npos) << capped.error().message;
+    EXPECT_EQ(capped.error().message,
+              "新数据超过 4 页仍未接上已有的第2026003期, 为免留下缺口没有保存任何数据 "
+              "(可在 Sys_Set.ini [Server] UpdatePages 加大页数)");
     EXPECT_EQ(source.requests, 4);
     EXPECT_EQ(f.stored(f.fu).size(), 3u);
     request.maxPages = 8;
